@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace esoa {
+
+// The one failure type of the data access. It carries the database's own description (what the user
+// is shown), the driver's native error code when there is one, and the statement that was being run,
+// for diagnostics. Thrown by Connection, Recordset and the T-SQL translation; never caught there.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& description, const QString& nativeCode = {}, const QString& statement = {});
+
+    const QString& description() const { return description_; }
+    const QString& nativeCode() const { return nativeCode_; }
+    const QString& statement() const { return statement_; }
+
+private:
+    QString description_;
+    QString nativeCode_;
+    QString statement_;
+};
+
+}  // namespace esoa

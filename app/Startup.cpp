@@ -1,0 +1,32 @@
+#include "app/Startup.h"
+
+#include "app/DbError.h"
+
+namespace esoa {
+
+Startup::Startup(CurrentUserFactory createUser, FormFactory createForm, ErrorReport report)
+    : createUser_(std::move(createUser)), createForm_(std::move(createForm)), report_(std::move(report)) {}
+
+Startup::~Startup() {
+    form_.reset();
+    user_.reset();
+}
+
+bool Startup::Main() {
+    try {
+        user_ = createUser_();
+        user_->showmain();
+        if (!user_->Connected().value_or(false)) return false;
+        if (!form_) form_ = createForm_(*user_);
+        form_->show();
+        return true;
+    } catch (const DbError& e) {
+        report_(e.description());
+    } catch (const std::exception& e) {
+        report_(QString::fromUtf8(e.what()));
+    }
+    form_.reset();
+    return false;
+}
+
+}  // namespace esoa

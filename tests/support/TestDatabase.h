@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/Connection.h"
+#include "app/Databases.h"
+
+namespace esoa::test {
+
+// A fresh embedded database (Build_FIle and Inventory) in a temporary folder, with a log of every
+// statement sent through it. Removed with the object.
+class TestDatabase {
+public:
+    TestDatabase() : connection_(OpenEmbedded(dir_.path())) {
+        connection_->SetObserver([this](const QString& statement) { sent << statement; });
+    }
+
+    Connection& connection() { return *connection_; }
+    QString folder() const { return dir_.path(); }
+
+    // Runs SQLite statements as they stand, without translation (test set-up only).
+    void Raw(const QString& sqliteStatements);
+    // One column of a query's rows (translation applied), for checks.
+    QStringList Column(const QString& statement, int column = 0);
+    int Count(const QString& statement) { return Column(statement).value(0).toInt(); }
+
+    QStringList sent;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Connection> connection_;
+};
+
+}  // namespace esoa::test
