@@ -2,8 +2,37 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace esoa {
+namespace {
+
+class DialogProgress : public Progress {
+public:
+    DialogProgress(const QString& title, int total, bool modal) : dialog_(QApplication::activeWindow()) {
+        dialog_.setWindowTitle(QApplication::applicationDisplayName());
+        dialog_.setLabelText(title);
+        dialog_.setRange(0, total);
+        dialog_.setWindowModality(modal ? Qt::WindowModal : Qt::NonModal);
+        dialog_.setMinimumDuration(400);  // short work finishes without a flash of a dialog
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    void Step(int done, const QString& text) override {
+        if (!text.isEmpty()) dialog_.setLabelText(text);
+        if (dialog_.maximum() > 0) dialog_.setValue(std::min(done, dialog_.maximum()));
+        QApplication::processEvents();
+    }
+
+    bool Cancelled() const override { return dialog_.wasCanceled(); }
+
+private:
+    QProgressDialog dialog_;
+};
+
+}  // namespace
 
 void MessageBoxes::Show(const QString& text) {
     // A message box is a wait of its own: the busy pointer must not hide the OK button's hand.
@@ -23,6 +52,10 @@ void MessageBoxes::SetBusy(bool busy) {
     } else {
         QApplication::restoreOverrideCursor();
     }
+}
+
+std::unique_ptr<Progress> MessageBoxes::StartProgress(const QString& title, int total, bool modal) {
+    return std::make_unique<DialogProgress>(title, total, modal);
 }
 
 }  // namespace esoa

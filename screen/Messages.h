@@ -1,16 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 namespace esoa {
 
+// How far a long piece of work has come. Step() also lets the window process pending events, so it
+// repaints and stays responsive. Destroying the object closes its display.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    virtual void Step(int done, const QString& text) = 0;
+    // True once the user asked to stop.
+    virtual bool Cancelled() const = 0;
+};
+
 // The user-facing messages of the tool: OK-only message boxes titled with the program's own title,
-// and the busy mouse pointer. Tests replace it with a recorder, so no test blocks on a dialog.
+// the busy mouse pointer and progress displays. Tests replace it with a recorder, so no test ever
+// blocks on a dialog.
 class Messages {
 public:
     virtual ~Messages() = default;
     virtual void Show(const QString& text) = 0;
     virtual void SetBusy(bool busy) = 0;
+    // total 0: not known in advance. modal: the rest of the window waits until the work ends.
+    virtual std::unique_ptr<Progress> StartProgress(const QString& title, int total, bool modal) = 0;
 };
 
 // The real message boxes.
@@ -18,6 +32,7 @@ class MessageBoxes : public Messages {
 public:
     void Show(const QString& text) override;
     void SetBusy(bool busy) override;
+    std::unique_ptr<Progress> StartProgress(const QString& title, int total, bool modal) override;
 
 private:
     bool busy_ = false;

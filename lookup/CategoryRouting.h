@@ -1,0 +1,29 @@
+#pragma once
+
+namespace esoa {
+
+struct Screen;
+class PhilHealthLists;
+class ItemSource;
+class ItemSearch;
+
+// Presets the hospital item search for the PhilHealth category selected in GridCat: clears the
+// previous selection, records the category, chooses the item source and, for the categories it
+// knows, the revenue code or section and the exam table; then reloads the PhilHealth list and
+// searches. Errors are not caught here: they end the routing and go to the caller.
+class CategoryRouting {
+public:
+    CategoryRouting(Screen& screen, PhilHealthLists& lists, ItemSource& source, ItemSearch& search)
+        : s_(screen), lists_(lists), source_(source), search_(search) {}
+
+    void ClearSelection();
+    void ApplyCategoryDefaults();
+
+private:
+    Screen& s_;
+    PhilHealthLists& lists_;
+    ItemSource& source_;
+    ItemSearch& search_;
+};
+
+}  // namespace esoa

@@ -1,0 +1,37 @@
+#include "mapping/MappingList.h"
+
+#include "app/SqlText.h"
+#include "screen/ListReader.h"
+#include "screen/Screen.h"
+
+namespace esoa {
+
+void MappingList::LoadMappings() {
+    selected_ = {};
+    const QString table = s_.ui.lblESOATableName->text();
+    const QString statement = QStringLiteral(" SELECT TOP 1000 [ID]") + QStringLiteral("       ,[Code]") +
+                              QStringLiteral("       ,[Category]") + QStringLiteral("       ,[Description]") +
+                              QStringLiteral("       ,[RevenueID]") + QStringLiteral("       ,[SectionID]") +
+                              QStringLiteral("       ,[ItemID]") + QStringLiteral("       ,[ItemDesc]") +
+                              QStringLiteral("       ,[FixedFee]") + QStringLiteral("       ,[ChargingUnit]") +
+                              QStringLiteral("       ,[InvOrProc]") + QStringLiteral("       ,[SortOrder]") +
+                              QStringLiteral("   FROM [Build_FIle].[dbo].[") + table +
+                              QStringLiteral("_LINK] WITH (NOLOCK) WHERE Code='") +
+                              sql::Escaped(s_.ui.txtESOACode->text()) + QStringLiteral("' ");
+    loadedTable_ = ReadList(s_, *s_.ui.GridMap, statement, CursorType::ForwardOnly, LockType::ReadOnly,
+                            FailureHint::CreateTables)
+                       ? table
+                       : QString();
+}
+
+void MappingList::GridMap_Click() {
+    const FlexGrid& grid = *s_.ui.GridMap;
+    const int row = grid.Row();  // FIXME: the row of this click, not the current row
+    if (row >= 1 && !loadedTable_.isEmpty()) {
+        const QString id = grid.TextMatrix(row, 0);
+        if (!id.isEmpty()) selected_ = {loadedTable_, id};
+    }
+    s_.guide.ShowStepHint(7);
+}
+
+}  // namespace esoa

@@ -1,0 +1,39 @@
+#include "reference/ListSwitch.h"
+
+#include "lookup/CategoryRouting.h"
+#include "lookup/ItemSource.h"
+#include "reference/PhilHealthLists.h"
+#include "screen/Screen.h"
+
+namespace esoa {
+
+void ListSwitch::optTable_Click(int index) {
+    ScreenControls& ui = s_.ui;
+    if (index == 0) {
+        ui.lblESOATableName->setText(QStringLiteral("ESOA_ITEM"));
+    } else if (index == 1) {
+        ui.lblESOATableName->setText(QStringLiteral("ESOA_ER"));
+    }
+    ui.txtAreaCat->clear();
+    lists_.LoadCategories();
+    source_.SetItemSource(false);
+    lists_.LoadEsoaItems();
+
+    // An empty list has no first category: the routing then runs on the grid's current row, and a
+    // failure inside it only ends the routing.
+    try {
+        ui.GridCat->setRow(1);
+    } catch (const std::exception&) {
+    }
+    try {
+        routing_.ApplyCategoryDefaults();
+    } catch (const std::exception&) {
+    }
+}
+
+void ListSwitch::GridCat_Click() {
+    routing_.ApplyCategoryDefaults();
+    s_.guide.ShowStepHint(1);
+}
+
+}  // namespace esoa

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace esoa {
+
+struct Screen;
+
+// The current PhilHealth reference list (named by lblESOATableName): its categories in GridCat and
+// its items in Grid1, filtered by the description in txtSOADesc and the category in txtAreaCat
+// ("-" stands for the empty category).
+class PhilHealthLists {
+public:
+    explicit PhilHealthLists(Screen& screen) : s_(screen) {}
+
+    void LoadEsoaItems();
+    void LoadCategories();
+    void cmdSearchSOAItem_Click() { LoadEsoaItems(); }
+
+private:
+    Screen& s_;
+};
+
+}  // namespace esoa

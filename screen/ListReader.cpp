@@ -1,0 +1,24 @@
+#include "screen/ListReader.h"
+
+#include "app/DbError.h"
+#include "screen/FlexGrid.h"
+#include "screen/Screen.h"
+
+namespace esoa {
+
+bool ReadList(Screen& screen, FlexGrid& grid, const QString& statement, CursorType cursor, LockType lock,
+              FailureHint hint) {
+    grid.Reset();
+    try {
+        grid.Fill(screen.user.sqlconnection().Read(statement, cursor, lock));
+        return true;
+    } catch (const DbError& e) {
+        screen.messages.Show(e.description());
+    } catch (const std::exception& e) {
+        screen.messages.Show(QString::fromUtf8(e.what()));
+    }
+    if (hint == FailureHint::CreateTables) screen.messages.Show(QStringLiteral("Create tables under Maintenance tab."));
+    return false;
+}
+
+}  // namespace esoa

@@ -1,0 +1,174 @@
+#include "screen/frmESOA_Items.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QShortcut>
+
+#include "lookup/CategoryRouting.h"
+#include "lookup/ItemSearch.h"
+#include "lookup/ItemSource.h"
+#include "mapping/MappingBulk.h"
+#include "mapping/MappingList.h"
+#include "mapping/MappingSave.h"
+#include "reference/ItemSelection.h"
+#include "reference/ListSwitch.h"
+#include "reference/PhilHealthLists.h"
+#include "reference/ReferenceImport.h"
+#include "reference/ReferenceTables.h"
+#include "screen/EventGuard.h"
+#include "screen/Twips.h"
+
+namespace esoa {
+namespace {
+
+constexpr int kClientWidth = 21825;  // twips
+constexpr int kClientHeight = 13830;
+
+struct ColumnWidths {
+    FlexGrid* grid;
+    int cols;  // 0: the column count is left as it is
+    std::vector<std::pair<int, int>> widths;
+};
+
+}  // namespace
+
+frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* parent)
+    : QWidget(parent),
+      messages_(messages),
+      ui_(BuildScreenControls(this)),
+      guide_(*ui_.cmdInst),
+      screen_{ui_, user, messages, guide_} {
+    setObjectName(QStringLiteral("frmESOA_Items"));
+    setWindowTitle(QStringLiteral("PHIC-ZEMORA Code Mapping"));
+    resize(TwipsToPx(kClientWidth, this), TwipsToPx(kClientHeight, this));
+
+    lists_ = std::make_unique<PhilHealthLists>(screen_);
+    search_ = std::make_unique<ItemSearch>(screen_);
+    source_ = std::make_unique<ItemSource>(screen_, *search_);
+    routing_ = std::make_unique<CategoryRouting>(screen_, *lists_, *source_, *search_);
+    listSwitch_ = std::make_unique<ListSwitch>(screen_, *lists_, *source_, *routing_);
+    tables_ = std::make_unique<ReferenceTables>(screen_);
+    import_ = std::make_unique<ReferenceImport>(screen_, *lists_, *source_);
+    mappings_ = std::make_unique<MappingList>(screen_);
+    selection_ = std::make_unique<ItemSelection>(screen_, *mappings_, *search_);
+    save_ = std::make_unique<MappingSave>(screen_, *mappings_);
+    bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_, *search_);
+    wireEvents();
+}
+
+frmESOA_Items::~frmESOA_Items() = default;
+
+template <typename Handler>
+void frmESOA_Items::guarded(Handler&& handler) {
+    Guarded(messages_, std::forward<Handler>(handler));
+}
+
+void frmESOA_Items::wireEvents() {
+    auto onClick = [this](QPushButton* button, auto handler) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { guarded(handler); });
+    };
+    auto onGridClick = [this](FlexGrid* grid, auto handler) {
+        connect(grid, &FlexGrid::Click, this, [this, handler] { guarded(handler); });
+    };
+
+    onClick(ui_.cmdClose, [this] { cmdClose_Click(); });
+    onClick(ui_.cmdInst, [this] { guide_.cmdInst_Click(); });
+    connect(ui_.lblMaint, &LinkLabel::Click, this, [this] { guarded([this] { lblMaint_Click(); }); });
+    onClick(ui_.cmdCreateTable, [this] { tables_->cmdCreateTable_Click(); });
+    onClick(ui_.cmdScan, [this] { import_->cmdScan_Click(); });
+    onClick(ui_.cmdSearchSOAItem, [this] { lists_->cmdSearchSOAItem_Click(); });
+    connect(ui_.optTable, &OptionGroup::Click, this,
+            [this](int index) { guarded([this, index] { listSwitch_->optTable_Click(index); }); });
+    onGridClick(ui_.GridCat, [this] { listSwitch_->GridCat_Click(); });
+    onGridClick(ui_.Grid1, [this] { selection_->Grid1_Click(); });
+    connect(ui_.optInventory, &OptionGroup::Click, this,
+            [this](int index) { guarded([this, index] { source_->optInventory_Click(index); }); });
+    onGridClick(ui_.GridRev, [this] { source_->GridRev_Click(); });
+    onGridClick(ui_.GridRevCode, [this] { source_->GridRevCode_Click(); });
+    onClick(ui_.cmdPreview, [this] { search_->cmdPreview_Click(); });
+    onGridClick(ui_.Grid2, [this] { search_->Grid2_Click(); });
+    onClick(ui_.cmdUse, [this] { search_->cmdUse_Click(); });
+    ui_.txtDesc->installEventFilter(this);
+    onGridClick(ui_.GridMap, [this] { mappings_->GridMap_Click(); });
+    onClick(ui_.cmdEdit, [this] { save_->cmdEdit_Click(); });
+    onClick(ui_.cmdDelete, [this] { bulk_->cmdDelete_Click(); });
+    onClick(ui_.cmdMapAll, [this] { bulk_->cmdMapAll_Click(); });
+
+    // Escape is the hidden Cancel button's key.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { guarded([this] { cmdClose_Click(); }); });
+}
+
+bool frmESOA_Items::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.txtDesc && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        int keyAscii = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                           ? 13
+                           : (key->text().isEmpty() ? 0 : key->text().front().unicode());
+        if (keyAscii != 0) guarded([this, &keyAscii] { search_->txtDesc_KeyPress(keyAscii); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmESOA_Items::setVisible(bool visible) {
+    // The load runs as part of the first showing, before the window appears: messages raised by
+    // it come first.
+    if (visible && !loaded_) {
+        loaded_ = true;
+        guarded([this] { Form_Load(); });
+    }
+    QWidget::setVisible(visible);
+}
+
+void frmESOA_Items::Form_Load() {
+    screen_.user.ZEMORAClasses().loadwinsettings(*this);
+
+    const std::vector<ColumnWidths> widths{
+        {ui_.Grid1, 0, {{0, 0}, {1, 800}, {2, 1800}, {3, 3000}}},
+        {ui_.Grid2, 0, {{0, 800}, {1, 5200}, {2, 1200}, {3, 2500}}},
+        {ui_.GridCat, 2, {{0, 3500}}},
+        {ui_.GridRev, 5, {{0, 4000}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}}},
+        {ui_.GridRevCode, 2, {{0, 1100}, {1, 3500}}},
+        {ui_.GridMap, 0, {{0, 0}, {2, 1500}, {3, 3000}, {7, 3000}}},
+    };
+    for (const ColumnWidths& grid : widths) {
+        if (grid.cols > 0) grid.grid->setCols(grid.cols);
+        for (const auto& [col, twips] : grid.widths) grid.grid->setColWidth(col, twips);
+    }
+
+    lists_->LoadCategories();
+    lists_->LoadEsoaItems();
+    source_->LoadRevenues();
+    source_->LoadRevenueCodes();
+    ui_.optTable->select(1);
+    guide_.ShowStepHint(0);
+}
+
+void frmESOA_Items::Form_Resize() {
+    // The mapping list takes the height the window gives it; a window too low for it leaves the
+    // list at its last valid height.
+    const int outerHeight = PxToTwips(frameGeometry().height(), this);
+    const int height = outerHeight - PxToTwips(ui_.GridMap->y(), this) - 900;
+    if (height < 0) return;
+    ui_.GridMap->resize(ui_.GridMap->width(), TwipsToPx(height, this));
+}
+
+void frmESOA_Items::lblMaint_Click() { ui_.fraMaint->setVisible(ui_.fraMaint->isHidden()); }
+
+void frmESOA_Items::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    try {
+        Form_Resize();
+    } catch (...) {
+    }
+}
+
+void frmESOA_Items::closeEvent(QCloseEvent* event) {
+    // Long work in progress stops after its current step; the window closes all the same.
+    import_->RequestStop();
+    bulk_->RequestStop();
+    guarded([this] { screen_.user.ZEMORAClasses().Savewinsettings(*this); });
+    event->accept();
+}
+
+}  // namespace esoa
