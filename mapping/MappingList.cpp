@@ -26,7 +26,7 @@ void MappingList::LoadMappings() {
 
 void MappingList::GridMap_Click() {
     const FlexGrid& grid = *s_.ui.GridMap;
-    const int row = grid.Row();  // FIXME: the row of this click, not the current row
+    const int row = grid.ClickedRow();
     if (row >= 1 && !loadedTable_.isEmpty()) {
         const QString id = grid.TextMatrix(row, 0);
         if (!id.isEmpty()) selected_ = {loadedTable_, id};

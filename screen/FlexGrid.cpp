@@ -256,7 +256,8 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     pressedInside_ = true;
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid()) setRow(index.row() + FixedRows());
+    clickedRow_ = index.isValid() ? index.row() + FixedRows() : 0;
+    if (index.isValid()) setRow(clickedRow_);
 }
 
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -281,7 +282,10 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) pressedInside_ = true;
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                pressedInside_ = true;
+                clickedRow_ = 0;
+            }
             return true;
         case QEvent::MouseButtonRelease:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && pressedInside_) {
@@ -298,6 +302,7 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // Lets a keyboard user pick the current row as a click would.
         event->accept();
+        clickedRow_ = row_;
         emit Click();
         return;
     }

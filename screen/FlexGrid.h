@@ -63,6 +63,9 @@ public:
     int TopRow() const { return topRow_; }
     void setTopRow(int row);
     int ColSel() const { return colSel_; }
+    // The data row the last click (or Enter) picked; 0 when it landed on the header row or on
+    // the empty space below the rows.
+    int ClickedRow() const { return clickedRow_; }
     void setColSel(int col);
 
     // Appends a row whose cells are the tab-separated parts of the text.
@@ -106,6 +109,7 @@ private:
     int row_ = 1;
     int topRow_ = 1;
     int colSel_ = 0;
+    int clickedRow_ = 0;
     bool steering_ = false;       // the view is being moved from code, not by the user
     bool pressedInside_ = false;  // a left press began on this grid, so its release is a click
 };

@@ -212,6 +212,7 @@ TEST_F(FlexGridTest, ClickOnADataRowSelectsItAndRaisesClickOnce) {
     grid.Fill(Result({"A", "B"}, 5));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, RowCentre(3));
     EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(grid.ClickedRow(), 3);
     EXPECT_EQ(SelectedGridRow(), 3);
     EXPECT_EQ(clicks.count(), 1);
 
@@ -229,13 +230,20 @@ TEST_F(FlexGridTest, ClickOnHeaderOrEmptySpaceRaisesClickWithoutMovingRow) {
     grid.setRow(2);
 
     QHeaderView* header = grid.horizontalHeader();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, RowCentre(1));
+    EXPECT_EQ(grid.ClickedRow(), 1);
+    grid.setRow(2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(10, header->height() / 2));
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(grid.Row(), 2);
-
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(10, grid.viewport()->height() - 5));
     EXPECT_EQ(clicks.count(), 2);
     EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.ClickedRow(), 0);  // the header row is no pick
+
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, RowCentre(1));
+    grid.setRow(2);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(10, grid.viewport()->height() - 5));
+    EXPECT_EQ(clicks.count(), 4);
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.ClickedRow(), 0);  // nor is the empty space below the rows
     EXPECT_EQ(SelectedGridRow(), 2);
 }
 
