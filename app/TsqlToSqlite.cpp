@@ -2,265 +2,47 @@
 
 #include <QSet>
 #include <QStringList>
-#include <algorithm>
 #include <vector>
 
 #include "app/DbError.h"
 #include "app/SqlTokenizer.h"
+#include "app/TsqlCursor.h"
 
 namespace esoa::sql {
 namespace {
 
-QSet<QString> wordSet(std::initializer_list<const char*> words) {
+QSet<QString> wordSet(const QString& words) {
     QSet<QString> set;
-    for (const char* w : words) set.insert(QLatin1String(w));
+    for (const QString& w : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) set.insert(w);
     return set;
 }
 
-// SQL Server's reserved words, which never stand unbracketed as a name, plus the SQLite-only words
-// that SQL Server would refuse. Outside the keywords a statement kind allows, each of them is a
-// construct this translation does not handle.
-const QSet<QString>& reservedWords() {
-    static const QSet<QString> words = wordSet({
-        "ADD",
-        "ALL",
-        "ALTER",
-        "AND",
-        "ANY",
-        "AS",
-        "ASC",
-        "AUTHORIZATION",
-        "BACKUP",
-        "BEGIN",
-        "BETWEEN",
-        "BREAK",
-        "BROWSE",
-        "BULK",
-        "BY",
-        "CASCADE",
-        "CASE",
-        "CHECK",
-        "CHECKPOINT",
-        "CLOSE",
-        "CLUSTERED",
-        "COALESCE",
-        "COLLATE",
-        "COLUMN",
-        "COMMIT",
-        "COMPUTE",
-        "CONSTRAINT",
-        "CONTAINS",
-        "CONTAINSTABLE",
-        "CONTINUE",
-        "CONVERT",
-        "CREATE",
-        "CROSS",
-        "CURRENT",
-        "CURRENT_DATE",
-        "CURRENT_TIME",
-        "CURRENT_TIMESTAMP",
-        "CURRENT_USER",
-        "CURSOR",
-        "DATABASE",
-        "DBCC",
-        "DEALLOCATE",
-        "DECLARE",
-        "DEFAULT",
-        "DELETE",
-        "DENY",
-        "DESC",
-        "DISK",
-        "DISTINCT",
-        "DISTRIBUTED",
-        "DOUBLE",
-        "DROP",
-        "DUMP",
-        "ELSE",
-        "END",
-        "ERRLVL",
-        "ESCAPE",
-        "EXCEPT",
-        "EXEC",
-        "EXECUTE",
-        "EXISTS",
-        "EXIT",
-        "EXTERNAL",
-        "FETCH",
-        "FILE",
-        "FILLFACTOR",
-        "FOR",
-        "FOREIGN",
-        "FREETEXT",
-        "FREETEXTTABLE",
-        "FROM",
-        "FULL",
-        "FUNCTION",
-        "GOTO",
-        "GRANT",
-        "GROUP",
-        "HAVING",
-        "HOLDLOCK",
-        "IDENTITY",
-        "IDENTITY_INSERT",
-        "IDENTITYCOL",
-        "IF",
-        "IN",
-        "INDEX",
-        "INNER",
-        "INSERT",
-        "INTERSECT",
-        "INTO",
-        "IS",
-        "JOIN",
-        "KEY",
-        "KILL",
-        "LEFT",
-        "LIKE",
-        "LINENO",
-        "LOAD",
-        "MERGE",
-        "NATIONAL",
-        "NOCHECK",
-        "NONCLUSTERED",
-        "NOT",
-        "NULL",
-        "NULLIF",
-        "OF",
-        "OFF",
-        "OFFSETS",
-        "ON",
-        "OPEN",
-        "OPENDATASOURCE",
-        "OPENQUERY",
-        "OPENROWSET",
-        "OPENXML",
-        "OPTION",
-        "OR",
-        "ORDER",
-        "OUTER",
-        "OVER",
-        "PERCENT",
-        "PIVOT",
-        "PLAN",
-        "PRECISION",
-        "PRIMARY",
-        "PRINT",
-        "PROC",
-        "PROCEDURE",
-        "PUBLIC",
-        "RAISERROR",
-        "READ",
-        "READTEXT",
-        "RECONFIGURE",
-        "REFERENCES",
-        "REPLICATION",
-        "RESTORE",
-        "RESTRICT",
-        "RETURN",
-        "REVERT",
-        "REVOKE",
-        "RIGHT",
-        "ROLLBACK",
-        "ROWCOUNT",
-        "ROWGUIDCOL",
-        "RULE",
-        "SAVE",
-        "SCHEMA",
-        "SECURITYAUDIT",
-        "SELECT",
-        "SESSION_USER",
-        "SET",
-        "SETUSER",
-        "SHUTDOWN",
-        "SOME",
-        "STATISTICS",
-        "SYSTEM_USER",
-        "TABLE",
-        "TABLESAMPLE",
-        "TEXTSIZE",
-        "THEN",
-        "TO",
-        "TOP",
-        "TRAN",
-        "TRANSACTION",
-        "TRIGGER",
-        "TRUNCATE",
-        "TRY_CONVERT",
-        "TSEQUAL",
-        "UNION",
-        "UNIQUE",
-        "UNPIVOT",
-        "UPDATE",
-        "UPDATETEXT",
-        "USE",
-        "USER",
-        "VALUES",
-        "VARYING",
-        "VIEW",
-        "WAITFOR",
-        "WHEN",
-        "WHERE",
-        "WHILE",
-        "WITH",
-        "WITHIN",
-        "WRITETEXT",
-        // SQLite's own, meaningless (or meaning something else) to SQL Server.
-        "LIMIT",
-        "OFFSET",
-        "GLOB",
-        "REGEXP",
-        "MATCH",
-        "ISNULL",
-        "NOTNULL",
-        "PRAGMA",
-        "ATTACH",
-        "DETACH",
-        "VACUUM",
-        "REINDEX",
-        "REPLACE",
-    });
-    return words;
-}
-
 // The keywords each statement kind may use outside the parts translated on their own.
+QSet<QString> conditionWordsAnd(const char* more) {
+    return wordSet(QStringLiteral("AND OR NOT LIKE ESCAPE IS NULL IN BETWEEN ") + QLatin1String(more));
+}
 const QSet<QString>& selectKeywords() {
     static const QSet<QString> words =
-        wordSet({"AND",     "OR",    "NOT",   "LIKE", "ESCAPE", "IS",    "NULL",   "IN",
-                 "BETWEEN", "FROM",  "WHERE", "AS",   "ON",     "LEFT",  "INNER",  "OUTER",
-                 "JOIN",    "ORDER", "BY",    "ASC",  "DESC",   "GROUP", "HAVING", "DISTINCT"});
+        conditionWordsAnd("FROM WHERE AS ON LEFT INNER OUTER JOIN ORDER BY ASC DESC GROUP HAVING DISTINCT");
     return words;
 }
 const QSet<QString>& updateKeywords() {
-    static const QSet<QString> words =
-        wordSet({"AND", "OR", "NOT", "LIKE", "ESCAPE", "IS", "NULL", "IN", "BETWEEN", "SET", "WHERE"});
+    static const QSet<QString> words = conditionWordsAnd("SET WHERE");
     return words;
 }
 const QSet<QString>& deleteKeywords() {
-    static const QSet<QString> words =
-        wordSet({"AND", "OR", "NOT", "LIKE", "ESCAPE", "IS", "NULL", "IN", "BETWEEN", "WHERE"});
+    static const QSet<QString> words = conditionWordsAnd("WHERE");
     return words;
 }
 const QSet<QString>& insertKeywords() {
-    static const QSet<QString> words = wordSet({"VALUES", "NULL"});
+    static const QSet<QString> words = wordSet(QStringLiteral("VALUES NULL"));
     return words;
 }
 
 // The aggregates behave alike in both dialects; every other function is T-SQL's own or SQLite's.
 const QSet<QString>& functions() {
-    static const QSet<QString> words = wordSet({"COUNT", "MIN", "MAX", "SUM"});
+    static const QSet<QString> words = wordSet(QStringLiteral("COUNT MIN MAX SUM"));
     return words;
-}
-
-// Punctuation with the same meaning in both dialects. '+' is missing on purpose: T-SQL joins texts
-// with it, SQLite adds them as numbers.
-const QSet<QString>& symbols() {
-    static const QSet<QString> set =
-        wordSet({"(", ")", ",", ".", "=", "<", ">", "<>", "<=", ">=", "!=", "*", "-", "/"});
-    return set;
-}
-
-bool isNamePart(const Token* t) {
-    return t && (t->kind == TokenKind::Word || t->kind == TokenKind::Bracketed);
 }
 
 QString bracketed(const QString& name) {
@@ -269,29 +51,13 @@ QString bracketed(const QString& name) {
     return QLatin1Char('[') + inner + QLatin1Char(']');
 }
 
-// The attached schema a T-SQL database name stands for; empty when it names no embedded database.
-QString schemaOf(const Token& database) {
-    const QString name = Unquoted(database);
-    for (const char* schema : {"Build_FIle", "Inventory"}) {
-        if (name.compare(QLatin1String(schema), Qt::CaseInsensitive) == 0) return QLatin1String(schema);
-    }
-    return {};
-}
-
-struct Name {
-    QString text;    // as written
-    QString sqlite;  // as SQLite takes it: "Schema.Table" for a name that gave its database
-    QString schema;  // empty unless the name gave its database
-    const Token* last = nullptr;
-    bool single = true;
-};
-
-class Translator {
+// The statements this program sends, one kind per routine; the reading and the refusals are the
+// cursor's.
+class Translator : private TsqlCursor {
 public:
-    explicit Translator(const QString& tsql) : tsql_(tsql), tokens_(Tokenize(tsql)) {}
+    using TsqlCursor::TsqlCursor;
 
     QString Run() {
-        Screen();
         CopySpaces();
         const Token* first = At(pos_);
         if (!first) Refuse(QStringLiteral("an empty statement"));
@@ -328,138 +94,6 @@ public:
     }
 
 private:
-    [[noreturn]] void Refuse(const QString& what) const {
-        throw DbError(QStringLiteral("The embedded database does not handle %1.").arg(what), {}, tsql_);
-    }
-    static QString Quoted(const QString& text) { return QLatin1Char('\'') + text + QLatin1Char('\''); }
-
-    // A reserved word where a name or an allowed keyword should stand.
-    [[noreturn]] void RefuseWord(size_t i) const {
-        const Token* next = At(SkipSpaces(i + 1));
-        if (next && next->isSymbol("("))
-            Refuse(QStringLiteral("the function ") + Quoted(tokens_[i].text.toUpper()));
-        if (tokens_[i].isWord("SELECT")) Refuse(QStringLiteral("a SELECT inside another statement"));
-        Refuse(Quoted(tokens_[i].text.toUpper()));
-    }
-
-    // Refusals that hold wherever the token stands; also drops the N of Unicode literals, which
-    // SQLite's texts do not need.
-    void Screen() {
-        for (Token& t : tokens_) {
-            switch (t.kind) {
-                case TokenKind::Comment:
-                    Refuse(QStringLiteral("comments (") + Quoted(t.text.left(2)) + QLatin1Char(')'));
-                case TokenKind::String:
-                    if (t.text.front() != u'\'') t.text.remove(0, 1);
-                    break;
-                case TokenKind::Word:
-                    if (t.isWord("GO")) Refuse(QStringLiteral("'GO'"));
-                    if (t.text.front() == u'@')
-                        Refuse(QStringLiteral("variables (") + Quoted(t.text) + QLatin1Char(')'));
-                    if (t.text.front() == u'#') {
-                        Refuse(QStringLiteral("temporary tables (") + Quoted(t.text) + QLatin1Char(')'));
-                    }
-                    break;
-                case TokenKind::Symbol:
-                    if (t.text == QLatin1String(";")) Refuse(QStringLiteral("more than one statement (';')"));
-                    if (!symbols().contains(t.text)) Refuse(Quoted(t.text));
-                    break;
-                default:
-                    break;
-            }
-        }
-    }
-
-    const Token* At(size_t i) const { return i < tokens_.size() ? &tokens_[i] : nullptr; }
-    size_t SkipSpaces(size_t i) const {
-        while (i < tokens_.size() && tokens_[i].kind == TokenKind::Space) ++i;
-        return i;
-    }
-    const Token* Next() const { return At(SkipSpaces(pos_)); }
-    QString NextWordText() const {
-        const Token* t = Next();
-        return t ? t->text.toUpper() : QString();
-    }
-    void CopySpaces() {
-        while (pos_ < tokens_.size() && tokens_[pos_].kind == TokenKind::Space) out_ += tokens_[pos_++].text;
-    }
-    void Emit() { out_ += tokens_[pos_++].text; }
-
-    void ExpectWord(const char* word, const QString& otherwise) {
-        const Token* t = Next();
-        if (!t || !t->isWord(word)) Refuse(otherwise);
-        CopySpaces();
-        Emit();
-    }
-    void ExpectSymbol(const char* symbol, const QString& otherwise) {
-        const Token* t = Next();
-        if (!t || !t->isSymbol(symbol)) Refuse(otherwise);
-        CopySpaces();
-        Emit();
-    }
-    // Blanks may follow; anything else is more than this translation understands.
-    void End(const QString& where) {
-        CopySpaces();
-        if (pos_ < tokens_.size()) Refuse(Quoted(tokens_[pos_].text) + QLatin1Char(' ') + where);
-    }
-
-    // Leaves out the tokens up to `resume`, keeping the words around them apart by one run of blanks.
-    void SkipTo(size_t resume) {
-        pos_ = resume;
-        const bool spaceBefore = !out_.isEmpty() && out_.back().isSpace();
-        const bool spaceAfter = pos_ < tokens_.size() && tokens_[pos_].kind == TokenKind::Space;
-        if (spaceBefore && (spaceAfter || pos_ >= tokens_.size())) {
-            while (!out_.isEmpty() && out_.back().isSpace()) out_.chop(1);
-        } else if (!spaceBefore && !spaceAfter && pos_ < tokens_.size() && !out_.isEmpty()) {
-            out_ += QLatin1Char(' ');
-        }
-    }
-
-    // A possibly dotted name at pos_: "T", "A.ItemID", "Build_FIle..T", "[Build_FIle].[dbo].[T]".
-    // A trailing dot that starts no part ("A.*") is left for the caller.
-    Name TakeName() {
-        const Token* first = At(pos_);
-        if (!isNamePart(first))
-            Refuse(first ? Quoted(first->text) + QStringLiteral(" where a name belongs")
-                         : QStringLiteral("a statement that ends where a name belongs"));
-        if (first->kind == TokenKind::Word && reservedWords().contains(first->text.toUpper()))
-            RefuseWord(pos_);
-        std::vector<const Token*> parts{first};
-        size_t i = pos_ + 1;
-        while (At(i) && At(i)->isSymbol(".")) {
-            const Token* next = At(i + 1);
-            if (isNamePart(next)) {
-                parts.push_back(next);
-                i += 2;
-            } else if (next && next->isSymbol(".")) {
-                parts.push_back(nullptr);
-                i += 1;
-            } else {
-                break;
-            }
-        }
-        Name name;
-        for (size_t k = pos_; k < i; ++k) name.text += tokens_[k].text;
-        pos_ = i;
-        name.sqlite = name.text;
-        name.last = parts.back();
-        name.single = parts.size() == 1;
-        const bool hasEmpty = std::find(parts.begin(), parts.end(), nullptr) != parts.end();
-        if (parts.size() > 3 || (hasEmpty && (parts.size() != 3 || !parts[2]))) {
-            Refuse(QStringLiteral("the name ") + Quoted(name.text));
-        }
-        if (parts.size() == 3) {
-            name.schema = schemaOf(*parts[0]);
-            if (name.schema.isEmpty()) Refuse(QStringLiteral("the database ") + Quoted(Unquoted(*parts[0])));
-            if (parts[1] && Unquoted(*parts[1]).compare(QLatin1String("dbo"), Qt::CaseInsensitive) != 0) {
-                Refuse(QStringLiteral("the schema ") + Quoted(Unquoted(*parts[1])));
-            }
-            name.sqlite = name.schema + QLatin1Char('.') + parts[2]->text;
-        }
-        return name;
-    }
-    void EmitName(const Name& name) { out_ += name.sqlite; }
-
     // The rest of a SELECT, UPDATE, DELETE or INSERT: names are translated, table hints dropped (in
     // a SELECT), everything else checked against the keywords the statement kind allows.
     void Expression(const QSet<QString>& keywords, bool hints) {
@@ -475,10 +109,10 @@ private:
                     Emit();
                     continue;
                 }
-                if (reservedWords().contains(upper)) RefuseWord(pos_);
+                if (IsReservedWord(upper)) RefuseWord(pos_);
             }
-            if (isNamePart(&t)) {
-                const Name name = TakeName();
+            if (IsNamePart(&t)) {
+                const TsqlName name = TakeName();
                 const Token* next = Next();
                 if (next && next->isSymbol("(") &&
                     !(name.single && functions().contains(name.text.toUpper()))) {
@@ -527,8 +161,8 @@ private:
         if (distinct) {
             const size_t open = SkipSpaces(pos_);
             const Token* column = At(open + 1);
-            if (At(open) && At(open)->isSymbol("(") && isNamePart(column) && At(open + 2) &&
-                At(open + 2)->isSymbol(")") && !reservedWords().contains(column->text.toUpper())) {
+            if (At(open) && At(open)->isSymbol("(") && IsNamePart(column) && At(open + 2) &&
+                At(open + 2)->isSymbol(")") && !IsReservedWord(column->text.toUpper())) {
                 CopySpaces();
                 if (!out_.back().isSpace()) out_ += QLatin1Char(' ');
                 out_ += column->text;
@@ -564,7 +198,7 @@ private:
         ExpectWord("DROP", QStringLiteral("'ALTER TABLE ... ") + NextWordText() + QLatin1Char('\''));
         ExpectWord("COLUMN", QStringLiteral("'ALTER TABLE ... DROP ") + NextWordText() + QLatin1Char('\''));
         CopySpaces();
-        const Name column = TakeName();
+        const TsqlName column = TakeName();
         if (!column.single) Refuse(QStringLiteral("the column name ") + Quoted(column.text));
         EmitName(column);
         End(QStringLiteral("after ALTER TABLE ... DROP COLUMN"));
@@ -584,9 +218,9 @@ private:
         }
     }
 
-    Name TakeTableWithDatabase(const char* statement) {
+    TsqlName TakeTableWithDatabase(const char* statement) {
         CopySpaces();
-        const Name name = TakeName();
+        const TsqlName name = TakeName();
         if (name.schema.isEmpty()) {
             Refuse(QStringLiteral("%1 on %2 without its database name")
                        .arg(QLatin1String(statement), Quoted(name.text)));
@@ -626,13 +260,13 @@ private:
     // NOT NULL. SQL Server refuses values that do not fit the type; the CHECKs make SQLite refuse
     // them too. The declared types stay plain (REAL, INTEGER) so that Qt reports numeric fields.
     void Column() {
-        const Name name = TakeName();
+        const TsqlName name = TakeName();
         if (!name.single) Refuse(QStringLiteral("the column name ") + Quoted(name.text));
         const QString c = name.text;
         out_ += c;
         CopySpaces();
         const Token* type = At(pos_);
-        if (!isNamePart(type)) Refuse(QStringLiteral("a column without a type in CREATE TABLE"));
+        if (!IsNamePart(type)) Refuse(QStringLiteral("a column without a type in CREATE TABLE"));
         const QString typeName = Unquoted(*type).toLower();
         ++pos_;
         if (typeName == QLatin1String("varchar")) {
@@ -703,17 +337,17 @@ private:
         if (Next()->isWord("CLUSTERED") || Next()->isWord("NONCLUSTERED")) SkipTo(SkipSpaces(pos_ + 1));
         ExpectWord("INDEX", QStringLiteral("'CREATE ... ") + NextWordText() + QLatin1Char('\''));
         const size_t nameAt = SkipSpaces(pos_);
-        const QString spaceBeforeName = SpacesBetween(pos_, nameAt);
+        const QString spaceBeforeName = TextBetween(pos_, nameAt);
         pos_ = nameAt;
-        const Name index = TakeName();
+        const TsqlName index = TakeName();
         if (!index.single) Refuse(QStringLiteral("the index name ") + Quoted(index.text));
-        const QString spaceBeforeOn = SpacesBetween(pos_, SkipSpaces(pos_));
+        const QString spaceBeforeOn = TextBetween(pos_, SkipSpaces(pos_));
         pos_ = SkipSpaces(pos_);
         if (!At(pos_) || !At(pos_)->isWord("ON")) Refuse(QStringLiteral("CREATE INDEX without ON"));
         const QString on = tokens_[pos_++].text;
-        const QString spaceBeforeTable = SpacesBetween(pos_, SkipSpaces(pos_));
+        const QString spaceBeforeTable = TextBetween(pos_, SkipSpaces(pos_));
         pos_ = SkipSpaces(pos_);
-        const Name table = TakeName();
+        const TsqlName table = TakeName();
         if (table.schema.isEmpty()) {
             Refuse(QStringLiteral("CREATE INDEX on %1 without its database name").arg(Quoted(table.text)));
         }
@@ -723,7 +357,7 @@ private:
         ExpectSymbol("(", QStringLiteral("CREATE INDEX without a column list"));
         for (;;) {
             CopySpaces();
-            const Name column = TakeName();
+            const TsqlName column = TakeName();
             if (!column.single) Refuse(QStringLiteral("the column name ") + Quoted(column.text));
             EmitName(column);
             if (const Token* t = Next(); t && (t->isWord("ASC") || t->isWord("DESC"))) {
@@ -745,17 +379,6 @@ private:
         Emit();
         End(QStringLiteral("after the column list of CREATE INDEX"));
     }
-
-    QString SpacesBetween(size_t from, size_t to) const {
-        QString spaces;
-        for (size_t i = from; i < to; ++i) spaces += tokens_[i].text;
-        return spaces;
-    }
-
-    const QString& tsql_;
-    std::vector<Token> tokens_;
-    size_t pos_ = 0;
-    QString out_;
 };
 
 }  // namespace

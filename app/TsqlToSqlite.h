@@ -13,10 +13,19 @@ namespace esoa::sql {
 // INSERT INTO ... VALUES, UPDATE ... SET ... WHERE, DELETE FROM, DROP TABLE,
 // ALTER TABLE ... DROP COLUMN, CREATE TABLE with the column types the reference and link tables use,
 // CREATE CLUSTERED|NONCLUSTERED INDEX.
+//
+// "[Build_FIle].[dbo].[T]", "Build_FIle..T", "INVENTORY..T" (any letter case) become "Build_FIle.[T]",
+// "Inventory.T"; "WITH (NOLOCK)" is dropped, "TOP n" becomes a trailing "LIMIT n", N'..' becomes '..'.
+// CREATE TABLE knows [bigint] IDENTITY(1,1), [varchar](n), SMALLMONEY and [smallint], each with a
+// CHECK so that SQLite refuses the values SQL Server refuses (text too long, money or smallint not a
+// number or out of range); text columns are COLLATE NOCASE (see SqliteCaseRules.h).
+// Refused, with a description naming the construct ("The embedded database does not handle
+// 'EXEC'."): other statement kinds, ';', comments, GO, functions other than COUNT, MIN, MAX, SUM,
+// other column types and table hints, subqueries, names of unknown databases.
 QString TranslateToSqlite(const QString& tsql);
 
 // SQLite keeps index names per database, SQL Server per table: the index `name` of `table` is
-// created under this name.
+// created under this name (both plain names, without brackets: "ESOA_ER", "by_ID" -> "ESOA_ER__by_ID").
 QString SqliteIndexName(const QString& table, const QString& name);
 
 }  // namespace esoa::sql
