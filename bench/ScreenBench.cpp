@@ -1,0 +1,201 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSqlDriver>
+#include <QTemporaryDir>
+#include <sqlite3.h>
+
+#include "app/Databases.h"
+#include "app/DbError.h"
+#include "app/DemoDatabase.h"
+#include "lookup/CategoryRouting.h"
+#include "lookup/ItemSearch.h"
+#include "lookup/ItemSource.h"
+#include "reference/PhilHealthLists.h"
+#include "mapping/MappingBulk.h"
+#include "reference/ReferenceImport.h"
+#include "reference/ReferenceTables.h"
+#include "screen/frmESOA_Items.h"
+
+// The work a user waits for, on the embedded database of a large hospital: 100,000 inventory
+// items and a 20,000-row ER reference list.
+
+namespace esoa {
+namespace {
+
+constexpr int kInventoryItems = 100000;
+constexpr int kReferenceRows = 20000;
+
+class SilentMessages : public Messages {
+public:
+    void Show(const QString& text) override { last = text; }
+    void SetBusy(bool) override {}
+    std::unique_ptr<Progress> StartProgress(const QString&, int, bool) override {
+        struct None : Progress {
+            void Step(int, const QString&) override { QCoreApplication::processEvents(); }
+            bool Cancelled() const override { return false; }
+        };
+        return std::make_unique<None>();
+    }
+    QString last;
+};
+
+class BenchUser : public CurrentUser {
+public:
+    explicit BenchUser(Connection& c) : c_(c) {}
+    void showmain() override {}
+    std::optional<bool> Connected() const override { return true; }
+    Connection& sqlconnection() override { return c_; }
+    ZemoraClasses& ZEMORAClasses() override { return classes_; }
+
+private:
+    struct NoPlacement : ZemoraClasses {
+        void loadwinsettings(QWidget&) override {}
+        void Savewinsettings(QWidget&) override {}
+    };
+    Connection& c_;
+    NoPlacement classes_;
+};
+
+void raw(Connection& c, const char* sql) {
+    auto* handle = *static_cast<sqlite3* const*>(c.database().driver()->handle().data());
+    char* error = nullptr;
+    if (sqlite3_exec(handle, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(error);
+        sqlite3_free(error);
+        throw DbError(text);
+    }
+}
+
+// An ER reference file of `lines` lines, each with its own code.
+QString writeErFile(const QString& folder, int lines) {
+    const QString path = QDir(folder).filePath(QStringLiteral("ESOA_ER.csv"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    const char* categories[] = {"Therapeutics", "Imaging", "Laboratory", "ED Service", "ED Consultation", "Monitoring"};
+    for (int i = 0; i < lines; ++i) {
+        file.write(QStringLiteral("ER%1|%2|Emergency service item number %1 per visit|%3.50|per unit\r\n")
+                       .arg(i, 6, 10, QLatin1Char('0'))
+                       .arg(QLatin1String(categories[i % 6]))
+                       .arg(100 + i % 900)
+                       .toLatin1());
+    }
+    return path;
+}
+
+// One large hospital, built once for all benchmarks.
+struct Hospital {
+    Hospital() : connection(OpenEmbedded(dir.path())), user(*connection) {
+        demo::Seed(*connection);
+        raw(*connection,
+            "BEGIN;"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 100000) "
+            "INSERT INTO Inventory.tbInvMaster(ItemID, ItemName, ItemDesc, GenericID, itemstatus) "
+            "SELECT 100000+i, 'Item ' || printf('%06d', (i*7919) % 100000) || ' tablet', 'TAB', "
+            "CASE WHEN i % 3 = 0 THEN NULL ELSE 1 + i % 100 END, i % 20 = 0 "
+            "FROM n;"
+            "COMMIT;");
+        form = std::make_unique<frmESOA_Items>(user, messages);
+        form->controls().optTable->select(1);  // ESOA_ER
+        form->tables().CreateEsoaTables();
+        writeErFile(dir.path(), kReferenceRows);
+        form->referenceImport().setFolder(dir.path());
+        form->referenceImport().ImportEsoaFile(QStringLiteral("ESOA_ER"));
+        form->show();
+        QApplication::processEvents();
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<Connection> connection;
+    BenchUser user;
+    SilentMessages messages;
+    std::unique_ptr<frmESOA_Items> form;
+};
+
+Hospital& hospital() {
+    static Hospital h;
+    return h;
+}
+
+int categoryRow(FlexGrid& grid, const QString& category) {
+    for (int r = 1; r < grid.Rows(); ++r) {
+        if (grid.TextMatrix(r, 0) == category) return r;
+    }
+    throw std::runtime_error("category not listed");
+}
+
+// A category click: clear, route, reload Grid1 for the category, search the hospital items.
+void BM_CategoryClick(benchmark::State& state, const char* category) {
+    Hospital& h = hospital();
+    ScreenControls& ui = h.form->controls();
+    h.form->lists().LoadCategories();
+    const int row = categoryRow(*ui.GridCat, QLatin1String(category));
+    for (auto _ : state) {
+        ui.GridCat->setRow(row);
+        h.form->routing().ApplyCategoryDefaults();
+        QApplication::processEvents();
+    }
+    state.counters["Grid1_rows"] = ui.Grid1->Rows() - 1;
+    state.counters["Grid2_rows"] = ui.Grid2->Rows() - 1;
+}
+BENCHMARK_CAPTURE(BM_CategoryClick, Therapeutics_inventory, "Therapeutics")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CategoryClick, Imaging_procedures, "Imaging")->Unit(benchmark::kMillisecond);
+
+// An inventory search over 100,000 items: empty text (first 500 by name) and a name filter.
+void BM_InventorySearch(benchmark::State& state, const char* text) {
+    Hospital& h = hospital();
+    ScreenControls& ui = h.form->controls();
+    h.form->source().SetItemSource(true);
+    ui.txtDesc->setText(QLatin1String(text));
+    ui.txtGeneric->clear();
+    for (auto _ : state) {
+        h.form->search().SearchZemoraItems();
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = ui.Grid2->Rows() - 1;
+}
+BENCHMARK_CAPTURE(BM_InventorySearch, all, "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_InventorySearch, name_like, "0042")->Unit(benchmark::kMillisecond);
+
+// The import of a 20,000-line ER file into an empty table, and the same file again (nothing new).
+void BM_ImportEr(benchmark::State& state, bool again) {
+    Hospital& h = hospital();
+    ScreenControls& ui = h.form->controls();
+    ui.optTable->select(1);
+    for (auto _ : state) {
+        if (!again) {
+            state.PauseTiming();
+            h.form->tables().CreateEsoaTables();
+            state.ResumeTiming();
+        }
+        h.form->referenceImport().ImportEsoaFile(QStringLiteral("ESOA_ER"));
+    }
+    state.counters["lines_per_s"] =
+        benchmark::Counter(static_cast<double>(kReferenceRows) * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK_CAPTURE(BM_ImportEr, into_empty_table, false)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_ImportEr, nothing_new, true)->Unit(benchmark::kSecond)->Iterations(1);
+
+// Map-all of 500 listed inventory items to one PhilHealth code (new links each time).
+void BM_MapAll500(benchmark::State& state) {
+    Hospital& h = hospital();
+    ScreenControls& ui = h.form->controls();
+    for (auto _ : state) {
+        state.PauseTiming();
+        h.form->source().SetItemSource(true);
+        ui.txtDesc->clear();
+        ui.txtGeneric->clear();
+        h.form->search().SearchZemoraItems();
+        ui.txtESOACode->setText(QStringLiteral("ER000001"));
+        ui.txtESOADesc->setText(QStringLiteral("Emergency service item number 1"));
+        raw(*h.connection, "DELETE FROM Build_FIle.ESOA_ER_LINK");
+        state.ResumeTiming();
+        h.form->bulk().cmdMapAll_Click();
+    }
+    state.counters["links"] = ui.GridMap->Rows() - 1;
+}
+BENCHMARK(BM_MapAll500)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace esoa
