@@ -109,29 +109,27 @@ int compareNoCase(void*, int na, const void* pa, int nb, const void* pb) {
 // LIKE with % (any run of characters) and _ (one character), letter case ignored, blanks exact.
 // One backtrack point (the last %) suffices: a later % can always absorb what an earlier one would
 // have. A pattern that ends in its escape character matches nothing.
+// `p` is the pattern as written (for wildcards and escapes), `folded` the same pattern case-folded.
 template <typename P, typename T, typename Fold>
-bool likeMatch(const P* p, size_t np, const T* t, size_t nt, std::optional<P> escape, Fold fold) {
+bool likeMatch(const P* p, const P* folded, size_t np, const T* t, size_t nt, std::optional<P> escape,
+               Fold fold) {
     size_t pi = 0;
     size_t ti = 0;
     size_t starP = SIZE_MAX;
     size_t starT = 0;
     while (ti < nt) {
         if (pi < np) {
-            P c = p[pi];
+            const P c = p[pi];
             size_t width = 1;
-            bool literal = false;
             if (escape && c == *escape) {
                 if (pi + 1 >= np) return false;
-                c = p[pi + 1];
                 width = 2;
-                literal = true;
-            }
-            if (!literal && c == P('%')) {
+            } else if (c == P('%')) {
                 starP = ++pi;
                 starT = ti;
                 continue;
             }
-            if ((!literal && c == P('_')) || fold(c) == fold(t[ti])) {
+            if ((width == 1 && c == P('_')) || folded[pi + width - 1] == fold(t[ti])) {
                 pi += width;
                 ++ti;
                 continue;
@@ -147,10 +145,13 @@ bool likeMatch(const P* p, size_t np, const T* t, size_t nt, std::optional<P> es
     return true;
 }
 
-// A LIKE pattern decoded once per statement (kept as SQLite's auxiliary data of the argument).
+// A LIKE pattern decoded and folded once per statement (kept as SQLite's auxiliary data of the
+// argument).
 struct Pattern {
     bool ascii;
+    std::string asciiFolded;  // when ascii
     std::vector<char32_t> codePoints;
+    std::vector<char32_t> folded;
 };
 
 // like(pattern, text [, escape]), which SQLite calls for "text LIKE pattern [ESCAPE escape]".
@@ -180,6 +181,11 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         fresh = std::make_unique<Pattern>();
         fresh->ascii = isAscii(pattern, np);
         decodeUtf8(pattern, np, fresh->codePoints);
+        for (char32_t c : fresh->codePoints) fresh->folded.push_back(unicodeFold(c));
+        if (fresh->ascii) {
+            for (int i = 0; i < np; ++i)
+                fresh->asciiFolded.push_back(static_cast<char>(asciiFold(pattern[i])));
+        }
         compiled = fresh.get();
     }
 
@@ -189,15 +195,17 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         // The inventory search runs this once per row: bytes only, nothing allocated.
         const auto byteEscape = escape ? std::optional<unsigned char>(static_cast<unsigned char>(*escape))
                                        : std::optional<unsigned char>();
-        match = likeMatch(pattern, size_t(np), text, size_t(nt), byteEscape, asciiFold);
+        const auto* folded = reinterpret_cast<const unsigned char*>(compiled->asciiFolded.data());
+        match = likeMatch(pattern, folded, size_t(np), text, size_t(nt), byteEscape, asciiFold);
     } else if (asciiText) {
         const auto& p = compiled->codePoints;
-        match = likeMatch(p.data(), p.size(), text, size_t(nt), escape, unicodeFold);
+        match = likeMatch(p.data(), compiled->folded.data(), p.size(), text, size_t(nt), escape, unicodeFold);
     } else {
         thread_local std::vector<char32_t> t;
         decodeUtf8(text, nt, t);
         const auto& p = compiled->codePoints;
-        match = likeMatch(p.data(), p.size(), t.data(), t.size(), escape, unicodeFold);
+        match =
+            likeMatch(p.data(), compiled->folded.data(), p.size(), t.data(), t.size(), escape, unicodeFold);
     }
     sqlite3_result_int(context, match ? 1 : 0);
     if (fresh)

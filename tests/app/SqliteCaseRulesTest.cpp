@@ -117,6 +117,15 @@ TEST_F(SqliteCaseRulesTest, LikeEscapeMakesWildcardsLiteral) {
     for (const Case& c : cases) EXPECT_EQ(Eval(QString::fromUtf8(c.expression)), c.value) << c.expression;
 }
 
+TEST_F(SqliteCaseRulesTest, APatternThatChangesFromRowToRowIsReadAfresh) {
+    Exec("CREATE TABLE p(s TEXT, pattern TEXT)");
+    Exec(
+        "INSERT INTO p VALUES ('abc', 'A%'), ('abc', 'b%'), ('Peña', '%Ñ%'), ('Pena', '%Ñ%'), ('Pena', "
+        "'%N%'),"
+        "('x', 'x'), ('xy', 'x')");
+    EXPECT_EQ(Eval("group_concat(rowid) FROM p WHERE s LIKE pattern"), "1,3,5,6");
+}
+
 TEST_F(SqliteCaseRulesTest, IndexesBuiltWithTheCollationStayConsistent) {
     Exec("CREATE TABLE t(s TEXT COLLATE NOCASE)");
     Exec("CREATE INDEX t_s ON t(s)");
