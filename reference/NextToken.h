@@ -10,8 +10,10 @@ namespace esoa {
 inline QString NextToken(QString& text, const QString& delimiter) {
     const qsizetype at = text.indexOf(delimiter, 0, Qt::CaseSensitive);
     if (at < 0 || delimiter.isEmpty()) {
-        QString all = std::move(text);
-        text = QString();
+        // Empty, never null: the database stores a null text as NULL, and a missing trailing field
+        // of a reference line is empty text.
+        QString all = text.isNull() ? QStringLiteral("") : std::move(text);
+        text = QStringLiteral("");
         return all;
     }
     QString token = text.left(at);
