@@ -1,5 +1,6 @@
 #include "screen/StepGuide.h"
 
+#include <algorithm>
 #include <array>
 
 #include "screen/Twips.h"
@@ -36,6 +37,10 @@ void StepGuide::ShowStepHint(int step) {
     const QWidget* window = pointer_.window();
     pointer_.move(TwipsToPx(hint.left, window), TwipsToPx(hint.top, window));
     pointer_.setText(QString::fromLatin1(hint.caption));
+    // Most hints are longer than the pointer's design width, and a push button neither wraps nor
+    // elides: centred and cut at both ends, a hint would lose its arrow. The pointer grows to the
+    // whole hint instead, and never gets narrower than its design width.
+    pointer_.resize(std::max(designWidth_, pointer_.sizeHint().width()), pointer_.height());
 }
 
 }  // namespace esoa

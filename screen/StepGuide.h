@@ -9,14 +9,17 @@ namespace esoa {
 // for the life of the window, while later steps still move it and change its caption unseen.
 class StepGuide {
 public:
-    explicit StepGuide(QPushButton& pointer) : pointer_(pointer) {}
+    // Takes the pointer at its design place and size; the pointer belongs to the form.
+    explicit StepGuide(QPushButton& pointer) : pointer_(pointer), designWidth_(pointer.width()) {}
 
-    // Steps 0 to 6 move and re-caption the pointer, 7 hides it, any other number does nothing.
+    // Steps 0 to 6 move and re-caption the pointer (widening it to show the whole hint), 7 hides
+    // it, any other number does nothing.
     void ShowStepHint(int step);
     void cmdInst_Click() { pointer_.hide(); }
 
 private:
     QPushButton& pointer_;
+    int designWidth_;
 };
 
 }  // namespace esoa
