@@ -13,6 +13,44 @@
 
 namespace esoa::test {
 
+// The statements of the hospital item lookup as the program must send them, written out from their
+// fixed pieces, for tests that compare the statement log.
+namespace expected {
+
+inline QString InventorySearch(const QString& desc = {}, const QString& generic = {}) {
+    QString s = QStringLiteral(
+        " SELECT TOP 500 A.ItemID ,A.ItemName,A.ItemDesc,B.GenericName  "
+        "  FROM Inventory..tbInvMaster A  WITH (NOLOCK)   "
+        " LEFT OUTER JOIN inventory..tbForGeneric B ON a.GenericID=b.GenericID "
+        " WHERE  a.itemstatus = 0 ");
+    if (!desc.isEmpty()) s += QStringLiteral(" AND ItemName like '%") + desc + QStringLiteral("%'  ");
+    if (!generic.isEmpty())
+        s += QStringLiteral(" AND GenericName like '%") + generic + QStringLiteral("%'  ");
+    return s + QStringLiteral(" order by a.ItemName");
+}
+
+// For the exam-table stem S: table "tbco" + S, key column S + "ID", name column S.
+inline QString ProcedureSearch(const QString& stem, const QString& desc = {}, const QString& section = {}) {
+    QString s = QStringLiteral("SELECT ") + stem + QStringLiteral("ID,") + stem +
+                QStringLiteral(" FROM [Build_FIle].[dbo].[tbco") + stem +
+                QStringLiteral("] WITH (NOLOCK) WHERE Status='A' ");
+    if (!desc.isEmpty())
+        s += QStringLiteral(" AND ") + stem + QStringLiteral("  like '%") + desc + QStringLiteral("%'  ");
+    if (!section.isEmpty()) s += QStringLiteral(" AND OtherSectionID  = '") + section + QStringLiteral("'  ");
+    return s;
+}
+
+inline QString RevenueCodes(bool inventory) {
+    return QStringLiteral(
+               "select RevenueID,itemname from Build_FIle..tbcorevenuecode WITH (NOLOCK)  where "
+               "Recordstatus='A' ") +
+           (inventory ? QStringLiteral(" AND (LocationID IS NOT NULL AND LocationID <> '')")
+                      : QStringLiteral(" AND (LocationID IS NULL OR LocationID = '')")) +
+           QStringLiteral("ORDER BY itemname");
+}
+
+}  // namespace expected
+
 // One row of a PhilHealth reference table as a test writes it.
 struct ReferenceRow {
     QString code;
