@@ -2,6 +2,10 @@
 
 #include <QApplication>
 
+namespace esoa {
+void ReleaseBenchFixtures();
+}
+
 // The benchmarks drive real widgets, so they need an application; headless unless a display is
 // asked for.
 int main(int argc, char** argv) {
@@ -10,6 +14,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     QApplication app(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    esoa::ReleaseBenchFixtures();
     benchmark::Shutdown();
     return 0;
 }
