@@ -38,13 +38,16 @@ TEST(ItemSearch, InventorySearchFiltersByNameAndGenericInNameOrder) {
         EXPECT_EQ(w.ui().lblTable->text(), "Inventory..InvMaster");
         const FlexGrid& grid = *w.ui().Grid2;
         const QStringList names = MappingWindow::Column(grid, 1);
-        if (c.desc.isEmpty() && c.generic.isEmpty())
+        if (c.desc.isEmpty() && c.generic.isEmpty()) {
             EXPECT_EQ(names.size(), active);  // items without generic too
+        }
         ASSERT_FALSE(names.isEmpty());
         for (qsizetype i = 0; i < names.size(); ++i) {
             EXPECT_TRUE(names[i].contains(c.desc, Qt::CaseInsensitive)) << qPrintable(names[i]);
             EXPECT_TRUE(grid.TextMatrix(int(i) + 1, 3).contains(c.generic, Qt::CaseInsensitive));
-            if (i > 0) EXPECT_LE(names[i - 1].compare(names[i], Qt::CaseInsensitive), 0);
+            if (i > 0) {
+                EXPECT_LE(names[i - 1].compare(names[i], Qt::CaseInsensitive), 0);
+            }
         }
     }
 }
@@ -68,7 +71,9 @@ TEST(ItemSearch, ProcedureSearchFiltersByNameAndSection) {
         w.ClickButton(*ui.cmdPreview);
         EXPECT_EQ(w.db.sent, QStringList{expected::ProcedureSearch("OtherRevenue", c.desc, c.section)});
         EXPECT_TRUE(w.messages.shown.isEmpty());
-        if (c.rows >= 0) EXPECT_EQ(ui.Grid2->Rows() - 1, c.rows);
+        if (c.rows >= 0) {
+            EXPECT_EQ(ui.Grid2->Rows() - 1, c.rows);
+        }
         for (const QString& name : MappingWindow::Column(*ui.Grid2, 1))
             EXPECT_TRUE(name.contains(c.desc, Qt::CaseInsensitive));
     }

@@ -52,7 +52,9 @@ TEST(PhilHealthList, FiltersBuildTheStatementPieceByPieceAndListTheMatchingRows)
                   (QStringList{"ID", "Code", "Category", "Description", "FixedFee", "ChargingUnit"}));
         EXPECT_EQ(grid.Rows() - 1, c.rows);
         for (const QString& category : MappingWindow::Column(grid, 2)) {
-            if (!c.category.isEmpty()) EXPECT_EQ(category, c.category == "-" ? QString() : c.category);
+            if (!c.category.isEmpty()) {
+                EXPECT_EQ(category, c.category == "-" ? QString() : c.category);
+            }
         }
     }
 }
