@@ -50,6 +50,14 @@ TEST(ItemSearch, InventorySearchFiltersByNameAndGenericInNameOrder) {
             }
         }
     }
+    // At most 500 are listed: the first ones by name.
+    w.db.Raw(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 250) "
+        "INSERT INTO Inventory.tbInvMaster (ItemID, ItemName, itemstatus) "
+        "SELECT 9000 + i, printf('AAA %03d', i), 0 FROM n;");
+    w.Search("", "");
+    EXPECT_EQ(w.ui().Grid2->Rows() - 1, 500);
+    EXPECT_EQ(w.ui().Grid2->TextMatrix(1, 1), "AAA 001");
 }
 
 TEST(ItemSearch, ProcedureSearchFiltersByNameAndSection) {
