@@ -111,8 +111,11 @@ int compareNoCase(void*, int na, const void* pa, int nb, const void* pb) {
 // have. A pattern that ends in its escape character matches nothing.
 // `p` is the pattern as written (for wildcards and escapes), `folded` the same pattern case-folded.
 template <typename P, typename T, typename Fold>
-bool likeMatch(const P* p, const P* folded, size_t np, const T* t, size_t nt, std::optional<P> escape,
+bool likeMatch(const P* p, const P* folded, size_t np, const T* t, size_t nt, std::optional<P> escapeChar,
                Fold fold) {
+    // Unpacked once: GCC 12 cannot follow an optional through the loop and warns.
+    const bool hasEscape = escapeChar.has_value();
+    const P escape = escapeChar.value_or(P(0));
     size_t pi = 0;
     size_t ti = 0;
     size_t starP = SIZE_MAX;
@@ -121,7 +124,7 @@ bool likeMatch(const P* p, const P* folded, size_t np, const T* t, size_t nt, st
         if (pi < np) {
             const P c = p[pi];
             size_t width = 1;
-            if (escape && c == *escape) {
+            if (hasEscape && c == escape) {
                 if (pi + 1 >= np) return false;
                 width = 2;
             } else if (c == P('%')) {
@@ -140,7 +143,7 @@ bool likeMatch(const P* p, const P* folded, size_t np, const T* t, size_t nt, st
         ti = ++starT;
     }
     for (; pi < np; ++pi) {
-        if ((escape && p[pi] == *escape) || p[pi] != P('%')) return false;
+        if ((hasEscape && p[pi] == escape) || p[pi] != P('%')) return false;
     }
     return true;
 }

@@ -68,7 +68,12 @@ void frmESOA_Items::wireEvents() {
         connect(button, &QPushButton::clicked, this, [this, handler] { guarded(handler); });
     };
     auto onGridClick = [this](FlexGrid* grid, auto handler) {
-        connect(grid, &FlexGrid::Click, this, [this, handler] { guarded(handler); });
+        // A click on a list's header row or below its rows picks nothing: only the mapping list
+        // reacts to it (it hides the step pointer).
+        connect(grid, &FlexGrid::Click, this, [this, grid, handler] {
+            if (grid->ClickedRow() == 0 && grid != ui_.GridMap) return;
+            guarded(handler);
+        });
     };
 
     onClick(ui_.cmdClose, [this] { cmdClose_Click(); });

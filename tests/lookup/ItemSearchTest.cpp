@@ -134,6 +134,11 @@ TEST(ItemSearch, PickingAHitFillsTheItemFieldsAndHeaderRowsPickNothing) {
     EXPECT_EQ(ui.txtZEMORAitemDesc->text(), grid.TextMatrix(3, 1));  // the name, not ItemDesc
     EXPECT_EQ(ui.cmdInst->text(), "<-Verify and Save Mapping");
 
+    // A click on the header of a filled list picks nothing either, not even the highlighted row.
+    grid.setRow(4);
+    w.ClickRow(grid, 0);
+    EXPECT_EQ(ui.txtZEMORAItemID->text(), grid.TextMatrix(3, 0));
+
     // A row that repeats the other-revenue table's header is no item.
     const QString picked = ui.txtZEMORAItemID->text();
     grid.setTextMatrix(5, 0, "OtherRevenueID");
