@@ -7,18 +7,19 @@
 #include "app/DbError.h"
 
 namespace esoa::sql {
-namespace {
 
-QSet<QString> wordSet(const QString& words) {
+QSet<QString> WordSet(const QString& words) {
     QSet<QString> set;
     for (const QString& w : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) set.insert(w);
     return set;
 }
 
+namespace {
+
 // Punctuation with the same meaning in both dialects. '+' is missing on purpose: T-SQL joins texts
 // with it, SQLite adds them as numbers.
 const QSet<QString>& symbols() {
-    static const QSet<QString> set = wordSet(QStringLiteral("( ) , . = < > <> <= >= != * - /"));
+    static const QSet<QString> set = WordSet(QStringLiteral("( ) , . = < > <> <= >= != * - /"));
     return set;
 }
 
@@ -34,7 +35,7 @@ QString schemaOf(const Token& database) {
 }  // namespace
 
 bool IsReservedWord(const QString& upperWord) {
-    static const QSet<QString> words = wordSet(QStringLiteral(
+    static const QSet<QString> words = WordSet(QStringLiteral(
         "ADD ALL ALTER AND ANY AS ASC AUTHORIZATION BACKUP BEGIN BETWEEN BREAK BROWSE BULK BY CASCADE "
         "CASE CHECK CHECKPOINT CLOSE CLUSTERED COALESCE COLLATE COLUMN COMMIT COMPUTE CONSTRAINT CONTAINS "
         "CONTAINSTABLE CONTINUE CONVERT CREATE CROSS CURRENT CURRENT_DATE CURRENT_TIME CURRENT_TIMESTAMP "

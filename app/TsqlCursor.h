@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct TsqlName {
 // SQL Server's reserved words and SQLite's own words, in upper case: none of them may stand where
 // the translation expects a name or a keyword it knows.
 bool IsReservedWord(const QString& upperWord);
+
+// The upper-case words of a blank-separated list, for the word tables of the translation.
+QSet<QString> WordSet(const QString& words);
 
 // A word or a bracketed name: what a name is made of.
 inline bool IsNamePart(const Token* t) {

@@ -11,15 +11,9 @@
 namespace esoa::sql {
 namespace {
 
-QSet<QString> wordSet(const QString& words) {
-    QSet<QString> set;
-    for (const QString& w : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) set.insert(w);
-    return set;
-}
-
 // The keywords each statement kind may use outside the parts translated on their own.
 QSet<QString> conditionWordsAnd(const char* more) {
-    return wordSet(QStringLiteral("AND OR NOT LIKE ESCAPE IS NULL IN BETWEEN ") + QLatin1String(more));
+    return WordSet(QStringLiteral("AND OR NOT LIKE ESCAPE IS NULL IN BETWEEN ") + QLatin1String(more));
 }
 const QSet<QString>& selectKeywords() {
     static const QSet<QString> words =
@@ -35,13 +29,13 @@ const QSet<QString>& deleteKeywords() {
     return words;
 }
 const QSet<QString>& insertKeywords() {
-    static const QSet<QString> words = wordSet(QStringLiteral("VALUES NULL"));
+    static const QSet<QString> words = WordSet(QStringLiteral("VALUES NULL"));
     return words;
 }
 
 // The aggregates behave alike in both dialects; every other function is T-SQL's own or SQLite's.
 const QSet<QString>& functions() {
-    static const QSet<QString> words = wordSet(QStringLiteral("COUNT MIN MAX SUM"));
+    static const QSet<QString> words = WordSet(QStringLiteral("COUNT MIN MAX SUM"));
     return words;
 }
 

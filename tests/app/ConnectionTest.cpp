@@ -6,26 +6,16 @@
 #include "app/Databases.h"
 #include "app/DbError.h"
 #include "app/SqlText.h"
+#include "reference/ReferenceTables.h"
 #include "support/TestDatabase.h"
 
 namespace esoa::test {
 namespace {
 
 // A link table as the maintenance panel creates it, through the translated T-SQL.
-void createLinkTable(Connection& c, const QString& name = QStringLiteral("ESOA_ER_LINK")) {
-    c.Execute(QStringLiteral("CREATE TABLE [Build_FIle].[dbo].[") + name +
-              QStringLiteral("](    [ID]                [bigint] IDENTITY(1,1) NOT NULL,"
-                             "    [Code]              [varchar](50)  NULL,"
-                             "    [Category]          [varchar](50)  NULL,"
-                             "    [Description]       [varchar](250) NULL,"
-                             "    [FixedFee]          SMALLMONEY     NULL,"
-                             "    [ChargingUnit]      [varchar](50)  NULL,"
-                             "    [ItemID]            [varchar](50)  NULL, "
-                             "    [ItemDesc]          [varchar](250) NULL, "
-                             "    [InvOrProc]         [varchar](20)  NULL, "
-                             "    [RevenueID]         [varchar](20)  NULL, "
-                             "    [SectionID]         [varchar](20)  NULL, "
-                             "    [SortOrder]         [smallint] NULL )"));
+void createLinkTable(Connection& c) {
+    const QStringList statements = ReferenceTables::CreateStatements(QStringLiteral("ESOA_ER"));
+    c.Execute(statements[8]);  // CREATE TABLE ... ESOA_ER_LINK
 }
 
 QString lookup(const QString& code) {

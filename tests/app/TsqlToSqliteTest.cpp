@@ -9,6 +9,7 @@
 
 #include "app/DbError.h"
 #include "app/TsqlToSqlite.h"
+#include "reference/ReferenceTables.h"
 #include "support/TestDatabase.h"
 
 namespace esoa {
@@ -158,38 +159,8 @@ TEST(TsqlToSqliteTest, IndexNamesAreQualifiedByTheirTable) {
     EXPECT_EQ(sql::SqliteIndexName("ESOA_ER_LINK", "by_ItemID"), "ESOA_ER_LINK__by_ItemID");
 }
 
-// The table creation of the maintenance panel, piece by piece as it sends it.
-QStringList createStatements(const QString& t) {
-    const QString l = t + "_LINK";
-    const QString referenceColumns =
-        "    [ID]                [bigint] IDENTITY(1,1) NOT NULL,    [Code]              [varchar](50) NULL,"
-        "    [Category]          [varchar](50) NULL,    [Description]       [varchar](250) NULL,"
-        "    [FixedFee]          SMALLMONEY NULL,    [ChargingUnit]      [varchar](50) NULL,";
-    const QString linkColumns =
-        "    [ID]                [bigint] IDENTITY(1,1) NOT NULL,    [Code]              [varchar](50)  NULL,"
-        "    [Category]          [varchar](50)  NULL,    [Description]       [varchar](250) NULL,"
-        "    [FixedFee]          SMALLMONEY     NULL,    [ChargingUnit]      [varchar](50)  NULL,"
-        "    [ItemID]            [varchar](50)  NULL,     [ItemDesc]          [varchar](250) NULL, "
-        "    [InvOrProc]         [varchar](20)  NULL,     [RevenueID]         [varchar](20)  NULL, "
-        "    [SectionID]         [varchar](20)  NULL,     [SortOrder]         [smallint] NULL ";
-    return {
-        "ALTER TABLE INVENTORY..tbInvMaster DROP COLUMN ESOA_Code   ",
-        "ALTER TABLE BUILD_FILE..tbCoXrayExam DROP COLUMN ESOA_Code   ",
-        "ALTER TABLE BUILD_FILE..tbcoUltraExam DROP COLUMN ESOA_Code  ",
-        "ALTER TABLE BUILD_FILE..tbcoCTExam DROP COLUMN ESOA_Code ",
-        "DROP TABLE [Build_FIle].[dbo].[" + t + "]",
-        "CREATE TABLE [Build_FIle].[dbo].[" + t + "](" + referenceColumns + ")",
-        "CREATE CLUSTERED INDEX [by_ID] ON [Build_File].[dbo].[" + t + "](    [ID] Asc)",
-        "CREATE NONCLUSTERED INDEX [by_Category_Description] ON [Build_File].[dbo].[" + t +
-            "](    [Category] Asc,    [Description] Asc)",
-        "CREATE TABLE [Build_FIle].[dbo].[" + l + "](" + linkColumns + ")",
-        "CREATE CLUSTERED INDEX [by_ID] ON [Build_File].[dbo].[" + l + "](    [ID] Asc)",
-        "CREATE NONCLUSTERED INDEX [by_Category_Description] ON [Build_File].[dbo].[" + l +
-            "](    [Category] Asc,    [Description] Asc)",
-        "CREATE NONCLUSTERED INDEX [by_ItemID] ON [Build_File].[dbo].[" + l +
-            "](    [RevenueID] Asc,     [ItemID] Asc )",
-    };
-}
+// The table creation of the maintenance panel, as it sends it.
+QStringList createStatements(const QString& t) { return ReferenceTables::CreateStatements(t); }
 
 class EmbeddedTranslationTest : public ::testing::Test {
 protected:
