@@ -3,27 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
-#include <array>
 #include <stdexcept>
 
 namespace esoa {
 namespace {
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes map to the
-// C1 controls of the same value, as Windows itself does.
-constexpr std::array<char16_t, 32> kCp1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
+// Windows-1252 through Qt's ICU codecs; a Qt built without ICU can only offer Latin-1, which
+// differs from it in 0x80..0x9F alone (curly quotes, dashes, the euro sign).
 QString decodeCp1252(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
+    QStringDecoder cp1252("windows-1252");
+    if (!cp1252.isValid()) return QString::fromLatin1(bytes);
+    return cp1252.decode(bytes);
 }
 
 bool hasNonAscii(const QByteArray& bytes) {
