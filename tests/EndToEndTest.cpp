@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "mapping/MappingFixture.h"
+#include <QTest>
+
+#include "reference/ReferenceImport.h"
+#include "support/MappingWindow.h"
 
 namespace esoa::test {
 namespace {
@@ -11,15 +14,16 @@ namespace {
 // With ESOA_SCREENSHOT set to a file name, the filled screen is saved there.
 class EndToEnd : public ::testing::Test {
 protected:
+    void SetUp() override { w.ClearLogs(); }  // a test sees only what its own actions did
     void PrepareList(int option) {
-        w.ClickOption(ui.optTable, option);
-        w.Forget();
-        w.Click(ui.cmdCreateTable);
-        w.Click(ui.cmdScan);
+        w.ClickOption(*ui.optTable, option);
+        w.ClearLogs();
+        w.ClickButton(*ui.cmdCreateTable);
+        w.ClickButton(*ui.cmdScan);
         EXPECT_EQ(w.messages.shown, (QStringList{"Done.", "Done."}));
     }
     void Search(const QString& text) {
-        w.Type(ui.txtDesc, text);
+        w.Type(*ui.txtDesc, text);
         QTest::keyClick(ui.txtDesc, Qt::Key_Return);
     }
     QStringList Links() {
@@ -27,12 +31,12 @@ protected:
                       "Code,Category,ItemID,ItemDesc,RevenueID,InvOrProc,FixedFee,ChargingUnit");
     }
 
-    MappingScreen w{true, false};
+    MappingWindow w{MappingWindow::Tables::None};
     ScreenControls& ui = w.ui();
 };
 
 TEST_F(EndToEnd, MapPhilHealthErItemsToLaboratoryExams) {
-    w.form->referenceImport().setFolder(QStringLiteral(ESOA_REFERENCE_DIR));
+    w.form().referenceImport().setFolder(QStringLiteral(ESOA_REFERENCE_DIR));
     ASSERT_TRUE(ui.fraMaint->isHidden());
     QTest::mouseClick(ui.lblMaint, Qt::LeftButton);
     ASSERT_TRUE(ui.fraMaint->isVisible());
@@ -46,18 +50,18 @@ TEST_F(EndToEnd, MapPhilHealthErItemsToLaboratoryExams) {
     QTest::mouseClick(ui.lblMaint, Qt::LeftButton);
 
     // Category, PhilHealth item, revenue, then the hospital exam searched by keyboard.
-    w.Forget();
-    w.ClickRowWith(ui.GridCat, 0, "Laboratory");
+    w.ClearLogs();
+    w.ClickRowWithText(*ui.GridCat, 0, "Laboratory");
     EXPECT_EQ(ui.txtType->text(), "PROC");
-    w.ClickRowWith(ui.Grid1, 1, "ERL-0001");
+    w.ClickRowWithText(*ui.Grid1, 1, "ERL-0001");
     EXPECT_EQ(ui.txtESOADesc->text(), "CBC with Platelet Count");
     EXPECT_EQ(ui.txtChargingUnit->text(), "per test");
-    w.ClickRowWith(ui.GridRev, 0, "LB");
+    w.ClickRowWithText(*ui.GridRev, 0, "LB");
     EXPECT_EQ(ui.lblTable->text(), "tbcoLabExam");
     Search("Platelet");
-    w.ClickRowWith(ui.Grid2, 1, "Platelet Count");
+    w.ClickRowWithText(*ui.Grid2, 1, "Platelet Count");
     EXPECT_EQ(ui.txtZEMORAItemID->text(), "3");
-    w.Click(ui.cmdEdit);
+    w.ClickButton(*ui.cmdEdit);
     EXPECT_EQ(Links(), QStringList{"ERL-0001|Laboratory|3|Platelet Count|LB|PROC|250|per test"});
     EXPECT_EQ(ui.GridMap->Rows(), 2);
 
@@ -65,7 +69,7 @@ TEST_F(EndToEnd, MapPhilHealthErItemsToLaboratoryExams) {
     Search("Count");
     const int listed = ui.Grid2->Rows() - 1;
     ASSERT_GE(listed, 3);
-    w.Click(ui.cmdMapAll);
+    w.ClickButton(*ui.cmdMapAll);
     EXPECT_EQ(w.Count("ESOA_ER_LINK", "Code = 'ERL-0001'"), listed);
     EXPECT_EQ(w.Count("ESOA_ER_LINK"), listed);
     EXPECT_EQ(ui.GridMap->Rows(), listed + 1);
@@ -73,24 +77,24 @@ TEST_F(EndToEnd, MapPhilHealthErItemsToLaboratoryExams) {
 
     const QByteArray shot = qgetenv("ESOA_SCREENSHOT");
     if (!shot.isEmpty()) {
-        EXPECT_TRUE(w.form->grab().save(QString::fromLocal8Bit(shot)));
+        EXPECT_TRUE(w.form().grab().save(QString::fromLocal8Bit(shot)));
     }
 
     // The same exam saved for another code moves its link there.
-    w.ClickRowWith(ui.Grid1, 1, "ERL-0003");
+    w.ClickRowWithText(*ui.Grid1, 1, "ERL-0003");
     Search("Platelet Count");
-    w.ClickRowWith(ui.Grid2, 1, "Platelet Count");
-    w.Click(ui.cmdEdit);
+    w.ClickRowWithText(*ui.Grid2, 1, "Platelet Count");
+    w.ClickButton(*ui.cmdEdit);
     EXPECT_EQ(w.Rows("ESOA_ER_LINK", "Code,ItemID", "ItemID = '3'"), QStringList{"ERL-0003|3"});
     EXPECT_EQ(ui.GridMap->Rows(), 2);
     EXPECT_EQ(w.Count("ESOA_ER_LINK", "Code = 'ERL-0001'"), listed - 1);
 
     // Back on the first code, its first listed link is deleted and only that one.
-    w.ClickRowWith(ui.Grid1, 1, "ERL-0001");
+    w.ClickRowWithText(*ui.Grid1, 1, "ERL-0001");
     ASSERT_EQ(ui.GridMap->Rows(), listed);
     const QString gone = ui.GridMap->TextMatrix(1, 6);
-    w.ClickRow(ui.GridMap, 1);
-    w.Click(ui.cmdDelete);
+    w.ClickRow(*ui.GridMap, 1);
+    w.ClickButton(*ui.cmdDelete);
     EXPECT_EQ(ui.GridMap->Rows(), listed - 1);
     EXPECT_EQ(w.Count("ESOA_ER_LINK"), listed - 1);
     EXPECT_EQ(w.Count("ESOA_ER_LINK", "ItemID = '" + gone + "'"), 0);

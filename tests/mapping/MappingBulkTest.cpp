@@ -1,21 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "lookup/ItemSearch.h"
 #include "mapping/MappingBulk.h"
-#include "mapping/MappingFixture.h"
 #include "mapping/MappingList.h"
+#include "support/MappingWindow.h"
 
 namespace esoa::test {
 namespace {
 
 class MappingBulkTest : public ::testing::Test {
 protected:
+    void SetUp() override { w.ClearLogs(); }  // a test sees only what its own actions did
     void SelectCode(const QString& code) {
         ScreenControls& ui = w.ui();
         ui.txtESOACode->setText(code);
         ui.txtESOADesc->setText("Desc " + code);
         ui.txtAreaCat->setText("Laboratory");
-        w.form->mappings().LoadMappings();
+        w.form().mappings().LoadMappings();
     }
     // The laboratory exams whose names hold `text`, as a search under revenue LB lists them.
     int SearchLab(const QString& text) {
@@ -27,7 +30,7 @@ protected:
         ui.lblIDFieldName->setText("LabExamID");
         ui.lblExamFieldName->setText("LabExam");
         ui.txtDesc->setText(text);
-        w.form->search().SearchZemoraItems();
+        w.form().search().SearchZemoraItems();
         return ui.Grid2->Rows() - 1;
     }
     void List(const std::vector<QStringList>& rows) {
@@ -42,7 +45,7 @@ protected:
     }
     QStringList Links(const QString& table = "ESOA_ER_LINK") { return w.Rows(table, "ID,Code,ItemID"); }
 
-    MappingScreen w;
+    MappingWindow w{MappingWindow::Tables::Empty};
 };
 
 TEST_F(MappingBulkTest, DeleteRemovesOnlyTheClickedLinkAndReloadsTheList) {
@@ -50,9 +53,9 @@ TEST_F(MappingBulkTest, DeleteRemovesOnlyTheClickedLinkAndReloadsTheList) {
     w.AddLink("ESOA_ER_LINK", "B", "LB", "4");
     SelectCode("A");
     const QStringList before = Links();
-    const int row = w.ClickRowWith(w.ui().GridMap, 6, "2");
+    const int row = w.ClickRowWithText(*w.ui().GridMap, 6, "2");
     const QString id = w.ui().GridMap->TextMatrix(row, 0);
-    w.Click(w.ui().cmdDelete);
+    w.ClickButton(*w.ui().cmdDelete);
     EXPECT_TRUE(w.db.sent.contains("DELETE FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WHERE ID='" + id + "' "));
     QStringList expected = before;
     expected.removeAt(1);
@@ -71,29 +74,29 @@ TEST_F(MappingBulkTest, DeleteRemovesNothingUnlessALinkRowWasClickedSinceTheLoad
         std::function<void()> arrange;
     } cases[] = {
         {"header only", [&] { SelectCode("NONE"); }},
-        {"header clicked", [&] { SelectCode("A"), w.ClickHeader(ui.GridMap); }},
-        {"reloaded after a click", [&] { SelectCode("A"), w.ClickRow(ui.GridMap, 1), SelectCode("A"); }},
+        {"header clicked", [&] { SelectCode("A"), w.ClickHeader(*ui.GridMap); }},
+        {"reloaded after a click", [&] { SelectCode("A"), w.ClickRow(*ui.GridMap, 1), SelectCode("A"); }},
         {"blank row of a failed load",
          [&] {
              SelectCode("A");
              ui.lblESOATableName->setText("ESOA_NONE");
-             w.form->mappings().LoadMappings();
+             w.form().mappings().LoadMappings();
              ui.lblESOATableName->setText("ESOA_ER");
-             w.ClickRow(ui.GridMap, 1);
+             w.ClickRow(*ui.GridMap, 1);
          }},
         {"list of the other table",
          [&] {
              SelectCode("A");
-             w.ClickRow(ui.GridMap, 1);
-             w.ClickOption(ui.optTable, 0);
+             w.ClickRow(*ui.GridMap, 1);
+             w.ClickOption(*ui.optTable, 0);
              ASSERT_EQ(ui.lblESOATableName->text(), "ESOA_ITEM");
              ASSERT_EQ(ui.GridMap->Rows(), 2);
          }},
     };
     for (const auto& c : cases) {
         c.arrange();
-        w.Forget();
-        w.Click(ui.cmdDelete);
+        w.ClearLogs();
+        w.ClickButton(*ui.cmdDelete);
         EXPECT_FALSE(Deleted()) << c.name;
         EXPECT_EQ(Links() + Links("ESOA_ITEM_LINK"), before) << c.name;
     }
@@ -104,8 +107,8 @@ TEST_F(MappingBulkTest, MapAllLinksEveryListedItemOnceAndTakesLinksOverFromOther
     ASSERT_GE(n, 3);
     w.AddLink("ESOA_ER_LINK", "OTHER", "LB", w.ui().Grid2->TextMatrix(2, 0));
     SelectCode("A");
-    w.Forget();
-    w.Click(w.ui().cmdMapAll);
+    w.ClearLogs();
+    w.ClickButton(*w.ui().cmdMapAll);
     EXPECT_EQ(w.Count("ESOA_ER_LINK", "Code = 'A' AND RevenueID = 'LB'"), n);
     EXPECT_EQ(w.Count("ESOA_ER_LINK"), n);
     EXPECT_EQ(w.messages.progressModal, QList<bool>{true});
@@ -116,23 +119,23 @@ TEST_F(MappingBulkTest, MapAllLinksEveryListedItemOnceAndTakesLinksOverFromOther
     EXPECT_EQ(w.ui().GridMap->Rows(), n + 1);
 
     const QStringList first = Links();
-    w.Click(w.ui().cmdMapAll);
+    w.ClickButton(*w.ui().cmdMapAll);
     EXPECT_EQ(Links(), first);
 }
 
 TEST_F(MappingBulkTest, MapAllOverNothingOrWithoutAPhilHealthItemSavesNothing) {
     SelectCode("A");
     ASSERT_EQ(SearchLab("no such exam"), 0);
-    w.Forget();
-    w.Click(w.ui().cmdMapAll);
+    w.ClearLogs();
+    w.ClickButton(*w.ui().cmdMapAll);
     EXPECT_TRUE(w.db.sent.isEmpty());
     EXPECT_TRUE(w.messages.shown.isEmpty());
     EXPECT_TRUE(w.messages.progressTitles.isEmpty());
 
     ASSERT_GE(SearchLab("Count"), 2);
     w.ui().txtESOACode->clear();
-    w.Forget();
-    w.Click(w.ui().cmdMapAll);
+    w.ClearLogs();
+    w.ClickButton(*w.ui().cmdMapAll);
     EXPECT_EQ(w.messages.shown, QStringList{"Select ESOA item."});
     EXPECT_EQ(w.Count("ESOA_ER_LINK"), 0);
 }
@@ -140,8 +143,8 @@ TEST_F(MappingBulkTest, MapAllOverNothingOrWithoutAPhilHealthItemSavesNothing) {
 TEST_F(MappingBulkTest, MapAllAsksForTheItemOfABlankRowOnlyAndGoesOn) {
     SelectCode("A");
     List({{"1", "One"}, {"", "Blank"}, {"3", "Three"}});
-    w.Forget();
-    w.Click(w.ui().cmdMapAll);
+    w.ClearLogs();
+    w.ClickButton(*w.ui().cmdMapAll);
     EXPECT_EQ(w.messages.shown, QStringList{"Select ZEMORA item."});
     EXPECT_EQ(w.Rows("ESOA_ER_LINK", "ItemID"), (QStringList{"1", "3"}));
 }
@@ -150,17 +153,17 @@ TEST_F(MappingBulkTest, MapAllStopsWhenCancelledOrAtTheFirstFailedSave) {
     SelectCode("A");
     List({{"1", "One"}, {"2", "Two"}, {"3", "Three"}, {"4", "Four"}});
     w.messages.cancelAfterSteps = 2;
-    w.Click(w.ui().cmdMapAll);
+    w.ClickButton(*w.ui().cmdMapAll);
     EXPECT_EQ(w.Rows("ESOA_ER_LINK", "ItemID"), (QStringList{"1", "2"}));
 
-    w.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ER_LINK]");
+    w.db.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ER_LINK]");
     w.messages.cancelAfterSteps = -1;
     List({{"1", "One"}, {"2", QString(251, QLatin1Char('x'))}, {"3", "Three"}});
-    w.Forget();
-    w.Click(w.ui().cmdMapAll);
+    w.ClearLogs();
+    w.ClickButton(*w.ui().cmdMapAll);
     EXPECT_EQ(w.Rows("ESOA_ER_LINK", "ItemID"), QStringList{"1"});
     EXPECT_EQ(w.messages.shown.size(), 1);
-    EXPECT_FALSE(w.form->bulk().running());
+    EXPECT_FALSE(w.form().bulk().running());
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "mapping/MappingFixture.h"
 #include "mapping/MappingList.h"
 #include "mapping/MappingSave.h"
+#include "support/MappingWindow.h"
 
 namespace esoa::test {
 namespace {
@@ -11,6 +11,7 @@ namespace {
 // the earlier steps of a mapping would fill them.
 class MappingStoreTest : public ::testing::Test {
 protected:
+    void SetUp() override { w.ClearLogs(); }  // a test sees only what its own actions did
     void SelectCode(const QString& code, const QString& description = "Desc", const QString& fee = "45.00") {
         ScreenControls& ui = w.ui();
         ui.txtESOACode->setText(code);
@@ -27,13 +28,13 @@ protected:
         ui.txtZEMORAItemID->setText(item);
         ui.txtZEMORAitemDesc->setText(itemDesc);
     }
-    void Save() { w.Click(w.ui().cmdEdit); }
-    void Load() { w.form->mappings().LoadMappings(); }
+    void Save() { w.ClickButton(*w.ui().cmdEdit); }
+    void Load() { w.form().mappings().LoadMappings(); }
     QStringList Links(const QString& columns = "Code,Description,RevenueID,ItemID") {
         return w.Rows("ESOA_ER_LINK", columns);
     }
 
-    MappingScreen w;
+    MappingWindow w{MappingWindow::Tables::Empty};
 };
 
 TEST_F(MappingStoreTest, TheLinkListReadsTheLinksOfTheCodeAtMostAThousand) {
@@ -90,15 +91,15 @@ TEST_F(MappingStoreTest, AClickInTheLinkListOnlyHidesTheStepPointer) {
     w.AddLink("ESOA_ER_LINK", "A", "LB", "8");
     SelectCode("A");
     Load();
-    w.Forget();
+    w.ClearLogs();
     ScreenControls& ui = w.ui();
     for (bool header : {false, true}) {
         ui.cmdInst->show();
         const QString code = ui.txtESOACode->text();
         if (header) {
-            w.ClickHeader(ui.GridMap);
+            w.ClickHeader(*ui.GridMap);
         } else {
-            w.ClickRow(ui.GridMap, 1);
+            w.ClickRow(*ui.GridMap, 1);
         }
         EXPECT_FALSE(ui.cmdInst->isVisible()) << header;
         EXPECT_EQ(ui.txtESOACode->text(), code);
@@ -116,7 +117,7 @@ TEST_F(MappingStoreTest, SavingAsksForBothItemsFirst) {
     } cases[] = {
         {"", "", "Select ESOA item."}, {"", "5", "Select ESOA item."}, {"A", "", "Select ZEMORA item."}};
     for (const auto& c : cases) {
-        w.Forget();
+        w.ClearLogs();
         SelectCode(c.code);
         Pick("LB", c.item);
         Save();
@@ -151,7 +152,7 @@ TEST_F(MappingStoreTest, ALinkIsTheRevenueAndItemPairAndMovesToTheCodeSavedLast)
     Save();
     ASSERT_EQ(Links(), QStringList{"A|Desc A|LB|1"});
     const QString id = w.Rows("ESOA_ER_LINK", "ID").value(0);
-    w.connection().Execute("UPDATE [Build_FIle].[dbo].[ESOA_ER_LINK] SET SortOrder = 5");
+    w.db.connection().Execute("UPDATE [Build_FIle].[dbo].[ESOA_ER_LINK] SET SortOrder = 5");
 
     SelectCode("B", "Desc B", "20");
     Save();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "mapping/MappingFixture.h"
+#include <QTest>
+
+#include "support/MappingWindow.h"
 
 namespace esoa::test {
 namespace {
@@ -9,17 +11,19 @@ namespace {
 class ItemSelectionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        w.AddReference("ESOA_ER", "ERL-1", "Laboratory", "CBC with Platelet Count", "250.00", "per test");
-        w.AddReference("ESOA_ER", "ERL-2", "Laboratory", "Urinalysis", "120", "per test");
-        w.AddReference("ESOA_ER", "ERL-3", "Laboratory", " Sodium level", "180", "per test");
-        w.AddReference("ESOA_ER", "ERT-1", "Therapeutics", "PARACETAMOL 500 mg tablet", "2.50", "per tablet");
+        w.AddReferenceRows("ESOA_ER",
+                           {{"ERL-1", "Laboratory", "CBC with Platelet Count", "250.00", "per test"},
+                            {"ERL-2", "Laboratory", "Urinalysis", "120", "per test"},
+                            {"ERL-3", "Laboratory", " Sodium level", "180", "per test"},
+                            {"ERT-1", "Therapeutics", "PARACETAMOL 500 mg tablet", "2.50", "per tablet"}});
         w.AddLink("ESOA_ER_LINK", "ERL-1", "LB", "1");
         w.AddLink("ESOA_ER_LINK", "ERL-2", "LB", "12");
         w.Show();
+        w.ClearLogs();
     }
     void Category(const QString& name) {
-        w.ClickRowWith(w.ui().GridCat, 0, name);
-        w.Forget();
+        w.ClickRowWithText(*w.ui().GridCat, 0, name);
+        w.ClearLogs();
     }
     // What a click must leave alone when it selects nothing.
     QStringList Fields() {
@@ -32,7 +36,7 @@ protected:
         return texts << QString::number(ui.GridMap->Rows()) << ui.cmdInst->text();
     }
 
-    MappingScreen w{false};
+    MappingWindow w{MappingWindow::Tables::Empty, false};
 };
 
 TEST_F(ItemSelectionTest, AProcedureItemFillsTheDetailsListsItsLinksAndSearchesByItsDescription) {
@@ -40,7 +44,7 @@ TEST_F(ItemSelectionTest, AProcedureItemFillsTheDetailsListsItsLinksAndSearchesB
     ScreenControls& ui = w.ui();
     ui.txtZEMORAItemID->setText("99");
     ui.txtZEMORAitemDesc->setText("picked before");
-    w.ClickRowWith(ui.Grid1, 1, "ERL-1");
+    w.ClickRowWithText(*ui.Grid1, 1, "ERL-1");
 
     EXPECT_EQ(ui.txtESOACode->text(), "ERL-1");
     EXPECT_EQ(ui.txtESOADesc->text(), "CBC with Platelet Count");
@@ -66,7 +70,7 @@ TEST_F(ItemSelectionTest, TheGenericTextIsTheDescriptionUpToItsFirstBlank) {
         const char* generic;
     } cases[] = {{"ERL-1", "CBC"}, {"ERL-2", "Urinalysis"}, {"ERL-3", ""}};
     for (const auto& c : cases) {
-        w.ClickRowWith(w.ui().Grid1, 1, c.code);
+        w.ClickRowWithText(*w.ui().Grid1, 1, c.code);
         EXPECT_EQ(w.ui().txtGeneric->text(), c.generic) << c.code;
     }
 }
@@ -75,8 +79,8 @@ TEST_F(ItemSelectionTest, AnInventoryItemKeepsTheSearchTextAndAddsTheGenericFilt
     Category("Therapeutics");
     ScreenControls& ui = w.ui();
     ASSERT_EQ(ui.txtType->text(), "INV");
-    w.Type(ui.txtDesc, "tab");
-    w.ClickRowWith(ui.Grid1, 1, "ERT-1");
+    w.Type(*ui.txtDesc, "tab");
+    w.ClickRowWithText(*ui.Grid1, 1, "ERT-1");
     EXPECT_EQ(ui.txtDesc->text(), "tab");
     EXPECT_EQ(ui.txtGeneric->text(), "PARACETAMOL");
     ASSERT_FALSE(w.db.sent.isEmpty());
@@ -89,13 +93,13 @@ TEST_F(ItemSelectionTest, AnInventoryItemKeepsTheSearchTextAndAddsTheGenericFilt
 TEST_F(ItemSelectionTest, AClickOnAListWithoutItemsChangesNothing) {
     ScreenControls& ui = w.ui();
     Category("Laboratory");
-    w.ClickRowWith(ui.Grid1, 1, "ERL-2");
-    w.Type(ui.txtSOADesc, "no such item");
-    w.Click(ui.cmdSearchSOAItem);
+    w.ClickRowWithText(*ui.Grid1, 1, "ERL-2");
+    w.Type(*ui.txtSOADesc, "no such item");
+    w.ClickButton(*ui.cmdSearchSOAItem);
     ASSERT_EQ(ui.Grid1->Rows(), 1);
     const QStringList before = Fields();
-    w.Forget();
-    w.ClickHeader(ui.Grid1);
+    w.ClearLogs();
+    w.ClickHeader(*ui.Grid1);
     QTest::mouseClick(ui.Grid1->viewport(), Qt::LeftButton, {},
                       QPoint(5, ui.Grid1->viewport()->height() - 5));
     EXPECT_EQ(Fields(), before);
@@ -103,10 +107,10 @@ TEST_F(ItemSelectionTest, AClickOnAListWithoutItemsChangesNothing) {
 
     // The blank row that a failed load leaves.
     w.Drop("ESOA_ER");
-    w.Click(ui.cmdSearchSOAItem);
+    w.ClickButton(*ui.cmdSearchSOAItem);
     ASSERT_EQ(ui.Grid1->Rows(), 2);
-    w.Forget();
-    w.ClickRow(ui.Grid1, 1);
+    w.ClearLogs();
+    w.ClickRow(*ui.Grid1, 1);
     EXPECT_EQ(Fields(), before);
     EXPECT_TRUE(w.db.sent.isEmpty());
     EXPECT_TRUE(w.messages.shown.isEmpty());

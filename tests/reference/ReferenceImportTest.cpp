@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 
-#include "mapping/MappingFixture.h"
+#include "reference/ReferenceImport.h"
+#include "support/MappingWindow.h"
 
 namespace esoa::test {
 namespace {
@@ -11,14 +13,15 @@ namespace {
 class ReferenceImportTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        w.ClearLogs();
         QTest::mouseClick(w.ui().lblMaint, Qt::LeftButton);
         ASSERT_TRUE(w.ui().fraMaint->isVisible());
     }
     void ChooseList(int index) {
-        w.ClickOption(w.ui().optTable, index);
-        w.Forget();
+        w.ClickOption(*w.ui().optTable, index);
+        w.ClearLogs();
     }
-    void Scan() { w.Click(w.ui().cmdScan); }
+    void Scan() { w.ClickButton(*w.ui().cmdScan); }
     static QByteArray Lines(int n, const char* prefix) {
         QByteArray bytes;
         for (int i = 1; i <= n; ++i)
@@ -27,7 +30,7 @@ protected:
         return bytes;
     }
 
-    MappingScreen w;
+    MappingWindow w{MappingWindow::Tables::Empty};
 };
 
 struct FileCase {
@@ -61,9 +64,9 @@ TEST_F(ReferenceImportTest, ItemFileLinesAreStoredAsReadAndRepeatedCodesOnlyOnce
     };
     ChooseList(0);
     for (const FileCase& c : cases) {
-        w.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ITEM]");
+        w.db.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ITEM]");
         w.WriteFile("ESOA_ITEM", c.bytes);
-        w.form->referenceImport().ImportEsoaFile("ESOA_ITEM");
+        w.form().referenceImport().ImportEsoaFile("ESOA_ITEM");
         EXPECT_EQ(w.Rows("ESOA_ITEM", "Code,Category,Description,FixedFee"), c.rows) << c.name;
         EXPECT_TRUE(w.messages.shown.isEmpty())
             << c.name << ": " << w.messages.shown.join(" / ").toStdString();
@@ -95,7 +98,7 @@ TEST_F(ReferenceImportTest, ErLinesCarryFeeAndUnitAndAMissingFeeIsNull) {
     Scan();
     EXPECT_EQ(w.Count("ESOA_ER"), 0);
     EXPECT_EQ(w.messages.shown, QStringList{"Done."});
-    w.Forget();
+    w.ClearLogs();
 
     w.WriteFile("ESOA_ER",
                 "E-1|Therapeutics|Paracetamol|45.00|per ampule\r\nE-2|Imaging|Chest "
@@ -135,7 +138,7 @@ TEST_F(ReferenceImportTest, AMissingFileIsReportedOnceAndTheScanGoesOn) {
 TEST_F(ReferenceImportTest, AMissingTableIsReportedOnceForTheWholeFile) {
     w.Drop("ESOA_ER");
     w.WriteFile("ESOA_ER", Lines(3, "E-"));
-    w.form->referenceImport().ImportEsoaFile("ESOA_ER");
+    w.form().referenceImport().ImportEsoaFile("ESOA_ER");
     EXPECT_EQ(w.messages.shown.size(), 1) << w.messages.shown.join(" / ").toStdString();
     EXPECT_FALSE(w.messages.busy);
     Scan();
@@ -164,7 +167,7 @@ TEST_F(ReferenceImportTest, ALongImportShowsModelessProgressAndIgnoresASecondSca
         busyAtSteps << w.messages.busy;
         if (done == 50) {
             QTimer::singleShot(0, [&] { postedEventRan = true; });
-            w.Click(w.ui().cmdScan);
+            w.ClickButton(*w.ui().cmdScan);
         }
     };
     Scan();
@@ -186,14 +189,14 @@ TEST_F(ReferenceImportTest, ALongImportShowsModelessProgressAndIgnoresASecondSca
 TEST_F(ReferenceImportTest, ClosingTheWindowStopsTheImportAfterTheCurrentLine) {
     w.WriteFile("ESOA_ER", Lines(120, "E-"));
     w.messages.onStep = [&](int done) {
-        if (done == 50) w.form->close();
+        if (done == 50) w.form().close();
     };
     Scan();
     EXPECT_EQ(w.Count("ESOA_ER"), 50);
     EXPECT_TRUE(w.user.classes.calls.contains("save:frmESOA_Items"));
     EXPECT_FALSE(w.messages.shown.contains("Done."));
     EXPECT_FALSE(w.messages.busy);
-    EXPECT_FALSE(w.form->referenceImport().running());
+    EXPECT_FALSE(w.form().referenceImport().running());
 }
 
 }  // namespace

@@ -8,9 +8,24 @@
 
 #include "app/DemoDatabase.h"
 #include "app/SqlText.h"
+#include "reference/ReferenceImport.h"
 #include "reference/ReferenceTables.h"
 
 namespace esoa::test {
+namespace {
+
+QString Quoted(const QString& value) {
+    return QLatin1Char('\'') + sql::Escaped(value) + QLatin1Char('\'');
+}
+
+// A click lands on the first column shown: a zero width hides the key columns.
+int FirstShownColumn(const FlexGrid& grid) {
+    int col = 0;
+    while (col < grid.Cols() - 1 && grid.isColumnHidden(col)) ++col;
+    return col;
+}
+
+}  // namespace
 
 MappingWindow::MappingWindow(Tables tables, bool show, Seeding seeding) {
     if (seeding == Seeding::Demo) demo::Seed(db.connection());
@@ -26,6 +41,7 @@ MappingWindow::MappingWindow(Tables tables, bool show, Seeding seeding) {
     }
     ClearLogs();
     form_ = std::make_unique<frmESOA_Items>(user, messages);
+    form_->referenceImport().setFolder(files.path());
     if (show) Show();
 }
 
@@ -41,23 +57,22 @@ void MappingWindow::CreateReferenceTables(const QString& table) {
         try {
             db.connection().Execute(statement);
         } catch (const std::exception&) {
+            // The ALTERs of absent columns and the DROP of an absent table fail on a new database.
         }
     }
 }
 
 void MappingWindow::AddReferenceRows(const QString& table, const std::vector<ReferenceRow>& rows) {
-    auto quoted = [](const QString& value) {
-        return QLatin1Char('\'') + sql::Escaped(value) + QLatin1Char('\'');
-    };
     QString script = QStringLiteral("BEGIN;");
     for (const ReferenceRow& row : rows) {
         bool isNumber = false;
         row.fixedFee.toDouble(&isNumber);
-        script += QStringLiteral(
-                      "INSERT INTO Build_FIle.%1 (Code, Category, Description, FixedFee, ChargingUnit) "
-                      "VALUES (%2, %3, %4, %5, %6);")
-                      .arg(table, quoted(row.code), quoted(row.category), quoted(row.description),
-                           isNumber ? row.fixedFee : QStringLiteral("NULL"), quoted(row.chargingUnit));
+        script +=
+            QStringLiteral(
+                "INSERT INTO Build_FIle.%1 (Code, Category, Description, FixedFee, ChargingUnit) "
+                "VALUES (%2, %3, %4, %5, %6);")
+                .arg(table, Quoted(row.code), Quoted(row.category), Quoted(row.description),
+                     isNumber ? Quoted(row.fixedFee) : QStringLiteral("NULL"), Quoted(row.chargingUnit));
     }
     db.Raw(script + QStringLiteral("COMMIT;"));
 }
@@ -78,30 +93,78 @@ std::vector<ReferenceRow> MappingWindow::SampleRows(const QString& fileName, con
     return rows;
 }
 
+void MappingWindow::AddLink(const QString& table, const QString& code, const QString& revenue,
+                            const QString& item) {
+    db.connection().Execute(
+        QStringLiteral("INSERT INTO [Build_FIle].[dbo].[%1] (Code, Category, Description, ItemID, ItemDesc, "
+                       "InvOrProc, RevenueID) VALUES (%2, 'Cat', %3, %4, %5, 'PROC', %6)")
+            .arg(table, Quoted(code), Quoted(QStringLiteral("Desc of ") + code), Quoted(item),
+                 Quoted(QStringLiteral("Item ") + item), Quoted(revenue)));
+}
+
+void MappingWindow::Drop(const QString& table) {
+    db.connection().Execute(QStringLiteral("DROP TABLE [Build_FIle].[dbo].[%1]").arg(table));
+}
+
+void MappingWindow::WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(files.filePath(name + QStringLiteral(".csv")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << qPrintable(file.fileName());
+}
+
 void MappingWindow::ClearLogs() {
     db.sent.clear();
     messages.shown.clear();
+    messages.busyChanges.clear();
+    messages.progressTitles.clear();
+    messages.progressModal.clear();
+    messages.progressTotals.clear();
+    messages.steps.clear();
+}
+
+QStringList MappingWindow::Rows(const QString& table, const QString& columns, const QString& where) {
+    const ReadResult result =
+        db.connection().Read(QStringLiteral("SELECT %1 FROM [Build_FIle].[dbo].[%2] WHERE %3 ORDER BY ID")
+                                 .arg(columns, table, where),
+                             CursorType::ForwardOnly, LockType::ReadOnly);
+    QStringList rows;
+    for (const QStringList& row : result.rows) rows << row.join(QLatin1Char('|'));
+    return rows;
+}
+
+int MappingWindow::Count(const QString& table, const QString& where) {
+    return db.Count(
+        QStringLiteral("SELECT COUNT(*) FROM [Build_FIle].[dbo].[%1] WHERE %2").arg(table, where));
 }
 
 void MappingWindow::ClickRow(FlexGrid& grid, int row) {
-    int col = 0;
-    while (col < grid.Cols() - 1 && grid.isColumnHidden(col)) ++col;
     if (row == 0) {
-        QHeaderView* header = grid.horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(col) + 3, header->height() / 2));
+        ClickHeader(grid);
         return;
     }
     ASSERT_LT(row, grid.Rows()) << qPrintable(grid.objectName());
-    const QModelIndex index = grid.model()->index(row - grid.FixedRows(), col);
+    const QModelIndex index = grid.model()->index(row - grid.FixedRows(), FirstShownColumn(grid));
     grid.scrollTo(index);
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(index).center());
+    if (grid.Row() != row)
+        ADD_FAILURE() << "the click missed row " << row << " of " << qPrintable(grid.objectName());
 }
 
-void MappingWindow::ClickRowWithText(FlexGrid& grid, int col, const QString& text) {
+void MappingWindow::ClickHeader(FlexGrid& grid) {
+    QHeaderView* header = grid.horizontalHeader();
+    QTest::mouseClick(
+        header->viewport(), Qt::LeftButton, {},
+        QPoint(header->sectionViewportPosition(FirstShownColumn(grid)) + 3, header->height() / 2));
+}
+
+int MappingWindow::ClickRowWithText(FlexGrid& grid, int col, const QString& text) {
     const int row = FindRow(grid, col, text);
-    ASSERT_GE(row, 1) << "no row reads \"" << qPrintable(text) << "\" in " << qPrintable(grid.objectName());
+    if (row < 1) {
+        ADD_FAILURE() << "no row reads \"" << qPrintable(text) << "\" in " << qPrintable(grid.objectName());
+        return -1;
+    }
     ClickRow(grid, row);
+    return row;
 }
 
 void MappingWindow::ClickOption(OptionGroup& group, int index) {

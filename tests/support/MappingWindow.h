@@ -3,13 +3,20 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "screen/frmESOA_Items.h"
 #include "support/FakeCurrentUser.h"
 #include "support/RecordingMessages.h"
 #include "support/TestDatabase.h"
+
+// Failure messages show texts as texts, not as arrays of UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace esoa::test {
 
@@ -68,11 +75,15 @@ struct ReferenceRow {
 // `Tables::Sample` also fills them from the sample reference files (ESOA_ITEM.csv and, under the
 // category "Medicine", ESOA_MEDICINE.csv into ESOA_ITEM; ESOA_ER.csv into ESOA_ER).
 //
+// The reference import reads its files from a temporary folder of its own, which WriteFile fills.
+//
 // Construction shows the window (its load runs then) unless `show` is false, so that a test can
 // change the database first and call Show() itself. After Show() the statement log (db.sent) and
-// the recorded messages hold what the load did; ClearLogs() empties both before the step under test.
+// the recorded messages hold what the load did; ClearLogs() empties them before the step under test.
 //
 // The click helpers send real mouse and key events to the controls; the window must be shown.
+// Values given to the set-up and reading helpers go into statements escaped; `columns` and `where`
+// are statement pieces, written by the test.
 class MappingWindow {
 public:
     enum class Seeding { Demo, Nothing };
@@ -94,14 +105,33 @@ public:
     void AddReferenceRows(const QString& table, const std::vector<ReferenceRow>& rows);
     // The rows of a sample reference file (pipe-delimited, Windows-1252).
     static std::vector<ReferenceRow> SampleRows(const QString& fileName, const QString& category = QString());
+    // A link of `code` to hospital item `item` under `revenue`, a procedure, with made-up texts.
+    void AddLink(const QString& table, const QString& code, const QString& revenue, const QString& item);
+    void Drop(const QString& table);
+    // Writes "<name>.csv" into the import folder.
+    void WriteFile(const QString& name, const QByteArray& bytes);
 
+    // Forgets every statement sent and everything recorded (messages, busy changes, progress), so
+    // that a test sees only what its own actions did.
     void ClearLogs();
 
+    // Reading the database ------------------------------------------------------------------------
+    // Rows of a Build_FIle table as "field|field|..." in ID order; NULL reads as empty.
+    QStringList Rows(
+        const QString& table,
+        const QString& columns = QStringLiteral("Code,Category,Description,FixedFee,ChargingUnit"),
+        const QString& where = QStringLiteral("1=1"));
+    int Count(const QString& table, const QString& where = QStringLiteral("1=1"));
+
     // The user's actions -------------------------------------------------------------------------
-    // Clicks a row of a grid: row 0 is the header row, other rows are scrolled into view first.
+    // Clicks a row of a grid: row 0 is the header row, other rows are scrolled into view first and
+    // must become the grid's current row, or the test fails.
     void ClickRow(FlexGrid& grid, int row);
-    // Clicks the first data row whose cell in `col` reads `text`; fails the test when none does.
-    void ClickRowWithText(FlexGrid& grid, int col, const QString& text);
+    // Clicks the header row over the first column shown.
+    void ClickHeader(FlexGrid& grid);
+    // Clicks the first data row whose cell in `col` reads `text` and returns it; fails the test and
+    // returns -1 when none does.
+    int ClickRowWithText(FlexGrid& grid, int col, const QString& text);
     void ClickOption(OptionGroup& group, int index);
     void ClickButton(QAbstractButton& button);
     // Opens the maintenance panel through the "Maintenance..." label when it is hidden.
@@ -115,6 +145,7 @@ public:
     static QStringList Column(const FlexGrid& grid, int col);                // data rows only
     static QStringList Header(const FlexGrid& grid);
 
+    QTemporaryDir files;  // the import folder
     TestDatabase db;
     FakeCurrentUser user{&db};
     RecordingMessages messages;
