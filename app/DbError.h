@@ -22,4 +22,8 @@ private:
     QString statement_;
 };
 
+// The text a user is shown for any failure: a DbError's own description, otherwise what() read
+// as UTF-8 (a DbError's what() carries the same description).
+inline QString DescriptionOf(const std::exception& e) { return QString::fromUtf8(e.what()); }
+
 }  // namespace esoa

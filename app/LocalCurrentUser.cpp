@@ -1,6 +1,7 @@
 #include "app/LocalCurrentUser.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -59,8 +60,8 @@ void SettingsWindowStore::loadwinsettings(QWidget& form) {
         const QRect available = screen->availableGeometry();
         QRect frame = form.frameGeometry();
         frame.moveCenter(available.center());
-        form.move(frame.topLeft().x() < available.left() ? available.left() : frame.topLeft().x(),
-                  frame.topLeft().y() < available.top() ? available.top() : frame.topLeft().y());
+        // A window larger than the screen keeps its title bar on it.
+        form.move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
     }
 }
 
@@ -90,10 +91,8 @@ void LocalCurrentUser::showmain() {
             if (setting.demo && !demo::IsSeeded(*connection)) demo::Seed(*connection);
         }
         connection_ = std::move(connection);
-    } catch (const DbError& e) {
-        notice_(QStringLiteral("Cannot connect to the hospital database.\n\n%1").arg(e.description()));
     } catch (const std::exception& e) {
-        notice_(QStringLiteral("Cannot connect to the hospital database.\n\n%1").arg(QString::fromUtf8(e.what())));
+        notice_(QStringLiteral("Cannot connect to the hospital database.\n\n%1").arg(DescriptionOf(e)));
     }
 }
 

@@ -20,10 +20,8 @@ bool Startup::Main() {
         if (!form_) form_ = createForm_(*user_);
         form_->show();
         return true;
-    } catch (const DbError& e) {
-        report_(e.description());
     } catch (const std::exception& e) {
-        report_(QString::fromUtf8(e.what()));
+        report_(DescriptionOf(e));
     }
     form_.reset();
     return false;

@@ -1,5 +1,7 @@
 #include "mapping/MappingBulk.h"
 
+#include <QScopedValueRollback>
+
 #include "app/Connection.h"
 #include "app/SqlText.h"
 #include "lookup/ItemSearch.h"
@@ -34,12 +36,8 @@ void MappingBulk::cmdMapAll_Click() {
         s_.messages.Show(QStringLiteral("Select ESOA item."));
         return;
     }
-    running_ = true;
+    const QScopedValueRollback<bool> running(running_, true);
     closing_ = false;
-    struct Finished {
-        bool& flag;
-        ~Finished() { flag = false; }
-    } finished{running_};
 
     auto progress = s_.messages.StartProgress(QStringLiteral("Mapping %1 listed items...").arg(last), last, true);
     for (int row = 1; row <= last; ++row) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopedValueRollback>
 #include <optional>
 
 #include "app/Connection.h"
@@ -16,11 +17,6 @@
 namespace esoa {
 namespace {
 
-QString describe(const std::exception& e) {
-    if (const auto* db = dynamic_cast<const DbError*>(&e)) return db->description();
-    return QString::fromUtf8(e.what());
-}
-
 // The progress display is redrawn every so many lines; events are processed after every line.
 constexpr int kProgressEvery = 50;
 
@@ -31,13 +27,9 @@ ReferenceImport::ReferenceImport(Screen& screen, PhilHealthLists& lists, ItemSou
 
 void ReferenceImport::cmdScan_Click() {
     if (running_) return;
-    running_ = true;
+    const QScopedValueRollback<bool> running(running_, true);
     closing_ = false;
     cancelled_ = false;
-    struct Finished {
-        bool& flag;
-        ~Finished() { flag = false; }
-    } finished{running_};
 
     // The choice is read once: the window stays usable during the import.
     const bool itemList = s_.ui.optTable->isSelected(0);
@@ -66,7 +58,7 @@ void ReferenceImport::ImportEsoaFile(const QString& name) {
         lines = ReadReferenceFile(QDir(folder_).filePath(fileName));
     } catch (const std::exception& e) {
         s_.messages.SetBusy(false);
-        s_.messages.Show(describe(e));
+        s_.messages.Show(DescriptionOf(e));
         return;
     }
 
@@ -106,7 +98,7 @@ void ReferenceImport::ImportEsoaFile(const QString& name) {
             // A lookup fails for reasons of the table or the connection, not of this line: every
             // further line would fail the same way.
             s_.messages.SetBusy(false);
-            s_.messages.Show(describe(e));
+            s_.messages.Show(DescriptionOf(e));
             break;
         }
         try {
@@ -124,7 +116,7 @@ void ReferenceImport::ImportEsoaFile(const QString& name) {
         } catch (const std::exception& e) {
             // A value the database refuses belongs to this line only; the next line stands alone.
             s_.messages.SetBusy(false);
-            s_.messages.Show(QStringLiteral("%1, line %2: %3").arg(fileName).arg(i + 1).arg(describe(e)));
+            s_.messages.Show(QStringLiteral("%1, line %2: %3").arg(fileName).arg(i + 1).arg(DescriptionOf(e)));
         }
         rs->Close();
 

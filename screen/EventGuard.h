@@ -16,10 +16,8 @@ template <typename Handler>
 void Guarded(Messages& messages, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
-    } catch (const DbError& e) {
-        messages.Show(e.description());
     } catch (const std::exception& e) {
-        messages.Show(QString::fromUtf8(e.what()));
+        messages.Show(DescriptionOf(e));
     } catch (...) {
         messages.Show(QStringLiteral("Unexpected error."));
     }

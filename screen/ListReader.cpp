@@ -12,10 +12,8 @@ bool ReadList(Screen& screen, FlexGrid& grid, const QString& statement, CursorTy
     try {
         grid.Fill(screen.user.sqlconnection().Read(statement, cursor, lock));
         return true;
-    } catch (const DbError& e) {
-        screen.messages.Show(e.description());
     } catch (const std::exception& e) {
-        screen.messages.Show(QString::fromUtf8(e.what()));
+        screen.messages.Show(DescriptionOf(e));
     }
     if (hint == FailureHint::CreateTables) screen.messages.Show(QStringLiteral("Create tables under Maintenance tab."));
     return false;
