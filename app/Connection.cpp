@@ -93,7 +93,10 @@ QSqlQuery Connection::Run(const QString& statement, const QVariantList& params, 
     if (!ok) {
         const QSqlError error = query.lastError();
         const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-        throw DbError(text, error.nativeErrorCode(), statement);
+        const DbError::Cause cause = dialect_ == Dialect::Sqlite
+                                         ? DbError::CauseOfSqlite(error.nativeErrorCode().toInt(), text)
+                                         : DbError::CauseOfSqlServer(error.nativeErrorCode(), error.text());
+        throw DbError(text, error.nativeErrorCode(), statement, cause);
     }
     return query;
 }

@@ -83,7 +83,8 @@ TsqlCursor::TsqlCursor(const QString& tsql) : tsql_(tsql), tokens_(Tokenize(tsql
 }
 
 void TsqlCursor::Refuse(const QString& what) const {
-    throw DbError(QStringLiteral("The embedded database does not handle %1.").arg(what), {}, tsql_);
+    throw DbError(QStringLiteral("The embedded database does not handle %1.").arg(what), {}, tsql_,
+                  DbError::Cause::Statement);
 }
 
 void TsqlCursor::RefuseWord(size_t i) const {
