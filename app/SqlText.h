@@ -33,3 +33,50 @@ inline bool IsPlainName(const QString& name) {
 }
 
 }  // namespace esoa::sql
+
+namespace esoa::sql {
+
+// Characters that cannot reach the database as written: SQLite ends a statement's text at a NUL,
+// and a UTF-16 surrogate without its partner has no UTF-8 form (the converters swallow or replace
+// it, which can move the rest of a statement). Returns a plain description of the first such
+// character ("a NUL character", "an unpaired surrogate (U+D800)"), empty when the value is clean.
+inline QString UnsafeCharacter(const QString& value) {
+    const qsizetype n = value.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = value[i];
+        if (c.unicode() == 0) return QStringLiteral("a NUL character");
+        if (c.isHighSurrogate() && i + 1 < n && value[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            return QStringLiteral("an unpaired surrogate (U+%1)")
+                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    }
+    return {};
+}
+
+// The value with NUL characters removed and unpaired surrogates replaced by U+FFFD: what a text box
+// keeps of typed or pasted text, so that what the user sees is what reaches the database.
+inline QString CleanedText(const QString& value) {
+    if (UnsafeCharacter(value).isEmpty()) return value;
+    QString out;
+    out.reserve(value.size());
+    const qsizetype n = value.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = value[i];
+        if (c.unicode() == 0) continue;
+        if (c.isHighSurrogate() && i + 1 < n && value[i + 1].isLowSurrogate()) {
+            out += c;
+            out += value[++i];
+        } else if (c.isSurrogate()) {
+            out += QChar(0xFFFD);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace esoa::sql
+
