@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <vector>
 
@@ -24,20 +24,32 @@ struct ReadResult {
     std::vector<QStringList> rows;
 };
 
+// What a result column holds, as far as writing it back matters.
+enum class ColumnKind { Text, Integer, Money, Number };
+
+// A result with the kind of each column, as a backend returns it.
+struct QueryResult {
+    QStringList fields;
+    std::vector<ColumnKind> kinds;
+    std::vector<QStringList> rows;
+};
+
 // The one open database connection of the run (the current user's `sqlconnection`).
-// Every method throws DbError with the database's own description on failure.
-// Owns its QSqlDatabase connection and removes it when destroyed.
+// Every method throws DbError with the database's own description on failure. A value or statement
+// holding a character that cannot reach the database as written (a NUL, an unpaired surrogate) is
+// refused before anything is sent. Backends: the embedded SQLite files (SqliteConnection) and SQL
+// Server through ODBC (OdbcConnection).
 class Connection {
 public:
     // Observer of every statement sent, as built by the caller (T-SQL), before any translation.
     using Observer = std::function<void(const QString& statement)>;
 
-    Connection(const QString& qtConnectionName, Dialect dialect);
-    ~Connection();
+    explicit Connection(Dialect dialect) : dialect_(dialect) {}
+    virtual ~Connection() = default;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // A statement without result (DROP, CREATE, ALTER, DELETE).
+    // A statement without result (DROP, CREATE, ALTER, DELETE, INSERT, UPDATE).
     void Execute(const QString& statement);
 
     // Reads the whole result of a SELECT.
@@ -47,20 +59,57 @@ public:
     // Needs a dynamic cursor with optimistic locking, as an updatable ADO recordset does.
     Recordset OpenRecordset(const QString& statement, CursorType cursor, LockType lock);
 
+    // Transactions, for work that must be atomic against other writers. Begin takes the write lock
+    // at once on the embedded database (so that a lookup inside sees what no one else can change).
+    // Nested use is refused. Rollback is harmless when no transaction is open.
+    virtual void Begin() = 0;
+    virtual void Commit() = 0;
+    virtual void Rollback() = 0;
+    virtual bool inTransaction() const = 0;
+
+    // Where the connection leads, for messages and diagnostics: the folder of the embedded files or
+    // the ODBC connection string with its password masked. Never holds a password.
+    virtual QString Target() const = 0;
+
     void SetObserver(Observer observer) { observer_ = std::move(observer); }
     Dialect dialect() const { return dialect_; }
-    QSqlDatabase database() const;
+
+protected:
+    friend class Recordset;
+    // Runs one statement (T-SQL as built; the backend translates it when its dialect asks) with
+    // bound parameters and returns its whole result; a statement without result returns no fields.
+    virtual QueryResult Run(const QString& statement, const QVariantList& params) = 0;
+
+    // Checks and observes a statement, then runs it: every statement goes through here.
+    QueryResult Send(const QString& statement, const QVariantList& params = {});
 
 private:
-    friend class Recordset;
-    struct Prepared;
-    // Runs one statement with bound parameters; returns the open query for reading.
-    QSqlQuery Run(const QString& statement, const QVariantList& params, bool forwardOnly);
-    QString Translated(const QString& statement) const;
-
-    QString name_;
     Dialect dialect_;
     Observer observer_;
+};
+
+// A transaction that rolls back unless committed: Commit() ends it, destruction without it undoes.
+class Transaction {
+public:
+    explicit Transaction(Connection& connection) : connection_(connection) { connection_.Begin(); }
+    ~Transaction() {
+        if (!done_) {
+            try {
+                connection_.Rollback();
+            } catch (...) {
+            }
+        }
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void Commit() {
+        connection_.Commit();
+        done_ = true;
+    }
+
+private:
+    Connection& connection_;
+    bool done_ = false;
 };
 
 }  // namespace esoa

@@ -78,11 +78,12 @@ DbError::Cause DbError::CauseOfSqlServer(const QString& nativeCode, const QStrin
                 break;
         }
     }
-    // Communication failures come as SQLSTATE 08xxx, time-outs as HYT00/HYT01.
-    if (message.contains(QLatin1String("08S01")) || message.contains(QLatin1String("08001")) ||
-        message.contains(QLatin1String("08003")) || message.contains(QLatin1String("Communication link failure")))
+    // Communication failures come as SQLSTATE 08xxx, time-outs as HYT00/HYT01, in the code or the text.
+    const QString all = nativeCode + QLatin1Char(' ') + message;
+    if (all.contains(QLatin1String("08S01")) || all.contains(QLatin1String("08001")) ||
+        all.contains(QLatin1String("08003")) || all.contains(QLatin1String("Communication link failure")))
         return Cause::Connection;
-    if (message.contains(QLatin1String("HYT00")) || message.contains(QLatin1String("HYT01"))) return Cause::Busy;
+    if (all.contains(QLatin1String("HYT00")) || all.contains(QLatin1String("HYT01"))) return Cause::Busy;
     return Cause::Other;
 }
 

@@ -1,41 +1,63 @@
 #include "app/DemoDatabase.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSqlDriver>
-#include <QSqlQuery>
-#include <sqlite3.h>
 
-#include "app/Connection.h"
+#include "app/Databases.h"
 #include "app/DbError.h"
+#include "app/SqliteConnection.h"
 
 namespace esoa::demo {
 namespace {
 
-void runScript(sqlite3* handle, const QString& resource) {
+SqliteConnection& embedded(Connection& connection) {
+    auto* sqlite = dynamic_cast<SqliteConnection*>(&connection);
+    if (!sqlite) throw DbError(QStringLiteral("The demo hospital lives in the embedded database only."));
+    return *sqlite;
+}
+
+void runScript(SqliteConnection& connection, const QString& resource) {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly)) throw DbError(QStringLiteral("Missing demo data %1.").arg(resource));
-    const QByteArray script = file.readAll();
-    char* error = nullptr;
-    if (sqlite3_exec(handle, script.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(error ? error : "demo data failed");
-        sqlite3_free(error);
-        sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw DbError(text, {}, resource);
-    }
+    connection.RunScript(QString::fromUtf8(file.readAll()));
 }
 
 }  // namespace
 
-bool IsSeeded(Connection& embedded) {
-    QSqlQuery query(embedded.database());
-    return query.exec(QStringLiteral("SELECT 1 FROM Build_FIle.sqlite_master WHERE type='table' AND name='tbRevenues'")) &&
-           query.next();
+bool IsSeeded(Connection& connection) {
+    return !embedded(connection)
+                .RunSqlite(QStringLiteral(
+                    "SELECT 1 FROM Build_FIle.sqlite_master WHERE type='table' AND name='tbRevenues'"))
+                .rows.empty();
 }
 
-void Seed(Connection& embedded) {
-    auto* handle = *static_cast<sqlite3* const*>(embedded.database().driver()->handle().data());
-    runScript(handle, QStringLiteral(":/data/demo/inventory.sql"));
-    runScript(handle, QStringLiteral(":/data/demo/build_file.sql"));
+void Seed(Connection& connection) {
+    SqliteConnection& sqlite = embedded(connection);
+    runScript(sqlite, QStringLiteral(":/data/demo/inventory.sql"));
+    runScript(sqlite, QStringLiteral(":/data/demo/build_file.sql"));
+}
+
+std::unique_ptr<Connection> OpenDemo(const QString& folder) {
+    const QDir dir(folder);
+    try {
+        auto existing = OpenEmbedded(folder, false);
+        if (IsSeeded(*existing)) return existing;
+    } catch (const DbError&) {
+        // Missing or damaged: rebuilt below.
+    }
+    for (const char* file : {kBuildFileDb, kInventoryDb}) {
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+            const QString path = dir.filePath(QLatin1String(file) + QLatin1String(suffix));
+            if (QFile::exists(path) && !QFile::remove(path)) {
+                throw DbError(QStringLiteral("The damaged demo database file %1 cannot be removed.")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              {}, {}, DbError::Cause::Storage);
+            }
+        }
+    }
+    auto fresh = OpenEmbedded(folder, true);
+    Seed(*fresh);
+    return fresh;
 }
 
 }  // namespace esoa::demo

@@ -1,9 +1,12 @@
 #include "app/LocalCurrentUser.h"
 
+#include <QApplication>
 #include <QDir>
-#include <algorithm>
+#include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
@@ -12,6 +15,7 @@
 #include "app/Databases.h"
 #include "app/DbError.h"
 #include "app/DemoDatabase.h"
+#include "app/OdbcConnection.h"
 
 namespace esoa {
 namespace {
@@ -35,7 +39,7 @@ ConnectionSetting ConnectionSetting::Parse(const QString& text) {
     throw std::invalid_argument(
         QStringLiteral("The connection setting \"%1\" is not understood: use embedded:<folder>, odbc:<connection "
                        "string> or demo.")
-            .arg(text)
+            .arg(ShownSetting(text))
             .toStdString());
 }
 
@@ -45,6 +49,23 @@ ConnectionSetting ConnectionSetting::Current(QSettings& settings) {
     const QString fromSettings = settings.value(QLatin1String(kSettingKey)).toString();
     if (!fromSettings.isEmpty()) return Parse(fromSettings);
     return {Kind::Embedded, DemoFolder(), true};
+}
+
+Timeouts ConnectionSetting::CurrentTimeouts(QSettings& settings) {
+    Timeouts t;
+    bool ok = false;
+    const int login = settings.value(QStringLiteral("LoginTimeout")).toInt(&ok);
+    if (ok && login >= 0) t.loginSeconds = login;
+    const int statement = settings.value(QStringLiteral("StatementTimeout")).toInt(&ok);
+    if (ok && statement >= 0) t.statementSeconds = statement;
+    return t;
+}
+
+QString ShownSetting(const QString& text) {
+    constexpr int kLongest = 160;
+    QString shown = MaskedConnectionString(text);
+    if (shown.size() > kLongest) shown = shown.left(kLongest - 1) + QChar(0x2026);
+    return shown;
 }
 
 QString ConnectionSetting::DemoFolder() {
@@ -68,29 +89,52 @@ void SettingsWindowStore::loadwinsettings(QWidget& form) {
 void SettingsWindowStore::Savewinsettings(QWidget& form) {
     settings_.setValue(placementKey(form), form.saveGeometry());
     settings_.sync();
+    // The settings may hold a connection string with its password: for its owner's eyes only.
+    QFile::setPermissions(settings_.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 std::unique_ptr<QSettings> LocalCurrentUser::OpenSettings() {
     return std::make_unique<QSettings>(QStringLiteral("ZEMORA"), QStringLiteral("CurrentUser"));
 }
 
-LocalCurrentUser::LocalCurrentUser(Notice notice)
-    : notice_(std::move(notice)), settings_(OpenSettings()), store_(*settings_) {}
+LocalCurrentUser::LocalCurrentUser(Notice notice, Ask ask, Connecting connecting)
+    : notice_(std::move(notice)),
+      ask_(std::move(ask)),
+      connecting_(std::move(connecting)),
+      settings_(OpenSettings()),
+      store_(*settings_) {}
 
 LocalCurrentUser::~LocalCurrentUser() = default;
+
+std::unique_ptr<Connection> LocalCurrentUser::Open() {
+    const ConnectionSetting setting = ConnectionSetting::Current(*settings_);
+    if (setting.kind == ConnectionSetting::Kind::Odbc) {
+        if (connecting_) connecting_(QStringLiteral("Connecting to %1 ...").arg(ShownSetting(setting.target)));
+        struct Done {
+            const Connecting& c;
+            ~Done() {
+                if (c) c(QString());
+            }
+        } done{connecting_};
+        return OpenOdbc(setting.target, Dialect::SqlServer, {}, ConnectionSetting::CurrentTimeouts(*settings_));
+    }
+    if (setting.demo) return demo::OpenDemo(setting.target);
+    // A hospital's own folder is never filled with empty files behind the user's back.
+    try {
+        return OpenEmbedded(setting.target, false);
+    } catch (const DbError& e) {
+        if (e.cause() != DbError::Cause::Storage || !e.description().contains(QLatin1String("missing"))) throw;
+        const QString question =
+            QStringLiteral("%1\n\nCreate empty databases in %2?").arg(e.description(), QDir::toNativeSeparators(setting.target));
+        if (!ask_ || !ask_(question)) throw;
+        return OpenEmbedded(setting.target, true);
+    }
+}
 
 void LocalCurrentUser::showmain() {
     connection_.reset();
     try {
-        const ConnectionSetting setting = ConnectionSetting::Current(*settings_);
-        std::unique_ptr<Connection> connection;
-        if (setting.kind == ConnectionSetting::Kind::Odbc) {
-            connection = OpenOdbc(setting.target, Dialect::SqlServer);
-        } else {
-            connection = OpenEmbedded(setting.target);
-            if (setting.demo && !demo::IsSeeded(*connection)) demo::Seed(*connection);
-        }
-        connection_ = std::move(connection);
+        connection_ = Open();
     } catch (const std::exception& e) {
         notice_(QStringLiteral("Cannot connect to the hospital database.\n\n%1").arg(DescriptionOf(e)));
     }
@@ -103,6 +147,33 @@ Connection& LocalCurrentUser::sqlconnection() {
 
 void ShowComponentNotice(const QString& text) {
     QMessageBox::warning(nullptr, QStringLiteral("ZEMORA"), text);
+}
+
+bool AskComponentQuestion(const QString& text) {
+    return QMessageBox::question(nullptr, QStringLiteral("ZEMORA"), text) == QMessageBox::Yes;
+}
+
+void ShowComponentConnecting(const QString& text) {
+    static QLabel* window = nullptr;
+    if (text.isEmpty()) {
+        delete window;
+        window = nullptr;
+        return;
+    }
+    if (!window) {
+        window = new QLabel;
+        window->setWindowTitle(QStringLiteral("ZEMORA"));
+        window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        window->setMargin(24);
+        window->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    }
+    window->setText(text);
+    window->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
+    // The connection is made on this thread: let the window paint before it blocks.
+    QApplication::processEvents();
 }
 
 }  // namespace esoa

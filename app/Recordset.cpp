@@ -1,9 +1,8 @@
 #include "app/Recordset.h"
 
-#include <QSqlQuery>
-
 #include "app/Connection.h"
 #include "app/DbError.h"
+#include "app/Money.h"
 
 namespace esoa {
 
@@ -22,7 +21,39 @@ const Recordset::Field& Recordset::field(const QString& name) const {
     throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or "
                                  "ordinal: %1.")
                       .arg(name),
-                  {}, statement_);
+                  {}, statement_, DbError::Cause::Statement);
+}
+
+QVariant Recordset::Stored(const Field& f, const QString& value) const {
+    // A money or smallint column cannot hold an empty text: it stays empty, that is NULL.
+    if (f.kind == ColumnKind::Text) return value;
+    if (value.isEmpty()) return {};
+    // SQL Server converts the text itself; the embedded database is given the number SQL Server
+    // would have made of it, and refuses what SQL Server refuses, with SQL Server's words.
+    if (connection_->dialect() != Dialect::Sqlite) return value;
+    if (f.kind == ColumnKind::Money) {
+        const auto money = sql::ParseMoney(value);
+        if (!money) {
+            throw DbError(QStringLiteral("Cannot convert a char value to money. The char value has incorrect syntax."),
+                          {}, statement_, DbError::Cause::Value);
+        }
+        if (!sql::IsSmallMoney(*money)) {
+            throw DbError(QStringLiteral("Arithmetic overflow error converting expression to data type smallmoney."),
+                          {}, statement_, DbError::Cause::Value);
+        }
+        return double(*money) / 10000.0;
+    }
+    if (f.kind == ColumnKind::Integer) {
+        bool ok = false;
+        const qlonglong number = value.trimmed().toLongLong(&ok);
+        if (!ok) {
+            throw DbError(QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
+                              .arg(value),
+                          {}, statement_, DbError::Cause::Value);
+        }
+        return number;
+    }
+    return value;
 }
 
 void Recordset::AddNew() {
@@ -38,15 +69,13 @@ void Recordset::SetField(const QString& name, const QString& value) {
                       statement_);
     }
     const Field& f = field(name);
-    // A money or smallint column cannot hold an empty text: it stays empty, that is NULL.
-    const QVariant stored = (f.numeric && value.isEmpty()) ? QVariant() : QVariant(value);
     for (auto& [n, v] : pending_) {
-        if (n == f.name) {
-            v = stored;
+        if (n.name == f.name) {
+            v = value;
             return;
         }
     }
-    pending_.emplace_back(f.name, stored);
+    pending_.emplace_back(f, value);
 }
 
 void Recordset::Update() {
@@ -54,9 +83,10 @@ void Recordset::Update() {
     if (pending_.empty() && !adding_) return;
     QStringList names;
     QVariantList values;
-    for (const auto& [n, v] : pending_) {
-        names << QLatin1Char('[') + n + QLatin1Char(']');
-        values << v;
+    // Values are converted here, so that a refused one fails the write, as the database would.
+    for (const auto& [f, v] : pending_) {
+        names << QLatin1Char('[') + f.name + QLatin1Char(']');
+        values << Stored(f, v);
     }
     if (adding_) {
         QString statement;
@@ -68,13 +98,13 @@ void Recordset::Update() {
             statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(table_, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
         }
-        connection_->Run(statement, values, true);
+        connection_->Send(statement, values);
     } else {
         QStringList sets;
         for (const QString& n : names) sets << n + QStringLiteral("=?");
         values << *rowId_;
-        connection_->Run(QStringLiteral("UPDATE %1 SET %2 WHERE [ID]=?").arg(table_, sets.join(QLatin1Char(','))),
-                         values, true);
+        connection_->Send(QStringLiteral("UPDATE %1 SET %2 WHERE [ID]=?").arg(table_, sets.join(QLatin1Char(','))),
+                          values);
     }
     adding_ = false;
     pending_.clear();

@@ -9,6 +9,7 @@
 namespace esoa {
 
 class Connection;
+enum class ColumnKind;
 
 // An updatable recordset, as the insert-or-update of this program uses one: opened on a SELECT that
 // finds a row by its key, positioned on the first row found (or at EOF), then either AddNew or edit
@@ -16,8 +17,10 @@ class Connection;
 //
 // The SELECT is sent exactly as the caller built it. Update sends one INSERT, or one UPDATE of the
 // first row found (by its ID), with every value bound as a parameter. An empty text for a numeric
-// column (money, smallint) is stored as NULL. Every failure throws DbError with the database's own
-// description. Holds a reference to its Connection, which must outlive it.
+// column (money, smallint) is stored as NULL. On the embedded database a money text is converted as
+// SQL Server converts it ("1,200.00", "$75.00", rounded to four decimals) and a text SQL Server
+// would refuse is refused alike. Every failure throws DbError with the database's own description.
+// Holds a reference to its Connection, which must outlive it.
 class Recordset {
 public:
     bool isEOF() const { return !rowId_.has_value(); }
@@ -34,11 +37,12 @@ private:
     friend class Connection;
     struct Field {
         QString name;
-        bool numeric;
+        ColumnKind kind;
     };
     Recordset(Connection& connection, QString statement, QString table, std::vector<Field> fields,
               std::optional<QVariant> rowId);
     const Field& field(const QString& name) const;
+    QVariant Stored(const Field& f, const QString& value) const;
 
     Connection* connection_;
     QString statement_;
@@ -47,7 +51,7 @@ private:
     std::optional<QVariant> rowId_;
     bool adding_ = false;
     bool open_ = true;
-    std::vector<std::pair<QString, QVariant>> pending_;
+    std::vector<std::pair<Field, QString>> pending_;
 };
 
 }  // namespace esoa

@@ -1,10 +1,12 @@
 #include "app/SqliteCaseRules.h"
 
 #include <sqlite3.h>
+#include <unicode/ucol.h>
 
 #include <QChar>
 #include <QString>
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,7 +19,7 @@ namespace {
 unsigned char asciiFold(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c;
 }
-char32_t unicodeFold(char32_t c) {
+char32_t fold(char32_t c) {
     return c < 0x80 ? asciiFold(static_cast<unsigned char>(c)) : QChar::toCaseFolded(c);
 }
 
@@ -71,69 +73,146 @@ void decodeUtf8(const unsigned char* s, int n, std::vector<char32_t>& out) {
     }
 }
 
-// Lexicographic order of the folded texts with the shorter one padded with blanks: SQL Server's
-// rule, which makes trailing blanks meaningless. A total order, as an index needs.
-int comparePadded(const std::vector<char32_t>& a, const std::vector<char32_t>& b) {
-    const size_t n = std::max(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const char32_t x = i < a.size() ? unicodeFold(a[i]) : U' ';
-        const char32_t y = i < b.size() ? unicodeFold(b[i]) : U' ';
-        if (x != y) return x < y ? -1 : 1;
+struct Collator {
+    UCollator* ucol = nullptr;
+    ~Collator() {
+        if (ucol) ucol_close(ucol);
     }
-    return 0;
+    // Order of two single characters in the collation.
+    int compareChars(char32_t a, char32_t b) const {
+        const QString sa = QString::fromUcs4(&a, 1);
+        const QString sb = QString::fromUcs4(&b, 1);
+        return ucol_strcoll(ucol, reinterpret_cast<const UChar*>(sa.utf16()), int32_t(sa.size()),
+                            reinterpret_cast<const UChar*>(sb.utf16()), int32_t(sb.size()));
+    }
+};
+
+int trimmedLength(const unsigned char* s, int n) {
+    while (n > 0 && s[n - 1] == ' ') --n;
+    return n;
 }
 
-// The NOCASE collation. Bytes are compared while both texts are ASCII; the first non-ASCII byte
-// hands the rest to the Unicode fold. Both paths order ASCII alike, so together they are one order.
-int compareNoCase(void*, int na, const void* pa, int nb, const void* pb) {
+// The NOCASE replacement: trailing blanks never count (SQL Server pads the shorter text), the rest
+// is ICU's comparison.
+int compareCollated(void* arg, int na, const void* pa, int nb, const void* pb) {
     const auto* a = static_cast<const unsigned char*>(pa);
     const auto* b = static_cast<const unsigned char*>(pb);
-    const int n = std::max(na, nb);
-    for (int i = 0; i < n; ++i) {
-        const unsigned char x = i < na ? a[i] : ' ';
-        const unsigned char y = i < nb ? b[i] : ' ';
-        if ((x | y) & 0x80) {
-            std::vector<char32_t> restA;
-            std::vector<char32_t> restB;
-            decodeUtf8(a + std::min(i, na), std::max(na - i, 0), restA);
-            decodeUtf8(b + std::min(i, nb), std::max(nb - i, 0), restB);
-            return comparePadded(restA, restB);
-        }
-        const unsigned char fx = asciiFold(x);
-        const unsigned char fy = asciiFold(y);
-        if (fx != fy) return fx < fy ? -1 : 1;
+    na = trimmedLength(a, na);
+    nb = trimmedLength(b, nb);
+    if (na == nb && std::equal(a, a + na, b)) return 0;
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult r = ucol_strcollUTF8(static_cast<Collator*>(arg)->ucol, reinterpret_cast<const char*>(a),
+                                                na, reinterpret_cast<const char*>(b), nb, &status);
+    if (U_FAILURE(status)) {
+        const int c = std::memcmp(a, b, size_t(std::min(na, nb)));
+        return c != 0 ? c : na - nb;
     }
-    return 0;
+    return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
 }
 
-// LIKE with % (any run of characters) and _ (one character), letter case ignored, blanks exact.
-// One backtrack point (the last %) suffices: a later % can always absorb what an earlier one would
-// have. A pattern that ends in its escape character matches nothing.
-// `p` is the pattern as written (for wildcards and escapes), `folded` the same pattern case-folded.
-template <typename P, typename T, typename Fold>
-bool likeMatch(const P* p, const P* folded, size_t np, const T* t, size_t nt, std::optional<P> escapeChar,
-               Fold fold) {
-    // Unpacked once: GCC 12 cannot follow an optional through the loop and warns.
-    const bool hasEscape = escapeChar.has_value();
-    const P escape = escapeChar.value_or(P(0));
+// One element of a LIKE pattern; every element but % matches exactly one character.
+struct Element {
+    enum Kind { Literal, AnyOne, AnyRun, Class } kind;
+    char32_t c = 0;  // Literal: the folded character
+    int cls = -1;    // Class: index into Pattern::classes
+};
+
+struct CharClass {
+    bool negated = false;
+    std::vector<char32_t> chars;  // folded
+    std::vector<std::pair<char32_t, char32_t>> ranges;
+};
+
+// A LIKE pattern read once per statement (kept as SQLite's auxiliary data of the argument).
+struct Pattern {
+    std::vector<Element> elements;
+    std::vector<CharClass> classes;
+    bool valid = true;  // false: ends in its escape character, matches nothing
+};
+
+Pattern compile(const std::vector<char32_t>& p, std::optional<char32_t> escape) {
+    Pattern out;
+    const size_t n = p.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char32_t c = p[i];
+        if (escape && c == *escape) {
+            if (i + 1 >= n) {
+                out.valid = false;
+                return out;
+            }
+            out.elements.push_back({Element::Literal, fold(p[++i])});
+        } else if (c == U'%') {
+            if (out.elements.empty() || out.elements.back().kind != Element::AnyRun)
+                out.elements.push_back({Element::AnyRun});
+        } else if (c == U'_') {
+            out.elements.push_back({Element::AnyOne});
+        } else if (c == U'[') {
+            // A class runs to the next ']' after at least one member; without one the '[' is literal.
+            size_t close = i + 1;
+            if (close < n && p[close] == U'^') ++close;
+            if (close < n) ++close;  // the first member may itself be ']'
+            while (close < n && p[close] != U']') ++close;
+            if (close >= n) {
+                out.elements.push_back({Element::Literal, fold(c)});
+                continue;
+            }
+            CharClass cls;
+            size_t k = i + 1;
+            if (p[k] == U'^') {
+                cls.negated = true;
+                ++k;
+            }
+            for (; k < close; ++k) {
+                if (k + 2 < close && p[k + 1] == U'-') {
+                    cls.ranges.emplace_back(p[k], p[k + 2]);
+                    k += 2;
+                } else {
+                    cls.chars.push_back(fold(p[k]));
+                }
+            }
+            out.classes.push_back(std::move(cls));
+            out.elements.push_back({Element::Class, 0, int(out.classes.size()) - 1});
+            i = close;
+        } else {
+            out.elements.push_back({Element::Literal, fold(c)});
+        }
+    }
+    return out;
+}
+
+bool inClass(const CharClass& cls, char32_t t, const Collator& collator) {
+    const char32_t f = fold(t);
+    bool member = std::find(cls.chars.begin(), cls.chars.end(), f) != cls.chars.end();
+    for (size_t r = 0; !member && r < cls.ranges.size(); ++r) {
+        member = collator.compareChars(cls.ranges[r].first, t) <= 0 && collator.compareChars(t, cls.ranges[r].second) <= 0;
+    }
+    return member != cls.negated;
+}
+
+// Wildcard matching with one backtrack point (the last %): every other element takes exactly one
+// character, so a later % can always absorb what an earlier one would have.
+template <typename T>
+bool matches(const Pattern& p, const T* t, size_t nt, const Collator& collator) {
+    if (!p.valid) return false;
+    const auto& el = p.elements;
+    const size_t np = el.size();
     size_t pi = 0;
     size_t ti = 0;
     size_t starP = SIZE_MAX;
     size_t starT = 0;
     while (ti < nt) {
         if (pi < np) {
-            const P c = p[pi];
-            size_t width = 1;
-            if (hasEscape && c == escape) {
-                if (pi + 1 >= np) return false;
-                width = 2;
-            } else if (c == P('%')) {
+            const Element& e = el[pi];
+            if (e.kind == Element::AnyRun) {
                 starP = ++pi;
                 starT = ti;
                 continue;
             }
-            if ((width == 1 && c == P('_')) || folded[pi + width - 1] == fold(t[ti])) {
-                pi += width;
+            const char32_t c = char32_t(t[ti]);
+            const bool ok = e.kind == Element::AnyOne || (e.kind == Element::Literal && e.c == fold(c)) ||
+                            (e.kind == Element::Class && inClass(p.classes[size_t(e.cls)], c, collator));
+            if (ok) {
+                ++pi;
                 ++ti;
                 continue;
             }
@@ -142,20 +221,9 @@ bool likeMatch(const P* p, const P* folded, size_t np, const T* t, size_t nt, st
         pi = starP;
         ti = ++starT;
     }
-    for (; pi < np; ++pi) {
-        if ((hasEscape && p[pi] == escape) || p[pi] != P('%')) return false;
-    }
-    return true;
+    while (pi < np && el[pi].kind == Element::AnyRun) ++pi;
+    return pi == np;
 }
-
-// A LIKE pattern decoded and folded once per statement (kept as SQLite's auxiliary data of the
-// argument).
-struct Pattern {
-    bool ascii;
-    std::string asciiFolded;  // when ascii
-    std::vector<char32_t> codePoints;
-    std::vector<char32_t> folded;
-};
 
 // like(pattern, text [, escape]), which SQLite calls for "text LIKE pattern [ESCAPE escape]".
 // Any NULL argument gives NULL.
@@ -181,34 +249,20 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     std::unique_ptr<Pattern> fresh;
     const auto* compiled = static_cast<const Pattern*>(sqlite3_get_auxdata(context, 0));
     if (!compiled) {
-        fresh = std::make_unique<Pattern>();
-        fresh->ascii = isAscii(pattern, np);
-        decodeUtf8(pattern, np, fresh->codePoints);
-        for (char32_t c : fresh->codePoints) fresh->folded.push_back(unicodeFold(c));
-        if (fresh->ascii) {
-            for (int i = 0; i < np; ++i)
-                fresh->asciiFolded.push_back(static_cast<char>(asciiFold(pattern[i])));
-        }
+        std::vector<char32_t> codePoints;
+        decodeUtf8(pattern, np, codePoints);
+        fresh = std::make_unique<Pattern>(compile(codePoints, escape));
         compiled = fresh.get();
     }
-
+    const auto& collator = *static_cast<const Collator*>(sqlite3_user_data(context));
     bool match;
-    const bool asciiText = isAscii(text, nt);
-    if (compiled->ascii && asciiText && (!escape || *escape < 0x80)) {
+    if (isAscii(text, nt)) {
         // The inventory search runs this once per row: bytes only, nothing allocated.
-        const auto byteEscape = escape ? std::optional<unsigned char>(static_cast<unsigned char>(*escape))
-                                       : std::optional<unsigned char>();
-        const auto* folded = reinterpret_cast<const unsigned char*>(compiled->asciiFolded.data());
-        match = likeMatch(pattern, folded, size_t(np), text, size_t(nt), byteEscape, asciiFold);
-    } else if (asciiText) {
-        const auto& p = compiled->codePoints;
-        match = likeMatch(p.data(), compiled->folded.data(), p.size(), text, size_t(nt), escape, unicodeFold);
+        match = matches(*compiled, text, size_t(nt), collator);
     } else {
         thread_local std::vector<char32_t> t;
         decodeUtf8(text, nt, t);
-        const auto& p = compiled->codePoints;
-        match =
-            likeMatch(p.data(), compiled->folded.data(), p.size(), t.data(), t.size(), escape, unicodeFold);
+        match = matches(*compiled, t.data(), t.size(), collator);
     }
     sqlite3_result_int(context, match ? 1 : 0);
     if (fresh)
@@ -218,12 +272,19 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }  // namespace
 
 void InstallCaseRules(sqlite3* db) {
+    auto collator = std::make_unique<Collator>();
+    UErrorCode status = U_ZERO_ERROR;
+    collator->ucol = ucol_open("", &status);
+    if (U_SUCCESS(status)) ucol_setStrength(collator->ucol, UCOL_SECONDARY);
+    if (U_FAILURE(status)) {
+        throw DbError(QStringLiteral("The text comparison cannot be set up: %1").arg(QLatin1String(u_errorName(status))));
+    }
+    Collator* shared = collator.get();
+    int rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, collator.release(), compareCollated,
+                                         [](void* p) { delete static_cast<Collator*>(p); });
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    int rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 2, flags, shared, likeFunction, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 3, flags, shared, likeFunction, nullptr, nullptr);
     if (rc != SQLITE_OK) throw DbError(QString::fromUtf8(sqlite3_errmsg(db)), QString::number(rc));
 }
 

@@ -4,12 +4,15 @@ struct sqlite3;
 
 namespace esoa::sql {
 
-// Gives an embedded SQLite connection the text comparison of SQL Server's default collation:
-// replaces the NOCASE collation (letter case ignored for every alphabet, trailing blanks ignored)
-// and the LIKE function (letter case ignored for every alphabet; % and _ as usual). The translated
-// CREATE TABLE statements declare their text columns COLLATE NOCASE. The collation is a total
-// order (indexes rely on it); LIKE, as on the server, is exact about blanks. Call right after
-// opening, before any statement. Throws DbError when SQLite refuses the registration.
+// Gives an embedded SQLite connection the text comparison of SQL Server's default collation
+// (case-insensitive, accent-sensitive):
+// - the NOCASE collation, which the translated CREATE TABLE statements give every text column, is
+//   replaced by ICU's root collation at secondary strength (letter case ignored in every alphabet,
+//   accents count, "Peña" sorts beside "Pena"), with trailing blanks ignored. A total order, as
+//   indexes need; ORDER BY on a text column follows it;
+// - the LIKE function: % and _, the character classes [abc], [a-z] and [^a] (ranges in collation
+//   order), letter case ignored in every alphabet, accents and blanks exact, ESCAPE as written.
+// Call right after opening, before any statement. Throws DbError when ICU or SQLite refuses.
 void InstallCaseRules(sqlite3* db);
 
 }  // namespace esoa::sql

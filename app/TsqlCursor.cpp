@@ -57,7 +57,13 @@ bool IsReservedWord(const QString& upperWord) {
 }
 
 TsqlCursor::TsqlCursor(const QString& tsql) : tsql_(tsql), tokens_(Tokenize(tsql)) {
+    const Token* previous = nullptr;  // the last token that is not a blank
     for (Token& t : tokens_) {
+        // Two literals in a row are no valid T-SQL; SQLite would read the second as the first's
+        // alias, or the two as one value.
+        if (t.kind == TokenKind::String && previous && previous->kind == TokenKind::String)
+            Refuse(QStringLiteral("two literals in a row (") + previous->text + t.text + QLatin1Char(')'));
+        if (t.kind != TokenKind::Space) previous = &t;
         switch (t.kind) {
             case TokenKind::Comment:
                 Refuse(QStringLiteral("comments (") + Quoted(t.text.left(2)) + QLatin1Char(')'));

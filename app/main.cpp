@@ -12,7 +12,10 @@ int main(int argc, char** argv) {
 
     esoa::MessageBoxes messages;
     esoa::Startup startup(
-        [] { return std::make_unique<esoa::LocalCurrentUser>(esoa::ShowComponentNotice); },
+        [] {
+            return std::make_unique<esoa::LocalCurrentUser>(esoa::ShowComponentNotice, esoa::AskComponentQuestion,
+                                                            esoa::ShowComponentConnecting);
+        },
         [&messages](esoa::CurrentUser& user) { return std::make_unique<esoa::frmESOA_Items>(user, messages); },
         [&messages](const QString& description) { messages.Show(description); });
     if (!startup.Main()) return 0;

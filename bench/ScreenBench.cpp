@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlDriver>
+#include "app/SqliteConnection.h"
 #include <QTemporaryDir>
-#include <sqlite3.h>
 
 #include "app/Databases.h"
 #include "app/DbError.h"
@@ -59,15 +58,7 @@ private:
     NoPlacement classes_;
 };
 
-void raw(Connection& c, const char* sql) {
-    auto* handle = *static_cast<sqlite3* const*>(c.database().driver()->handle().data());
-    char* error = nullptr;
-    if (sqlite3_exec(handle, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(error);
-        sqlite3_free(error);
-        throw DbError(text);
-    }
-}
+void raw(Connection& c, const char* sql) { static_cast<SqliteConnection&>(c).RunScript(QString::fromUtf8(sql)); }
 
 // An ER reference file of `lines` lines, each with its own code.
 QString writeErFile(const QString& folder, int lines) {

@@ -6,6 +6,7 @@
 #include "app/Databases.h"
 #include "app/DbError.h"
 #include "app/SqlText.h"
+#include "app/SqliteConnection.h"
 #include "reference/ReferenceTables.h"
 #include "support/TestDatabase.h"
 
@@ -178,6 +179,28 @@ TEST(HostileValues, NeverChangeAStatementsMeaning) {
     EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM Build_FIle..x")), 0);  // still there
 }
 
+// A NUL or an unpaired surrogate cannot reach SQLite as written: refused before anything is sent,
+// in a statement's text and in a bound value alike.
+TEST(HostileValues, CharactersThatCannotReachTheDatabaseAreRefusedNotCut) {
+    TestDatabase db;
+    createLinkTable(db.connection());
+    const QString nul = QStringLiteral("ER-1") + QChar(0) + QStringLiteral("' OR 1=1 --");
+    const QString surrogate = QStringLiteral("ER-") + QChar(0xD800) + QStringLiteral("'x");
+    for (const QString& value : {nul, surrogate}) {
+        db.sent.clear();
+        EXPECT_THROW(db.connection().Read(lookup(value), CursorType::ForwardOnly, LockType::ReadOnly), DbError);
+        try {
+            upsert(db.connection(), QStringLiteral("ok"), QStringLiteral("1"), value);
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.causedByValue());
+            EXPECT_TRUE(e.description().contains(QLatin1String("NUL")) ||
+                        e.description().contains(QLatin1String("surrogate")))
+                << qPrintable(e.description());
+        }
+    }
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM Build_FIle..ESOA_ER_LINK WHERE Code='ok'")), 0);
+}
+
 TEST(HostileValues, LikeWildcardsTypedByTheUserKeepTheirMeaning) {
     TestDatabase db;
     createLinkTable(db.connection());
@@ -218,6 +241,28 @@ TEST(EmbeddedDatabase, KeepsItsDataInTheTwoNamedFiles) {
     EXPECT_EQ(again->Read(lookup(QStringLiteral("ER-1")), CursorType::ForwardOnly, LockType::ReadOnly).rows.size(), 1u);
     EXPECT_NO_THROW(again->Read(QStringLiteral("SELECT * FROM INVENTORY..tbProbe"), CursorType::ForwardOnly,
                                 LockType::ReadOnly));
+}
+
+// A second workstation holding the write lock: the writer gives up after the busy wait, and the
+// message names the file; a read-only file is named too.
+TEST(EmbeddedDatabase, LockedOrReadOnlyFilesAreNamedInTheError) {
+    TestDatabase db;
+    createLinkTable(db.connection());
+    SqliteConnection::Options quick;
+    quick.busyMilliseconds = 50;
+    SqliteConnection other(db.folder(), quick);
+    other.Begin();
+    other.RunSqlite(QStringLiteral("DELETE FROM Build_FIle.ESOA_ER_LINK"));
+    SqliteConnection writer(db.folder(), quick);
+    try {
+        upsert(writer, QStringLiteral("ER-1"));
+        FAIL() << "a locked file must refuse the write";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.cause(), DbError::Cause::Busy);
+        EXPECT_TRUE(e.description().contains(QLatin1String(kBuildFileDb))) << qPrintable(e.description());
+    }
+    other.Rollback();
+    EXPECT_NO_THROW(upsert(writer, QStringLiteral("ER-1")));
 }
 
 }  // namespace

@@ -67,8 +67,10 @@ TEST_F(SqliteCaseRulesTest, EqualityIgnoresLetterCaseInEveryAlphabetAndTrailingB
         {"'É' = 'E' COLLATE NOCASE", "0"},    // accents count
         {"'abc' = 'abd' COLLATE NOCASE", "0"},
         {"'a' < 'B' COLLATE NOCASE", "1"},  // order ignores case too
-        {"'ñ' < 'O' COLLATE NOCASE", "0"},
-        {"'a\t' < 'a' COLLATE NOCASE", "1"},  // compared as if padded with blanks
+        {"'ñ' < 'O' COLLATE NOCASE", "1"},  // accented letters sort beside their base letter
+        {"'Peña' < 'Pz' COLLATE NOCASE", "1"},
+        {"'Éclair' < 'F' COLLATE NOCASE", "1"},
+        {"'Pena' < 'Peña' COLLATE NOCASE", "1"},
         {"'ab' > 'a ' COLLATE NOCASE", "1"},
     };
     for (const Case& c : cases) EXPECT_EQ(Eval(QString::fromUtf8(c.expression)), c.value) << c.expression;
@@ -97,6 +99,19 @@ TEST_F(SqliteCaseRulesTest, LikeIgnoresCaseButNotBlanks) {
         {"NULL LIKE 'a'", "NULL"},
         {"'a' LIKE NULL", "NULL"},
         {"'ABC' NOT LIKE 'abc'", "0"},
+        // Character classes, as on SQL Server: members, ranges in collation order, negation.
+        {"'b1' LIKE '[abc]1'", "1"},
+        {"'B1' LIKE '[abc]1'", "1"},
+        {"'d1' LIKE '[abc]1'", "0"},
+        {"'Q' LIKE '[a-z]'", "1"},
+        {"'é' LIKE '[a-z]'", "1"},
+        {"'5' LIKE '[a-z]'", "0"},
+        {"'b' LIKE '[^a]'", "1"},
+        {"'A' LIKE '[^a]'", "0"},
+        {"'x-ray' LIKE '%[-]%'", "1"},
+        {"'[a' LIKE '[a'", "1"},  // no closing bracket: a plain character
+        {"'50%' LIKE '50[%]'", "1"},
+        {"'500' LIKE '50[%]'", "0"},
     };
     for (const Case& c : cases) EXPECT_EQ(Eval(QString::fromUtf8(c.expression)), c.value) << c.expression;
 }

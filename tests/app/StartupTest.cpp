@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/Databases.h"
 #include "app/LocalCurrentUser.h"
 #include "app/Startup.h"
 #include "screen/frmESOA_Items.h"
@@ -116,7 +119,18 @@ TEST(LocalComponent, ConnectsToTheDemoDatabaseAndSeedsItOnce) {
     qputenv("ZEMORA_CONNECTION", ("embedded:" + home.path()).toUtf8());
     QStringList notices;
     {
-        LocalCurrentUser user([&](const QString& text) { notices << text; });
+        // A named folder without its files is refused unless the user agrees to empty databases.
+        QStringList questions;
+        LocalCurrentUser refused([&](const QString& text) { notices << text; },
+                                 [&](const QString& q) { return questions << q, false; });
+        refused.showmain();
+        EXPECT_EQ(refused.Connected(), std::optional<bool>(false));
+        ASSERT_EQ(questions.size(), 1);
+        EXPECT_TRUE(questions[0].contains(QLatin1String(kBuildFileDb))) << qPrintable(questions[0]);
+        EXPECT_FALSE(QFile::exists(QDir(home.path()).filePath(QLatin1String(kBuildFileDb))));
+        ASSERT_EQ(notices.size(), 1);
+        notices.clear();
+        LocalCurrentUser user([&](const QString& text) { notices << text; }, [](const QString&) { return true; });
         user.showmain();
         ASSERT_EQ(user.Connected(), std::optional<bool>(true)) << qPrintable(notices.join(QLatin1Char('\n')));
         // A folder named explicitly is the hospital's own: nothing is seeded into it.

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
 
@@ -140,6 +139,8 @@ TEST(TsqlToSqliteTest, RefusesWhatItDoesNotTranslateAndNamesIt) {
         {"INSERT INTO t (a) VALUES (GETDATE())", "the function 'GETDATE'"},
         {"UPDATE t SET a=1 FROM t JOIN u ON 1=1", "'FROM'"},
         {"", "an empty statement"},
+        {"SELECT * FROM t WHERE Code='x'N'y'", "two literals in a row ('x'N'y')"},
+        {"SELECT * FROM t WHERE Code='x' 'y'", "two literals in a row ('x''y')"},
     };
     for (const Case& c : cases) {
         try {
@@ -179,17 +180,7 @@ protected:
     }
 
     // Rows of a statement run as it stands on the embedded connection (PRAGMAs).
-    std::vector<QStringList> RawRows(const QString& sqlite) {
-        QSqlQuery query(db.connection().database());
-        EXPECT_TRUE(query.exec(sqlite)) << sqlite.toStdString();
-        std::vector<QStringList> rows;
-        while (query.next()) {
-            QStringList row;
-            for (int c = 0; c < query.record().count(); ++c) row << query.value(c).toString();
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    std::vector<QStringList> RawRows(const QString& sqlite) { return db.RawRows(sqlite); }
     QStringList Indexes(const QString& table) {
         QStringList names;
         for (const QStringList& row : RawRows("PRAGMA Build_FIle.index_list('" + table + "')"))
@@ -278,6 +269,11 @@ TEST_F(EmbeddedTranslationTest, RefusesValuesThatDoNotFitTheirColumnType) {
         {"FixedFee", "-214748.3649", false},
         {"FixedFee", "abc", false},
         {"FixedFee", "12abc", false},
+        // Converted as SQL Server converts a text to money.
+        {"FixedFee", "1,200.00", true},
+        {"FixedFee", "$75.00", true},
+        {"FixedFee", " 75.00 ", true},
+        {"FixedFee", "1e3", false},
         {"SortOrder", "32767", true},
         {"SortOrder", "-32768", true},
         {"SortOrder", "32768", false},
@@ -296,22 +292,28 @@ TEST_F(EmbeddedTranslationTest, RefusesValuesThatDoNotFitTheirColumnType) {
             EXPECT_THROW(rs.Update(), DbError) << c.field << " " << c.value.toStdString();
         }
     }
-    EXPECT_EQ(db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "), 7);
+    EXPECT_EQ(db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "), 10);
+    EXPECT_EQ(db.Column("SELECT FixedFee FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "
+                        "ORDER BY ID")
+                  .mid(5, 3),
+              (QStringList{"1200", "75", "75"}));
 }
 
 TEST_F(EmbeddedTranslationTest, MoneyTextIsStoredAsANumberAndEmptyMoneyAsNull) {
     CreateTables("ESOA_ER");
     Import("A", "Lab", "1500.50");
     Import("B", "Lab", "");
+    Import("C", "Lab", "12.34567");  // rounded to four decimals, as SMALLMONEY keeps it
     const ReadResult result = db.connection().Read(
         " SELECT TOP 1000 [ID]       ,[Code]       ,[FixedFee]   FROM [Build_FIle].[dbo].[ESOA_ER] WITH "
         "(NOLOCK) "
         "WHERE 1=1 ORDER BY Code",
         CursorType::ForwardOnly, LockType::ReadOnly);
     EXPECT_EQ(result.fields, (QStringList{"ID", "Code", "FixedFee"}));
-    ASSERT_EQ(result.rows.size(), 2u);
+    ASSERT_EQ(result.rows.size(), 3u);
     EXPECT_EQ(result.rows[0][2], "1500.5");
     EXPECT_EQ(result.rows[1][2], "");
+    EXPECT_EQ(result.rows[2][2], "12.3457");
     EXPECT_EQ(
         db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER] WITH (NOLOCK) WHERE FixedFee IS NULL"),
         1);

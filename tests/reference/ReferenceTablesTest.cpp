@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QSqlQuery>
 #include <QSqlRecord>
 
 #include "app/TsqlToSqlite.h"
@@ -44,17 +43,7 @@ QStringList CreateStatementsFor(const QString& t) {
 }
 
 // Rows of a PRAGMA (SQLite's own view of the embedded tables), one cell list per row.
-std::vector<QStringList> Pragma(TestDatabase& db, const QString& pragma) {
-    QSqlQuery query(db.connection().database());
-    EXPECT_TRUE(query.exec(pragma)) << qPrintable(pragma);
-    std::vector<QStringList> rows;
-    while (query.next()) {
-        QStringList cells;
-        for (int i = 0; i < query.record().count(); ++i) cells << query.value(i).toString();
-        rows.push_back(cells);
-    }
-    return rows;
-}
+std::vector<QStringList> Pragma(TestDatabase& db, const QString& pragma) { return db.RawRows(pragma); }
 
 // "name type notnull" of every column, in table order.
 QStringList Columns(TestDatabase& db, const QString& schemaTable) {

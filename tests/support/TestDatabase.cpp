@@ -1,20 +1,15 @@
 #include "support/TestDatabase.h"
 
-#include <QSqlDriver>
-#include <sqlite3.h>
-
-#include "app/DbError.h"
+#include "app/SqliteConnection.h"
 
 namespace esoa::test {
 
-void TestDatabase::Raw(const QString& sqliteStatements) {
-    auto* handle = *static_cast<sqlite3* const*>(connection_->database().driver()->handle().data());
-    char* error = nullptr;
-    if (sqlite3_exec(handle, sqliteStatements.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(error ? error : "sqlite3_exec failed");
-        sqlite3_free(error);
-        throw DbError(text, {}, sqliteStatements);
-    }
+SqliteConnection& TestDatabase::sqlite() { return static_cast<SqliteConnection&>(*connection_); }
+
+void TestDatabase::Raw(const QString& sqliteStatements) { sqlite().RunScript(sqliteStatements); }
+
+std::vector<QStringList> TestDatabase::RawRows(const QString& sqliteStatement) {
+    return sqlite().RunSqlite(sqliteStatement).rows;
 }
 
 QStringList TestDatabase::Column(const QString& statement, int column) {

@@ -7,6 +7,10 @@
 #include "app/Connection.h"
 #include "app/Databases.h"
 
+namespace esoa {
+class SqliteConnection;
+}
+
 namespace esoa::test {
 
 // A fresh embedded database (Build_FIle and Inventory) in a temporary folder, with a log of every
@@ -22,6 +26,9 @@ public:
 
     // Runs SQLite statements as they stand, without translation (test set-up only).
     void Raw(const QString& sqliteStatements);
+    // The rows of one SQLite statement as it stands (PRAGMAs, SQLite's own view of the files).
+    std::vector<QStringList> RawRows(const QString& sqliteStatement);
+    SqliteConnection& sqlite();
     // One column of a query's rows (translation applied), for checks.
     QStringList Column(const QString& statement, int column = 0);
     int Count(const QString& statement) { return Column(statement).value(0).toInt(); }

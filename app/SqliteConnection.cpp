@@ -1,0 +1,273 @@
+#include "app/SqliteConnection.h"
+
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include "app/Databases.h"
+#include "app/DbError.h"
+#include "app/SqliteCaseRules.h"
+#include "app/TsqlToSqlite.h"
+
+namespace esoa {
+namespace {
+
+// Prepared statements kept at most; the import's lookups differ line by line and must not pile up.
+constexpr int kPreparedLimit = 200;
+
+// Bumped whenever the text order of the embedded collation changes: indexes built under another
+// order are rebuilt when the files are opened.
+constexpr int kCollationVersion = 2;
+
+ColumnKind kindOf(const char* declared) {
+    if (!declared) return ColumnKind::Text;
+    const QByteArray type = QByteArray(declared).toUpper();
+    if (type.startsWith("REAL")) return ColumnKind::Money;
+    if (type.contains("INT")) return ColumnKind::Integer;
+    if (type.contains("CHAR") || type.contains("TEXT") || type.isEmpty()) return ColumnKind::Text;
+    return ColumnKind::Number;
+}
+
+QString cellText(sqlite3_stmt* stmt, int col) {
+    switch (sqlite3_column_type(stmt, col)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return QString::number(sqlite3_column_int64(stmt, col));
+        case SQLITE_FLOAT:
+            return QString::number(sqlite3_column_double(stmt, col), 'g', QLocale::FloatingPointShortest);
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
+            return QString::fromUtf8(text, sqlite3_column_bytes(stmt, col));
+        }
+    }
+}
+
+void bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
+    if (value.isNull()) {
+        sqlite3_bind_null(stmt, index);
+        return;
+    }
+    switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::Bool:
+            sqlite3_bind_int64(stmt, index, value.toLongLong());
+            return;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            sqlite3_bind_double(stmt, index, value.toDouble());
+            return;
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        }
+    }
+}
+
+}  // namespace
+
+SqliteConnection::SqliteConnection(const QString& folder, Options options)
+    : Connection(Dialect::Sqlite), folder_(QDir(folder).absolutePath()) {
+    if (options.createMissing && !QDir().mkpath(folder_)) {
+        throw DbError(QStringLiteral("Cannot create the database folder %1.").arg(QDir::toNativeSeparators(folder_)),
+                      {}, {}, DbError::Cause::Storage);
+    }
+    if (!QFileInfo(folder_).isDir()) {
+        throw DbError(QStringLiteral("The database folder %1 does not exist.").arg(QDir::toNativeSeparators(folder_)),
+                      {}, {}, DbError::Cause::Storage);
+    }
+    const int rc = sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+        Close();
+        throw DbError(QStringLiteral("Cannot open the embedded database: %1").arg(text), QString::number(rc));
+    }
+    try {
+        sqlite3_extended_result_codes(db_, 1);
+        sqlite3_busy_timeout(db_, options.busyMilliseconds);
+        sql::InstallCaseRules(db_);
+        Attach(QStringLiteral("Build_FIle"), QLatin1String(kBuildFileDb), options);
+        Attach(QStringLiteral("Inventory"), QLatin1String(kInventoryDb), options);
+        UpdateCollation();
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+SqliteConnection::~SqliteConnection() { Close(); }
+
+void SqliteConnection::Close() {
+    for (sqlite3_stmt* stmt : std::as_const(prepared_)) sqlite3_finalize(stmt);
+    prepared_.clear();
+    if (db_) sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+QString SqliteConnection::FilePath(const QString& schema) const {
+    const bool inventory = schema.compare(QLatin1String("Inventory"), Qt::CaseInsensitive) == 0;
+    return QDir(folder_).filePath(QLatin1String(inventory ? kInventoryDb : kBuildFileDb));
+}
+
+void SqliteConnection::Attach(const QString& schema, const QString& file, const Options& options) {
+    const QString path = QDir(folder_).filePath(file);
+    if (!options.createMissing && !QFileInfo::exists(path)) {
+        throw DbError(QStringLiteral("The database file %1 is missing.").arg(QDir::toNativeSeparators(path)), {}, {},
+                      DbError::Cause::Storage);
+    }
+    try {
+        RunSqlite(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {path});
+        // Every statement commits by itself; WAL keeps such small commits fast without risking a
+        // corrupt file. A read-only file keeps its journal mode.
+        if (!sqlite3_db_readonly(db_, schema.toUtf8().constData())) {
+            RunSqlite(QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(schema));
+            RunSqlite(QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(schema));
+        }
+        // A file that is not a database fails here, at its first read, rather than later.
+        RunSqlite(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema));
+    } catch (const DbError& e) {
+        throw DbError(QStringLiteral("%1\nDatabase file: %2").arg(e.description(), QDir::toNativeSeparators(path)),
+                      e.nativeCode(), e.statement(), e.cause());
+    }
+}
+
+void SqliteConnection::UpdateCollation() {
+    // Files written under an older text order keep their indexes in that order; rebuild them once.
+    bool stale = false;
+    for (const char* schema : {"Build_FIle", "Inventory"}) {
+        const QString s = QLatin1String(schema);
+        if (RunSqlite(QStringLiteral("PRAGMA %1.user_version").arg(s)).rows.front().front().toInt() == kCollationVersion)
+            continue;
+        stale = true;
+    }
+    if (!stale) return;
+    try {
+        RunSqlite(QStringLiteral("REINDEX NOCASE"));
+        for (const char* schema : {"Build_FIle", "Inventory"})
+            RunSqlite(QStringLiteral("PRAGMA %1.user_version=%2").arg(QLatin1String(schema)).arg(kCollationVersion));
+    } catch (const DbError&) {
+        // A read-only file cannot be rebuilt; it is still read, and nothing in it is written.
+    }
+}
+
+void SqliteConnection::Fail(int rc, const QString& statement) const {
+    const QString message = QString::fromUtf8(sqlite3_errmsg(db_));
+    const DbError::Cause cause = DbError::CauseOfSqlite(rc, message);
+    QString text = message;
+    if (cause == DbError::Cause::ReadOnly || cause == DbError::Cause::Busy || cause == DbError::Cause::Full ||
+        cause == DbError::Cause::Storage) {
+        // SQLite's words name neither the file nor the folder; the user needs both.
+        static const QRegularExpression inventory(QStringLiteral("\\binventory\\b"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+        const QString schema = statement.contains(inventory) ? QStringLiteral("Inventory") : QStringLiteral("Build_FIle");
+        text += QStringLiteral("\nDatabase file: %1").arg(QDir::toNativeSeparators(FilePath(schema)));
+    }
+    throw DbError(text, QString::number(rc), statement, cause);
+}
+
+sqlite3_stmt* SqliteConnection::Prepared(const QString& sent, const QString& statement) {
+    if (sqlite3_stmt* stmt = prepared_.value(sent)) return stmt;
+    if (prepared_.size() >= kPreparedLimit) {
+        for (sqlite3_stmt* old : std::as_const(prepared_)) sqlite3_finalize(old);
+        prepared_.clear();
+    }
+    const QByteArray utf8 = sent.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v3(db_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
+    if (rc != SQLITE_OK) Fail(rc, statement);
+    if (!stmt) throw DbError(QStringLiteral("An empty statement."), {}, statement, DbError::Cause::Statement);
+    if (tail && *tail && !QByteArray(tail).trimmed().isEmpty()) {
+        sqlite3_finalize(stmt);
+        throw DbError(QStringLiteral("The embedded database runs one statement at a time."), {}, statement,
+                      DbError::Cause::Statement);
+    }
+    prepared_.insert(sent, stmt);
+    return stmt;
+}
+
+QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& params, const QString& statement) {
+    sqlite3_stmt* stmt = Prepared(sent, statement);
+    struct Reset {
+        sqlite3_stmt* s;
+        ~Reset() {
+            sqlite3_reset(s);
+            sqlite3_clear_bindings(s);
+        }
+    } reset{stmt};
+    if (params.size() != sqlite3_bind_parameter_count(stmt)) {
+        throw DbError(QStringLiteral("The statement takes %1 values, %2 given.")
+                          .arg(sqlite3_bind_parameter_count(stmt))
+                          .arg(params.size()),
+                      {}, statement, DbError::Cause::Statement);
+    }
+    for (qsizetype i = 0; i < params.size(); ++i) bind(stmt, int(i + 1), params[i]);
+
+    QueryResult result;
+    const int columns = sqlite3_column_count(stmt);
+    result.fields.reserve(columns);
+    for (int c = 0; c < columns; ++c) {
+        result.fields << QString::fromUtf8(sqlite3_column_name(stmt, c));
+        result.kinds.push_back(kindOf(sqlite3_column_decltype(stmt, c)));
+    }
+    for (;;) {
+        const int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_DONE) break;
+        if (rc != SQLITE_ROW) Fail(rc, statement);
+        QStringList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c) row << cellText(stmt, c);
+        result.rows.push_back(std::move(row));
+    }
+    return result;
+}
+
+QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& params) {
+    auto cached = translated_.constFind(statement);
+    QString sent;
+    if (cached != translated_.constEnd()) {
+        sent = *cached;
+    } else {
+        sent = sql::TranslateToSqlite(statement);
+        if (translated_.size() >= kPreparedLimit) translated_.clear();
+        translated_.insert(statement, sent);
+    }
+    return Execute(sent, params, statement);
+}
+
+QueryResult SqliteConnection::RunSqlite(const QString& sqlite, const QVariantList& params) {
+    return Execute(sqlite, params, sqlite);
+}
+
+void SqliteConnection::RunScript(const QString& sqlite) {
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db_, sqlite.toUtf8().constData(), nullptr, nullptr, &error);
+    if (rc == SQLITE_OK) return;
+    const QString text = QString::fromUtf8(error ? error : sqlite3_errstr(rc));
+    sqlite3_free(error);
+    if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw DbError(text, QString::number(rc), sqlite.left(200), DbError::CauseOfSqlite(rc, text));
+}
+
+void SqliteConnection::Begin() {
+    if (inTransaction())
+        throw DbError(QStringLiteral("A transaction is already open."), {}, {}, DbError::Cause::Statement);
+    // IMMEDIATE: the write lock is taken now, before the lookup that decides what to write.
+    RunSqlite(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+void SqliteConnection::Commit() { RunSqlite(QStringLiteral("COMMIT")); }
+
+void SqliteConnection::Rollback() {
+    if (inTransaction()) RunSqlite(QStringLiteral("ROLLBACK"));
+}
+
+bool SqliteConnection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
+
+}  // namespace esoa

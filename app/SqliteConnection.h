@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <memory>
+
+#include "app/Connection.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace esoa {
+
+// The embedded database: one SQLite connection, made through SQLite's own interface (no driver in
+// between, so that the comparison rules installed here act on this very connection on every
+// platform), with the two files of a folder attached as Build_FIle and Inventory. Statements are
+// T-SQL, translated before they run; prepared statements are kept for reuse. Text compares as SQL
+// Server's default collation does (see SqliteCaseRules.h). Each statement outside a transaction
+// commits by itself, in WAL mode with synchronous=NORMAL. A writer that finds the files locked
+// waits up to `busyMilliseconds` before failing with DbError::Cause::Busy. Errors of the files
+// themselves (locked, read-only, full, damaged) name the file.
+class SqliteConnection : public Connection {
+public:
+    struct Options {
+        bool createMissing = true;  // false: a missing file is an error that names it
+        int busyMilliseconds = 5000;
+    };
+
+    // Throws DbError naming the folder or file when the files cannot be opened.
+    SqliteConnection(const QString& folder, Options options);
+    ~SqliteConnection() override;
+
+    void Begin() override;
+    void Commit() override;
+    void Rollback() override;
+    bool inTransaction() const override;
+    QString Target() const override { return folder_; }
+
+    // SQLite statements as they stand, several separated by ';' (demo data, set-up). A failure
+    // rolls back an open transaction and throws DbError.
+    void RunScript(const QString& sqlite);
+    // One SQLite statement as it stands, untranslated (PRAGMAs and checks of SQLite's own view).
+    QueryResult RunSqlite(const QString& sqlite, const QVariantList& params = {});
+
+    const QString& folder() const { return folder_; }
+    // The full path of the file attached under `schema` ("Build_FIle" or "Inventory").
+    QString FilePath(const QString& schema) const;
+
+protected:
+    QueryResult Run(const QString& statement, const QVariantList& params) override;
+
+private:
+    QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement);
+    sqlite3_stmt* Prepared(const QString& sent, const QString& statement);
+    [[noreturn]] void Fail(int rc, const QString& statement) const;
+    void Attach(const QString& schema, const QString& file, const Options& options);
+    void UpdateCollation();
+    void Close();
+
+    QString folder_;
+    sqlite3* db_ = nullptr;
+    QHash<QString, sqlite3_stmt*> prepared_;
+    QHash<QString, QString> translated_;
+};
+
+}  // namespace esoa
