@@ -215,7 +215,7 @@ TEST_F(ReferenceImportTest, NulsLoneSurrogatesAndUtf16FilesAreHandledLineByLine)
     }
 }
 
-// A failure that is not a line's own ends the scan at once: one message naming the cause and the
+// A failure that is not a line's own, or Cancel, ends the scan at once: one message naming the cause and the
 // file, no later file imported, no "Done.", and the controls usable again.
 TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMessage) {
     const struct {
@@ -226,6 +226,7 @@ TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMess
         {"missing file", "the file cannot be read", 0},
         {"missing table", "the table ESOA_ITEM does not exist", 0},
         {"locked", "the database is locked", 50},
+        {"cancelled", "was cancelled after line 50 of 120", 50},
     };
     ChooseList(0);
     for (const auto& c : cases) {
@@ -236,6 +237,7 @@ TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMess
         w.WriteFile("ESOA_MEDICINE", Lines(3, "M-"));
         if (name == "missing file") QFile::remove(w.files.filePath("ESOA_ITEM.csv"));
         if (name == "missing table") w.Drop("ESOA_ITEM");
+        w.messages.cancelAfterSteps = name == "cancelled" ? 1 : -1;
         // Another program takes the write lock half-way through the file.
         const QString other = QStringLiteral("other writer");
         {
@@ -273,6 +275,7 @@ TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMess
 
         // Once the cause is gone, a new scan completes the file without duplicates.
         w.WriteFile("ESOA_ITEM", Lines(120, "I-"));
+        w.messages.cancelAfterSteps = -1;
         w.ClearLogs();
         Scan();
         EXPECT_EQ(w.messages.shown, QStringList{"Done."}) << c.name;
