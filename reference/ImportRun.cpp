@@ -59,14 +59,15 @@ struct Failure {
     bool lineOnly;
     QString cause;
     QString detail;
+    DbError::Cause dbCause;
 };
 
 Failure FailureOf(const std::exception& e, const QString& table) {
     if (const auto* db = dynamic_cast<const DbError*>(&e)) {
-        if (db->causedByValue()) return {true, {}, db->description()};
-        return {false, CauseText(db->cause(), table), db->description()};
+        if (db->causedByValue()) return {true, {}, db->description(), db->cause()};
+        return {false, CauseText(db->cause(), table), db->description(), db->cause()};
     }
-    return {false, QStringLiteral("the database reported an error"), DescriptionOf(e)};
+    return {false, QStringLiteral("the database reported an error"), DescriptionOf(e), DbError::Cause::Other};
 }
 
 }  // namespace
@@ -228,6 +229,7 @@ ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& li
                     summary.end = ImportSummary::End::Failed;
                     summary.cause = failure.cause;
                     summary.detail = failure.detail;
+                    summary.dbCause = failure.dbCause;
                     return summary;
                 }
                 summary.refused.push_back({lineNo, failure.detail});

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/DbError.h"
+
 namespace esoa {
 
 class Connection;
@@ -33,9 +35,11 @@ struct ImportSummary {
     std::vector<RefusedLine> refused;
     End end = End::Finished;
     // Failed only: why, in plain words ("the database is locked by another user or program"), and
-    // the database's or the file system's own description.
+    // the database's or the file system's own description; `dbCause` is Other for the file's
+    // failures and for anything else that is not a DbError.
     QString cause;
     QString detail;
+    DbError::Cause dbCause = DbError::Cause::Other;
 
     bool finished() const { return end == End::Finished; }
     // "ESOA_ER.csv: 120 lines read, 100 added, 15 already present, 5 refused."
