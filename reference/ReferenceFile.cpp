@@ -26,6 +26,10 @@ bool hasNonAscii(const QByteArray& bytes) {
 }  // namespace
 
 QString DecodeReferenceText(const QByteArray& bytes) {
+    // Windows' Notepad saves "Unicode" as UTF-16 with a byte order mark. Its units are taken as they
+    // stand: an unpaired surrogate stays in the text, for the import to refuse its line by name.
+    if (bytes.startsWith("\xFF\xFE")) return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes);
+    if (bytes.startsWith("\xFE\xFF")) return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes);
     if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
     if (!hasNonAscii(bytes)) return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

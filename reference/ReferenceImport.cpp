@@ -2,16 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
+#include <QSaveFile>
 #include <QScopedValueRollback>
-#include <optional>
+#include <memory>
+#include <vector>
 
-#include "app/Connection.h"
 #include "app/DbError.h"
-#include "app/SqlText.h"
 #include "lookup/ItemSource.h"
-#include "reference/NextToken.h"
+#include "reference/ImportRun.h"
 #include "reference/PhilHealthLists.h"
-#include "reference/ReferenceFile.h"
 #include "screen/Screen.h"
 
 namespace esoa {
@@ -19,6 +19,41 @@ namespace {
 
 // The progress display is redrawn every so many lines; events are processed after every line.
 constexpr int kProgressEvery = 50;
+// Refused lines shown in a message; the rest go into the file the user may save.
+constexpr int kShownRefused = 10;
+
+// Disables controls for as long as it lives and then gives each back its own setting, however the
+// run ends: a click on them mid-run would drop the table being filled or change the target.
+class DisabledWhileAlive {
+public:
+    explicit DisabledWhileAlive(std::vector<QWidget*> widgets) {
+        for (QWidget* w : widgets) {
+            saved_.push_back({w, w->testAttribute(Qt::WA_ForceDisabled)});
+            w->setEnabled(false);
+        }
+    }
+    ~DisabledWhileAlive() {
+        for (const auto& [w, wasDisabled] : saved_) {
+            if (w) w->setEnabled(!wasDisabled);
+        }
+    }
+    DisabledWhileAlive(const DisabledWhileAlive&) = delete;
+    DisabledWhileAlive& operator=(const DisabledWhileAlive&) = delete;
+
+private:
+    std::vector<std::pair<QPointer<QWidget>, bool>> saved_;
+};
+
+class BusyPointer {
+public:
+    explicit BusyPointer(Messages& messages) : messages_(messages) { messages_.SetBusy(true); }
+    ~BusyPointer() { messages_.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Messages& messages_;
+};
 
 }  // namespace
 
@@ -29,16 +64,21 @@ void ReferenceImport::cmdScan_Click() {
     if (running_) return;
     const QScopedValueRollback<bool> running(running_, true);
     closing_ = false;
-    cancelled_ = false;
 
-    // The choice is read once: the window stays usable during the import.
-    const bool itemList = s_.ui.optTable->isSelected(0);
-    const bool erList = s_.ui.optTable->isSelected(1);
-    if (itemList) {
-        ImportEsoaFile(QStringLiteral("ESOA_ITEM"));
-        ImportEsoaFile(QStringLiteral("ESOA_MEDICINE"));
+    std::vector<QWidget*> locked{s_.ui.cmdCreateTable, s_.ui.cmdScan};
+    for (int i = 0; i < s_.ui.optTable->count(); ++i) locked.push_back(s_.ui.optTable->option(i));
+    const DisabledWhileAlive disabled(std::move(locked));
+
+    // Read once: the window stays usable during the import, and every file of the scan goes into
+    // the table chosen when it started.
+    const QString table = s_.ui.lblESOATableName->text();
+    QStringList names;
+    if (s_.ui.optTable->isSelected(0))
+        names << QStringLiteral("ESOA_ITEM") << QStringLiteral("ESOA_MEDICINE");
+    if (s_.ui.optTable->isSelected(1)) names << QStringLiteral("ESOA_ER");
+    for (const QString& name : names) {
+        if (!ImportFile(name, table)) return;
     }
-    if (erList) ImportEsoaFile(QStringLiteral("ESOA_ER"));
     if (closing_) return;
 
     lists_.LoadCategories();
@@ -47,87 +87,61 @@ void ReferenceImport::cmdScan_Click() {
     s_.messages.Show(QStringLiteral("Done."));
 }
 
-void ReferenceImport::ImportEsoaFile(const QString& name) {
-    if (closing_ || cancelled_) return;
-    s_.messages.SetBusy(true);
-    QCoreApplication::processEvents();
+bool ReferenceImport::ImportEsoaFile(const QString& name) {
+    return ImportFile(name, s_.ui.lblESOATableName->text());
+}
 
+bool ReferenceImport::ImportFile(const QString& name, const QString& table) {
+    if (closing_) return false;
     const QString fileName = name + QStringLiteral(".csv");
-    QStringList lines;
-    try {
-        lines = ReadReferenceFile(QDir(folder_).filePath(fileName));
-    } catch (const std::exception& e) {
-        s_.messages.SetBusy(false);
-        s_.messages.Show(DescriptionOf(e));
+    ImportSummary summary;
+    {
+        const BusyPointer busy(s_.messages);
+        std::unique_ptr<Progress> progress;
+        const auto step = [&](int done, int total) {
+            if (!progress)
+                progress =
+                    s_.messages.StartProgress(QStringLiteral("Importing %1...").arg(fileName), total, false);
+            if (done > 0 && (done % kProgressEvery == 0 || done == total)) {
+                progress->Step(
+                    done, QStringLiteral("Importing %1: %2 of %3 lines").arg(fileName).arg(done).arg(total));
+            } else {
+                QCoreApplication::processEvents();
+            }
+            return !closing_ && !progress->Cancelled();
+        };
+        try {
+            summary = ImportRun(s_.user.sqlconnection(), table)
+                          .Import(QDir(folder_).filePath(fileName), name, step);
+        } catch (const std::exception& e) {
+            // Only the current user's connection can fail here; the run reports its own failures.
+            summary.file = fileName;
+            summary.end = ImportSummary::End::Failed;
+            summary.cause = QStringLiteral("there is no connection to the database");
+            summary.detail = DescriptionOf(e);
+        }
+    }
+    if (!closing_) Report(summary, name);
+    return summary.finished();
+}
+
+void ReferenceImport::Report(const ImportSummary& summary, const QString& name) {
+    const QString text = summary.Message(kShownRefused);
+    if (text.isEmpty()) return;
+    if (summary.refused.empty()) {
+        s_.messages.Show(text);
         return;
     }
-
-    // The target is fixed for the whole file, whatever the user clicks meanwhile.
-    const QString table = s_.ui.lblESOATableName->text();
-    const bool erTable = table == QLatin1String("ESOA_ER");
-    const bool medicine = name == QLatin1String("ESOA_MEDICINE");
-    const QString bar = QStringLiteral("|");
-    const int total = static_cast<int>(lines.size());
-    auto progress = s_.messages.StartProgress(QStringLiteral("Importing %1...").arg(fileName), total, false);
-
-    for (int i = 0; i < total; ++i) {
-        if (closing_) break;
-        if (progress->Cancelled()) {
-            cancelled_ = true;
-            break;
-        }
-        QString rest = lines[i];
-        const QString code = NextToken(rest, bar);
-        QString category = NextToken(rest, bar);
-        const QString description = NextToken(rest, bar);
-        if (medicine) category = QStringLiteral("Medicine");
-        QString fixedFee;
-        QString chargingUnit;
-        if (erTable) {
-            fixedFee = NextToken(rest, bar);
-            chargingUnit = NextToken(rest, bar);
-        }
-
-        std::optional<Recordset> rs;
-        try {
-            rs = s_.user.sqlconnection().OpenRecordset(
-                QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") + table + QStringLiteral(" WHERE Code = '") +
-                    sql::Escaped(code) + QStringLiteral("'   "),
-                CursorType::Dynamic, LockType::Optimistic);
-        } catch (const std::exception& e) {
-            // A lookup fails for reasons of the table or the connection, not of this line: every
-            // further line would fail the same way.
-            s_.messages.SetBusy(false);
-            s_.messages.Show(DescriptionOf(e));
-            break;
-        }
-        try {
-            if (rs->isEOF()) {
-                rs->AddNew();
-                rs->SetField(QStringLiteral("Code"), code);
-                rs->SetField(QStringLiteral("Category"), category);
-                rs->SetField(QStringLiteral("Description"), description);
-                if (erTable) {
-                    rs->SetField(QStringLiteral("FixedFee"), fixedFee);
-                    rs->SetField(QStringLiteral("ChargingUnit"), chargingUnit);
-                }
-            }
-            rs->Update();
-        } catch (const std::exception& e) {
-            // A value the database refuses belongs to this line only; the next line stands alone.
-            s_.messages.SetBusy(false);
-            s_.messages.Show(QStringLiteral("%1, line %2: %3").arg(fileName).arg(i + 1).arg(DescriptionOf(e)));
-        }
-        rs->Close();
-
-        if ((i + 1) % kProgressEvery == 0 || i + 1 == total) {
-            progress->Step(i + 1, QStringLiteral("Importing %1: %2 of %3 lines").arg(fileName).arg(i + 1).arg(total));
-        } else {
-            QCoreApplication::processEvents();
-        }
+    const QString path = s_.messages.AskSaveFile(
+        text + QStringLiteral("\n\nSave the full list of refused lines as a text file?"),
+        name + QStringLiteral(" refused lines.txt"));
+    if (path.isEmpty()) return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(summary.Report().toUtf8()) < 0 ||
+        !file.commit()) {
+        s_.messages.Show(
+            QStringLiteral("Cannot save %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     }
-    progress.reset();
-    s_.messages.SetBusy(false);
 }
 
 }  // namespace esoa

@@ -1,8 +1,12 @@
 #include "screen/Messages.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QStandardPaths>
 
 namespace esoa {
 namespace {
@@ -42,6 +46,26 @@ void MessageBoxes::Show(const QString& text) {
                     QApplication::activeWindow());
     box.exec();
     if (wasBusy) SetBusy(true);
+}
+
+QString MessageBoxes::AskSaveFile(const QString& text, const QString& suggestedName) {
+    const bool wasBusy = busy_;
+    if (wasBusy) SetBusy(false);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    QPushButton* save = box.addButton(QStringLiteral("&Save list..."), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    QString path;
+    if (box.clickedButton() == save) {
+        // The program's folder is often not writable by its users: propose their documents.
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        path = QFileDialog::getSaveFileName(
+            QApplication::activeWindow(), QApplication::applicationDisplayName(),
+            QDir(folder).filePath(suggestedName), QStringLiteral("Text files (*.txt);;All files (*)"));
+    }
+    if (wasBusy) SetBusy(true);
+    return path;
 }
 
 void MessageBoxes::SetBusy(bool busy) {

@@ -25,6 +25,13 @@ public:
     virtual void SetBusy(bool busy) = 0;
     // total 0: not known in advance. modal: the rest of the window waits until the work ends.
     virtual std::unique_ptr<Progress> StartProgress(const QString& title, int total, bool modal) = 0;
+    // Shows `text` and offers to save a fuller report as a text file. Returns the path the user
+    // chose (`suggestedName` proposed), or empty when the user declined; the caller writes the file.
+    virtual QString AskSaveFile(const QString& text, const QString& suggestedName) {
+        (void)suggestedName;
+        Show(text);
+        return {};
+    }
 };
 
 // The real message boxes.
@@ -33,6 +40,7 @@ public:
     void Show(const QString& text) override;
     void SetBusy(bool busy) override;
     std::unique_ptr<Progress> StartProgress(const QString& title, int total, bool modal) override;
+    QString AskSaveFile(const QString& text, const QString& suggestedName) override;
 
 private:
     bool busy_ = false;

@@ -37,7 +37,7 @@ struct TextCase {
     QString text;
 };
 
-TEST(ReferenceFile, AnsiAndUtf8WithOrWithoutMarkGiveTheSameText) {
+TEST(ReferenceFile, AnsiUtf8AndUtf16GiveTheSameText) {
     const TextCase cases[] = {
         {"ANSI N tilde", "SE\xD1OR", QStringLiteral("SE\u00D1OR")},
         {"ANSI quote and euro", "Mother\x92s \x80", QStringLiteral("Mother\u2019s \u20AC")},
@@ -50,6 +50,21 @@ TEST(ReferenceFile, AnsiAndUtf8WithOrWithoutMarkGiveTheSameText) {
          QStringLiteral("A|B")},
         {"ASCII", "A|B|C", QStringLiteral("A|B|C")},
         {"looks like UTF-8 but is not", "\xC3(", QStringLiteral("\u00C3(")},
+        {"UTF-16 LE",
+         QByteArray("\xFF\xFE"
+                    "A\0|\0\xD1\0\x3D\xD8\x00\xDE",
+                    12),
+         QStringLiteral("A|\u00D1\U0001F600")},
+        {"UTF-16 BE",
+         QByteArray("\xFE\xFF"
+                    "\0A\0|\0\xD1",
+                    8),
+         QStringLiteral("A|\u00D1")},
+        {"UTF-16 lone surrogate kept",
+         QByteArray("\xFF\xFE\x00\xD8"
+                    "A\0",
+                    6),
+         QString(QChar(0xD800)) + "A"},
     };
     for (const TextCase& c : cases) EXPECT_EQ(DecodeReferenceText(c.bytes), c.text) << c.name;
 }

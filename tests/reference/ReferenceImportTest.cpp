@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -124,39 +128,179 @@ TEST_F(ReferenceImportTest, ImportingAgainAddsNothingAndChangesNoRow) {
     EXPECT_EQ(w.messages.shown, (QStringList{"Done.", "Done."}));
 }
 
-TEST_F(ReferenceImportTest, AMissingFileIsReportedOnceAndTheScanGoesOn) {
-    ChooseList(0);
-    w.WriteFile("ESOA_MEDICINE", "M-1|DrugsAndMedicines|Paracetamol\r\n");
-    Scan();
-    ASSERT_EQ(w.messages.shown.size(), 2) << w.messages.shown.join(" / ").toStdString();
-    EXPECT_TRUE(w.messages.shown[0].contains("ESOA_ITEM.csv"));
-    EXPECT_EQ(w.messages.shown[1], "Done.");
-    EXPECT_EQ(w.Rows("ESOA_ITEM", "Code,Category"), QStringList{"M-1|Medicine"});
-    EXPECT_FALSE(w.messages.busy);
-}
-
-TEST_F(ReferenceImportTest, AMissingTableIsReportedOnceForTheWholeFile) {
-    w.Drop("ESOA_ER");
-    w.WriteFile("ESOA_ER", Lines(3, "E-"));
-    w.form().referenceImport().ImportEsoaFile("ESOA_ER");
-    EXPECT_EQ(w.messages.shown.size(), 1) << w.messages.shown.join(" / ").toStdString();
-    EXPECT_FALSE(w.messages.busy);
-    Scan();
-    EXPECT_EQ(w.messages.shown.last(), "Done.");
-}
-
-TEST_F(ReferenceImportTest, ARefusedValueIsReportedForItsLineAndTheNextLineIsImported) {
+TEST_F(ReferenceImportTest, RefusedLinesAreCountedInOneSummaryAndTheLaterLinesImported) {
     const QByteArray d250(250, 'd');
-    w.WriteFile("ESOA_ER", "R-1|Cat|" + d250 +
-                               "d|1.00|u\r\nR-2|Cat|fee abc|abc|u\r\nR-3|Cat|too dear|999999|u\r\nR-4|Cat|" +
-                               d250 + "|214748.3647|u\r\n");
+    QByteArray bytes = "R-1|Cat|" + d250 + "d|1.00|u\r\n" +  // line 1: description too long
+                       "R-2|Cat|fee abc|abc|u\r\n"           // line 2: not an amount
+                       "R-3|Cat|too dear|999999|u\r\n"       // line 3: beyond SMALLMONEY
+                       "R-4|Cat|" +
+                       d250 +
+                       "|214748.3647|u\r\n"
+                       "R-5|Cat|commas|1,200.50|u\r\n"
+                       "R-6|Cat|unit|1|" +
+                       QByteArray(51, 'u') + "\r\n";
+    for (int i = 7; i <= 16; ++i) bytes += "R-" + QByteArray::number(i) + "|Cat|x|1e3|u\r\n";
+    bytes += "R-4|Cat|again|1|u\r\n";
+    w.WriteFile("ESOA_ER", bytes);
+    const QString saved = w.files.filePath("refused.txt");
+    w.messages.saveAnswer = saved;
     Scan();
-    ASSERT_EQ(w.messages.shown.size(), 4) << w.messages.shown.join(" / ").toStdString();
-    for (int line = 1; line <= 3; ++line) {
-        EXPECT_TRUE(w.messages.shown[line - 1].contains(QStringLiteral("line %1").arg(line))) << line;
+
+    EXPECT_EQ(w.Rows("ESOA_ER", "Code,FixedFee"), (QStringList{"R-4|214748.3647", "R-5|1200.5"}));
+    ASSERT_EQ(w.messages.shown.size(), 2) << w.messages.shown.join(" / ").toStdString();
+    EXPECT_EQ(w.messages.shown[1], "Done.");
+    const QString summary = w.messages.shown[0];
+    for (const char* part :
+         {"ESOA_ER.csv: 17 lines read, 2 added, 1 already present, 14 refused.",
+          "line 1: description longer than 250 characters", "line 2: fee 'abc' is not an amount",
+          "line 3: fee '999999' is out of range", "line 6: unit longer than 50 characters",
+          "line 10: fee '1e3' is not an amount", "... and 4 more."}) {
+        EXPECT_TRUE(summary.contains(part)) << part << " not in:\n" << summary.toStdString();
     }
-    EXPECT_EQ(w.messages.shown[3], "Done.");
-    EXPECT_EQ(w.Rows("ESOA_ER", "Code,FixedFee"), QStringList{"R-4|214748.3647"});
+    EXPECT_FALSE(summary.contains("line 13:")) << summary.toStdString();
+    EXPECT_EQ(w.messages.saveOffers.size(), 1);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString report = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(report.contains("line 16: fee '1e3' is not an amount")) << report.toStdString();
+    EXPECT_EQ(report.count("line "), 14);
+}
+
+TEST_F(ReferenceImportTest, NulsLoneSurrogatesAndUtf16FilesAreHandledLineByLine) {
+    auto utf16 = [](const QString& text, bool bigEndian) {
+        QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+        for (const QChar c : text) {
+            const char hi = static_cast<char>(c.unicode() >> 8), lo = static_cast<char>(c.unicode() & 0xFF);
+            bytes.append(bigEndian ? hi : lo).append(bigEndian ? lo : hi);
+        }
+        return bytes;
+    };
+    const QString nino = QStringLiteral("Ni\u00F1o|x|Se\u00F1or \U0001F600\r\nB|y|two\r\n");
+    const QString lone =
+        QStringLiteral("A|x|one\r\nB|y|bad ") + QChar(0xD800) + QStringLiteral("\r\nC|z|three\r\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QStringList rows;
+        QString refused;  // empty: no summary
+    } cases[] = {
+        {"UTF-16 LE",
+         utf16(nino, false),
+         {QStringLiteral("Ni\u00F1o|x|Se\u00F1or \U0001F600"), "B|y|two"},
+         {}},
+        {"UTF-16 BE",
+         utf16(nino, true),
+         {QStringLiteral("Ni\u00F1o|x|Se\u00F1or \U0001F600"), "B|y|two"},
+         {}},
+        {"NUL in a code",
+         QByteArray("A|x|one\r\nB\0C|y|two\r\nC|z|three\r\n", 31),
+         {"A|x|one", "C|z|three"},
+         "line 2: code holds a NUL character"},
+        {"lone surrogate",
+         utf16(lone, false),
+         {"A|x|one", "C|z|three"},
+         "line 2: description holds an unpaired surrogate (U+D800)"},
+    };
+    ChooseList(0);
+    for (const auto& c : cases) {
+        w.db.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ITEM]");
+        w.ClearLogs();
+        w.WriteFile("ESOA_ITEM", c.bytes);
+        EXPECT_TRUE(w.form().referenceImport().ImportEsoaFile("ESOA_ITEM")) << c.name;
+        EXPECT_EQ(w.Rows("ESOA_ITEM", "Code,Category,Description"), c.rows) << c.name;
+        EXPECT_EQ(w.messages.shown.size(), c.refused.isEmpty() ? 0 : 1) << c.name;
+        if (!c.refused.isEmpty() && !w.messages.shown.isEmpty()) {
+            EXPECT_TRUE(w.messages.shown[0].contains(c.refused)) << c.name << ": " << w.messages.shown[0].toStdString();
+        }
+    }
+}
+
+// A failure that is not a line's own, or Cancel, ends the scan at once: one message naming the cause and the
+// file, no later file imported, no "Done.", and the controls usable again.
+TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMessage) {
+    const struct {
+        const char* name;
+        const char* cause;
+        int stored;  // lines of ESOA_ITEM.csv stored before the stop
+    } cases[] = {
+        {"missing file", "the file cannot be read", 0},
+        {"missing table", "the table ESOA_ITEM does not exist", 0},
+        {"locked", "the database is locked", 50},
+        {"cancelled", "was cancelled after line 50 of 120", 50},
+    };
+    ChooseList(0);
+    for (const auto& c : cases) {
+        const QString name = c.name;
+        w.CreateReferenceTables("ESOA_ITEM");
+        w.db.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ITEM]");
+        w.WriteFile("ESOA_ITEM", Lines(120, "I-"));
+        w.WriteFile("ESOA_MEDICINE", Lines(3, "M-"));
+        if (name == "missing file") QFile::remove(w.files.filePath("ESOA_ITEM.csv"));
+        if (name == "missing table") w.Drop("ESOA_ITEM");
+        w.messages.cancelAfterSteps = name == "cancelled" ? 1 : -1;
+        // Another program takes the write lock half-way through the file.
+        const QString other = QStringLiteral("other writer");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", other);
+            db.setDatabaseName(QDir(w.db.folder()).filePath("Build_FIle.sqlite"));
+            ASSERT_TRUE(db.open());
+        }
+        w.messages.onStep = [&](int done) {
+            if (name == "locked" && done == 50) {
+                ASSERT_TRUE(QSqlQuery(QSqlDatabase::database(other)).exec("BEGIN EXCLUSIVE"));
+                try {
+                    w.db.Raw("PRAGMA busy_timeout = 100");  // the wait's length does not matter here
+                } catch (const std::exception&) {
+                }
+            }
+        };
+        w.ClearLogs();
+        Scan();
+        w.messages.onStep = nullptr;
+        QSqlQuery(QSqlDatabase::database(other)).exec("ROLLBACK");
+        QSqlDatabase::removeDatabase(other);
+
+        ASSERT_EQ(w.messages.shown.size(), 1) << c.name << ": " << w.messages.shown.join(" / ").toStdString();
+        const QString message = w.messages.shown[0];
+        EXPECT_TRUE(
+            message.contains(c.cause) && message.contains("ESOA_ITEM.csv") &&
+            message.contains(QStringLiteral("%1 new lines of ESOA_ITEM.csv were stored").arg(c.stored)))
+            << c.name << ": " << message.toStdString();
+        EXPECT_FALSE(w.messages.busy) << c.name;
+        EXPECT_EQ(w.messages.progressTitles.filter("ESOA_MEDICINE").size(), 0) << c.name;
+        EXPECT_TRUE(w.ui().cmdCreateTable->isEnabled() && w.ui().cmdScan->isEnabled() &&
+                    w.ui().optTable->option(1)->isEnabled())
+            << c.name;
+        if (name == "missing table") continue;
+
+        // Once the cause is gone, a new scan completes the file without duplicates.
+        w.WriteFile("ESOA_ITEM", Lines(120, "I-"));
+        w.messages.cancelAfterSteps = -1;
+        w.ClearLogs();
+        Scan();
+        EXPECT_EQ(w.messages.shown, QStringList{"Done."}) << c.name;
+        EXPECT_EQ(w.Count("ESOA_ITEM"), 123) << c.name;
+        EXPECT_EQ(w.db.Count("SELECT COUNT(DISTINCT Code) FROM Build_FIle..ESOA_ITEM"), 123) << c.name;
+    }
+}
+
+TEST_F(ReferenceImportTest, TheListAndCreateTablesCannotRedirectOrDropAScanInProgress) {
+    ChooseList(0);
+    w.WriteFile("ESOA_ITEM", Lines(120, "I-"));
+    w.WriteFile("ESOA_MEDICINE", Lines(3, "M-"));
+    w.messages.onStep = [&](int done) {
+        if (done != 50) return;
+        w.ClickOption(*w.ui().optTable, 1);
+        w.ClickButton(*w.ui().cmdCreateTable);
+    };
+    Scan();
+    EXPECT_EQ(w.Count("ESOA_ITEM"), 123);
+    EXPECT_EQ(w.Count("ESOA_ITEM", "Category = 'Medicine'"), 3);
+    EXPECT_EQ(w.Count("ESOA_ER"), 0);
+    EXPECT_EQ(w.messages.shown, QStringList{"Done."});
+    EXPECT_TRUE(w.ui().optTable->isSelected(0));
+    EXPECT_EQ(w.ui().lblESOATableName->text(), "ESOA_ITEM");
+    EXPECT_TRUE(w.ui().cmdCreateTable->isEnabled() && w.ui().optTable->option(1)->isEnabled());
 }
 
 TEST_F(ReferenceImportTest, ALongImportShowsModelessProgressAndIgnoresASecondScan) {

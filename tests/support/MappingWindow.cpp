@@ -120,6 +120,7 @@ void MappingWindow::ClearLogs() {
     messages.progressModal.clear();
     messages.progressTotals.clear();
     messages.steps.clear();
+    messages.saveOffers.clear();
 }
 
 QStringList MappingWindow::Rows(const QString& table, const QString& columns, const QString& where) {

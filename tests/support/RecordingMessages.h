@@ -25,6 +25,12 @@ public:
         progressTotals << total;
         return std::make_unique<Recorder>(*this);
     }
+    // Recorded as a message shown; the answer is `saveAnswer`.
+    QString AskSaveFile(const QString& text, const QString& suggestedName) override {
+        saveOffers << suggestedName;
+        Show(text);
+        return saveAnswer;
+    }
 
     QStringList shown;
     bool busy = false;
@@ -33,6 +39,8 @@ public:
     QList<bool> progressModal;
     QList<int> progressTotals;
     QStringList steps;
+    QStringList saveOffers;     // the suggested names of every save offer
+    QString saveAnswer;         // the path "chosen" at a save offer; empty: declined
     int cancelAfterSteps = -1;  // >= 0: the user cancels once that many steps were shown
     std::function<void(const QString&)> onShow;
     std::function<void(int done)> onStep;
@@ -46,7 +54,9 @@ private:
             ++count_;
             if (owner_.onStep) owner_.onStep(done);
         }
-        bool Cancelled() const override { return owner_.cancelAfterSteps >= 0 && count_ >= owner_.cancelAfterSteps; }
+        bool Cancelled() const override {
+            return owner_.cancelAfterSteps >= 0 && count_ >= owner_.cancelAfterSteps;
+        }
 
     private:
         RecordingMessages& owner_;
