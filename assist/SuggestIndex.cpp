@@ -1,0 +1,170 @@
+#include "assist/SuggestIndex.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "assist/ItemText.h"
+
+namespace esoa::assist {
+namespace {
+
+// How much agreeing strengths and forms add, and a disagreement takes away. The name match lies in
+// [0, 1]; these stay below what a different drug name loses, so they only order one drug's variants.
+// The amount of drug (mg, IU, %) counts more than the volumes beside it, which are mostly pack sizes or
+// the "per 5 mL" of a liquid.
+constexpr double kAmountWeight = 0.25;
+constexpr double kAmountConflict = 0.15;
+constexpr double kVolumeWeight = 0.08;
+constexpr double kVolumeConflict = 0.04;
+constexpr double kFormWeight = 0.15;
+constexpr double kFormConflict = 0.1;
+// A query word that is itself a known word is more likely meant than a loose neighbour of it.
+constexpr double kNeighbourOfKnownWord = 0.8;
+// Share of the item's own length in the length normalisation (0: only the query's, 1: plain cosine).
+constexpr double kPivot = 0.5;
+
+bool IsVolume(const QString& strength) { return strength.endsWith(QLatin1String("ml")); }
+
+// Dice overlap of two small id sets, scaled to `weight`; `conflict` taken away when they share nothing; nothing
+// when either side is silent.
+double Agreement(const std::vector<int>& query, const std::vector<int>& item, double weight, double conflict) {
+    if (query.empty() || item.empty()) return 0;
+    const auto same = std::count_if(query.begin(), query.end(), [&item](int s) {
+        return std::find(item.begin(), item.end(), s) != item.end();
+    });
+    return same == 0 ? -conflict : weight * 2.0 * double(same) / double(query.size() + item.size());
+}
+
+int IdOf(QHash<QString, int>& ids, const QString& key) {
+    const auto it = ids.constFind(key);
+    return it != ids.constEnd() ? *it : *ids.insert(key, int(ids.size()));
+}
+
+bool Shares(const std::vector<int>& a, const std::vector<int>& b) {
+    return std::any_of(a.begin(), a.end(), [&b](int x) { return std::find(b.begin(), b.end(), x) != b.end(); });
+}
+
+}  // namespace
+
+SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std::move(candidates)) {
+    items_.resize(candidates_.size());
+    for (qsizetype i = 0; i < candidates_.size(); ++i) {
+        const ItemTerms name = AnalyseItemText(candidates_[i].itemName);
+        const ItemTerms generic = AnalyseItemText(candidates_[i].genericName);
+        Item& item = items_[i];
+        for (const QString& w : name.words) item.name.push_back(vocabulary_.Add(w));
+        for (const QString& w : generic.words) item.generic.push_back(vocabulary_.Add(w));
+        for (const ItemTerms* t : {&name, &generic}) {
+            for (const QString& s : t->strengths)
+                (IsVolume(s) ? item.volumes : item.amounts).push_back(IdOf(strengthIds_, s));
+            for (const QString& f : t->forms) {
+                item.forms.push_back(IdOf(formIds_, f));
+                item.families.push_back(IdOf(formIds_, QLatin1Char('~') + FormFamily(f)));
+            }
+        }
+        for (std::vector<int>* v : {&item.amounts, &item.volumes, &item.forms, &item.families}) {
+            std::sort(v->begin(), v->end());
+            v->erase(std::unique(v->begin(), v->end()), v->end());
+        }
+        if (postings_.size() < size_t(vocabulary_.size())) postings_.resize(vocabulary_.size());
+        for (const int w : item.name) postings_[w].push_back({int(i), 1});
+        for (const int w : item.generic) {
+            std::vector<Posting>& list = postings_[w];
+            if (!list.empty() && list.back().item == int(i)) list.back().views |= 2;
+            else list.push_back({int(i), 2});
+        }
+    }
+    vocabulary_.Finish();
+    for (Item& item : items_) {
+        for (const int w : item.name) item.nameMass += float(std::pow(Idf(w), 2));
+        for (const int w : item.generic) item.genericMass += float(std::pow(Idf(w), 2));
+    }
+}
+
+// The BM25 form of inverse document frequency: never negative, highest for words only one item has.
+double SuggestIndex::Idf(int term) const {
+    const double n = double(items_.size());
+    const double df = term >= 0 ? double(postings_[term].size()) : 0.0;
+    return std::log(1.0 + (n - df + 0.5) / (df + 0.5));
+}
+
+// Pivoted normalisation: the query's own norm stands in for part of the item's, so an exact match scores 1
+// and extra item words cost less than under a plain cosine. Never above 1, as `matched` never exceeds the
+// query's own mass.
+double SuggestIndex::TextScore(float matched, double queryMass, float itemMass) const {
+    if (itemMass <= 0 || matched <= 0) return 0;
+    const double q = std::sqrt(queryMass);
+    return matched / (q * std::max(q, (1 - kPivot) * q + kPivot * std::sqrt(double(itemMass))));
+}
+
+bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {
+    if (a.score != b.score) return a.score > b.score;
+    const SuggestCandidate& x = candidates_[a.candidate];
+    const SuggestCandidate& y = candidates_[b.candidate];
+    if (const int c = x.itemName.compare(y.itemName, Qt::CaseInsensitive)) return c < 0;
+    if (const int c = x.itemId.compare(y.itemId)) return c < 0;
+    return a.candidate < b.candidate;
+}
+
+QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) const {
+    const ItemTerms query = AnalyseItemText(description);
+    if (limit <= 0 || query.words.isEmpty() || items_.empty()) return {};
+
+    // Matched weight per item and view; a query word counts once per view, at its closest match (the
+    // matches come closest first, so the first one seen for a word is kept).
+    const size_t n = items_.size();
+    std::vector<float> matched(2 * n, 0.0f);
+    std::vector<int> lastWord(2 * n, -1);
+    std::vector<int> touched;
+    double queryMass = 0;
+    for (int q = 0; q < int(query.words.size()); ++q) {
+        const QString& word = query.words[q];
+        const QList<TermMatcher::Match> matches = vocabulary_.Matches(word);
+        const int exact = vocabulary_.Find(word);
+        const double weight = exact >= 0 ? Idf(exact) : matches.isEmpty() ? Idf(-1) : Idf(matches[0].term);
+        queryMass += weight * weight;
+        for (const TermMatcher::Match& m : matches) {
+            const double closeness = exact >= 0 && m.loose ? m.closeness * kNeighbourOfKnownWord : m.closeness;
+            const float gain = float(weight * Idf(m.term) * closeness);
+            for (const Posting& p : postings_[m.term]) {
+                if (lastWord[2 * p.item] == -1 && lastWord[2 * p.item + 1] == -1) touched.push_back(p.item);
+                for (int v = 0; v < 2; ++v) {
+                    if (!(p.views & (1 << v)) || lastWord[2 * p.item + v] == q) continue;
+                    lastWord[2 * p.item + v] = q;
+                    matched[2 * p.item + v] += gain;
+                }
+            }
+        }
+    }
+
+    std::vector<int> queryAmounts, queryVolumes, queryForms, queryFamilies;
+    for (const QString& s : query.strengths)
+        (IsVolume(s) ? queryVolumes : queryAmounts).push_back(strengthIds_.value(s, -1));
+    for (const QString& f : query.forms) {
+        queryForms.push_back(formIds_.value(f, -1));
+        queryFamilies.push_back(formIds_.value(QLatin1Char('~') + FormFamily(f), -1));
+    }
+
+    QList<Suggestion> scored;
+    scored.reserve(qsizetype(touched.size()));
+    for (const int i : touched) {
+        const Item& item = items_[i];
+        double score = std::max(TextScore(matched[2 * i], queryMass, item.nameMass),
+                                TextScore(matched[2 * i + 1], queryMass, item.genericMass));
+        score += Agreement(queryAmounts, item.amounts, kAmountWeight, kAmountConflict);
+        score += Agreement(queryVolumes, item.volumes, kVolumeWeight, kVolumeConflict);
+        if (!queryForms.empty() && !item.forms.empty()) {
+            score += Shares(queryForms, item.forms)         ? kFormWeight
+                     : Shares(queryFamilies, item.families) ? kFormWeight / 2
+                                                            : -kFormConflict;
+        }
+        scored.append({i, score});
+    }
+    const qsizetype keep = std::min<qsizetype>(limit, scored.size());
+    std::partial_sort(scored.begin(), scored.begin() + keep, scored.end(),
+                      [this](const Suggestion& a, const Suggestion& b) { return Before(a, b); });
+    scored.resize(keep);
+    return scored;
+}
+
+}  // namespace esoa::assist
