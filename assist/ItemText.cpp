@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 #include <QSet>
 
 namespace esoa::assist {
@@ -187,7 +188,13 @@ QList<Piece> Cut(const QString& s) {
     return pieces;
 }
 
-QString Amount(double value, const QString& unit) { return QString::number(value, 'g', 10) + unit; }
+// Whole numbers, by far the most common, skip the costly shortest-decimal conversion.
+QString Number(double value) {
+    if (value == std::floor(value) && std::abs(value) < 1e15) return QString::number(qint64(value));
+    return QString::number(value, 'g', 10);
+}
+
+QString Amount(double value, const QString& unit) { return Number(value) + unit; }
 
 void AddOnce(QStringList& list, const QString& item) {
     if (!list.contains(item)) list.append(item);
@@ -212,7 +219,7 @@ ItemTerms AnalyseItemText(const QString& text) {
                 AddOnce(terms.strengths, Amount(p.text.toDouble() * u.factor, u.name));
                 ++i;
             } else {
-                AddOnce(terms.words, QString::number(p.text.toDouble(), 'g', 10));
+                AddOnce(terms.words, Number(p.text.toDouble()));
             }
             continue;
         }

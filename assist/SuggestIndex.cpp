@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QScopeGuard>
 
 #include "assist/ItemText.h"
 
@@ -112,10 +113,24 @@ QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) c
 
     // Matched weight per item and view; a query word counts once per view, at its closest match (the
     // matches come closest first, so the first one seen for a word is kept).
+    // The per-item tallies are kept per thread and cleared item by item after use: clearing 100,000 items
+    // afresh for every query would cost more than the query.
+    thread_local std::vector<float> matched;
+    thread_local std::vector<int> lastWord;
+    thread_local std::vector<int> touched;
     const size_t n = items_.size();
-    std::vector<float> matched(2 * n, 0.0f);
-    std::vector<int> lastWord(2 * n, -1);
-    std::vector<int> touched;
+    if (matched.size() < 2 * n) {
+        matched.assign(2 * n, 0.0f);
+        lastWord.assign(2 * n, -1);
+    }
+    touched.clear();
+    const auto clear = qScopeGuard([&] {
+        for (const int i : touched) {
+            matched[2 * i] = matched[2 * i + 1] = 0.0f;
+            lastWord[2 * i] = lastWord[2 * i + 1] = -1;
+        }
+        touched.clear();
+    });
     double queryMass = 0;
     for (int q = 0; q < int(query.words.size()); ++q) {
         const QString& word = query.words[q];
