@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <QScopeGuard>
+#include <QSet>
 
 #include "assist/ItemText.h"
 
@@ -23,6 +24,18 @@ constexpr double kFormConflict = 0.1;
 constexpr double kNeighbourOfKnownWord = 0.8;
 // Share of the item's own length in the length normalisation (0: only the query's, 1: plain cosine).
 constexpr double kPivot = 0.5;
+
+// Salts and esters of a drug: masters and the PhilHealth lists often disagree on them ("Losartan" and
+// "Losartan Potassium"), so they weigh less than the drug's own name.
+constexpr double kSaltWeight = 0.3;
+bool IsSalt(const QString& word) {
+    static const QSet<QString> salts = {
+        "sodium",  "potassium", "calcium",   "magnesium", "hydrochloride", "hydrobromide", "sulfate",
+        "sulphate", "phosphate", "acetate",  "maleate",   "citrate",       "tartrate",     "succinate",
+        "fumarate", "besilate",  "besylate", "mesylate",  "mesilate",      "bromide",      "chloride",
+        "nitrate",  "lactate",   "gluconate", "disodium", "dihydrate",     "monohydrate",  "trihydrate"};
+    return salts.contains(word);
+}
 
 bool IsVolume(const QString& strength) { return strength.endsWith(QLatin1String("ml")); }
 
@@ -76,16 +89,18 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
         }
     }
     vocabulary_.Finish();
+    idf_.resize(vocabulary_.size());
+    for (int t = 0; t < int(idf_.size()); ++t)
+        idf_[t] = float(Idf(postings_[t].size()) * (IsSalt(vocabulary_.word(t)) ? kSaltWeight : 1.0));
     for (Item& item : items_) {
-        for (const int w : item.name) item.nameMass += float(std::pow(Idf(w), 2));
-        for (const int w : item.generic) item.genericMass += float(std::pow(Idf(w), 2));
+        for (const int w : item.name) item.nameMass += idf_[w] * idf_[w];
+        for (const int w : item.generic) item.genericMass += idf_[w] * idf_[w];
     }
 }
 
 // The BM25 form of inverse document frequency: never negative, highest for words only one item has.
-double SuggestIndex::Idf(int term) const {
-    const double n = double(items_.size());
-    const double df = term >= 0 ? double(postings_[term].size()) : 0.0;
+double SuggestIndex::Idf(size_t holders) const {
+    const double n = double(items_.size()), df = double(holders);
     return std::log(1.0 + (n - df + 0.5) / (df + 0.5));
 }
 
@@ -136,11 +151,13 @@ QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) c
         const QString& word = query.words[q];
         const QList<TermMatcher::Match> matches = vocabulary_.Matches(word);
         const int exact = vocabulary_.Find(word);
-        const double weight = exact >= 0 ? Idf(exact) : matches.isEmpty() ? Idf(-1) : Idf(matches[0].term);
+        const double weight = exact >= 0          ? idf_[exact]
+                              : !matches.isEmpty() ? idf_[matches[0].term]
+                                                   : Idf(0) * (IsSalt(word) ? kSaltWeight : 1.0);
         queryMass += weight * weight;
         for (const TermMatcher::Match& m : matches) {
             const double closeness = exact >= 0 && m.loose ? m.closeness * kNeighbourOfKnownWord : m.closeness;
-            const float gain = float(weight * Idf(m.term) * closeness);
+            const float gain = float(weight * idf_[m.term] * closeness);
             for (const Posting& p : postings_[m.term]) {
                 if (lastWord[2 * p.item] == -1 && lastWord[2 * p.item + 1] == -1) touched.push_back(p.item);
                 for (int v = 0; v < 2; ++v) {

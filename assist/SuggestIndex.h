@@ -53,7 +53,8 @@ private:
         quint8 views;  // bit 0: in the name, bit 1: in the generic name
     };
 
-    double Idf(int term) const;
+    // Inverse document frequency of a word that `holders` items hold.
+    double Idf(size_t holders) const;
     double TextScore(float matched, double queryMass, float itemMass) const;
     bool Before(const Suggestion& a, const Suggestion& b) const;
 
@@ -61,6 +62,7 @@ private:
     TermMatcher vocabulary_;
     std::vector<Item> items_;
     std::vector<std::vector<Posting>> postings_;  // by vocabulary id
+    std::vector<float> idf_;                      // weight of each vocabulary word
     QHash<QString, int> strengthIds_, formIds_;
 };
 

@@ -106,7 +106,10 @@ def hospital_drug(generic, brand, form, amounts, rnd, holdout):
     spellings = form[2] + (form[3] if holdout else [])
     f = rnd.choice(spellings)
     s = hospital_strength(amounts, rnd, holdout)
-    g = typo(generic, rnd, holdout) if rnd.random() < 0.25 else generic
+    words = generic.split(" ")
+    if rnd.random() < 0.25:
+        words[0] = typo(words[0], rnd, holdout)
+    g = " ".join(words)
     style = rnd.randrange(6 if holdout else 5)
     if style == 0:
         name = "%s %s %s" % (cased(g, rnd), s, f)
