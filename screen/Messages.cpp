@@ -38,11 +38,27 @@ private:
 
 }  // namespace
 
+QString FitForScreen(const QString& text) {
+    // A message box grows with its longest line and its line count; a statement or a connection string
+    // of thousands of characters would push the OK button off the screen.
+    constexpr int kLongestLine = 200;
+    constexpr int kMostLines = 30;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > kMostLines) {
+        lines = lines.mid(0, kMostLines - 1);
+        lines << QString(QChar(0x2026));
+    }
+    for (QString& line : lines) {
+        if (line.size() > kLongestLine) line = line.left(kLongestLine - 1) + QChar(0x2026);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 void MessageBoxes::Show(const QString& text) {
     // A message box is a wait of its own: the busy pointer must not hide the OK button's hand.
     const bool wasBusy = busy_;
     if (wasBusy) SetBusy(false);
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), FitForScreen(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
     if (wasBusy) SetBusy(true);

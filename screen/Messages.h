@@ -34,6 +34,10 @@ public:
     }
 };
 
+// The text as a message box shows it: lines cut to a length that fits the screen, and at most a
+// screenful of lines.
+QString FitForScreen(const QString& text);
+
 // The real message boxes.
 class MessageBoxes : public Messages {
 public:

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
+#include "app/SqlText.h"
 #include "lookup/CategoryRouting.h"
 #include "lookup/ItemSearch.h"
 #include "lookup/ItemSource.h"
@@ -98,6 +99,18 @@ void frmESOA_Items::wireEvents() {
     onClick(ui_.cmdEdit, [this] { save_->cmdEdit_Click(); });
     onClick(ui_.cmdDelete, [this] { bulk_->cmdDelete_Click(); });
     onClick(ui_.cmdMapAll, [this] { bulk_->cmdMapAll_Click(); });
+
+    // What is typed or pasted reaches the database exactly: a NUL is dropped and an unpaired surrogate
+    // replaced as it enters a box, so that the box shows what a statement will carry.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+            const QString clean = sql::CleanedText(text);
+            if (clean == text) return;
+            const int cursor = box->cursorPosition();
+            box->setText(clean);
+            box->setCursorPosition(std::min(cursor, int(clean.size())));
+        });
+    }
 
     // Escape is the hidden Cancel button's key.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
