@@ -27,7 +27,7 @@ void PhilHealthLists::LoadEsoaItems() {
 
 void PhilHealthLists::LoadCategories() {
     const QString table = s_.ui.lblESOATableName->text();
-    ReadList(s_, *s_.ui.GridCat,
+    categoriesListed_ = ReadList(s_, *s_.ui.GridCat,
              QStringLiteral("SELECT DISTINCT(Category) FROM [Build_FIle].[dbo].[") + table +
                  QStringLiteral("] WITH (NOLOCK) WHERE 1=1 "),
              CursorType::ForwardOnly, LockType::ReadOnly, FailureHint::CreateTables);
