@@ -6,7 +6,6 @@
 
 #include "app/Connection.h"
 #include "app/SqlText.h"
-#include "lookup/ItemSearch.h"
 #include "mapping/MappingList.h"
 #include "mapping/MappingSave.h"
 #include "screen/Screen.h"

@@ -5,7 +5,6 @@ namespace esoa {
 struct Screen;
 class MappingList;
 class MappingSave;
-class ItemSearch;
 
 // "Delete map" removes the one link whose row is current in the mapping list (picked by mouse or
 // keys since the list was loaded). "Map ALL Listed" links every hospital item listed in Grid2 to the
@@ -15,8 +14,8 @@ class ItemSearch;
 // reloaded once, at the end.
 class MappingBulk {
 public:
-    MappingBulk(Screen& screen, MappingList& mappings, MappingSave& save, ItemSearch& search)
-        : s_(screen), mappings_(mappings), save_(save), search_(search) {}
+    MappingBulk(Screen& screen, MappingList& mappings, MappingSave& save)
+        : s_(screen), mappings_(mappings), save_(save) {}
 
     void cmdDelete_Click();
     void cmdMapAll_Click();
@@ -29,7 +28,6 @@ private:
     Screen& s_;
     MappingList& mappings_;
     MappingSave& save_;
-    ItemSearch& search_;
     bool running_ = false;
     bool closing_ = false;
 };
