@@ -68,7 +68,7 @@ bool CategoryRouting::ApplyCategoryDefaults() {
     const int row = ui.GridCat->Row();
     if (!lists_.CategoriesListed() || row < 1 || row >= ui.GridCat->Rows()) return false;
     ClearSelection();
-    ui.txtAreaCat->setText(ui.GridCat->TextMatrix(ui.GridCat->Row(), 0));
+    ui.txtAreaCat->setText(ui.GridCat->TextMatrix(row, 0));
     const bool itemList = ui.lblESOATableName->text() == QLatin1String("ESOA_ITEM");
     source_.SetItemSource(false);
 
