@@ -62,10 +62,13 @@ void CategoryRouting::ClearSelection() {
     ui.txtType->setText(QStringLiteral("INV"));
 }
 
-void CategoryRouting::ApplyCategoryDefaults() {
+bool CategoryRouting::ApplyCategoryDefaults() {
     ScreenControls& ui = s_.ui;
+    // The header row's field name is no category: routed, it would filter every later load by it.
+    const int row = ui.GridCat->Row();
+    if (!lists_.CategoriesListed() || row < 1 || row >= ui.GridCat->Rows()) return false;
     ClearSelection();
-    ui.txtAreaCat->setText(ui.GridCat->TextMatrix(ui.GridCat->Row(), 0));
+    ui.txtAreaCat->setText(ui.GridCat->TextMatrix(row, 0));
     const bool itemList = ui.lblESOATableName->text() == QLatin1String("ESOA_ITEM");
     source_.SetItemSource(false);
 
@@ -82,6 +85,7 @@ void CategoryRouting::ApplyCategoryDefaults() {
 
     lists_.LoadEsoaItems();
     search_.SearchZemoraItems();
+    return true;
 }
 
 }  // namespace esoa

@@ -5,15 +5,17 @@ namespace esoa {
 struct Screen;
 class MappingList;
 class MappingSave;
-class ItemSearch;
 
-// "Delete map" removes the one link the user clicked in the mapping list; "Map ALL Listed" links
-// every hospital item listed in Grid2 to the current PhilHealth item, one save per row, with a
-// progress display that lets the user stop (the rows saved so far stay saved).
+// "Delete map" removes the one link whose row is current in the mapping list (picked by mouse or
+// keys since the list was loaded). "Map ALL Listed" links every hospital item listed in Grid2 to the
+// current PhilHealth item, saving the same rows as a pick and a save per row would. It reads the
+// PhilHealth item, the revenue state and the listed items once at its start, and runs under a modal
+// progress display that lets the user stop (the rows saved so far stay saved); the link list is
+// reloaded once, at the end.
 class MappingBulk {
 public:
-    MappingBulk(Screen& screen, MappingList& mappings, MappingSave& save, ItemSearch& search)
-        : s_(screen), mappings_(mappings), save_(save), search_(search) {}
+    MappingBulk(Screen& screen, MappingList& mappings, MappingSave& save)
+        : s_(screen), mappings_(mappings), save_(save) {}
 
     void cmdDelete_Click();
     void cmdMapAll_Click();
@@ -26,7 +28,6 @@ private:
     Screen& s_;
     MappingList& mappings_;
     MappingSave& save_;
-    ItemSearch& search_;
     bool running_ = false;
     bool closing_ = false;
 };

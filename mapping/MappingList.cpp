@@ -7,7 +7,6 @@
 namespace esoa {
 
 void MappingList::LoadMappings() {
-    selected_ = {};
     const QString table = s_.ui.lblESOATableName->text();
     const QString statement = QStringLiteral(" SELECT TOP 1000 [ID]") + QStringLiteral("       ,[Code]") +
                               QStringLiteral("       ,[Category]") + QStringLiteral("       ,[Description]") +
@@ -24,14 +23,13 @@ void MappingList::LoadMappings() {
                        : QString();
 }
 
-void MappingList::GridMap_Click() {
+void MappingList::GridMap_Click() { s_.guide.ShowStepHint(7); }
+
+MappingList::Selection MappingList::selected() const {
     const FlexGrid& grid = *s_.ui.GridMap;
-    const int row = grid.ClickedRow();
-    if (row >= 1 && !loadedTable_.isEmpty()) {
-        const QString id = grid.TextMatrix(row, 0);
-        if (!id.isEmpty()) selected_ = {loadedTable_, id};
-    }
-    s_.guide.ShowStepHint(7);
+    const int row = grid.Row();
+    if (loadedTable_.isEmpty() || row < 1 || row >= grid.Rows()) return {loadedTable_, QString()};
+    return {loadedTable_, grid.TextMatrix(row, 0)};
 }
 
 }  // namespace esoa

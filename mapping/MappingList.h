@@ -7,26 +7,26 @@ namespace esoa {
 struct Screen;
 
 // The links of the current PhilHealth code (txtESOACode) in the link table of the current reference
-// table, shown in GridMap. Remembers which link row the user clicked since the list was last
-// loaded, for the delete.
+// table, shown in GridMap. A load leaves no link row current; the row the user then makes current
+// (mouse or keys) is the one the delete acts on.
 class MappingList {
 public:
     explicit MappingList(Screen& screen) : s_(screen) {}
 
     void LoadMappings();
-    // Hides the step pointer; a click on a link row also selects that link for the delete.
+    // Hides the step pointer.
     void GridMap_Click();
 
     struct Selection {
-        QString table;  // the link table the list was read from
-        QString id;     // the link's ID; empty when no link row was clicked since the load
+        QString table;  // the link table the list was read from; empty after a failed load
+        QString id;     // the current row's link ID; empty when no link row is current
     };
-    const Selection& selected() const { return selected_; }
+    // GridMap's current row as it stands now.
+    Selection selected() const;
 
 private:
     Screen& s_;
     QString loadedTable_;
-    Selection selected_;
 };
 
 }  // namespace esoa

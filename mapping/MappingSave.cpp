@@ -17,30 +17,41 @@ void MappingSave::cmdEdit_Click() {
         s_.messages.Show(QStringLiteral("Select ZEMORA item."));
         return;
     }
-    const QString statement = QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") + ui.lblESOATableName->text() +
+    WriteLink(ScreenValues());
+    mappings_.LoadMappings();
+    s_.guide.ShowStepHint(6);
+}
+
+LinkValues MappingSave::ScreenValues() const {
+    const ScreenControls& ui = s_.ui;
+    return {ui.lblESOATableName->text(),  ui.txtZEMORAItemID->text(), ui.txtRevID->text(),
+            ui.txtZEMORAitemDesc->text(), ui.txtType->text(),         ui.txtESOACode->text(),
+            ui.txtSectionID->text(),      ui.txtAreaCat->text(),      ui.txtESOADesc->text(),
+            ui.txtFixedFee->text(),       ui.txtChargingUnit->text()};
+}
+
+void MappingSave::WriteLink(const LinkValues& link) {
+    const QString statement = QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") + link.table +
                               QStringLiteral("_LINK ") + QStringLiteral(" WHERE ") +
-                              QStringLiteral("     RevenueID ='") + sql::Escaped(ui.txtRevID->text()) +
+                              QStringLiteral("     RevenueID ='") + sql::Escaped(link.revenueId) +
                               QStringLiteral("'") + QStringLiteral(" AND ItemID    ='") +
-                              sql::Escaped(ui.txtZEMORAItemID->text()) + QStringLiteral("'");
+                              sql::Escaped(link.itemId) + QStringLiteral("'");
     Recordset rs = s_.user.sqlconnection().OpenRecordset(statement, CursorType::Dynamic, LockType::Optimistic);
     if (rs.isEOF()) {
         rs.AddNew();
-        rs.SetField(QStringLiteral("ItemID"), ui.txtZEMORAItemID->text());
-        rs.SetField(QStringLiteral("RevenueID"), ui.txtRevID->text());
+        rs.SetField(QStringLiteral("ItemID"), link.itemId);
+        rs.SetField(QStringLiteral("RevenueID"), link.revenueId);
     }
-    rs.SetField(QStringLiteral("ItemDesc"), ui.txtZEMORAitemDesc->text());
-    rs.SetField(QStringLiteral("InvOrProc"), ui.txtType->text());
-    rs.SetField(QStringLiteral("CODE"), ui.txtESOACode->text());
-    rs.SetField(QStringLiteral("SectionID"), ui.txtSectionID->text());
-    rs.SetField(QStringLiteral("Category"), ui.txtAreaCat->text());
-    rs.SetField(QStringLiteral("Description"), ui.txtESOADesc->text());
-    rs.SetField(QStringLiteral("FixedFee"), ui.txtFixedFee->text());
-    rs.SetField(QStringLiteral("ChargingUnit"), ui.txtChargingUnit->text());
+    rs.SetField(QStringLiteral("ItemDesc"), link.itemDesc);
+    rs.SetField(QStringLiteral("InvOrProc"), link.invOrProc);
+    rs.SetField(QStringLiteral("CODE"), link.code);
+    rs.SetField(QStringLiteral("SectionID"), link.sectionId);
+    rs.SetField(QStringLiteral("Category"), link.category);
+    rs.SetField(QStringLiteral("Description"), link.description);
+    rs.SetField(QStringLiteral("FixedFee"), link.fixedFee);
+    rs.SetField(QStringLiteral("ChargingUnit"), link.chargingUnit);
     rs.Update();
     rs.Close();
-
-    mappings_.LoadMappings();
-    s_.guide.ShowStepHint(6);
 }
 
 }  // namespace esoa

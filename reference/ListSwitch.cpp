@@ -19,7 +19,7 @@ void ListSwitch::optTable_Click(int index) {
     source_.SetItemSource(false);
     lists_.LoadEsoaItems();
 
-    // An empty list has no first category: the routing then runs on the grid's current row, and a
+    // An empty list has no first category, and the routing then leaves everything as loaded; a
     // failure inside it only ends the routing.
     try {
         ui.GridCat->setRow(1);
@@ -32,8 +32,7 @@ void ListSwitch::optTable_Click(int index) {
 }
 
 void ListSwitch::GridCat_Click() {
-    routing_.ApplyCategoryDefaults();
-    s_.guide.ShowStepHint(1);
+    if (routing_.ApplyCategoryDefaults()) s_.guide.ShowStepHint(1);
 }
 
 }  // namespace esoa

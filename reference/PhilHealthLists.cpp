@@ -27,10 +27,10 @@ void PhilHealthLists::LoadEsoaItems() {
 
 void PhilHealthLists::LoadCategories() {
     const QString table = s_.ui.lblESOATableName->text();
-    ReadList(s_, *s_.ui.GridCat,
-             QStringLiteral("SELECT DISTINCT(Category) FROM [Build_FIle].[dbo].[") + table +
-                 QStringLiteral("] WITH (NOLOCK) WHERE 1=1 "),
-             CursorType::ForwardOnly, LockType::ReadOnly, FailureHint::CreateTables);
+    const QString statement = QStringLiteral("SELECT DISTINCT(Category) FROM [Build_FIle].[dbo].[") + table +
+                              QStringLiteral("] WITH (NOLOCK) WHERE 1=1 ");
+    categoriesListed_ = ReadList(s_, *s_.ui.GridCat, statement, CursorType::ForwardOnly, LockType::ReadOnly,
+                                 FailureHint::CreateTables);
 }
 
 }  // namespace esoa

@@ -13,10 +13,13 @@ public:
 
     void LoadEsoaItems();
     void LoadCategories();
+    // Whether GridCat holds the categories of its last read (false after a failed read).
+    bool CategoriesListed() const { return categoriesListed_; }
     void cmdSearchSOAItem_Click() { LoadEsoaItems(); }
 
 private:
     Screen& s_;
+    bool categoriesListed_ = false;
 };
 
 }  // namespace esoa

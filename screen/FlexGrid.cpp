@@ -179,14 +179,14 @@ void FlexGrid::Reset() {
     setFixedRows(0);
     AddItem(QString());
     setFixedRows(1);
-    row_ = 1;
+    row_ = firstRowAfterFill_ ? 1 : 0;
     topRow_ = 1;
     syncView();
 }
 
 void FlexGrid::Fill(ReadResult result) {
     model_->fill(std::move(result.fields), std::move(result.rows));
-    row_ = Rows() > 1 ? 1 : 0;
+    row_ = firstRowAfterFill_ && Rows() > 1 ? 1 : 0;
     topRow_ = 1;
     syncView();
 }
@@ -309,6 +309,17 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     const int before = row_;
     QTableView::keyPressEvent(event);
     if (row_ != before) scrollTo(currentIndex());
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* event) {
+    const int before = row_;
+    QTableView::focusInEvent(event);
+    // The view makes its first row current, unselected, when it gains the focus with none: a list
+    // that waits for the user's pick keeps none (an arrow key then picks the first row).
+    if (!firstRowAfterFill_ && before == 0 && row_ != 0) {
+        row_ = 0;
+        showCurrentRow();
+    }
 }
 
 void FlexGrid::changeEvent(QEvent* event) {

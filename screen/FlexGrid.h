@@ -78,6 +78,11 @@ public:
     // the field count. Takes the rows over without copying them.
     void Fill(ReadResult result);
 
+    // Whether Reset and Fill make the first data row current (the default) or leave no row current
+    // (Row 0, nothing shown selected) until the user picks one with the mouse or the keys. For a
+    // list whose current row is acted on, so that a reload never offers a row the user did not pick.
+    void setCurrentRowAfterFill(bool first) { firstRowAfterFill_ = first; }
+
 signals:
     void Click();
 
@@ -87,6 +92,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -112,6 +118,7 @@ private:
     int clickedRow_ = 0;
     bool steering_ = false;       // the view is being moved from code, not by the user
     bool pressedInside_ = false;  // a left press began on this grid, so its release is a click
+    bool firstRowAfterFill_ = true;
 };
 
 }  // namespace esoa

@@ -193,6 +193,9 @@ ScreenControls BuildScreenControls(QWidget* form) {
     c.Label8 = heading(form, "Label8", QStringLiteral("Mapping"), 120, 11330, 900, Qt::AlignLeft);
     c.cmdDelete = button(form, "cmdDelete", QStringLiteral("Delete map"), 1100, 11265, 1400);
     c.GridMap = grid(form, "GridMap", 120, 11640, 21495, 2595);
+    // The delete acts on this list's current row: only a row the user picked may be current.
+    c.GridMap->setCurrentRowAfterFill(false);
+    c.GridMap->setRow(0);
 
     // Access keys of the labels move to the box beside them.
     c.Label6->setBuddy(c.txtSOADesc);

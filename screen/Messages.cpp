@@ -17,11 +17,14 @@ public:
         dialog_.setWindowTitle(QApplication::applicationDisplayName());
         dialog_.setLabelText(title);
         dialog_.setRange(0, total);
-        dialog_.setWindowModality(modal ? Qt::WindowModal : Qt::NonModal);
-        dialog_.setMinimumDuration(400);  // short work finishes without a flash of a dialog
+        // A window-modal display blocks nothing while it waits to appear, nor when no window is
+        // active: modal work takes the whole program at once, so no click can change what it reads.
+        dialog_.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        dialog_.setMinimumDuration(modal ? 0 : 400);  // short work finishes without a flash of a dialog
         dialog_.setAutoClose(false);
         dialog_.setAutoReset(false);
         dialog_.setValue(0);
+        if (modal) dialog_.show();
     }
 
     void Step(int done, const QString& text) override {

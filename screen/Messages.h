@@ -23,7 +23,9 @@ public:
     virtual ~Messages() = default;
     virtual void Show(const QString& text) = 0;
     virtual void SetBusy(bool busy) = 0;
-    // total 0: not known in advance. modal: the rest of the window waits until the work ends.
+    // total 0: not known in advance. modal: the display shows at once and, until it is destroyed,
+    // every other window of the program ignores input (only its Cancel answers); otherwise it shows
+    // only if the work lasts.
     virtual std::unique_ptr<Progress> StartProgress(const QString& title, int total, bool modal) = 0;
     // Shows `text` and offers to save a fuller report as a text file. Returns the path the user
     // chose (`suggestedName` proposed), or empty when the user declined; the caller writes the file.

@@ -53,7 +53,7 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     mappings_ = std::make_unique<MappingList>(screen_);
     selection_ = std::make_unique<ItemSelection>(screen_, *mappings_, *search_);
     save_ = std::make_unique<MappingSave>(screen_, *mappings_);
-    bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_, *search_);
+    bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_);
     wireEvents();
 }
 

@@ -109,5 +109,17 @@ TEST(CategoryRouting, MedicineClearsTheSelectionButLeavesTheLinkList) {
     EXPECT_EQ(MappingWindow::Column(*ui.GridMap, 1), QStringList{"LD-00101"});
 }
 
+TEST(CategoryRouting, AnEmptyCategoryListRoutesNothingSoAnImportListsEveryItem) {
+    MappingWindow w(MappingWindow::Tables::Empty);  // as after "a. Create Tables"
+    ScreenControls& ui = w.ui();
+    ASSERT_EQ(ui.GridCat->Rows(), 1);
+    EXPECT_EQ(ui.txtAreaCat->text(), "");
+    w.WriteFile("ESOA_ER", "E-1|Imaging|Chest x-ray|100.00|per exam\r\nE-2|Laboratory|CBC|50.00|per test\r\n");
+    w.OpenMaintenance();
+    w.ClickButton(*ui.cmdScan);
+    EXPECT_EQ(w.messages.shown, QStringList{"Done."});
+    EXPECT_EQ(MappingWindow::Column(*ui.Grid1, 1), (QStringList{"E-1", "E-2"}));
+}
+
 }  // namespace
 }  // namespace esoa::test

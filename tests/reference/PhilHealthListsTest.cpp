@@ -152,8 +152,8 @@ TEST(PhilHealthList, AnEmptyReferenceTableListsHeadersOnlyAndSwitchesSilently) {
     w.ClickOption(*w.ui().optTable, 0);
     EXPECT_TRUE(w.messages.shown.isEmpty()) << qPrintable(w.messages.shown.join('\n'));
     EXPECT_EQ(w.ui().lblESOATableName->text(), "ESOA_ITEM");
-    // No first category to select: the routing takes whatever row the grid has current.
-    EXPECT_EQ(w.ui().txtAreaCat->text(), categories.TextMatrix(categories.Row(), 0));
+    // No first category to select: nothing is routed, so no category filters the list.
+    EXPECT_EQ(w.ui().txtAreaCat->text(), "");
     EXPECT_EQ(w.ui().txtType->text(), "PROC");
 }
 
