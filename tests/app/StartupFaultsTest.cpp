@@ -1,0 +1,80 @@
+// Start-up faults: a damaged demo, a failed connection whose setting holds a password, typed text
+// that cannot reach the database.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "app/Databases.h"
+#include "app/DemoDatabase.h"
+#include "app/LocalCurrentUser.h"
+#include "app/OdbcConnection.h"
+#include "screen/Messages.h"
+#include "support/MappingWindow.h"
+
+namespace esoa::test {
+namespace {
+
+bool hasRevenues(Connection& c) {
+    return !c.Read(QStringLiteral("SELECT [RevenueID] FROM [Build_FIle].[dbo].[tbRevenues] WITH (NOLOCK) WHERE 1=1 "),
+                   CursorType::ForwardOnly, LockType::ReadOnly)
+                .rows.empty();
+}
+
+TEST(DemoDatabase, AMissingOrDamagedFileIsRebuiltWhole) {
+    QTemporaryDir dir;
+    demo::OpenDemo(dir.path());
+    const QString buildFile = QDir(dir.path()).filePath(QLatin1String(kBuildFileDb));
+    const QString inventory = QDir(dir.path()).filePath(QLatin1String(kInventoryDb));
+    const std::function<void()> damages[] = {
+        [&] { QFile::remove(buildFile); },
+        [&] { QFile::remove(inventory); },
+        [&] {
+            QFile f(buildFile);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray(4096, 'x'));
+        },
+    };
+    for (const auto& damage : damages) {
+        damage();
+        auto c = demo::OpenDemo(dir.path());
+        EXPECT_TRUE(hasRevenues(*c));
+        EXPECT_FALSE(c->Read(QStringLiteral("SELECT TOP 1 ItemID FROM Inventory..tbInvMaster"), CursorType::ForwardOnly,
+                             LockType::ReadOnly)
+                         .rows.empty());
+    }
+}
+
+TEST(LocalComponent, AFailedConnectionNeverShowsThePasswordAndFitsTheScreen) {
+    const QString secret = QStringLiteral("s3cr3t;x");
+    qputenv("ZEMORA_CONNECTION",
+            (QStringLiteral("odbc:DRIVER={No Such Driver};SERVER=db;UID=sa;PWD={") + secret + QStringLiteral("};APP=") +
+             QString(500, QLatin1Char('y')))
+                .toUtf8());
+    QStringList notices;
+    LocalCurrentUser user([&](const QString& text) { notices << text; });
+    user.showmain();
+    qunsetenv("ZEMORA_CONNECTION");
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_FALSE(notices[0].contains(QLatin1String("s3cr3t"))) << qPrintable(notices[0]);
+    for (const QString& line : FitForScreen(notices[0]).split(QLatin1Char('\n'))) EXPECT_LE(line.size(), 200);
+    EXPECT_EQ(MaskedConnectionString(QStringLiteral("SERVER=a;Pwd = abc;Password={x;y};UID=u")),
+              QStringLiteral("SERVER=a;Pwd = *****;Password=*****;UID=u"));
+}
+
+TEST(TypedText, ANulOrAnUnpairedSurrogateNeverReachesAStatement) {
+    MappingWindow w(MappingWindow::Tables::Sample);
+    QLineEdit& box = *w.ui().txtSOADesc;
+    box.setFocus();
+    for (const QChar c : {QChar(u'P'), QChar(0), QChar(0xD800), QChar(u'A')})
+        QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(box.text(), QStringLiteral("P") + QChar(0xFFFD) + QStringLiteral("A"));
+    w.ClearLogs();
+    w.ClickButton(*w.ui().cmdSearchSOAItem);
+    EXPECT_TRUE(w.messages.shown.isEmpty()) << qPrintable(w.messages.shown.join(QLatin1Char('|')));
+}
+
+}  // namespace
+}  // namespace esoa::test
