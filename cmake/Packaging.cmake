@@ -26,9 +26,9 @@ set(CPACK_PACKAGE_NAME esoa-mapper)
 set(CPACK_PACKAGE_VENDOR "ZEMORA")
 set(CPACK_PACKAGE_CONTACT "ZEMORA hospital IT <it@zemora.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ZEMORA maintenance tool linking PhilHealth eSOA codes to hospital items")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Hospital IT staff use ESOA Mapper to link the item codes of PhilHealth's eSOA reference lists\n"
-  "(items, medicines and ER items) to the hospital's own inventory items, procedures and exams.\n"
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Hospital IT staff use ESOA Mapper to link the item codes of PhilHealth's eSOA reference lists "
+  "(items, medicines and ER items) to the hospital's own inventory items, procedures and exams. "
   "The links are kept in the hospital's SQL Server database, or in an embedded demo database.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
