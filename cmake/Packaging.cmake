@@ -1,14 +1,21 @@
 # Installation layout and the Debian package.
 #
 # The program reads the reference files from its own folder (QCoreApplication::applicationDirPath),
-# and a user may drop newer PhilHealth files there. So the program and the sample files live together
-# in lib/esoa-mapper/, and bin/esoa-mapper is a relative symlink to it: on Linux Qt resolves the
-# program's path through /proc/self/exe, which names the real file, so the folder found is
-# lib/esoa-mapper/ however the program is started.
+# where an administrator replaces them with newer PhilHealth files. So the program and the sample
+# files live together in lib/esoa-mapper/, and bin/esoa-mapper is a relative symlink to it: on Linux
+# Qt resolves the program's path through /proc/self/exe, which names the real file, so the folder
+# found is lib/esoa-mapper/ however the program is started.
 
-set(ESOA_APP_DIR lib/esoa-mapper)
 set(ESOA_APP_ID ph.zemora.esoamapper)
 
+if(WIN32)
+  # Windows programs keep their files beside the .exe (see docs/windows.md).
+  install(TARGETS esoa-mapper RUNTIME DESTINATION .)
+  install(FILES ${ESOA_REFERENCE_FILES} DESTINATION .)
+  return()
+endif()
+
+set(ESOA_APP_DIR lib/esoa-mapper)
 install(TARGETS esoa-mapper RUNTIME DESTINATION ${ESOA_APP_DIR})
 install(FILES ${ESOA_REFERENCE_FILES} DESTINATION ${ESOA_APP_DIR})
 
