@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/Connection.h"
 #include "screen/FlexGrid.h"
 
 namespace esoa {
@@ -44,7 +45,7 @@ void BM_GridFill100kx6(benchmark::State& state) {
         ReadResult result = LargeResult();
         state.ResumeTiming();
         grid.Reset();
-        grid.Fill(std::move(result));
+        grid.Fill(std::move(result.fields), std::move(result.rows));
         grid.repaint();
         QApplication::processEvents();
         benchmark::DoNotOptimize(grid.Rows());
@@ -57,7 +58,8 @@ BENCHMARK(BM_GridFill100kx6)->Unit(benchmark::kMillisecond);
 void BM_GridScrollPage(benchmark::State& state) {
     FlexGrid grid;
     ShowGrid(grid);
-    grid.Fill(LargeResult());
+    ReadResult large = LargeResult();
+    grid.Fill(std::move(large.fields), std::move(large.rows));
     QApplication::processEvents();
     const int page = grid.viewport()->height() / grid.rowHeight(0);
     int top = 1;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "lookup/ExamTable.h"
 #include "lookup/ItemSearch.h"
 #include "lookup/ItemSource.h"
 #include "reference/PhilHealthLists.h"
@@ -78,9 +79,7 @@ bool CategoryRouting::ApplyCategoryDefaults() {
     if (route.revenueId) ui.txtRevID->setText(QLatin1String(route.revenueId));
     if (route.sectionId) ui.txtSectionID->setText(QLatin1String(route.sectionId));
     if (route.stem) {
-        ui.lblExamFieldName->setText(QLatin1String(route.stem));
-        ui.lblTable->setText(QStringLiteral("tbco") + ui.lblExamFieldName->text());
-        ui.lblIDFieldName->setText(ui.lblExamFieldName->text() + QStringLiteral("ID"));
+        SetExamTable(ui, QLatin1String(route.stem));
     }
 
     lists_.LoadEsoaItems();

@@ -19,18 +19,9 @@ void ItemSearch::SearchZemoraItems() {
         SearchProcedures();
     }
     // A new list shorter than the old one simply keeps the place it can.
-    try {
-        grid.setRow(row);
-    } catch (const std::exception&) {
-    }
-    try {
-        grid.setColSel(grid.Cols() - 1);
-    } catch (const std::exception&) {
-    }
-    try {
-        grid.setTopRow(topRow);
-    } catch (const std::exception&) {
-    }
+    grid.TrySet(&FlexGrid::setRow, row);
+    grid.TrySet(&FlexGrid::setColSel, grid.Cols() - 1);
+    grid.TrySet(&FlexGrid::setTopRow, topRow);
 }
 
 void ItemSearch::SearchInventory() {

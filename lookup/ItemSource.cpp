@@ -1,5 +1,6 @@
 #include "lookup/ItemSource.h"
 
+#include "lookup/ExamTable.h"
 #include "lookup/ItemSearch.h"
 #include "screen/ListReader.h"
 #include "screen/Screen.h"
@@ -78,9 +79,7 @@ void ItemSource::GridRevCode_Click() {
         // A revenue code has no exam table of its own: its items are the other-revenue rows of
         // its section.
         ui.txtSectionID->setText(grid.TextMatrix(grid.Row(), 0));
-        ui.lblExamFieldName->setText(QStringLiteral("OtherRevenue"));
-        ui.lblTable->setText(QStringLiteral("tbco") + ui.lblExamFieldName->text());
-        ui.lblIDFieldName->setText(ui.lblExamFieldName->text() + QStringLiteral("ID"));
+        SetExamTable(ui, QStringLiteral("OtherRevenue"));
     }
     search_.SearchZemoraItems();
     s_.guide.ShowStepHint(3);

@@ -21,10 +21,7 @@ void ListSwitch::optTable_Click(int index) {
 
     // An empty list has no first category, and the routing then leaves everything as loaded; a
     // failure inside it only ends the routing.
-    try {
-        ui.GridCat->setRow(1);
-    } catch (const std::exception&) {
-    }
+    ui.GridCat->TrySet(&FlexGrid::setRow, 1);
     try {
         routing_.ApplyCategoryDefaults();
     } catch (const std::exception&) {

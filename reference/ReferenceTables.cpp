@@ -1,57 +1,11 @@
 #include "reference/ReferenceTables.h"
 
 #include "app/Connection.h"
+#include "reference/ReferenceSchema.h"
 #include "app/DbError.h"
 #include "screen/Screen.h"
 
 namespace esoa {
-
-QStringList ReferenceTables::CreateStatements(const QString& t) {
-    const QString l = t + QStringLiteral("_LINK");
-    const QString referenceColumns = QStringLiteral(
-        "    [ID]                [bigint] IDENTITY(1,1) NOT NULL,"
-        "    [Code]              [varchar](50) NULL,"
-        "    [Category]          [varchar](50) NULL,"
-        "    [Description]       [varchar](250) NULL,"
-        "    [FixedFee]          SMALLMONEY NULL,"
-        "    [ChargingUnit]      [varchar](50) NULL,");
-    const QString linkColumns = QStringLiteral(
-        "    [ID]                [bigint] IDENTITY(1,1) NOT NULL,"
-        "    [Code]              [varchar](50)  NULL,"
-        "    [Category]          [varchar](50)  NULL,"
-        "    [Description]       [varchar](250) NULL,"
-        "    [FixedFee]          SMALLMONEY     NULL,"
-        "    [ChargingUnit]      [varchar](50)  NULL,"
-        "    [ItemID]            [varchar](50)  NULL, "
-        "    [ItemDesc]          [varchar](250) NULL, "
-        "    [InvOrProc]         [varchar](20)  NULL, "
-        "    [RevenueID]         [varchar](20)  NULL, "
-        "    [SectionID]         [varchar](20)  NULL, "
-        "    [SortOrder]         [smallint] NULL ");
-    return {
-        QStringLiteral("ALTER TABLE INVENTORY..tbInvMaster DROP COLUMN ESOA_Code   "),
-        QStringLiteral("ALTER TABLE BUILD_FILE..tbCoXrayExam DROP COLUMN ESOA_Code   "),
-        QStringLiteral("ALTER TABLE BUILD_FILE..tbcoUltraExam DROP COLUMN ESOA_Code  "),
-        QStringLiteral("ALTER TABLE BUILD_FILE..tbcoCTExam DROP COLUMN ESOA_Code "),
-        QStringLiteral("DROP TABLE [Build_FIle].[dbo].[") + t + QStringLiteral("]"),
-        QStringLiteral("CREATE TABLE [Build_FIle].[dbo].[") + t + QStringLiteral("](") + referenceColumns +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE CLUSTERED INDEX [by_ID] ON [Build_File].[dbo].[") + t + QStringLiteral("](") +
-            QStringLiteral("    [ID] Asc") + QStringLiteral(")"),
-        QStringLiteral("CREATE NONCLUSTERED INDEX [by_Category_Description] ON [Build_File].[dbo].[") + t +
-            QStringLiteral("](") + QStringLiteral("    [Category] Asc,") + QStringLiteral("    [Description] Asc") +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE TABLE [Build_FIle].[dbo].[") + l + QStringLiteral("](") + linkColumns +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE CLUSTERED INDEX [by_ID] ON [Build_File].[dbo].[") + l + QStringLiteral("](") +
-            QStringLiteral("    [ID] Asc") + QStringLiteral(")"),
-        QStringLiteral("CREATE NONCLUSTERED INDEX [by_Category_Description] ON [Build_File].[dbo].[") + l +
-            QStringLiteral("](") + QStringLiteral("    [Category] Asc,") + QStringLiteral("    [Description] Asc") +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE NONCLUSTERED INDEX [by_ItemID] ON [Build_File].[dbo].[") + l + QStringLiteral("](") +
-            QStringLiteral("    [RevenueID] Asc, ") + QStringLiteral("    [ItemID] Asc ") + QStringLiteral(")"),
-    };
-}
 
 void ReferenceTables::CreateEsoaTables() {
     for (const QString& statement : CreateStatements(s_.ui.lblESOATableName->text())) {

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "reference/ReferenceSchema.h"
+
 namespace esoa {
 
 struct Screen;
@@ -17,7 +19,7 @@ public:
     void CreateEsoaTables();
 
     // The twelve statements for reference table `table`, in the order they are sent.
-    static QStringList CreateStatements(const QString& table);
+    static QStringList CreateStatements(const QString& table) { return CreateTableStatements(table); }
 
 private:
     Screen& s_;

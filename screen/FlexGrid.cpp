@@ -184,8 +184,17 @@ void FlexGrid::Reset() {
     syncView();
 }
 
-void FlexGrid::Fill(ReadResult result) {
-    model_->fill(std::move(result.fields), std::move(result.rows));
+bool FlexGrid::TrySet(void (FlexGrid::*property)(int), int value) {
+    try {
+        (this->*property)(value);
+        return true;
+    } catch (const GridError&) {
+        return false;
+    }
+}
+
+void FlexGrid::Fill(QStringList fields, std::vector<QStringList> rows) {
+    model_->fill(std::move(fields), std::move(rows));
     row_ = firstRowAfterFill_ && Rows() > 1 ? 1 : 0;
     topRow_ = 1;
     syncView();

@@ -4,7 +4,8 @@
 #include <QTableView>
 #include <stdexcept>
 
-#include "app/Connection.h"
+#include <QStringList>
+#include <vector>
 
 namespace esoa {
 
@@ -67,6 +68,9 @@ public:
     // the empty space below the rows.
     int ClickedRow() const { return clickedRow_; }
     void setColSel(int col);
+    // Sets Row, TopRow or ColSel when the value is in range; a value out of range changes nothing, as
+    // where a failed assignment is meant to have no effect. Returns whether it was set.
+    bool TrySet(void (FlexGrid::*property)(int), int value);
 
     // Appends a row whose cells are the tab-separated parts of the text.
     void AddItem(const QString& tabSeparatedCells);
@@ -76,7 +80,7 @@ public:
     void Reset();
     // Shows a whole query result: row 0 the field names, rows 1..n the result rows in order, Cols
     // the field count. Takes the rows over without copying them.
-    void Fill(ReadResult result);
+    void Fill(QStringList fields, std::vector<QStringList> rows);
 
     // Whether Reset and Fill make the first data row current (the default) or leave no row current
     // (Row 0, nothing shown selected) until the user picks one with the mouse or the keys. For a

@@ -10,7 +10,8 @@ bool ReadList(Screen& screen, FlexGrid& grid, const QString& statement, CursorTy
               FailureHint hint) {
     grid.Reset();
     try {
-        grid.Fill(screen.user.sqlconnection().Read(statement, cursor, lock));
+        ReadResult result = screen.user.sqlconnection().Read(statement, cursor, lock);
+        grid.Fill(std::move(result.fields), std::move(result.rows));
         return true;
     } catch (const std::exception& e) {
         screen.messages.Show(DescriptionOf(e));

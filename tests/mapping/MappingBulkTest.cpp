@@ -38,7 +38,7 @@ protected:
     }
     void List(const std::vector<QStringList>& rows) {
         w.ui().txtRevID->setText("LB");
-        w.ui().Grid2->Fill(ReadResult{{"LabExamID", "LabExam"}, rows});
+        w.ui().Grid2->Fill({"LabExamID", "LabExam"}, rows);
     }
     bool Deleted() {
         for (const QString& statement : w.db.sent) {

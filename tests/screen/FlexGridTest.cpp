@@ -5,6 +5,7 @@
 #include <QTest>
 #include <functional>
 
+#include "app/Connection.h"
 #include "screen/FlexGrid.h"
 #include "screen/Twips.h"
 
@@ -21,6 +22,8 @@ ReadResult Result(QStringList fields, int rows) {
     }
     return result;
 }
+
+void FillWith(FlexGrid& grid, ReadResult result) { grid.Fill(std::move(result.fields), std::move(result.rows)); }
 
 class FlexGridTest : public ::testing::Test {
 protected:
@@ -53,7 +56,7 @@ TEST_F(FlexGridTest, StartsInTheDesignStateWithHeaderShown) {
 }
 
 TEST_F(FlexGridTest, FillPutsFieldNamesInRowZeroAndRowsInResultOrder) {
-    grid.Fill(Result({"ID", "Code", "Description"}, 3));
+    FillWith(grid, Result({"ID", "Code", "Description"}, 3));
 
     EXPECT_EQ(grid.Rows(), 4);
     EXPECT_EQ(grid.Cols(), 3);
@@ -67,7 +70,7 @@ TEST_F(FlexGridTest, FillPutsFieldNamesInRowZeroAndRowsInResultOrder) {
     EXPECT_EQ(SelectedGridRow(), 1);
 
     // A refill with no rows leaves only the header row and no current data row.
-    grid.Fill(Result({"Category"}, 0));
+    FillWith(grid, Result({"Category"}, 0));
     EXPECT_EQ(grid.Rows(), 1);
     EXPECT_EQ(grid.Cols(), 1);
     EXPECT_EQ(grid.Row(), 0);
@@ -79,15 +82,15 @@ TEST_F(FlexGridTest, ColumnWidthsAreKeptByIndexAcrossRefills) {
     grid.setColWidth(3, 3000);  // set while the grid has only two columns
     const int px3000 = TwipsToPx(3000, &grid);
 
-    grid.Fill(Result({"A", "B", "C", "D", "E"}, 2));
+    FillWith(grid, Result({"A", "B", "C", "D", "E"}, 2));
     EXPECT_EQ(grid.columnWidth(1), TwipsToPx(800, &grid));
     EXPECT_EQ(grid.columnWidth(3), px3000);
     EXPECT_EQ(grid.columnWidth(4), TwipsToPx(FlexGrid::kDefaultColWidth, &grid));
 
-    grid.Fill(Result({"A", "B"}, 1));
+    FillWith(grid, Result({"A", "B"}, 1));
     grid.Reset();
     grid.Clear();
-    grid.Fill(Result({"A", "B", "C", "D"}, 4));
+    FillWith(grid, Result({"A", "B", "C", "D"}, 4));
     EXPECT_EQ(grid.columnWidth(3), px3000);
     EXPECT_EQ(grid.ColWidth(3), 3000);
     EXPECT_EQ(grid.ColWidth(7), FlexGrid::kDefaultColWidth);
@@ -95,13 +98,13 @@ TEST_F(FlexGridTest, ColumnWidthsAreKeptByIndexAcrossRefills) {
 
 TEST_F(FlexGridTest, ZeroWidthHidesAColumnWhoseCellsStillRead) {
     grid.setColWidth(0, 0);
-    grid.Fill(Result({"ID", "Code"}, 2));
+    FillWith(grid, Result({"ID", "Code"}, 2));
     EXPECT_TRUE(grid.isColumnHidden(0));
     EXPECT_FALSE(grid.isColumnHidden(1));
     EXPECT_EQ(grid.TextMatrix(2, 0), "r2c0");
 
     grid.Reset();
-    grid.Fill(Result({"ID", "Code"}, 2));
+    FillWith(grid, Result({"ID", "Code"}, 2));
     EXPECT_TRUE(grid.isColumnHidden(0));
 
     // Clicking the row still picks it although its first column is hidden.
@@ -110,7 +113,7 @@ TEST_F(FlexGridTest, ZeroWidthHidesAColumnWhoseCellsStillRead) {
 }
 
 TEST_F(FlexGridTest, ResetLeavesBlankHeaderAndOneBlankRowWithColsUnchanged) {
-    grid.Fill(Result({"A", "B", "C", "D"}, 50));
+    FillWith(grid, Result({"A", "B", "C", "D"}, 50));
     grid.setRow(40);
     grid.setTopRow(30);
 
@@ -127,7 +130,7 @@ TEST_F(FlexGridTest, ResetLeavesBlankHeaderAndOneBlankRowWithColsUnchanged) {
 }
 
 TEST_F(FlexGridTest, ClearBlanksCellsAndAddItemSplitsTabs) {
-    grid.Fill(Result({"A", "B", "C"}, 2));
+    FillWith(grid, Result({"A", "B", "C"}, 2));
     grid.Clear();
     EXPECT_EQ(grid.Rows(), 3);
     EXPECT_EQ(grid.Cols(), 3);
@@ -148,7 +151,7 @@ TEST_F(FlexGridTest, ClearBlanksCellsAndAddItemSplitsTabs) {
 }
 
 TEST_F(FlexGridTest, OutOfRangeAssignmentsThrowAndChangeNothing) {
-    grid.Fill(Result({"A", "B", "C"}, 5));  // Rows 6, Cols 3
+    FillWith(grid, Result({"A", "B", "C"}, 5));  // Rows 6, Cols 3
     grid.setRow(2);
     grid.setTopRow(1);
     const std::vector<std::pair<const char*, std::function<void()>>> cases = {
@@ -179,9 +182,9 @@ TEST_F(FlexGridTest, OutOfRangeAssignmentsThrowAndChangeNothing) {
 
 TEST_F(FlexGridTest, RowAndTopRowRestoredRightAfterARefill) {
     // The hospital search remembers Row and TopRow, refills, and sets both back.
-    grid.Fill(Result({"ItemID", "ItemName"}, 500));
+    FillWith(grid, Result({"ItemID", "ItemName"}, 500));
     grid.Reset();
-    grid.Fill(Result({"ItemID", "ItemName"}, 500));
+    FillWith(grid, Result({"ItemID", "ItemName"}, 500));
     grid.setRow(150);
     grid.setColSel(grid.Cols() - 1);
     grid.setTopRow(140);
@@ -200,7 +203,7 @@ TEST_F(FlexGridTest, RowAndTopRowRestoredRightAfterARefill) {
     // The same on a list that is not on screen yet, as during the screen's load.
     FlexGrid hidden;
     hidden.resize(640, 320);
-    hidden.Fill(Result({"ItemID", "ItemName"}, 500));
+    FillWith(hidden, Result({"ItemID", "ItemName"}, 500));
     hidden.setTopRow(140);
     hidden.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&hidden));
@@ -209,7 +212,7 @@ TEST_F(FlexGridTest, RowAndTopRowRestoredRightAfterARefill) {
 }
 
 TEST_F(FlexGridTest, ClickOnADataRowSelectsItAndRaisesClickOnce) {
-    grid.Fill(Result({"A", "B"}, 5));
+    FillWith(grid, Result({"A", "B"}, 5));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, RowCentre(3));
     EXPECT_EQ(grid.Row(), 3);
     EXPECT_EQ(grid.ClickedRow(), 3);
@@ -226,7 +229,7 @@ TEST_F(FlexGridTest, ClickOnADataRowSelectsItAndRaisesClickOnce) {
 }
 
 TEST_F(FlexGridTest, ClickOnHeaderOrEmptySpaceRaisesClickWithoutMovingRow) {
-    grid.Fill(Result({"A", "B"}, 3));
+    FillWith(grid, Result({"A", "B"}, 3));
     grid.setRow(2);
 
     QHeaderView* header = grid.horizontalHeader();
@@ -248,7 +251,7 @@ TEST_F(FlexGridTest, ClickOnHeaderOrEmptySpaceRaisesClickWithoutMovingRow) {
 }
 
 TEST_F(FlexGridTest, ArrowKeysMoveRowWithoutClickAndEnterClicks) {
-    grid.Fill(Result({"A", "B"}, 5));
+    FillWith(grid, Result({"A", "B"}, 5));
     QTest::keyClick(&grid, Qt::Key_Down);
     QTest::keyClick(&grid, Qt::Key_Down);
     EXPECT_EQ(grid.Row(), 3);
@@ -267,7 +270,7 @@ TEST_F(FlexGridTest, ArrowKeysMoveRowWithoutClickAndEnterClicks) {
 }
 
 TEST_F(FlexGridTest, ScrollingByTheUserIsReadBackAsTopRow) {
-    grid.Fill(Result({"A", "B"}, 300));
+    FillWith(grid, Result({"A", "B"}, 300));
     QTest::keyClick(&grid, Qt::Key_PageDown);
     QTest::keyClick(&grid, Qt::Key_PageDown);
     EXPECT_GT(grid.TopRow(), 1);
