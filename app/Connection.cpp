@@ -1,10 +1,17 @@
 #include "app/Connection.h"
 
+#include <QLoggingCategory>
+
 #include "app/DbError.h"
 #include "app/SqlText.h"
 #include "app/SqlTokenizer.h"
 
 namespace esoa {
+
+// Off unless asked for (--verbose, or Qt's logging rules such as QT_LOGGING_RULES="esoa.sql.debug=true"):
+// every statement as built (debug) and every failure with its statement and native code (warning).
+Q_LOGGING_CATEGORY(lcSql, "esoa.sql", QtCriticalMsg)
+
 namespace {
 
 // The table an insert-or-update SELECT reads: the (possibly three-part) name after its FROM.
@@ -48,7 +55,14 @@ QueryResult Connection::Send(const QString& statement, const QVariantList& param
         if (p.typeId() == QMetaType::QString) refuseUnsafe(p.toString(), statement);
     }
     if (observer_) observer_(statement);
-    return Run(statement, params);
+    qCDebug(lcSql).noquote() << statement;
+    try {
+        return Run(statement, params);
+    } catch (const DbError& e) {
+        qCWarning(lcSql).noquote() << "failed:" << e.description() << "| native code:" << e.nativeCode()
+                                   << "| statement:" << statement;
+        throw;
+    }
 }
 
 void Connection::Execute(const QString& statement) { Send(statement); }

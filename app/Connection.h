@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -9,6 +10,8 @@
 #include "app/Recordset.h"
 
 namespace esoa {
+
+Q_DECLARE_LOGGING_CATEGORY(lcSql)
 
 // ADO cursor and lock types, with ADO's values, as each routine names them.
 enum class CursorType { ForwardOnly = 0, Dynamic = 2 };

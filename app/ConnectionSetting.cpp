@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <stdexcept>
 
+#include "app/DemoDatabase.h"
 #include "app/OdbcConnection.h"
 
 namespace esoa {
@@ -56,6 +57,17 @@ QString ShownSetting(const QString& text) {
 QString ConnectionSetting::DemoFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("ZEMORA/demo"));
+}
+
+std::unique_ptr<QSettings> OpenComponentSettings() {
+    return std::make_unique<QSettings>(QStringLiteral("ZEMORA"), QStringLiteral("CurrentUser"));
+}
+
+std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts) {
+    if (setting.kind == ConnectionSetting::Kind::Odbc)
+        return OpenOdbc(setting.target, Dialect::SqlServer, {}, timeouts);
+    if (setting.demo) return demo::OpenDemo(setting.target);
+    return OpenEmbedded(setting.target, false);
 }
 
 }  // namespace esoa

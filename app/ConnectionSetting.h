@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <memory>
 
 #include "app/Databases.h"
 
@@ -24,6 +25,13 @@ struct ConnectionSetting {
     static QString DemoFolder();
     static Timeouts CurrentTimeouts(QSettings& settings);
 };
+
+// The component's own settings file (organisation ZEMORA, application CurrentUser).
+std::unique_ptr<QSettings> OpenComponentSettings();
+
+// Opens the connection a setting names, as the component would, without asking anything: the demo
+// is created or rebuilt when needed, a hospital's embedded folder must hold its files. Throws DbError.
+std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts);
 
 // A setting or connection string as it may be shown: passwords masked, and cut to a length that
 // fits on the screen.

@@ -47,9 +47,7 @@ void SettingsWindowStore::Savewinsettings(QWidget& form) {
     QFile::setPermissions(settings_.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-std::unique_ptr<QSettings> LocalCurrentUser::OpenSettings() {
-    return std::make_unique<QSettings>(QStringLiteral("ZEMORA"), QStringLiteral("CurrentUser"));
-}
+std::unique_ptr<QSettings> LocalCurrentUser::OpenSettings() { return OpenComponentSettings(); }
 
 LocalCurrentUser::LocalCurrentUser(Notice notice, Ask ask, Connecting connecting)
     : notice_(std::move(notice)),

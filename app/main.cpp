@@ -1,60 +1,40 @@
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstdio>
-#include <cstring>
 
 #include "app/LocalCurrentUser.h"
 #include "app/Startup.h"
+#include "cli/CommandLine.h"
 #include "screen/Messages.h"
 #include "screen/frmESOA_Items.h"
 
 namespace {
 
-const auto kName = QStringLiteral("ESOA Mapper");
-
 void SetIdentity() {
-    QCoreApplication::setApplicationName(kName);
+    QCoreApplication::setApplicationName(QStringLiteral("ESOA Mapper"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ESOA_VERSION));
-}
-
-// --help and --version must answer on a machine without a display (a terminal, CI, the package
-// check), and QApplication cannot start there. Qt allows one application object per process, so
-// these two are spotted in argv first and answered by a QCoreApplication; everything else starts
-// the window exactly as before.
-bool AsksForTextOnly(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* flag : {"--help", "-h", "-?", "--help-all", "--version", "-v"})
-            if (std::strcmp(argv[i], flag) == 0) return true;
-    }
-    return false;
-}
-
-int AnswerTextOnly(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    SetIdentity();
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Links PhilHealth eSOA reference codes to the hospital's chargeable items."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
-        return 2;
-    }
-    parser.process(app);  // prints the help or the version and exits
-    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (AsksForTextOnly(argc, argv)) return AnswerTextOnly(argc, argv);
+    // The arguments are read before any application object exists: the commands and --help must
+    // answer on a machine without a display, and Qt allows one application object per process.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const esoa::cli::Invocation invocation = esoa::cli::Parse(arguments);
+    if (invocation.kind != esoa::cli::Invocation::Kind::Window) {
+        QCoreApplication app(argc, argv);
+        SetIdentity();
+        return esoa::cli::Run(invocation);
+    }
 
+    // --connection overrides the current user's setting for this run, as its environment variable does.
+    if (!invocation.connection.isEmpty()) qputenv("ZEMORA_CONNECTION", invocation.connection.toUtf8());
     QApplication app(argc, argv);
     SetIdentity();
-    QApplication::setApplicationDisplayName(kName);
+    QApplication::setApplicationDisplayName(QStringLiteral("ESOA Mapper"));
     QGuiApplication::setDesktopFileName(QStringLiteral("esoa-mapper"));
+    if (invocation.verbose) esoa::cli::EnableStatementLog();
 
     esoa::MessageBoxes messages;
     esoa::Startup startup(

@@ -1,0 +1,61 @@
+#include <QLocale>
+
+#include "app/Connection.h"
+#include "app/DbError.h"
+#include "app/SqlText.h"
+#include "assist/SuggestSource.h"
+#include "cli/Commands.h"
+#include "cli/Terminal.h"
+
+namespace esoa::cli {
+
+int SuggestCommand(const Options& options) {
+    const ReferenceList list = ListOf(options);
+    const QString code = options.Value("code");
+    if (code.isEmpty()) throw UsageError{QStringLiteral("--code CODE is needed.")};
+    int limit = 50;
+    if (options.IsSet("limit")) {
+        bool ok = false;
+        limit = options.Value("limit").toInt(&ok);
+        if (!ok || limit < 1) throw UsageError{QStringLiteral("--limit must be a positive number.")};
+    }
+    std::unique_ptr<Connection> c = OpenConnection(options);
+    const ReadResult item = c->Read(QStringLiteral("SELECT Code, Description FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) "
+                                                   "WHERE Code='%2' ")
+                                        .arg(list.table, sql::Escaped(code)),
+                                    CursorType::ForwardOnly, LockType::ReadOnly);
+    if (item.rows.empty()) {
+        Err(QStringLiteral("The code %1 is not in %2.\n").arg(code, list.table));
+        return 1;
+    }
+    assist::CandidateSource source;
+    source.linkTable = list.table + QStringLiteral("_LINK");
+    if (options.IsSet("revenue") && !assist::ExamTableOfRevenue(*c, options.Value("revenue"), source)) {
+        Err(QStringLiteral("The revenue %1 has no exam table.\n").arg(options.Value("revenue")));
+        return 1;
+    }
+    const QList<assist::SuggestCandidate> candidates = assist::ReadCandidates(*c, source);
+    const assist::SuggestIndex index(candidates);
+    int rank = 0;
+    for (const assist::Suggestion& s : index.Suggest(item.rows.front().value(1), limit)) {
+        const assist::SuggestCandidate& candidate = index.candidate(s.candidate);
+        Out(QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+                .arg(++rank)
+                .arg(QString::number(s.score, 'f', 3), candidate.itemId, candidate.itemName, candidate.genericName));
+    }
+    return 0;
+}
+
+int ExportLinksCommand(const Options& options) {
+    ListOf(options);
+    Err(QStringLiteral("export-links is not available in this build.\n"));
+    return 1;
+}
+
+int ReportCommand(const Options& options, const QString& which) {
+    ListOf(options);
+    Err(QStringLiteral("report %1 is not available in this build.\n").arg(which));
+    return 1;
+}
+
+}  // namespace esoa::cli
