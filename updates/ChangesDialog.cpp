@@ -15,7 +15,8 @@
 namespace esoa {
 namespace {
 
-// Old and new values of a row side by side, one value a line.
+// Old and new values of a row side by side, on one line: rows of one line height keep a table of
+// tens of thousands of new codes quick to lay out.
 QString Difference(const ChangeReport::Entry& e, bool er) {
     QStringList lines;
     const auto add = [&](const char* name, const QString& from, const QString& to) {
@@ -30,13 +31,13 @@ QString Difference(const ChangeReport::Entry& e, bool er) {
         add("FixedFee", e.stored.fixedFee, e.read.fixedFee);
         add("ChargingUnit", e.stored.chargingUnit, e.read.chargingUnit);
     }
-    return lines.join(QLatin1Char('\n'));
+    return lines.join(QStringLiteral("; "));
 }
 
 QString Links(const ChangeReport::Entry& e) {
     QStringList lines;
     for (const LinkRow& l : e.links) lines << QStringLiteral("%1 %2 %3").arg(l.invOrProc, l.itemId, l.itemDesc);
-    return lines.join(QLatin1Char('\n'));
+    return lines.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -68,8 +69,9 @@ ChangesDialog::ChangesDialog(const ChangeReport& report, bool offerContinue, QWi
         for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
         ++row;
     }
+    // Column widths from the first rows only: measuring every row of a whole list takes seconds.
+    table->horizontalHeader()->setResizeContentsPrecision(200);
     table->resizeColumnsToContents();
-    table->resizeRowsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table, 1);
 

@@ -40,6 +40,7 @@ StaleLinksDialog::StaleLinksDialog(const ReferenceList& list, const std::vector<
         const QStringList cells{s.link.id, s.link.code, s.link.invOrProc, s.link.itemId, s.link.itemDesc, s.ReasonText()};
         for (int c = 0; c < cells.size(); ++c) table_->setItem(row, c, new QTableWidgetItem(cells[c]));
     }
+    table_->horizontalHeader()->setResizeContentsPrecision(200);  // the first rows decide the widths
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_, 1);
