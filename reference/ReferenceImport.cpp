@@ -76,6 +76,7 @@ void ReferenceImport::cmdScan_Click() {
     if (s_.ui.optTable->isSelected(0))
         names << QStringLiteral("ESOA_ITEM") << QStringLiteral("ESOA_MEDICINE");
     if (s_.ui.optTable->isSelected(1)) names << QStringLiteral("ESOA_ER");
+    if (!names.isEmpty() && review_ && !review_(table)) return;
     for (const QString& name : names) {
         if (!ImportFile(name, table)) return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace esoa {
 
@@ -29,6 +30,10 @@ public:
     // The window is closing: stop after the current line and skip the refresh and message.
     void RequestStop() { closing_ = true; }
 
+    // Asked once a scan has chosen its files, before anything is read or stored, with the target
+    // table; false cancels the scan (nothing stored, no message). Unset: the scan goes straight on.
+    void setReview(std::function<bool(const QString& table)> review) { review_ = std::move(review); }
+
     // The folder of the reference files: the program's own folder unless set.
     void setFolder(const QString& folder) { folder_ = folder; }
     const QString& folder() const { return folder_; }
@@ -41,6 +46,7 @@ private:
     PhilHealthLists& lists_;
     ItemSource& source_;
     QString folder_;
+    std::function<bool(const QString&)> review_;
     bool running_ = false;
     bool closing_ = false;
 };

@@ -150,10 +150,18 @@ ScreenControls BuildScreenControls(QWidget* form) {
     c.lblMaint->setObjectName(QStringLiteral("lblMaint"));
     place(c.lblMaint, 15960, 0, 1455, 240);
     c.lblMaint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    c.fraMaint = frame(form, "fraMaint", QStringLiteral("Maintenance"), 15960, 240, 1935, 1455);
+    // Two columns of three buttons: the frame ends above "Map ALL Listed", which it would cover.
+    c.fraMaint = frame(form, "fraMaint", QStringLiteral("Maintenance"), 15960, 240, 3750, 1950);
     c.cmdCreateTable =
         button(c.fraMaint, "cmdCreateTable", QStringLiteral("a. Create Tables"), 120, 300, 1695, 450);
     c.cmdScan = button(c.fraMaint, "cmdScan", QStringLiteral("b. Scan && Import"), 120, 840, 1695, 450);
+    c.cmdPreviewChanges =
+        button(c.fraMaint, "cmdPreviewChanges", QStringLiteral("Preview changes"), 120, 1380, 1695, 450);
+    c.cmdApplyChanges =
+        button(c.fraMaint, "cmdApplyChanges", QStringLiteral("Apply changes..."), 1935, 300, 1695, 450);
+    c.cmdCheckLinks = button(c.fraMaint, "cmdCheckLinks", QStringLiteral("Check links"), 1935, 840, 1695, 450);
+    c.cmdExportLinks =
+        button(c.fraMaint, "cmdExportLinks", QStringLiteral("Export links..."), 1935, 1380, 1695, 450);
     c.fraMaint->setAutoFillBackground(true);  // opens over GridRev: opaque, as a frame is
     c.fraMaint->hide();
     c.lblTable = hiddenLabel(form, "lblTable", QString(), 15960, 1740);

@@ -69,6 +69,11 @@ struct ScreenControls {
     LinkLabel* lblMaint;
     QLabel* Label6;
     QLabel* Label1;
+    // The list updates, in the maintenance frame's second column.
+    QPushButton* cmdPreviewChanges;
+    QPushButton* cmdApplyChanges;
+    QPushButton* cmdCheckLinks;
+    QPushButton* cmdExportLinks;
 };
 
 // Creates every control on `form` at its design place, with its design caption, text and settings.

@@ -18,6 +18,7 @@
 #include "reference/ReferenceTables.h"
 #include "screen/EventGuard.h"
 #include "screen/Twips.h"
+#include "updates/UpdatesWindow.h"
 
 namespace esoa {
 namespace {
@@ -54,6 +55,8 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     selection_ = std::make_unique<ItemSelection>(screen_, *mappings_, *search_);
     save_ = std::make_unique<MappingSave>(screen_, *mappings_);
     bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_);
+    updates_ = std::make_unique<UpdatesWindow>(screen_, *lists_, *mappings_, *import_);
+    import_->setReview([this](const QString& table) { return updates_->ReviewBeforeImport(table); });
     wireEvents();
 }
 
@@ -99,6 +102,10 @@ void frmESOA_Items::wireEvents() {
     onClick(ui_.cmdEdit, [this] { save_->cmdEdit_Click(); });
     onClick(ui_.cmdDelete, [this] { bulk_->cmdDelete_Click(); });
     onClick(ui_.cmdMapAll, [this] { bulk_->cmdMapAll_Click(); });
+    onClick(ui_.cmdPreviewChanges, [this] { updates_->cmdPreviewChanges_Click(); });
+    onClick(ui_.cmdApplyChanges, [this] { updates_->cmdApplyChanges_Click(); });
+    onClick(ui_.cmdCheckLinks, [this] { updates_->cmdCheckLinks_Click(); });
+    onClick(ui_.cmdExportLinks, [this] { updates_->cmdExportLinks_Click(); });
 
     // What is typed or pasted reaches the database exactly: a NUL is dropped and an unpaired surrogate
     // replaced as it enters a box, so that the box shows what a statement will carry.

@@ -18,6 +18,7 @@ class MappingList;
 class ItemSelection;
 class MappingSave;
 class MappingBulk;
+class UpdatesWindow;
 
 // The mapping screen, the program's one window. It owns its controls and one object per subsystem,
 // and wires each control's events to them; every handler runs through Guarded, so an error ends
@@ -48,6 +49,7 @@ public:
     ItemSelection& selection() { return *selection_; }
     MappingSave& save() { return *save_; }
     MappingBulk& bulk() { return *bulk_; }
+    UpdatesWindow& updates() { return *updates_; }
 
     void setVisible(bool visible) override;
 
@@ -76,6 +78,7 @@ private:
     std::unique_ptr<ItemSelection> selection_;
     std::unique_ptr<MappingSave> save_;
     std::unique_ptr<MappingBulk> bulk_;
+    std::unique_ptr<UpdatesWindow> updates_;
     bool loaded_ = false;
 };
 

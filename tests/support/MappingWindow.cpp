@@ -10,6 +10,7 @@
 #include "app/SqlText.h"
 #include "reference/ReferenceImport.h"
 #include "reference/ReferenceTables.h"
+#include "updates/UpdatesWindow.h"
 
 namespace esoa::test {
 namespace {
@@ -42,6 +43,7 @@ MappingWindow::MappingWindow(Tables tables, bool show, Seeding seeding) {
     ClearLogs();
     form_ = std::make_unique<frmESOA_Items>(user, messages);
     form_->referenceImport().setFolder(files.path());
+    form_->updates().setPrompts(prompts);
     if (show) Show();
 }
 

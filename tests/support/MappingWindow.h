@@ -10,6 +10,7 @@
 
 #include "screen/frmESOA_Items.h"
 #include "support/FakeCurrentUser.h"
+#include "support/FakePrompts.h"
 #include "support/RecordingMessages.h"
 #include "support/TestDatabase.h"
 
@@ -149,6 +150,7 @@ public:
     TestDatabase db;
     FakeCurrentUser user{&db};
     RecordingMessages messages;
+    FakePrompts prompts;  // answers the list-update questions; the scan's report is continued
 
 private:
     std::unique_ptr<frmESOA_Items> form_;

@@ -1,0 +1,123 @@
+#include "updates/ChangesDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "updates/ApplyChanges.h"
+#include "updates/UpdatePromptsDialog.h"
+
+namespace esoa {
+namespace {
+
+// Old and new values of a row side by side, on one line: rows of one line height keep a table of
+// tens of thousands of new codes quick to lay out.
+QString Difference(const ChangeReport::Entry& e, bool er) {
+    QStringList lines;
+    const auto add = [&](const char* name, const QString& from, const QString& to) {
+        if (e.kind == ChangeReport::Kind::Changed && !e.changed.contains(QLatin1String(name))) return;
+        if (e.kind == ChangeReport::Kind::New) lines << QStringLiteral("%1: %2").arg(QLatin1String(name), to);
+        else if (e.kind == ChangeReport::Kind::Withdrawn) lines << QStringLiteral("%1: %2").arg(QLatin1String(name), from);
+        else lines << QStringLiteral("%1: %2  \u2192  %3").arg(QLatin1String(name), from, to);
+    };
+    add("Category", e.stored.category, e.read.category);
+    add("Description", e.stored.description, e.read.description);
+    if (er) {
+        add("FixedFee", e.stored.fixedFee, e.read.fixedFee);
+        add("ChargingUnit", e.stored.chargingUnit, e.read.chargingUnit);
+    }
+    return lines.join(QStringLiteral("; "));
+}
+
+QString Links(const ChangeReport::Entry& e) {
+    QStringList lines;
+    for (const LinkRow& l : e.links) lines << QStringLiteral("%1 %2 %3").arg(l.invOrProc, l.itemId, l.itemDesc);
+    return lines.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+ChangesDialog::ChangesDialog(const ChangeReport& report, bool offerContinue, QWidget* parent)
+    : QDialog(parent), report_(report) {
+    setObjectName(QStringLiteral("ChangesDialog"));
+    setWindowTitle(QStringLiteral("Changes of %1").arg(report.list.table));
+    auto* layout = new QVBoxLayout(this);
+    auto* summary = new QLabel(report.Summary() + (offerContinue ? QStringLiteral(
+                                                       "\nContinue stores the new codes only; changed codes are "
+                                                       "updated by \"Apply changes...\".")
+                                                                 : QString()),
+                               this);
+    summary->setWordWrap(true);
+    layout->addWidget(summary);
+
+    auto* table = new QTableWidget(int(report.entries.size()), 5, this);
+    table->setObjectName(QStringLiteral("changes"));
+    table->setHorizontalHeaderLabels({QStringLiteral("Change"), QStringLiteral("Code"), QStringLiteral("File"),
+                                      QStringLiteral("Values"), QStringLiteral("Links")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    int row = 0;
+    for (const ChangeReport::Entry& e : report.entries) {
+        const QString where = e.line > 0 ? QStringLiteral("%1 line %2").arg(e.file).arg(e.line)
+                                         : QStringLiteral("row %1").arg(e.rowId);
+        const QStringList cells{KindName(e.kind), e.code, where, Difference(e, report.list.erTable()), Links(e)};
+        for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+        ++row;
+    }
+    // Column widths from the first rows only: measuring every row of a whole list takes seconds.
+    table->horizontalHeader()->setResizeContentsPrecision(200);
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* save = buttons->addButton(QStringLiteral("Save as &CSV..."), QDialogButtonBox::ActionRole);
+    connect(save, &QPushButton::clicked, this, &ChangesDialog::SaveCsv);
+    if (offerContinue) {
+        buttons->addButton(QStringLiteral("C&ontinue"), QDialogButtonBox::AcceptRole)->setDefault(true);
+        buttons->addButton(QDialogButtonBox::Cancel);
+    } else {
+        buttons->addButton(QDialogButtonBox::Close);
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(900, 560);
+}
+
+void ChangesDialog::SaveCsv() { SaveCsvAsked(this, report_.list.table + QStringLiteral(" changes.csv"), report_.Csv()); }
+
+ApplyDialog::ApplyDialog(const ChangeReport& report, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ApplyDialog"));
+    setWindowTitle(QStringLiteral("Apply changes to %1").arg(report.list.table));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("These %1 reference rows of %2 will be rewritten with the values of "
+                                                "the files (new and withdrawn codes are left alone):")
+                                     .arg(report.count(ChangeReport::Kind::Changed))
+                                     .arg(report.list.table),
+                                 this));
+    auto* plan = new QPlainTextEdit(ApplyChanges::Plan(report, true), this);
+    plan->setReadOnly(true);
+    layout->addWidget(plan, 1);
+    layout->addWidget(new QLabel(QStringLiteral("%1 links use these codes.")
+                                     .arg(report.linksOf(ChangeReport::Kind::Changed)),
+                                 this));
+    alsoLinks_ = new QCheckBox(QStringLiteral("Also update the copies in the links that use them"), this);
+    layout->addWidget(alsoLinks_);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Cancel)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(700, 480);
+}
+
+bool ApplyDialog::alsoLinks() const { return alsoLinks_->isChecked(); }
+
+}  // namespace esoa
