@@ -29,7 +29,7 @@ int SuggestCommand(const Options& options) {
         return 1;
     }
     assist::CandidateSource source;
-    source.linkTable = list.table + QStringLiteral("_LINK");
+    source.linkTable = list.linkTable();
     if (options.IsSet("revenue") && !assist::ExamTableOfRevenue(*c, options.Value("revenue"), source)) {
         Err(QStringLiteral("The revenue %1 has no exam table.\n").arg(options.Value("revenue")));
         return 1;
@@ -46,15 +46,8 @@ int SuggestCommand(const Options& options) {
     return 0;
 }
 
-int ExportLinksCommand(const Options& options) {
-    ListOf(options);
-    Err(QStringLiteral("export-links is not available in this build.\n"));
-    return 1;
-}
-
-int ReportCommand(const Options& options, const QString& which) {
-    ListOf(options);
-    Err(QStringLiteral("report %1 is not available in this build.\n").arg(which));
+int CoverageCommand(const Options&, const ReferenceList&, bool) {
+    Err(QStringLiteral("report coverage is not available in this build.\n"));
     return 1;
 }
 

@@ -46,10 +46,9 @@ bool OnNetworkFileSystem(const QString& folder) {
 }  // namespace
 
 ReferenceList ListOf(const Options& options) {
-    const QString list = options.Value("list").toLower();
-    if (list == QLatin1String("item"))
-        return {QStringLiteral("ESOA_ITEM"), {QStringLiteral("ESOA_ITEM"), QStringLiteral("ESOA_MEDICINE")}};
-    if (list == QLatin1String("er")) return {QStringLiteral("ESOA_ER"), {QStringLiteral("ESOA_ER")}};
+    const QString list = options.Value("list");
+    if (const auto named = ReferenceList::Named(list); named && !list.startsWith(QLatin1String("ESOA"), Qt::CaseInsensitive))
+        return *named;
     throw UsageError{list.isEmpty() ? QStringLiteral("--list item|er is needed.")
                                     : QStringLiteral("--list must be item or er, not \"%1\".").arg(list)};
 }
@@ -173,7 +172,7 @@ int ImportCommand(const Options& options) {
     if (options.IsSet("dry-run")) return ReportCommand(options, QStringLiteral("changes"));
     std::unique_ptr<Connection> c = OpenConnection(options);
     bool everything = true;
-    for (const QString& name : list.files) {
+    for (const QString& name : list.names) {
         ProgressLine progress;
         const QString file = name + QStringLiteral(".csv");
         const ImportSummary summary = ImportRun(*c, list.table).Import(

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "updates/ListData.h"
+
 namespace esoa {
 class Connection;
 }
@@ -25,12 +27,8 @@ struct UsageError {
     QString text;
 };
 
-// A reference list as the commands name it ("item", "er"): its table and its files, in import order.
-struct ReferenceList {
-    QString table;      // "ESOA_ITEM" or "ESOA_ER"
-    QStringList files;  // list names: "ESOA_ITEM", "ESOA_MEDICINE" / "ESOA_ER"
-};
-ReferenceList ListOf(const Options& options);  // throws UsageError
+// The reference list --list names ("item", "er"); throws UsageError.
+ReferenceList ListOf(const Options& options);
 // The folder of the reference files: --folder, or the program's own folder.
 QString FolderOf(const Options& options);
 
@@ -42,5 +40,6 @@ int ImportCommand(const Options& options);
 int ExportLinksCommand(const Options& options);
 int ReportCommand(const Options& options, const QString& which);
 int SuggestCommand(const Options& options);
+int CoverageCommand(const Options& options, const ReferenceList& list, bool csv);
 
 }  // namespace esoa::cli

@@ -1,0 +1,68 @@
+#include <QDir>
+#include <QSaveFile>
+
+#include "app/Connection.h"
+#include "cli/Commands.h"
+#include "cli/Terminal.h"
+#include "updates/ChangeReport.h"
+#include "updates/Csv.h"
+#include "updates/LinkExport.h"
+#include "updates/StaleLinks.h"
+
+namespace esoa::cli {
+namespace {
+
+bool AsCsv(const Options& options) {
+    const QString format = options.Value("format").toLower();
+    if (format.isEmpty() || format == QLatin1String("text")) return false;
+    if (format == QLatin1String("csv")) return true;
+    throw UsageError{QStringLiteral("--format must be text or csv, not \"%1\".").arg(format)};
+}
+
+QDir ExistingFolder(const Options& options) {
+    const QDir folder(FolderOf(options));
+    if (!folder.exists())
+        throw std::runtime_error(
+            QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder.path())).toStdString());
+    return folder;
+}
+
+}  // namespace
+
+int ExportLinksCommand(const Options& options) {
+    const ReferenceList list = ListOf(options);
+    std::unique_ptr<Connection> c = OpenConnection(options);
+    int count = 0;
+    const QString csv = LinkExport::Csv(*c, list, &count);
+    const QString output = options.Value("output");
+    if (output.isEmpty()) {
+        Out(csv);
+    } else {
+        csv::Save(output, csv);
+        Err(QStringLiteral("%1 links of %2 written to %3.\n").arg(count).arg(list.linkTable(), QDir::toNativeSeparators(output)));
+    }
+    return 0;
+}
+
+int ReportCommand(const Options& options, const QString& which) {
+    const ReferenceList list = ListOf(options);
+    const bool csv = AsCsv(options);
+    if (which == QLatin1String("changes")) {
+        const QDir folder = ExistingFolder(options);
+        std::unique_ptr<Connection> c = OpenConnection(options);
+        const ChangeReport report = ChangeReport::Build(*c, list, folder.path());
+        Out(csv ? report.Csv() : report.Text());
+        if (!csv) Err(report.Summary() + QLatin1Char('\n'));
+        return 0;
+    }
+    if (which == QLatin1String("stale")) {
+        std::unique_ptr<Connection> c = OpenConnection(options);
+        const std::vector<StaleLink> stale = StaleLinks::Check(*c, list);
+        Out(csv ? StaleLinks::Csv(stale) : StaleLinks::Text(list, stale));
+        return 0;
+    }
+    if (which == QLatin1String("coverage")) return CoverageCommand(options, list, csv);
+    throw UsageError{QStringLiteral("report needs changes, stale or coverage.")};
+}
+
+}  // namespace esoa::cli
