@@ -19,6 +19,10 @@ namespace {
 // Prepared statements kept at most; the import's lookups differ line by line and must not pile up.
 constexpr int kPreparedLimit = 200;
 
+// Per file: the bytes read through memory mapping, and the page cache (negative: in KiB).
+constexpr qint64 kMappedBytes = qint64(1) << 30;
+constexpr int kCacheKibibytes = -32768;
+
 // Bumped whenever the text order of the embedded collation changes: indexes built under another
 // order are rebuilt when the files are opened.
 constexpr int kCollationVersion = 2;
@@ -136,6 +140,10 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
             RunSqlite(QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(schema));
             RunSqlite(QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(schema));
         }
+        // A large inventory is read page by page by every search: mapped into memory, a page costs
+        // no system call, and the cache keeps the index pages of the lists at hand.
+        RunSqlite(QStringLiteral("PRAGMA %1.mmap_size=%2").arg(schema).arg(kMappedBytes));
+        RunSqlite(QStringLiteral("PRAGMA %1.cache_size=%2").arg(schema).arg(kCacheKibibytes));
         // A file that is not a database fails here, at its first read, rather than later.
         RunSqlite(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema));
     } catch (const DbError& e) {
