@@ -73,6 +73,14 @@ void decodeUtf8(const unsigned char* s, int n, std::vector<char32_t>& out) {
     }
 }
 
+// ICU's root collation at secondary strength: the one comparison behind both the collation and
+// CollationKey, so that the two can never disagree.
+UCollator* openCollator(UErrorCode& status) {
+    UCollator* ucol = ucol_open("", &status);
+    if (U_SUCCESS(status)) ucol_setStrength(ucol, UCOL_SECONDARY);
+    return ucol;
+}
+
 struct Collator {
     UCollator* ucol = nullptr;
     ~Collator() {
@@ -274,8 +282,7 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 void InstallCaseRules(sqlite3* db) {
     auto collator = std::make_unique<Collator>();
     UErrorCode status = U_ZERO_ERROR;
-    collator->ucol = ucol_open("", &status);
-    if (U_SUCCESS(status)) ucol_setStrength(collator->ucol, UCOL_SECONDARY);
+    collator->ucol = openCollator(status);
     if (U_FAILURE(status)) {
         throw DbError(QStringLiteral("The text comparison cannot be set up: %1").arg(QLatin1String(u_errorName(status))));
     }
@@ -286,6 +293,33 @@ void InstallCaseRules(sqlite3* db) {
     if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 2, flags, shared, likeFunction, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 3, flags, shared, likeFunction, nullptr, nullptr);
     if (rc != SQLITE_OK) throw DbError(QString::fromUtf8(sqlite3_errmsg(db)), QString::number(rc));
+}
+
+QByteArray CollationKey(const QString& text) {
+    // One collator per thread: ICU does not promise that a collator may be used by two at once.
+    thread_local const std::unique_ptr<Collator> collator = [] {
+        auto c = std::make_unique<Collator>();
+        UErrorCode status = U_ZERO_ERROR;
+        c->ucol = openCollator(status);
+        if (U_FAILURE(status)) {
+            throw DbError(
+                QStringLiteral("The text comparison cannot be set up: %1").arg(QLatin1String(u_errorName(status))));
+        }
+        return c;
+    }();
+    // Trailing blanks never count, as in the collation; ICU is given the rest.
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1] == QLatin1Char(' ')) --n;
+    const auto* chars = reinterpret_cast<const UChar*>(text.utf16());
+    QByteArray key(64, Qt::Uninitialized);
+    int32_t size = ucol_getSortKey(collator->ucol, chars, int32_t(n), reinterpret_cast<uint8_t*>(key.data()),
+                                   int32_t(key.size()));
+    if (size > key.size()) {
+        key.resize(size);
+        size = ucol_getSortKey(collator->ucol, chars, int32_t(n), reinterpret_cast<uint8_t*>(key.data()), size);
+    }
+    key.resize(size);
+    return key;
 }
 
 }  // namespace esoa::sql

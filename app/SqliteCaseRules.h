@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+
+class QString;
 struct sqlite3;
 
 namespace esoa::sql {
@@ -14,5 +17,9 @@ namespace esoa::sql {
 //   order), letter case ignored in every alphabet, accents and blanks exact, ESCAPE as written.
 // Call right after opening, before any statement. Throws DbError when ICU or SQLite refuses.
 void InstallCaseRules(sqlite3* db);
+
+// A key of `text` under the same comparison: two texts are equal in the embedded database (`=` on a
+// text column) exactly when their keys are equal. For sets of known values held in memory.
+QByteArray CollationKey(const QString& text);
 
 }  // namespace esoa::sql

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSet>
 
 #include "app/Databases.h"
 #include "app/DbError.h"
@@ -17,6 +18,10 @@ namespace {
 
 // Prepared statements kept at most; the import's lookups differ line by line and must not pile up.
 constexpr int kPreparedLimit = 200;
+
+// Per file: the bytes read through memory mapping, and the page cache (negative: in KiB).
+constexpr qint64 kMappedBytes = qint64(1) << 30;
+constexpr int kCacheKibibytes = -32768;
 
 // Bumped whenever the text order of the embedded collation changes: indexes built under another
 // order are rebuilt when the files are opened.
@@ -70,6 +75,11 @@ void bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
     }
 }
 
+// A name as SQLite reads it whatever it holds.
+QString quoted(QString name) {
+    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
 }  // namespace
 
 SqliteConnection::SqliteConnection(const QString& folder, Options options)
@@ -95,6 +105,7 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
         Attach(QStringLiteral("Build_FIle"), QLatin1String(kBuildFileDb), options);
         Attach(QStringLiteral("Inventory"), QLatin1String(kInventoryDb), options);
         UpdateCollation();
+        EnsurePrivateIndexes();
     } catch (...) {
         Close();
         throw;
@@ -129,6 +140,10 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
             RunSqlite(QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(schema));
             RunSqlite(QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(schema));
         }
+        // A large inventory is read page by page by every search: mapped into memory, a page costs
+        // no system call, and the cache keeps the index pages of the lists at hand.
+        RunSqlite(QStringLiteral("PRAGMA %1.mmap_size=%2").arg(schema).arg(kMappedBytes));
+        RunSqlite(QStringLiteral("PRAGMA %1.cache_size=%2").arg(schema).arg(kCacheKibibytes));
         // A file that is not a database fails here, at its first read, rather than later.
         RunSqlite(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema));
     } catch (const DbError& e) {
@@ -153,6 +168,65 @@ void SqliteConnection::UpdateCollation() {
             RunSqlite(QStringLiteral("PRAGMA %1.user_version=%2").arg(QLatin1String(schema)).arg(kCollationVersion));
     } catch (const DbError&) {
         // A read-only file cannot be rebuilt; it is still read, and nothing in it is written.
+    }
+}
+
+QString SqliteConnection::PrivateIndexName(const QString& table, const QString& column) {
+    return table + QStringLiteral("__esoa_") + column;
+}
+
+void SqliteConnection::EnsurePrivateIndexes() {
+    // Indexes the program's statements never ask for, for the lookups it makes all the time: a
+    // code's row or links, and the inventory's first items by name. The inventory index also holds
+    // the status, so that a name filter and the status are tested on the index entry and only
+    // matching items are read from the table.
+    struct Wanted {
+        const char* schema;
+        QString table;
+        QStringList columns;
+    };
+    std::vector<Wanted> wanted;
+    QSet<QString> existing;
+    try {
+        for (const char* schema : {"Build_FIle", "Inventory"}) {
+            const QString s = QLatin1String(schema);
+            const QueryResult objects =
+                RunSqlite(QStringLiteral("SELECT type, name FROM %1.sqlite_master WHERE type IN ('table', 'index')").arg(s));
+            for (const QStringList& object : objects.rows) {
+                if (object[0] == QLatin1String("index")) {
+                    existing.insert(s + QLatin1Char('.') + object[1].toLower());
+                    continue;
+                }
+                const QString& table = object[1];
+                const bool reference = s == QLatin1String("Build_FIle") &&
+                                       table.startsWith(QLatin1String("ESOA_"), Qt::CaseInsensitive);
+                const bool inventory =
+                    s == QLatin1String("Inventory") && table.compare(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) == 0;
+                if (!reference && !inventory) continue;
+                QStringList columns;
+                for (const QStringList& column :
+                     RunSqlite(QStringLiteral("PRAGMA %1.table_info(%2)").arg(s, quoted(table))).rows) {
+                    columns << column[1].toLower();
+                }
+                if (reference && columns.contains(QLatin1String("code"))) {
+                    wanted.push_back({schema, table, {QStringLiteral("Code")}});
+                } else if (inventory && columns.contains(QLatin1String("itemname"))) {
+                    QStringList indexed{QStringLiteral("ItemName")};
+                    if (columns.contains(QLatin1String("itemstatus"))) indexed << QStringLiteral("itemstatus");
+                    wanted.push_back({schema, table, indexed});
+                }
+            }
+        }
+        for (const Wanted& w : wanted) {
+            const QString name = PrivateIndexName(w.table, w.columns.front());
+            if (existing.contains(QLatin1String(w.schema) + QLatin1Char('.') + name.toLower())) continue;
+            QStringList columns;
+            for (const QString& c : w.columns) columns << quoted(c);
+            RunSqlite(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3(%4)")
+                          .arg(QLatin1String(w.schema), quoted(name), quoted(w.table), columns.join(QLatin1Char(','))));
+        }
+    } catch (const DbError&) {
+        // A read-only or busy file keeps working without them; the next opening tries again.
     }
 }
 
@@ -238,7 +312,9 @@ QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& 
         if (translated_.size() >= kPreparedLimit) translated_.clear();
         translated_.insert(statement, sent);
     }
-    return Execute(sent, params, statement);
+    QueryResult result = Execute(sent, params, statement);
+    if (sent.trimmed().startsWith(QLatin1String("CREATE TABLE"), Qt::CaseInsensitive)) EnsurePrivateIndexes();
+    return result;
 }
 
 QueryResult SqliteConnection::RunSqlite(const QString& sqlite, const QVariantList& params) {
@@ -248,7 +324,12 @@ QueryResult SqliteConnection::RunSqlite(const QString& sqlite, const QVariantLis
 void SqliteConnection::RunScript(const QString& sqlite) {
     char* error = nullptr;
     const int rc = sqlite3_exec(db_, sqlite.toUtf8().constData(), nullptr, nullptr, &error);
-    if (rc == SQLITE_OK) return;
+    if (rc == SQLITE_OK) {
+        // A script may have made the tables that get private indexes; inside a transaction it
+        // left open, they wait for the next opening rather than join it.
+        if (!inTransaction()) EnsurePrivateIndexes();
+        return;
+    }
     const QString text = QString::fromUtf8(error ? error : sqlite3_errstr(rc));
     sqlite3_free(error);
     if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -19,6 +19,13 @@ namespace esoa {
 // commits by itself, in WAL mode with synchronous=NORMAL. A writer that finds the files locked
 // waits up to `busyMilliseconds` before failing with DbError::Cause::Busy. Errors of the files
 // themselves (locked, read-only, full, damaged) name the file.
+//
+// The files are this program's own, so it keeps indexes of its own in them, beside those the
+// program's statements create (named by PrivateIndexName, which no statement's index name can
+// match): on Code of every reference and link table (Build_FIle tables named "ESOA_..." with a Code
+// column), and on ItemName (then itemstatus, when present) of Inventory's tbInvMaster. They are made
+// when such a table is created (by a statement or a script) and when the files are opened; a file
+// that cannot be written simply goes without them.
 class SqliteConnection : public Connection {
 public:
     struct Options {
@@ -43,6 +50,10 @@ public:
     QueryResult RunSqlite(const QString& sqlite, const QVariantList& params = {});
 
     const QString& folder() const { return folder_; }
+
+    // The name of a private index of `table` whose first column is `column` ("ESOA_ER", "Code" ->
+    // "ESOA_ER__esoa_Code").
+    static QString PrivateIndexName(const QString& table, const QString& column);
     // The full path of the file attached under `schema` ("Build_FIle" or "Inventory").
     QString FilePath(const QString& schema) const;
 
@@ -55,6 +66,7 @@ private:
     [[noreturn]] void Fail(int rc, const QString& statement) const;
     void Attach(const QString& schema, const QString& file, const Options& options);
     void UpdateCollation();
+    void EnsurePrivateIndexes();
     void Close();
 
     QString folder_;

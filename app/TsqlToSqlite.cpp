@@ -119,17 +119,30 @@ private:
         }
     }
 
-    // WITH (NOLOCK): SQLite reads without locks of that kind anyway, so the hint is left out.
+    // WITH (hint, ...): SQLite has no row locks; a reader takes no lock that NOLOCK could spare, and a
+    // writer's transaction (BEGIN IMMEDIATE) already holds the lock that UPDLOCK, HOLDLOCK and
+    // ROWLOCK would take. So the hints are left out. NOLOCK goes with no other hint, as on SQL Server.
     void TableHint() {
+        static const QSet<QString> known = WordSet(QStringLiteral("NOLOCK UPDLOCK HOLDLOCK ROWLOCK"));
         const size_t open = SkipSpaces(pos_ + 1);
-        const size_t hint = SkipSpaces(open + 1);
-        const size_t close = SkipSpaces(hint + 1);
         if (!At(open) || !At(open)->isSymbol("(")) Refuse(QStringLiteral("'WITH'"));
-        if (!At(hint) || !At(hint)->isWord("NOLOCK")) {
-            Refuse(QStringLiteral("the table hint ") + Quoted(At(hint) ? At(hint)->text : QString()));
+        QSet<QString> hints;
+        size_t at = open;
+        for (;;) {
+            const size_t hint = SkipSpaces(at + 1);
+            const Token* word = At(hint);
+            const QString upper = word ? word->text.toUpper() : QString();
+            if (!word || word->kind != TokenKind::Word || !known.contains(upper) || hints.contains(upper))
+                Refuse(QStringLiteral("the table hint ") + Quoted(word ? word->text : QString()));
+            hints.insert(upper);
+            at = SkipSpaces(hint + 1);
+            if (At(at) && At(at)->isSymbol(",")) continue;
+            if (!At(at) || !At(at)->isSymbol(")")) Refuse(QStringLiteral("table hints other than a list of words"));
+            break;
         }
-        if (!At(close) || !At(close)->isSymbol(")")) Refuse(QStringLiteral("table hints other than NOLOCK"));
-        SkipTo(close + 1);
+        if (hints.contains(QStringLiteral("NOLOCK")) && hints.size() > 1)
+            Refuse(QStringLiteral("NOLOCK together with other table hints"));
+        SkipTo(at + 1);
     }
 
     // SELECT [DISTINCT] [TOP n] ...: TOP becomes a LIMIT at the end, and DISTINCT(col) loses its

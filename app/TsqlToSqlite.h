@@ -15,7 +15,8 @@ namespace esoa::sql {
 // CREATE CLUSTERED|NONCLUSTERED INDEX.
 //
 // "[Build_FIle].[dbo].[T]", "Build_FIle..T", "INVENTORY..T" (any letter case) become "Build_FIle.[T]",
-// "Inventory.T"; "WITH (NOLOCK)" is dropped, "TOP n" becomes a trailing "LIMIT n", N'..' becomes '..'.
+// "Inventory.T"; the table hints "WITH (NOLOCK)" and "WITH (UPDLOCK, HOLDLOCK, ROWLOCK)" (any of
+// the three) are dropped, "TOP n" becomes a trailing "LIMIT n", N'..' becomes '..'.
 // CREATE TABLE knows [bigint] IDENTITY(1,1), [varchar](n), SMALLMONEY and [smallint], each with a
 // CHECK so that SQLite refuses the values SQL Server refuses (text too long, money or smallint not a
 // number or out of range); text columns are COLLATE NOCASE (see SqliteCaseRules.h).

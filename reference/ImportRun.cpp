@@ -1,12 +1,15 @@
 #include "reference/ImportRun.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <map>
 #include <optional>
 
 #include "app/Connection.h"
 #include "app/DbError.h"
 #include "app/Money.h"
 #include "app/SqlText.h"
+#include "reference/KnownCodes.h"
 #include "reference/NextToken.h"
 #include "reference/ReferenceFile.h"
 
@@ -174,11 +177,149 @@ ImportSummary ImportRun::Import(const QString& path, const QString& listName,
     return ImportLines(lines, listName, file, progress);
 }
 
+namespace {
+
+// A batch of lines is one transaction: it ends after this many lines or this long, whichever comes
+// first, so that a stop of any kind (Cancel, a closed window, a killed program) loses at most that
+// much work. Commits in between are cheap, and the progress is told after each one.
+constexpr int kBatchLines = 50;
+constexpr qint64 kBatchMilliseconds = 200;
+
+// A failure that ends the run, out of a batch.
+struct Stop {
+    Failure failure;
+};
+
+}  // namespace
+
+// One import run's lines, batch by batch: every code is checked against the codes the table holds
+// (KnownCodes), which the batch's transaction reads first, so that the batch sees every row any
+// writer committed before it.
+class ImportRun::Batches {
+public:
+    Batches(const ImportRun& run, const QStringList& lines, const QString& listName)
+        : run_(run),
+          lines_(lines),
+          erTable_(run.table_ == QLatin1String("ESOA_ER")),
+          medicine_(listName == QLatin1String("ESOA_MEDICINE")),
+          known_(run.connection_, run.table_, run.matching_.value_or(KnownCodes::MatchingFor(run.connection_))) {}
+
+    struct Done {
+        int end = 0;  // index after the last line handled
+        int added = 0;
+        int present = 0;
+        std::vector<RefusedLine> refused;
+    };
+
+    // Handles the lines from `first` on until the batch is full, and commits them. A line the
+    // database refuses rolls the batch back, and the batch is done again without it, so that what
+    // is stored never depends on how a server treats a transaction after a refusal. Throws Stop.
+    Done Run(int first) {
+        std::map<int, QString> refusedByDatabase;
+        for (;;) {
+            Done done;
+            std::vector<QByteArray> added;
+            std::optional<Transaction> transaction;
+            int i = first;
+            bool inLine = false;
+            try {
+                QElapsedTimer clock;
+                clock.start();
+                const int total = static_cast<int>(lines_.size());
+                while (i < total) {
+                    const auto refused = refusedByDatabase.find(i);
+                    if (refused != refusedByDatabase.end()) {
+                        done.refused.push_back({i + 1, refused->second});
+                    } else {
+                        inLine = true;
+                        Line(i, transaction, done, added);
+                        inLine = false;
+                    }
+                    ++i;
+                    if (i % kBatchLines == 0 || clock.elapsed() >= kBatchMilliseconds) break;
+                }
+                if (transaction) transaction->Commit();
+                done.end = i;
+                return done;
+            } catch (const std::exception& e) {
+                transaction.reset();  // rolled back
+                for (const QByteArray& key : added) known_.Forget(key);
+                const Failure failure = FailureOf(e, run_.table_);
+                if (!failure.lineOnly || !inLine) throw Stop{failure};
+                refusedByDatabase[i] = failure.detail;
+            }
+        }
+    }
+
+private:
+    void Line(int i, std::optional<Transaction>& transaction, Done& done, std::vector<QByteArray>& added) {
+        const QString bar = QStringLiteral("|");
+        QString rest = lines_[i];
+        Fields f;
+        f.code = NextToken(rest, bar);
+        f.category = NextToken(rest, bar);
+        f.description = NextToken(rest, bar);
+        if (medicine_) f.category = QStringLiteral("Medicine");
+        if (erTable_) {
+            f.fixedFee = NextToken(rest, bar);
+            f.chargingUnit = NextToken(rest, bar);
+        }
+        const QString fault = Fault(f, erTable_);
+        if (!fault.isEmpty()) {
+            done.refused.push_back({i + 1, fault});
+            return;
+        }
+        if (!transaction) {
+            transaction.emplace(run_.connection_);
+            known_.CatchUp();
+        }
+        const KnownCodes::Found found = known_.Find(f.code);
+        bool isNew = found.answer == KnownCodes::Answer::Absent;
+        if (found.answer == KnownCodes::Answer::Maybe) {
+            // Only the database can tell: the lookup the import has always made.
+            Recordset rs = run_.connection_.OpenRecordset(QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") +
+                                                              run_.table_ + QStringLiteral(" WHERE Code = '") +
+                                                              sql::Escaped(f.code) + QStringLiteral("'   "),
+                                                          CursorType::Dynamic, LockType::Optimistic);
+            isNew = rs.isEOF();
+            if (isNew) Store(rs, f);
+            rs.Update();
+            rs.Close();
+        } else if (isNew) {
+            if (!inserter_) {
+                // Finds nothing: a recordset for adding rows, the same rows the lookup's would add.
+                inserter_ = run_.connection_.OpenRecordset(
+                    QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") + run_.table_ + QStringLiteral(" WHERE 1=0"),
+                    CursorType::Dynamic, LockType::Optimistic);
+            }
+            Store(*inserter_, f);
+            inserter_->Update();
+        }
+        if (isNew && known_.Add(found.key)) added.push_back(found.key);
+        ++(isNew ? done.added : done.present);
+    }
+
+    void Store(Recordset& rs, const Fields& f) const {
+        rs.AddNew();
+        rs.SetField(QStringLiteral("Code"), f.code);
+        rs.SetField(QStringLiteral("Category"), f.category);
+        rs.SetField(QStringLiteral("Description"), f.description);
+        if (erTable_) {
+            rs.SetField(QStringLiteral("FixedFee"), f.fixedFee);
+            rs.SetField(QStringLiteral("ChargingUnit"), f.chargingUnit);
+        }
+    }
+
+    const ImportRun& run_;
+    const QStringList& lines_;
+    const bool erTable_;
+    const bool medicine_;
+    KnownCodes known_;
+    std::optional<Recordset> inserter_;
+};
+
 ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& listName, const QString& file,
                                      const Progress& progress) const {
-    const bool erTable = table_ == QLatin1String("ESOA_ER");
-    const bool medicine = listName == QLatin1String("ESOA_MEDICINE");
-    const QString bar = QStringLiteral("|");
     ImportSummary summary;
     summary.file = file;
     summary.total = static_cast<int>(lines.size());
@@ -186,58 +327,23 @@ ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& li
         summary.end = ImportSummary::End::Cancelled;
         return summary;
     }
-
-    for (int i = 0; i < summary.total; ++i) {
-        const int lineNo = i + 1;
-        QString rest = lines[i];
-        Fields f;
-        f.code = NextToken(rest, bar);
-        f.category = NextToken(rest, bar);
-        f.description = NextToken(rest, bar);
-        if (medicine) f.category = QStringLiteral("Medicine");
-        if (erTable) {
-            f.fixedFee = NextToken(rest, bar);
-            f.chargingUnit = NextToken(rest, bar);
+    Batches batches(*this, lines, listName);
+    while (summary.read < summary.total) {
+        try {
+            Batches::Done done = batches.Run(summary.read);
+            summary.read = done.end;
+            summary.added += done.added;
+            summary.present += done.present;
+            summary.refused.insert(summary.refused.end(), done.refused.begin(), done.refused.end());
+        } catch (const Stop& stop) {
+            summary.end = ImportSummary::End::Failed;
+            summary.cause = stop.failure.cause;
+            summary.detail = stop.failure.detail;
+            summary.dbCause = stop.failure.dbCause;
+            return summary;
         }
-
-        const QString fault = Fault(f, erTable);
-        if (!fault.isEmpty()) {
-            summary.refused.push_back({lineNo, fault});
-        } else {
-            try {
-                Recordset rs = connection_.OpenRecordset(QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") +
-                                                             table_ + QStringLiteral(" WHERE Code = '") +
-                                                             sql::Escaped(f.code) + QStringLiteral("'   "),
-                                                         CursorType::Dynamic, LockType::Optimistic);
-                const bool isNew = rs.isEOF();
-                if (isNew) {
-                    rs.AddNew();
-                    rs.SetField(QStringLiteral("Code"), f.code);
-                    rs.SetField(QStringLiteral("Category"), f.category);
-                    rs.SetField(QStringLiteral("Description"), f.description);
-                    if (erTable) {
-                        rs.SetField(QStringLiteral("FixedFee"), f.fixedFee);
-                        rs.SetField(QStringLiteral("ChargingUnit"), f.chargingUnit);
-                    }
-                }
-                rs.Update();
-                rs.Close();
-                ++(isNew ? summary.added : summary.present);
-            } catch (const std::exception& e) {
-                const Failure failure = FailureOf(e, table_);
-                if (!failure.lineOnly) {
-                    summary.end = ImportSummary::End::Failed;
-                    summary.cause = failure.cause;
-                    summary.detail = failure.detail;
-                    summary.dbCause = failure.dbCause;
-                    return summary;
-                }
-                summary.refused.push_back({lineNo, failure.detail});
-            }
-        }
-        summary.read = lineNo;
-        if (progress && !progress(lineNo, summary.total)) {
-            if (lineNo < summary.total) summary.end = ImportSummary::End::Cancelled;
+        if (progress && !progress(summary.read, summary.total)) {
+            if (summary.read < summary.total) summary.end = ImportSummary::End::Cancelled;
             break;
         }
     }

@@ -3,9 +3,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/DbError.h"
+#include "reference/KnownCodes.h"
 
 namespace esoa {
 
@@ -52,20 +54,28 @@ struct ImportSummary {
 };
 
 // Imports one reference file into one reference table, without any window: only codes the table does
-// not hold yet are added, each new row stored by itself, stored rows never changed. Each line is
-// looked up by its code with the same statement the tool always sent; a new code is inserted through
-// a recordset.
+// not hold yet (by the database's own comparison) are added, stored rows are never changed, and a
+// code repeated later in the file is already present for the later line. A new code is inserted
+// through a recordset, as the row the lookup "SELECT * FROM [Build_FIle].[dbo].<table> WHERE Code =
+// '<code>'   " would add.
+//
+// The codes the table holds are read once and kept in memory (KnownCodes), so a line costs no
+// lookup: on the embedded database never, on SQL Server only when the code resembles a known one
+// closely enough that only the server's collation can tell. Lines go in short batches, each one
+// transaction that first reads the rows added since the last batch; the progress is told after each
+// batch is committed, so a stop loses at most the batch under way (a fraction of a second).
 //
 // A line is refused (and the next line handled) when a field cannot be stored as it is: a NUL or an
 // unpaired surrogate, a text longer than its column, a fee that is not a SMALLMONEY amount; or when
 // the database refuses one of its values. Any other failure (the table missing, the database locked,
 // read-only or full, the connection lost, the file unreadable) ends the run at once: every later line
-// would fail the same way. Rows stored before a stop stay stored, and a later run completes the file
-// without duplicates, since every code is looked up first.
+// would fail the same way. Rows of committed batches stay stored, and a later run completes the file
+// without duplicates.
 class ImportRun {
 public:
-    // Told once before the first line (done 0) and after each line: lines handled and the total.
-    // Returns false to stop there.
+    // Told once before the first line (done 0) and after each committed batch: lines handled and
+    // the total. Returns false to stop there; an exception thrown from it ends the run, with every
+    // batch told of stored.
     using Progress = std::function<bool(int done, int total)>;
 
     // `table`: the target reference table, "ESOA_ITEM" or "ESOA_ER", fixed for the whole run; an ER
@@ -89,9 +99,16 @@ public:
     };
     static QString Fault(Fields& fields, bool erTable);
 
+    // How codes are matched against the table's: by default as the connection's comparison allows
+    // (KnownCodes::MatchingFor); Coarse can be asked for on any connection.
+    void setMatching(KnownCodes::Matching matching) { matching_ = matching; }
+
 private:
+    class Batches;
+
     Connection& connection_;
     QString table_;
+    std::optional<KnownCodes::Matching> matching_;
 };
 
 }  // namespace esoa

@@ -17,8 +17,6 @@
 namespace esoa {
 namespace {
 
-// The progress display is redrawn every so many lines; events are processed after every line.
-constexpr int kProgressEvery = 50;
 // Refused lines shown in a message; the rest go into the file the user may save.
 constexpr int kShownRefused = 10;
 
@@ -103,12 +101,13 @@ bool ReferenceImport::ImportFile(const QString& name, const QString& table) {
             if (!progress)
                 progress =
                     s_.messages.StartProgress(QStringLiteral("Importing %1...").arg(fileName), total, false);
-            if (done > 0 && (done % kProgressEvery == 0 || done == total)) {
+            // Told after each committed batch: the window shows it and handles its events, with
+            // no transaction open.
+            if (done > 0) {
                 progress->Step(
                     done, QStringLiteral("Importing %1: %2 of %3 lines").arg(fileName).arg(done).arg(total));
-            } else {
-                QCoreApplication::processEvents();
             }
+            QCoreApplication::processEvents();
             return !closing_ && !progress->Cancelled();
         };
         try {

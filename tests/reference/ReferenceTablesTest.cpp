@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/SqliteConnection.h"
+
 #include <QSqlRecord>
 
 #include "app/TsqlToSqlite.h"
@@ -111,12 +113,14 @@ TEST(CreateTables, OneClickMakesTheChosenListsTablesWithTheirIndexesAndSaysDone)
         EXPECT_EQ(
             Indexes(w.db, c.table),
             (Index{{sql::SqliteIndexName(c.table, "by_ID"), {"ID"}},
-                   {sql::SqliteIndexName(c.table, "by_Category_Description"), {"Category", "Description"}}}));
+                   {sql::SqliteIndexName(c.table, "by_Category_Description"), {"Category", "Description"}},
+                   {SqliteConnection::PrivateIndexName(c.table, "Code"), {"Code"}}}));
         const QString l = c.table + "_LINK";
         EXPECT_EQ(Indexes(w.db, l),
                   (Index{{sql::SqliteIndexName(l, "by_ID"), {"ID"}},
                          {sql::SqliteIndexName(l, "by_Category_Description"), {"Category", "Description"}},
-                         {sql::SqliteIndexName(l, "by_ItemID"), {"RevenueID", "ItemID"}}}));
+                         {sql::SqliteIndexName(l, "by_ItemID"), {"RevenueID", "ItemID"}},
+                         {SqliteConnection::PrivateIndexName(l, "Code"), {"Code"}}}));
         EXPECT_FALSE(TableExists(w.db, "Build_FIle", c.other));
         EXPECT_FALSE(TableExists(w.db, "Build_FIle", c.other + "_LINK"));
         for (const QString& t : kHospitalTables)
@@ -146,8 +150,8 @@ TEST(CreateTables, SecondClickEmptiesTheReferenceTableAndKeepsTheLinksSilently) 
     EXPECT_EQ(w.messages.shown, QStringList{"Done."});
     EXPECT_EQ(w.db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER]"), 0);
     EXPECT_EQ(w.db.Column("SELECT Code, ItemID FROM [Build_FIle].[dbo].[ESOA_ER_LINK]", 1), QStringList{"7"});
-    EXPECT_EQ(Indexes(w.db, "ESOA_ER_LINK").size(), 3u);
-    EXPECT_EQ(Indexes(w.db, "ESOA_ER").size(), 2u);
+    EXPECT_EQ(Indexes(w.db, "ESOA_ER_LINK").size(), 4u);  // the program's three and the private one on Code
+    EXPECT_EQ(Indexes(w.db, "ESOA_ER").size(), 3u);
     c.Execute("INSERT INTO [Build_FIle].[dbo].[ESOA_ER] (Code) VALUES ('ERT-0002')");
     EXPECT_EQ(w.db.Column("SELECT ID FROM [Build_FIle].[dbo].[ESOA_ER]"), QStringList{"1"});
 }
