@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     SetIdentity();
-    QApplication::setApplicationDisplayName(kName);
+    // No display name of its own: the platform would append it to the window's title. Message
+    // boxes still read the program's name through applicationDisplayName(), which falls back to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("esoa-mapper"));
 
     esoa::MessageBoxes messages;
