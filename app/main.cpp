@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     if (!invocation.connection.isEmpty()) qputenv("ZEMORA_CONNECTION", invocation.connection.toUtf8());
     QApplication app(argc, argv);
     SetIdentity();
-    QApplication::setApplicationDisplayName(QStringLiteral("ESOA Mapper"));
+    // No display name of its own: the platform would append it to the window's title. Message
+    // boxes still read the program's name through applicationDisplayName(), which falls back to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("esoa-mapper"));
     if (invocation.verbose) esoa::cli::EnableStatementLog();
 

@@ -18,7 +18,7 @@ void MappingList::LoadMappings() {
                               QStringLiteral("_LINK] WITH (NOLOCK) WHERE Code='") +
                               sql::Escaped(s_.ui.txtESOACode->text()) + QStringLiteral("' ");
     loadedTable_ = ReadList(s_, *s_.ui.GridMap, statement, CursorType::ForwardOnly, LockType::ReadOnly,
-                            FailureHint::CreateTables)
+                            FailureHint::OwnTables)
                        ? table
                        : QString();
 }

@@ -22,7 +22,8 @@ void PhilHealthLists::LoadEsoaItems() {
             statement += QStringLiteral(" AND Category='") + sql::Escaped(category) + QStringLiteral("'  ");
         }
     }
-    ReadList(s_, *s_.ui.Grid1, statement, CursorType::ForwardOnly, LockType::ReadOnly, FailureHint::CreateTables);
+    ReadList(s_, *s_.ui.Grid1, statement, CursorType::ForwardOnly, LockType::ReadOnly,
+             FailureHint::OwnTables);
 }
 
 void PhilHealthLists::LoadCategories() {
@@ -30,7 +31,7 @@ void PhilHealthLists::LoadCategories() {
     const QString statement = QStringLiteral("SELECT DISTINCT(Category) FROM [Build_FIle].[dbo].[") + table +
                               QStringLiteral("] WITH (NOLOCK) WHERE 1=1 ");
     categoriesListed_ = ReadList(s_, *s_.ui.GridCat, statement, CursorType::ForwardOnly, LockType::ReadOnly,
-                                 FailureHint::CreateTables);
+                                 FailureHint::OwnTables);
 }
 
 }  // namespace esoa

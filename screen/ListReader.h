@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 #include "app/Connection.h"
@@ -9,8 +10,12 @@ namespace esoa {
 class FlexGrid;
 struct Screen;
 
-// Which list readers add the hint about the maintenance panel to a failure report.
-enum class FailureHint { None, CreateTables };
+// What a failed list read adds to the report of its error.
+enum class FailureHint {
+    None,          // a search: the error alone
+    CreateTables,  // the hospital's revenue lists: the error, then "Create tables under Maintenance tab."
+    OwnTables,     // the program's own reference and link tables: the error, then the same hint
+};
 
 // Reads a list into a grid, the one way every list is filled: the grid is reset (a blank header
 // row and one blank row), the statement is read on the current user's connection and the grid takes
@@ -18,7 +23,35 @@ enum class FailureHint { None, CreateTables };
 // description and then, for the reference, link and revenue lists, "Create tables under
 // Maintenance tab."; the grid then stays reset. Returns whether the list was read.
 // Column widths are not touched: those set at load stay in force.
+//
+// While a ReportOnce scope of the screen is open, failures are reported more sparingly (see there).
 bool ReadList(Screen& screen, FlexGrid& grid, const QString& statement, CursorType cursor, LockType lock,
               FailureHint hint);
+
+// A stretch of work that reads many lists in a row (the window's load): one cause must not raise
+// the same pair of messages once per list. While the scope lives, only the first failure among the
+// program's own tables is reported (the others are the same missing tables again), and any other
+// failure is reported once per distinct error text. Lists still stay blank exactly as without the
+// scope. Scopes nest; the innermost one counts. Not copyable; lives on the stack of the work.
+class ReportOnce {
+public:
+    explicit ReportOnce(Screen& screen);
+    ~ReportOnce();
+    ReportOnce(const ReportOnce&) = delete;
+    ReportOnce& operator=(const ReportOnce&) = delete;
+
+    // Whether a read of the program's own tables failed within the scope.
+    bool ownTablesFailed() const { return ownTablesFailed_; }
+
+private:
+    friend bool ReadList(Screen&, FlexGrid&, const QString&, CursorType, LockType, FailureHint);
+    // Whether this failure is to be shown; records it either way.
+    bool ShouldReport(const QString& description, FailureHint hint);
+
+    Screen& screen_;
+    ReportOnce* outer_;
+    bool ownTablesFailed_ = false;
+    QSet<QString> reported_;
+};
 
 }  // namespace esoa

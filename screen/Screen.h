@@ -7,6 +7,8 @@
 
 namespace esoa {
 
+class ReportOnce;
+
 // What every routine of the mapping screen works with: its controls (the shared state), the
 // current-user object (connection and placement store, read afresh at each use), the message
 // service and the step guide. Owned by the form; subsystems hold a reference.
@@ -15,6 +17,8 @@ struct Screen {
     CurrentUser& user;
     Messages& messages;
     StepGuide& guide;
+    // The report-once scope open at the moment, if any (see ReportOnce in screen/ListReader.h).
+    ReportOnce* reportOnce = nullptr;
 };
 
 }  // namespace esoa

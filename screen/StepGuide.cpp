@@ -6,10 +6,11 @@
 #include "screen/Twips.h"
 
 namespace esoa {
+
 namespace {
 
 struct Hint {
-    int left;  // twips, in the window's client area
+    int left;  // twips, on the window's design surface
     int top;
     const char* caption;
 };
@@ -25,6 +26,9 @@ constexpr std::array<Hint, 7> kHints{{
     {6120, 11880, "<-Done. Mapped items displayed here"},
 }};
 
+// Right of the "Maintenance..." link and clear of the maintenance frame that it opens.
+constexpr Hint kMaintenanceHint{17910, 0, "<-Create Tables first."};
+
 }  // namespace
 
 void StepGuide::ShowStepHint(int step) {
@@ -34,9 +38,17 @@ void StepGuide::ShowStepHint(int step) {
     }
     if (step < 0 || step >= static_cast<int>(kHints.size())) return;
     const Hint& hint = kHints[static_cast<size_t>(step)];
+    Show(hint.left, hint.top, hint.caption);
+}
+
+void StepGuide::PointAtMaintenance() {
+    Show(kMaintenanceHint.left, kMaintenanceHint.top, kMaintenanceHint.caption);
+}
+
+void StepGuide::Show(int left, int top, const char* caption) {
     const QWidget* window = pointer_.window();
-    pointer_.move(TwipsToPx(hint.left, window), TwipsToPx(hint.top, window));
-    pointer_.setText(QString::fromLatin1(hint.caption));
+    pointer_.move(TwipsToPx(left, window), TwipsToPx(top, window));
+    pointer_.setText(QString::fromLatin1(caption));
     // Most hints are longer than the pointer's design width, and a push button neither wraps nor
     // elides: centred and cut at both ends, a hint would lose its arrow. The pointer grows to the
     // whole hint instead, and never gets narrower than its design width.

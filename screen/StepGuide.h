@@ -16,8 +16,14 @@ public:
     // it, any other number does nothing.
     void ShowStepHint(int step);
     void cmdInst_Click() { pointer_.hide(); }
+    // Before any step can be taken the tables must be created: the pointer goes beside the
+    // "Maintenance..." link, under the same rules as a step (a hidden pointer stays hidden).
+    void PointAtMaintenance();
 
 private:
+    // Moves the pointer (twips on the design surface) and gives it the caption.
+    void Show(int left, int top, const char* caption);
+
     QPushButton& pointer_;
     int designWidth_;
 };

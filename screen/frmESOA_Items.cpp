@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include "app/SqlText.h"
 #include "lookup/CategoryRouting.h"
@@ -17,6 +19,8 @@
 #include "reference/ReferenceImport.h"
 #include "reference/ReferenceTables.h"
 #include "screen/EventGuard.h"
+#include "screen/FormAccess.h"
+#include "screen/ListReader.h"
 #include "screen/Twips.h"
 #include "updates/UpdatesWindow.h"
 
@@ -25,6 +29,27 @@ namespace {
 
 constexpr int kClientWidth = 21825;  // twips
 constexpr int kClientHeight = 13830;
+
+// Until the window manager has framed the window its decorations are unknown: room for a usual
+// title bar and border is kept free.
+constexpr QMargins kUsualFrame(4, 32, 4, 4);
+
+QSize DesignSize(const QWidget* form) {
+    return QSize(TwipsToPx(kClientWidth, form), TwipsToPx(kClientHeight, form));
+}
+
+QWidget* NewSurface(QScrollArea& scroll) {
+    auto* surface = new QWidget;
+    surface->setObjectName(QStringLiteral("designSurface"));
+    scroll.setObjectName(QStringLiteral("designScroll"));
+    scroll.setFrameShape(QFrame::NoFrame);  // the surface's origin is the window's, as designed
+    scroll.setFocusPolicy(Qt::NoFocus);
+    // Larger than the design it follows the window (the mapping list grows), smaller it scrolls.
+    scroll.setWidgetResizable(true);
+    scroll.setWidget(surface);
+    surface->setMinimumSize(DesignSize(&scroll));
+    return surface;
+}
 
 struct ColumnWidths {
     FlexGrid* grid;
@@ -37,12 +62,18 @@ struct ColumnWidths {
 frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* parent)
     : QWidget(parent),
       messages_(messages),
-      ui_(BuildScreenControls(this)),
+      scroll_(new QScrollArea(this)),
+      surface_(NewSurface(*scroll_)),
+      ui_(BuildScreenControls(surface_)),
       guide_(*ui_.cmdInst),
       screen_{ui_, user, messages, guide_} {
     setObjectName(QStringLiteral("frmESOA_Items"));
     setWindowTitle(QStringLiteral("PHIC-ZEMORA Code Mapping"));
-    resize(TwipsToPx(kClientWidth, this), TwipsToPx(kClientHeight, this));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+    resize(DesignSize(this));
+    ArrangeKeyboardAccess(ui_);
 
     lists_ = std::make_unique<PhilHealthLists>(screen_);
     search_ = std::make_unique<ItemSearch>(screen_);
@@ -141,11 +172,31 @@ void frmESOA_Items::setVisible(bool visible) {
     if (visible && !loaded_) {
         loaded_ = true;
         guarded([this] { Form_Load(); });
+        if (const QScreen* screen = this->screen()) FitInto(screen->availableGeometry());
+        // The keyboard starts at step 1, the list choice.
+        if (!focusWidget()) ui_.optTable->option(ui_.optTable->isSelected(0) ? 0 : 1)->setFocus();
     }
     QWidget::setVisible(visible);
 }
 
+void frmESOA_Items::FitInto(const QRect& available) {
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                   outer.bottom() - inner.bottom());
+    if (frame.isNull() && !testAttribute(Qt::WA_WState_Created)) frame = kUsualFrame;
+    const QSize room = available.size().shrunkBy(frame);
+    resize(size().boundedTo(room).expandedTo(QSize(1, 1)));
+    // Inside the available area, the frame included; a window that fills a dimension starts at its edge.
+    const QSize whole = size().grownBy(frame);
+    const int left = std::min(outer.left(), available.right() + 1 - whole.width());
+    const int top = std::min(outer.top(), available.bottom() + 1 - whole.height());
+    move(std::max(left, available.left()), std::max(top, available.top()));
+}
+
 void frmESOA_Items::Form_Load() {
+    // One cause (the reference tables not created yet) would otherwise be reported by every list.
+    ReportOnce reports(screen_);
     screen_.user.ZEMORAClasses().loadwinsettings(*this);
 
     const std::vector<ColumnWidths> widths{
@@ -166,7 +217,11 @@ void frmESOA_Items::Form_Load() {
     source_->LoadRevenues();
     source_->LoadRevenueCodes();
     ui_.optTable->select(1);
-    guide_.ShowStepHint(0);
+    if (reports.ownTablesFailed()) {
+        guide_.PointAtMaintenance();
+    } else {
+        guide_.ShowStepHint(0);
+    }
 }
 
 void frmESOA_Items::Form_Resize() {
@@ -174,8 +229,9 @@ void frmESOA_Items::Form_Resize() {
     // list at its last valid height.
     const int outerHeight = PxToTwips(frameGeometry().height(), this);
     const int height = outerHeight - PxToTwips(ui_.GridMap->y(), this) - 900;
-    if (height < 0) return;
-    ui_.GridMap->resize(ui_.GridMap->width(), TwipsToPx(height, this));
+    if (height >= 0) ui_.GridMap->resize(ui_.GridMap->width(), TwipsToPx(height, this));
+    // The surface holds the whole list wherever its height took it, so that scrolling reaches it.
+    surface_->setMinimumSize(DesignSize(this).expandedTo(QSize(0, ui_.GridMap->geometry().bottom() + 1)));
 }
 
 void frmESOA_Items::lblMaint_Click() { ui_.fraMaint->setVisible(ui_.fraMaint->isHidden()); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QScrollArea>
 #include <QWidget>
 #include <memory>
 
@@ -23,6 +24,10 @@ class UpdatesWindow;
 // The mapping screen, the program's one window. It owns its controls and one object per subsystem,
 // and wires each control's events to them; every handler runs through Guarded, so an error ends
 // only its own event. The current-user object and the message service outlive the window.
+//
+// The controls sit at their design places on a design surface, which fills the window and scrolls
+// when the window is smaller than the design size: every control stays reachable on any screen.
+// The first showing runs the load and then fits the window to its screen.
 class frmESOA_Items : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +35,10 @@ public:
     ~frmESOA_Items() override;
 
     ScreenControls& controls() { return ui_; }
+    // The widget the controls are placed on (their positions are relative to it), and the scroll
+    // area that shows it.
+    QWidget* designSurface() { return surface_; }
+    QScrollArea* scrollArea() { return scroll_; }
     StepGuide& guide() { return guide_; }
     ReferenceImport& referenceImport() { return *import_; }
 
@@ -37,6 +46,11 @@ public:
     void Form_Resize();
     void lblMaint_Click();
     void cmdClose_Click() { close(); }
+
+    // Shrinks the window, where needed, so that it and its frame fit `available` (a screen's
+    // available geometry), and moves it inside. Never enlarges it. The first showing calls it
+    // with the window's screen.
+    void FitInto(const QRect& available);
 
     // Routines of the subsystems, reachable by name as the screen's own.
     PhilHealthLists& lists() { return *lists_; }
@@ -64,6 +78,8 @@ private:
     void guarded(Handler&& handler);
 
     Messages& messages_;
+    QScrollArea* scroll_;
+    QWidget* surface_;
     ScreenControls ui_;
     StepGuide guide_;
     Screen screen_;

@@ -19,39 +19,38 @@ const QString kRevenues =
     "[Build_FIle].[dbo].[tbRevenues] WITH (NOLOCK) WHERE 1=1 ";
 
 // One statement of the load and what its failure shows: the database's words naming the table,
-// then the hint for the reference and revenue lists, or nothing more for a search.
+// then the hint. The load reports the program's own tables once, whichever failed first, and each
+// different failure of the hospital's revenue lists once.
 struct Step {
     QString statement;
-    QString missingTable;  // empty: the statement succeeds
-    bool hint = true;
+    QString reportedTable;  // empty: succeeds, or fails for a reason already reported
 };
 
-TEST(FormLoad, MissingTablesCostOneReportPerFailedLoadInLoadOrder) {
+TEST(FormLoad, MissingTablesAreReportedOnceAndThePointerShowsTheMaintenanceLink) {
     const QString item = "ESOA_ITEM", er = "ESOA_ER";
     struct Case {
         MappingWindow::Seeding seeding;
         std::vector<Step> steps;
     };
-    const QString codes = "tbcorevenuecode";
     const Case cases[] = {
         {MappingWindow::Seeding::Demo,
          {{Categories(item), item},
-          {Items(item), item},
+          {Items(item), ""},
           {kRevenues, ""},
           {expected::RevenueCodes(true), ""},
-          {Categories(er), er},
+          {Categories(er), ""},
           {expected::RevenueCodes(false), ""},  // the procedure option's own click
           {expected::RevenueCodes(false), ""},
-          {Items(er), er}}},  // the blank row of a failed read routes nothing
+          {Items(er), ""}}},  // the blank row of a failed read routes nothing
         {MappingWindow::Seeding::Nothing,
          {{Categories(item), item},
-          {Items(item), item},
+          {Items(item), ""},
           {kRevenues, "tbRevenues"},
-          {expected::RevenueCodes(true), codes},
-          {Categories(er), er},
-          {expected::RevenueCodes(false), codes},
-          {expected::RevenueCodes(false), codes},
-          {Items(er), er}}},
+          {expected::RevenueCodes(true), "tbcorevenuecode"},
+          {Categories(er), ""},
+          {expected::RevenueCodes(false), ""},
+          {expected::RevenueCodes(false), ""},
+          {Items(er), ""}}},
     };
     for (const Case& c : cases) {
         MappingWindow w(MappingWindow::Tables::None, false, c.seeding);
@@ -63,32 +62,43 @@ TEST(FormLoad, MissingTablesCostOneReportPerFailedLoadInLoadOrder) {
         });
         w.Show();
 
-        QStringList statements, messages;
+        QStringList statements, tables;
         for (const Step& step : c.steps) {
             statements << step.statement;
-            if (step.missingTable.isEmpty()) continue;
-            messages << step.missingTable;
-            if (step.hint) messages << kCreateTables;
+            if (!step.reportedTable.isEmpty()) tables << step.reportedTable;
         }
         EXPECT_EQ(w.db.sent, statements);
         EXPECT_EQ(placementsAtStatement, QList<qsizetype>(statements.size(), 1));
         EXPECT_EQ(w.user.classes.calls, QStringList{"load:frmESOA_Items"});
-        ASSERT_EQ(w.messages.shown.size(), messages.size()) << qPrintable(w.messages.shown.join('\n'));
-        for (qsizetype i = 0; i < messages.size(); ++i) {
-            if (messages[i] == kCreateTables) {
-                EXPECT_EQ(w.messages.shown[i], kCreateTables) << i;
-            } else {
-                EXPECT_TRUE(w.messages.shown[i].contains(messages[i], Qt::CaseInsensitive))
-                    << i << ": " << qPrintable(w.messages.shown[i]);
-                EXPECT_NE(w.messages.shown[i], kCreateTables);
-            }
+        ASSERT_EQ(w.messages.shown.size(), 2 * tables.size()) << qPrintable(w.messages.shown.join('\n'));
+        for (qsizetype i = 0; i < tables.size(); ++i) {
+            EXPECT_TRUE(w.messages.shown[2 * i].contains(tables[i], Qt::CaseInsensitive))
+                << i << ": " << qPrintable(w.messages.shown[2 * i]);
+            EXPECT_EQ(w.messages.shown[2 * i + 1], kCreateTables) << i;
         }
-        // The window is up and usable, on the ER list, with the first hint.
+        // The window is up and usable, on the ER list, the pointer right beside the maintenance link.
+        ScreenControls& ui = w.ui();
         EXPECT_TRUE(w.form().isVisible());
-        EXPECT_EQ(w.ui().lblESOATableName->text(), "ESOA_ER");
-        EXPECT_TRUE(w.ui().optTable->isSelected(1));
-        EXPECT_EQ(w.ui().cmdInst->text(), "<-Click Category.");
-        for (FlexGrid* grid : {w.ui().Grid1, w.ui().GridCat}) EXPECT_EQ(grid->Rows(), 2);  // blank, as reset
+        EXPECT_EQ(ui.lblESOATableName->text(), "ESOA_ER");
+        EXPECT_TRUE(ui.optTable->isSelected(1));
+        for (FlexGrid* grid : {ui.Grid1, ui.GridCat}) EXPECT_EQ(grid->Rows(), 2);  // blank, as reset
+        const QRect link = ui.lblMaint->geometry(), pointer = ui.cmdInst->geometry();
+        EXPECT_TRUE(ui.cmdInst->isVisible());
+        EXPECT_GE(pointer.left(), link.right());
+        EXPECT_LE(pointer.left() - link.right(), TwipsToPx(600, ui.cmdInst));
+        EXPECT_LT(pointer.top(), link.bottom());
+        EXPECT_TRUE(ui.cmdInst->text().startsWith("<-")) << qPrintable(ui.cmdInst->text());
+        EXPECT_TRUE(ui.cmdInst->text().contains("Create Tables")) << qPrintable(ui.cmdInst->text());
+        // Clear of the frame the link opens, and within the design width.
+        EXPECT_FALSE(pointer.intersects(ui.fraMaint->geometry()));
+        EXPECT_LE(pointer.right(), TwipsToPx(21825, ui.cmdInst));
+
+        // Outside the load every failed read is reported as it happens.
+        w.ClearLogs();
+        for (int click = 0; click < 2; ++click) w.ClickButton(*ui.cmdSearchSOAItem);
+        ASSERT_EQ(w.messages.shown.size(), 4) << qPrintable(w.messages.shown.join('\n'));
+        EXPECT_EQ(w.messages.shown[1], kCreateTables);
+        EXPECT_EQ(w.messages.shown[2], w.messages.shown[0]);
     }
 }
 

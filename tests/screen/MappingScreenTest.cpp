@@ -36,7 +36,7 @@ protected:
             if (!w->objectName().isEmpty()) found.push_back(w);
         return found;
     }
-    std::vector<QWidget*> Containers() { return {&form, c.Frame2, c.Frame3, c.fraMaint}; }
+    std::vector<QWidget*> Containers() { return {surface, c.Frame2, c.Frame3, c.fraMaint}; }
     std::vector<QWidget*> AllControls() {
         std::vector<QWidget*> all;
         for (const QWidget* container : Containers())
@@ -49,6 +49,7 @@ protected:
     RecordingMessages messages;
     frmESOA_Items form{user, messages};
     ScreenControls& c = form.controls();
+    QWidget* surface = form.designSurface();
 };
 
 TEST_F(UnloadedScreen, OnlyTheStateHoldersAndMaintenanceStartHiddenAndNothingStartsDisabled) {
@@ -85,7 +86,7 @@ TEST_F(UnloadedScreen, LockedBoxesAreGreyExceptTheItemSourceAndTheRestAreWhiteAn
 }
 
 TEST_F(UnloadedScreen, EveryControlHasItsDesignCaptionAndContainer) {
-    QWidget* w = &form;
+    QWidget* w = surface;
     const struct {
         QWidget* control;
         QWidget* in;
@@ -156,7 +157,7 @@ TEST_F(UnloadedScreen, NoVisibleControlsOverlapAndEveryCaptionFits) {
                 EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
                     << qPrintable(shown[i]->objectName()) << " overlaps "
                     << qPrintable(shown[j]->objectName());
-        if (container != &form) {
+        if (container != surface) {
             // Inside a frame nothing covers its caption or its border.
             for (QWidget* w : shown)
                 EXPECT_TRUE(container->contentsRect().contains(w->geometry()))
