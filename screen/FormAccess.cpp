@@ -21,7 +21,8 @@ void ArrangeKeyboardAccess(ScreenControls& c) {
         c.optInventory->option(0), c.optInventory->option(1), c.txtRevID, c.txtSectionID,  // 4
         c.cmdEdit,                                                                         // 5
         c.GridMap, c.cmdDelete, c.cmdMapAll, c.GridRev, c.GridRevCode,
-        c.lblMaint, c.cmdCreateTable, c.cmdScan, c.cmdInst,
+        c.lblMaint, c.cmdCreateTable, c.cmdScan, c.cmdPreviewChanges, c.cmdApplyChanges, c.cmdCheckLinks,
+        c.cmdExportLinks, c.cmdInst,
     };
     // clang-format on
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);

@@ -26,8 +26,9 @@ constexpr std::array<Hint, 7> kHints{{
     {6120, 11880, "<-Done. Mapped items displayed here"},
 }};
 
-// Right of the "Maintenance..." link and clear of the maintenance frame that it opens.
-constexpr Hint kMaintenanceHint{17910, 0, "<-Create Tables first."};
+// Left of the "Maintenance..." link, ending before the maintenance frame that the link opens (its
+// right edge, in twips).
+constexpr Hint kMaintenanceHint{15940, 0, "Create Tables first.->"};
 
 }  // namespace
 
@@ -43,6 +44,8 @@ void StepGuide::ShowStepHint(int step) {
 
 void StepGuide::PointAtMaintenance() {
     Show(kMaintenanceHint.left, kMaintenanceHint.top, kMaintenanceHint.caption);
+    // The arrow points right, at the link: the pointer ends where the hint's place is given.
+    pointer_.move(pointer_.x() - pointer_.width(), pointer_.y());
 }
 
 void StepGuide::Show(int left, int top, const char* caption) {

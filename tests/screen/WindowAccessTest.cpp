@@ -41,11 +41,12 @@ TEST_F(ActiveWindow, TabFollowsTheNumberedStepsAndEveryStopIsNamedForAScreenRead
         "txtGeneric",       "Grid2",       "optInventory_0", "optInventory_1", "txtRevID",   // 4
         "txtSectionID",     "cmdEdit",     "GridMap",        "cmdDelete",      "cmdMapAll",  // 5
         "GridRev",          "GridRevCode", "lblMaint",       "cmdCreateTable", "cmdScan",
+        "cmdPreviewChanges", "cmdApplyChanges", "cmdCheckLinks", "cmdExportLinks",
         "cmdInst",
     };
     // The generic-name box shows only for inventory searches; the ER list starts on procedures.
     steps.removeIf([&](const QString& name) { return !w.form().findChild<QWidget*>(name)->isVisible(); });
-    ASSERT_EQ(steps.size(), 25);
+    ASSERT_EQ(steps.size(), 29);
     ui.optTable->option(0)->setFocus(Qt::TabFocusReason);
     QStringList reached{Focused()->objectName()};
     for (qsizetype press = 0; press < steps.size(); ++press) {
