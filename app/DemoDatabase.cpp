@@ -1,11 +1,15 @@
 #include "app/DemoDatabase.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 
 #include "app/Databases.h"
 #include "app/DbError.h"
+#include "app/SqlText.h"
 #include "app/SqliteConnection.h"
+#include "reference/ImportRun.h"
+#include "reference/ReferenceSchema.h"
 
 namespace esoa::demo {
 namespace {
@@ -22,7 +26,86 @@ void runScript(SqliteConnection& connection, const QString& resource) {
     connection.RunScript(QString::fromUtf8(file.readAll()));
 }
 
+bool hasReferenceTables(SqliteConnection& c) {
+    return c.RunSqlite(QStringLiteral("SELECT 1 FROM Build_FIle.sqlite_master WHERE type='table' AND name IN "
+                                      "('ESOA_ITEM','ESOA_ER','ESOA_ITEM_LINK','ESOA_ER_LINK')"))
+               .rows.size() == 4;
+}
+
+// A link as the mapping screen saves one: looked up by revenue and item, the PhilHealth item's
+// values copied from its reference row.
+struct ExampleLink {
+    const char* table;
+    const char* code;
+    const char* revenueId;
+    const char* sectionId;
+    const char* itemId;
+    const char* itemDesc;
+    const char* invOrProc;
+};
+
+constexpr ExampleLink kExampleLinks[] = {
+    {"ESOA_ER", "ERT-0002", "PH", "", "1001", "Paracetamol 500mg tablet", "INV"},
+    {"ESOA_ITEM", "M0001001", "PH", "", "1001", "Paracetamol 500mg tablet", "INV"},
+    {"ESOA_ITEM", "LD-00101", "LB", "", "1", "CBC with Platelet Count", "PROC"},
+    {"ESOA_ITEM", "LD-00103", "LB", "", "3", "Platelet Count", "PROC"},
+};
+
+void addExampleLink(Connection& c, const ExampleLink& link) {
+    const QString table = QLatin1String(link.table);
+    const ReadResult code =
+        c.Read(QStringLiteral("SELECT Category, Description, FixedFee, ChargingUnit FROM [Build_FIle].[dbo].[%1] WITH "
+                              "(NOLOCK) WHERE Code='%2' ")
+                   .arg(table, sql::Escaped(QLatin1String(link.code))),
+               CursorType::ForwardOnly, LockType::ReadOnly);
+    if (code.rows.empty()) return;  // a sample file without that code
+    const QStringList& v = code.rows.front();
+    Recordset rs = c.OpenRecordset(QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") + table +
+                                       QStringLiteral("_LINK  WHERE      RevenueID ='") + QLatin1String(link.revenueId) +
+                                       QStringLiteral("' AND ItemID    ='") + QLatin1String(link.itemId) +
+                                       QStringLiteral("'"),
+                                   CursorType::Dynamic, LockType::Optimistic);
+    if (!rs.isEOF()) return;
+    rs.AddNew();
+    rs.SetField(QStringLiteral("ItemID"), QLatin1String(link.itemId));
+    rs.SetField(QStringLiteral("RevenueID"), QLatin1String(link.revenueId));
+    rs.SetField(QStringLiteral("ItemDesc"), QLatin1String(link.itemDesc));
+    rs.SetField(QStringLiteral("InvOrProc"), QLatin1String(link.invOrProc));
+    rs.SetField(QStringLiteral("CODE"), QLatin1String(link.code));
+    rs.SetField(QStringLiteral("SectionID"), QLatin1String(link.sectionId));
+    rs.SetField(QStringLiteral("Category"), v.value(0));
+    rs.SetField(QStringLiteral("Description"), v.value(1));
+    rs.SetField(QStringLiteral("FixedFee"), v.value(2));
+    rs.SetField(QStringLiteral("ChargingUnit"), v.value(3));
+    rs.Update();
+    rs.Close();
+}
+
 }  // namespace
+
+void SeedReferenceLists(Connection& c, const QString& referenceFolder) {
+    const QDir files(referenceFolder.isEmpty() ? QCoreApplication::applicationDirPath() : referenceFolder);
+    const struct {
+        const char* table;
+        const char* names[2];
+    } lists[] = {{"ESOA_ITEM", {"ESOA_ITEM", "ESOA_MEDICINE"}}, {"ESOA_ER", {"ESOA_ER", nullptr}}};
+    for (const auto& list : lists) {
+        const QString table = QLatin1String(list.table);
+        for (const QString& statement : CreateTableStatements(table)) {
+            try {
+                c.Execute(statement);
+            } catch (const DbError&) {
+                // The ALTERs of columns already gone: as when the user creates the tables.
+            }
+        }
+        for (const char* name : list.names) {
+            if (!name) continue;
+            const QString path = files.filePath(QLatin1String(name) + QStringLiteral(".csv"));
+            if (QFile::exists(path)) ImportRun(c, table).Import(path, QLatin1String(name));
+        }
+    }
+    for (const ExampleLink& link : kExampleLinks) addExampleLink(c, link);
+}
 
 bool IsSeeded(Connection& connection) {
     return !embedded(connection)
@@ -37,11 +120,15 @@ void Seed(Connection& connection) {
     runScript(sqlite, QStringLiteral(":/data/demo/build_file.sql"));
 }
 
-std::unique_ptr<Connection> OpenDemo(const QString& folder) {
+std::unique_ptr<Connection> OpenDemo(const QString& folder, const QString& referenceFolder) {
     const QDir dir(folder);
     try {
         auto existing = OpenEmbedded(folder, false);
-        if (IsSeeded(*existing)) return existing;
+        if (IsSeeded(*existing)) {
+            // A demo made before its lists came ready-made gets them now.
+            if (!hasReferenceTables(embedded(*existing))) SeedReferenceLists(*existing, referenceFolder);
+            return existing;
+        }
     } catch (const DbError&) {
         // Missing or damaged: rebuilt below.
     }
@@ -57,6 +144,7 @@ std::unique_ptr<Connection> OpenDemo(const QString& folder) {
     }
     auto fresh = OpenEmbedded(folder, true);
     Seed(*fresh);
+    SeedReferenceLists(*fresh, referenceFolder);
     return fresh;
 }
 

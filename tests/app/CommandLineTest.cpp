@@ -44,3 +44,87 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
 
 }  // namespace
 }  // namespace esoa::test
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "app/DemoDatabase.h"
+#include "app/SqliteConnection.h"
+
+namespace esoa::test {
+namespace {
+
+struct ProgramRun {
+    int exitCode;
+    QString out, err;
+};
+
+ProgramRun RunProgram(const QStringList& args, const QString& dataHome = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "ZEMORA_CONNECTION"}) env.remove(name);
+    if (!dataHome.isEmpty()) env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ESOA_PROGRAM), args);
+    if (!program.waitForFinished(60000)) return {-1, {}, QStringLiteral("did not finish")};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+// The commands against a ready demo database, an empty one and a locked one: what they print and
+// their exit codes, as a scheduled job sees them.
+TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
+    QTemporaryDir demoDir, emptyDir, data, out;
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    { SqliteConnection create(emptyDir.path(), {}); }  // files without any table
+    const QString demo = QStringLiteral("embedded:") + demoDir.path();
+    const QString empty = QStringLiteral("embedded:") + emptyDir.path();
+    const QString refs = QStringLiteral(ESOA_REFERENCE_DIR);
+    const QString csv = QDir(out.path()).filePath(QStringLiteral("links.csv"));
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* inOut;
+        const char* inErr;
+    } cases[] = {
+        {{"--check-connection", "--connection", demo}, 0, "Everything the program needs is there", ""},
+        {{"--check-connection", "--connection", empty}, 1, "MISSING Build_FIle.ESOA_ER", ""},
+        {{"--check-connection", "--connection", "embedded:" + demoDir.path() + "/none"}, 1, "Connected: no", "does not exist"},
+        {{"--check-connection", "--connection", "demo"}, 0, "(demo)", ""},  // --connection overrides the setting
+        {{"--no-such-option"}, 2, "", "no-such-option"},
+        {{"frobnicate"}, 2, "", "Unknown command"},
+        {{"import", "--connection", demo}, 2, "", "--list"},
+        {{"import", "--list", "er", "--connection", demo, "--folder", refs}, 0, "ESOA_ER.csv: 126 lines read, 0 added", ""},
+        {{"import", "--list", "er", "--connection", demo, "--folder", refs + "/none"}, 1, "", "does not exist"},
+        {{"import", "--list", "item", "--connection", empty, "--folder", refs}, 1, "", "ESOA_ITEM.csv"},
+        {{"import", "--list", "er", "--dry-run", "--connection", demo, "--folder", refs}, 0, "", "0 new"},
+        {{"export-links", "--list", "item", "--connection", demo}, 0, "LD-00101", ""},
+        {{"export-links", "--list", "er", "--connection", demo, "--output", csv}, 0, "", "1 links"},
+        {{"report", "stale", "--list", "item", "--connection", demo, "--format", "csv"}, 0, "", ""},
+        {{"report", "changes", "--list", "er", "--connection", demo, "--folder", refs, "--format", "xml"}, 2, "", "--format"},
+        {{"suggest", "--list", "er", "--code", "ERT-0002", "--connection", demo, "--limit", "3"}, 0, "1\t", ""},
+        {{"suggest", "--list", "er", "--code", "NO-SUCH", "--connection", demo}, 1, "", "NO-SUCH"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProgramRun run = RunProgram(c.args, data.path());
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString() << run.out.left(400).toStdString();
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.inOut))) << run.out.left(400).toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.inErr))) << run.err.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(csv));
+
+    // A database another program holds locked: the import stops with one message and exit code 1.
+    SqliteConnection::Options quick;
+    quick.busyMilliseconds = 50;
+    SqliteConnection holder(demoDir.path(), quick);
+    holder.RunSqlite(QStringLiteral("BEGIN EXCLUSIVE"));
+    holder.RunSqlite(QStringLiteral("DELETE FROM Build_FIle.ESOA_ER WHERE Code='ERT-0001'"));
+    const ProgramRun locked = RunProgram({"import", "--list", "er", "--connection", demo, "--folder", refs}, data.path());
+    holder.RunSqlite(QStringLiteral("ROLLBACK"));
+    EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_TRUE(locked.err.contains(QLatin1String("locked"))) << locked.err.toStdString();
+}
+
+}  // namespace
+}  // namespace esoa::test

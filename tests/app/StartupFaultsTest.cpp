@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QFile>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,6 +16,8 @@
 #include "app/LocalCurrentUser.h"
 #include "app/OdbcConnection.h"
 #include "screen/Messages.h"
+#include "screen/frmESOA_Items.h"
+#include "support/RecordingMessages.h"
 #include "support/MappingWindow.h"
 
 namespace esoa::test {
@@ -77,6 +81,40 @@ TEST(TypedText, ANulOrAnUnpairedSurrogateNeverReachesAStatement) {
     w.ClearLogs();
     w.ClickButton(*w.ui().cmdSearchSOAItem);
     EXPECT_TRUE(w.messages.shown.isEmpty()) << qPrintable(w.messages.shown.join(QLatin1Char('|')));
+}
+
+}  // namespace
+}  // namespace esoa::test
+
+namespace esoa::test {
+namespace {
+
+// The first start on a fresh demo: lists filled, a link to see, and not one message box.
+TEST(DemoDatabase, AFirstStartShowsReadyListsWithoutAMessage) {
+    QTemporaryDir data;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHome); });
+    LocalCurrentUser user([](const QString& text) { ADD_FAILURE() << qPrintable(text); });
+    QElapsedTimer started;
+    started.start();
+    user.showmain();
+    ASSERT_EQ(user.Connected(), std::optional<bool>(true));
+    RecordingMessages messages;
+    frmESOA_Items form(user, messages);
+    form.show();
+    const qint64 ms = started.elapsed();
+    ScreenControls& ui = form.controls();
+    EXPECT_TRUE(messages.shown.isEmpty()) << qPrintable(messages.shown.join(QLatin1Char('|')));
+    EXPECT_GT(ui.GridCat->Rows(), 2);
+    EXPECT_GT(ui.Grid1->Rows(), 2);
+    EXPECT_GT(ui.Grid2->Rows(), 2);
+    EXPECT_EQ(user.sqlconnection().Read(QStringLiteral("SELECT COUNT(*) FROM Build_FIle..ESOA_ER_LINK"),
+                                        CursorType::ForwardOnly, LockType::ReadOnly)
+                  .rows.front()
+                  .front(),
+              QStringLiteral("1"));
+    RecordProperty("FirstStartMilliseconds", int(ms));
 }
 
 }  // namespace
