@@ -91,6 +91,7 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
         {{"--check-connection", "--connection", empty}, 1, "MISSING Build_FIle.ESOA_ER", ""},
         {{"--check-connection", "--connection", "embedded:" + demoDir.path() + "/none"}, 1, "Connected: no", "does not exist"},
         {{"--check-connection", "--connection", "demo"}, 0, "(demo)", ""},  // --connection overrides the setting
+        {{"--check-connection", "--verbose", "--connection", demo}, 0, "", "SELECT TOP 1 * FROM [Build_FIle].[dbo].[ESOA_ITEM]"},
         {{"--no-such-option"}, 2, "", "no-such-option"},
         {{"frobnicate"}, 2, "", "Unknown command"},
         {{"import", "--connection", demo}, 2, "", "--list"},

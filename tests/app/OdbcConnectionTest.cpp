@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTcpServer>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
@@ -98,6 +101,29 @@ TEST(OdbcConnectionOpen, AConnectionThatCannotBeMadeReportsTheDriversReason) {
     } catch (const DbError& e) {
         EXPECT_FALSE(e.description().isEmpty());
     }
+}
+
+// A server that accepts the connection and never answers must not hang the program: the log-in
+// gives up after its time-out (FreeTDS, the SQL Server driver of Debian, against a silent port).
+TEST(OdbcConnectionOpen, AServerThatNeverAnswersTimesOutInsteadOfHanging) {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC"))) GTEST_SKIP() << "Qt's ODBC driver is missing";
+    QFile drivers(QStringLiteral("/etc/odbcinst.ini"));
+    if (!drivers.open(QIODevice::ReadOnly) || !drivers.readAll().contains("[FreeTDS]"))
+        GTEST_SKIP() << "the FreeTDS driver (tdsodbc) is not installed";
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        OpenOdbc(QStringLiteral("DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=%1;TDS_Version=7.4;UID=sa;PWD=secret")
+                     .arg(silent.serverPort()),
+                 Dialect::SqlServer, {}, Timeouts{2, 60});
+        FAIL() << "a silent server cannot be connected to";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.cause(), DbError::Cause::Connection);
+        EXPECT_FALSE(e.description().contains(QLatin1String("secret")));
+    }
+    EXPECT_LT(clock.elapsed(), 15000);
 }
 
 }  // namespace
