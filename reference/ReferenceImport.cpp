@@ -42,17 +42,6 @@ private:
     std::vector<std::pair<QPointer<QWidget>, bool>> saved_;
 };
 
-class BusyPointer {
-public:
-    explicit BusyPointer(Messages& messages) : messages_(messages) { messages_.SetBusy(true); }
-    ~BusyPointer() { messages_.SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    Messages& messages_;
-};
-
 }  // namespace
 
 ReferenceImport::ReferenceImport(Screen& screen, PhilHealthLists& lists, ItemSource& source)

@@ -36,6 +36,18 @@ public:
     }
 };
 
+// Shows the busy mouse pointer for as long as it lives, however the work ends.
+class BusyPointer {
+public:
+    explicit BusyPointer(Messages& messages) : messages_(messages) { messages_.SetBusy(true); }
+    ~BusyPointer() { messages_.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Messages& messages_;
+};
+
 // The text as a message box shows it: lines cut to a length that fits the screen, and at most a
 // screenful of lines.
 QString FitForScreen(const QString& text);

@@ -15,21 +15,6 @@
 #include "updates/UpdatePromptsDialog.h"
 
 namespace esoa {
-namespace {
-
-class Busy {
-public:
-    explicit Busy(Messages& messages) : messages_(messages) { messages_.SetBusy(true); }
-    ~Busy() { messages_.SetBusy(false); }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    Messages& messages_;
-};
-
-}  // namespace
-
 UpdatesWindow::UpdatesWindow(Screen& screen, PhilHealthLists& lists, MappingList& mappings, ReferenceImport& import)
     : s_(screen),
       lists_(lists),
@@ -52,7 +37,7 @@ std::optional<ReferenceList> UpdatesWindow::CurrentList() {
 
 std::optional<ChangeReport> UpdatesWindow::Report(const ReferenceList& list) {
     try {
-        const Busy busy(s_.messages);
+        const BusyPointer busy(s_.messages);
         return ChangeReport::Build(s_.user.sqlconnection(), list, import_.folder());
     } catch (const std::exception& e) {
         s_.messages.Show(QStringLiteral("The changes of %1 cannot be worked out:\n%2").arg(list.table, DescriptionOf(e)));
@@ -71,7 +56,7 @@ bool UpdatesWindow::ReviewBeforeImport(const QString& table) {
     if (!list || list->table != table) return true;
     std::optional<ChangeReport> report;
     try {
-        const Busy busy(s_.messages);
+        const BusyPointer busy(s_.messages);
         report = ChangeReport::Build(s_.user.sqlconnection(), *list, import_.folder());
     } catch (const std::exception&) {
         return true;
@@ -92,7 +77,7 @@ void UpdatesWindow::cmdApplyChanges_Click() {
     if (!alsoLinks) return;
     ApplyChanges::Result result;
     {
-        const Busy busy(s_.messages);
+        const BusyPointer busy(s_.messages);
         result = ApplyChanges::Apply(s_.user.sqlconnection(), *report, *alsoLinks);
     }
     lists_.LoadCategories();
@@ -106,7 +91,7 @@ void UpdatesWindow::cmdCheckLinks_Click() {
     if (!list) return;
     std::vector<StaleLink> stale;
     {
-        const Busy busy(s_.messages);
+        const BusyPointer busy(s_.messages);
         stale = StaleLinks::Check(s_.user.sqlconnection(), *list);
     }
     if (stale.empty()) {
@@ -121,7 +106,7 @@ void UpdatesWindow::cmdCheckLinks_Click() {
     if (chosen.empty()) return;
     int refreshed = 0;
     {
-        const Busy busy(s_.messages);
+        const BusyPointer busy(s_.messages);
         refreshed = StaleLinks::Refresh(s_.user.sqlconnection(), *list, chosen);
     }
     mappings_.LoadMappings();
@@ -135,7 +120,7 @@ void UpdatesWindow::cmdExportLinks_Click() {
     if (path.isEmpty()) return;
     int count = 0;
     {
-        const Busy busy(s_.messages);
+        const BusyPointer busy(s_.messages);
         csv::Save(path, LinkExport::Csv(s_.user.sqlconnection(), *list, &count));
     }
     s_.messages.Show(QStringLiteral("%1 links exported to %2.\nDone.").arg(count).arg(QDir::toNativeSeparators(path)));
