@@ -14,6 +14,7 @@ struct SuggestCandidate {
     QString itemName;
     QString genericName;  // may be empty
     QString linkedCode;   // the code the item is already linked to, may be empty; shown, not ranked
+    QString itemDesc = {};  // inventory items' longer description, may be empty; shown, not ranked
 };
 
 struct Suggestion {

@@ -34,7 +34,7 @@ QString procedureFrom(const CandidateSource& s) {
 QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
     ReadResult items;
     if (s.inventory) {
-        items = read(c, QStringLiteral("SELECT A.ItemID, A.ItemName, B.GenericName FROM Inventory..tbInvMaster A WITH "
+        items = read(c, QStringLiteral("SELECT A.ItemID, A.ItemName, B.GenericName, A.ItemDesc FROM Inventory..tbInvMaster A WITH "
                                        "(NOLOCK) LEFT OUTER JOIN Inventory..tbForGeneric B ON A.GenericID=B.GenericID "
                                        "WHERE A.itemstatus = 0"));
     } else {
@@ -59,7 +59,7 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
         candidates.append({row.value(0), row.value(1), s.inventory ? row.value(2) : QString(),
-                           linked.value(row.value(0).toLower())});
+                           linked.value(row.value(0).toLower()), s.inventory ? row.value(3) : QString()});
     }
     return candidates;
 }

@@ -3,6 +3,7 @@
 #include "app/Connection.h"
 #include "app/DbError.h"
 #include "app/SqlText.h"
+#include "assist/Coverage.h"
 #include "assist/SuggestSource.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
@@ -46,9 +47,11 @@ int SuggestCommand(const Options& options) {
     return 0;
 }
 
-int CoverageCommand(const Options&, const ReferenceList&, bool) {
-    Err(QStringLiteral("report coverage is not available in this build.\n"));
-    return 1;
+int CoverageCommand(const Options& options, const ReferenceList& list, bool csv) {
+    std::unique_ptr<Connection> c = OpenConnection(options);
+    const assist::Coverage coverage = assist::Coverage::Build(*c, list);
+    Out(csv ? coverage.Csv() : coverage.Text());
+    return 0;
 }
 
 }  // namespace esoa::cli

@@ -16,13 +16,13 @@ void ArrangeKeyboardAccess(ScreenControls& c) {
     const std::vector<QWidget*> order{
         c.optTable->option(0), c.optTable->option(1),  // 1
         c.GridCat, c.txtAreaCat,                       // 2
-        c.txtSOADesc, c.cmdSearchSOAItem, c.Grid1,     // 3
-        c.cmdUse, c.txtDesc, c.cmdPreview, c.txtGeneric, c.Grid2,
+        c.txtSOADesc, c.cmdSearchSOAItem, c.chkUnlinked, c.Grid1,  // 3
+        c.cmdUse, c.txtDesc, c.cmdPreview, c.cmdSuggest, c.txtGeneric, c.Grid2,
         c.optInventory->option(0), c.optInventory->option(1), c.txtRevID, c.txtSectionID,  // 4
         c.cmdEdit,                                                                         // 5
         c.GridMap, c.cmdDelete, c.cmdMapAll, c.GridRev, c.GridRevCode,
         c.lblMaint, c.cmdCreateTable, c.cmdScan, c.cmdPreviewChanges, c.cmdApplyChanges, c.cmdCheckLinks,
-        c.cmdExportLinks, c.cmdInst,
+        c.cmdExportLinks, c.lblCoverage, c.cmdInst,
     };
     // clang-format on
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
@@ -49,6 +49,7 @@ void ArrangeKeyboardAccess(ScreenControls& c) {
         {c.txtType, "Type"},
         {c.txtRevID, "RevID"},
         {c.txtSectionID, "SectionID"},
+        {c.lblCoverage, "Coverage..."},
     };
     for (const auto& [widget, name] : names) widget->setAccessibleName(QString::fromLatin1(name));
     c.txtSOADesc->setAccessibleDescription(QStringLiteral("3. Philhealth Table"));

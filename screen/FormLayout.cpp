@@ -151,6 +151,12 @@ ScreenControls BuildScreenControls(QWidget* form) {
     place(c.lblMaint, 15960, 0, 1455, 240);
     c.lblMaint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Two columns of three buttons: the frame ends above "Map ALL Listed", which it would cover.
+    // Beside "Maintenance...", in the free strip over the link frame. The pointer that asks for the
+    // tables covers it, but without the tables there is nothing to count.
+    c.lblCoverage = new LinkLabel(QStringLiteral("Coverage..."), form);
+    c.lblCoverage->setObjectName(QStringLiteral("lblCoverage"));
+    place(c.lblCoverage, 14400, 0, 1455, 240);
+    c.lblCoverage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.fraMaint = frame(form, "fraMaint", QStringLiteral("Maintenance"), 15960, 240, 3750, 1950);
     c.cmdCreateTable =
         button(c.fraMaint, "cmdCreateTable", QStringLiteral("a. Create Tables"), 120, 300, 1695, 450);
@@ -185,6 +191,9 @@ ScreenControls BuildScreenControls(QWidget* form) {
     c.Label6 = label(form, "Label6", QStringLiteral("S&earch"), 120, 2970, 780);
     c.txtSOADesc = textBox(form, "txtSOADesc", 960, 2940, 3480);
     c.cmdSearchSOAItem = button(form, "cmdSearchSOAItem", QStringLiteral("Sea&rch"), 4500, 2925, 1200);
+    // Over the search row's end rather than on it: the step pointer of step 3 lies there.
+    c.chkUnlinked = make<QCheckBox>(form, "chkUnlinked", 5820, 2555, 1800, kLabelHeight + 30);
+    c.chkUnlinked->setText(QStringLiteral("Unlinked only"));
     c.Grid1 = grid(form, "Grid1", 120, 3480, 8055, 7755);
 
     c.lblG = label(form, "lblG", QStringLiteral("&Generic"), 8280, 2570, 700);
@@ -195,6 +204,8 @@ ScreenControls BuildScreenControls(QWidget* form) {
     c.Label3 = label(form, "Label3", QStringLiteral("S&earch"), 8280, 2970, 700);
     c.txtDesc = textBox(form, "txtDesc", 9060, 2940, 4020);
     c.cmdPreview = button(form, "cmdPreview", QStringLiteral("&Search"), 13140, 2925, 1200);
+    // In the row of "Map ALL Listed": right of "&Search" the step pointer of the search lies.
+    c.cmdSuggest = button(form, "cmdSuggest", QStringLiteral("Suggest"), 14400, 2440, 1140, 320);
     c.Grid2 = grid(form, "Grid2", 8280, 3480, 9135, 7755);
 
     // Bottom band: the links of the current code.

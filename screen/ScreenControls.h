@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +75,10 @@ struct ScreenControls {
     QPushButton* cmdApplyChanges;
     QPushButton* cmdCheckLinks;
     QPushButton* cmdExportLinks;
+    // Mapping assistance: ranked hospital items, the codes still to map, and how far the mapping has come.
+    QPushButton* cmdSuggest;
+    QCheckBox* chkUnlinked;
+    LinkLabel* lblCoverage;
 };
 
 // Creates every control on `form` at its design place, with its design caption, text and settings.

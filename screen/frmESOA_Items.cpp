@@ -7,8 +7,10 @@
 #include <QVBoxLayout>
 
 #include "app/SqlText.h"
+#include "assist/CoverageWindow.h"
 #include "lookup/CategoryRouting.h"
 #include "lookup/ItemSearch.h"
+#include "lookup/ItemSuggest.h"
 #include "lookup/ItemSource.h"
 #include "mapping/MappingBulk.h"
 #include "mapping/MappingList.h"
@@ -87,6 +89,7 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     save_ = std::make_unique<MappingSave>(screen_, *mappings_);
     bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_);
     updates_ = std::make_unique<UpdatesWindow>(screen_, *lists_, *mappings_, *import_);
+    suggest_ = std::make_unique<ItemSuggest>(screen_);
     import_->setReview([this](const QString& table) { return updates_->ReviewBeforeImport(table); });
     wireEvents();
 }
@@ -137,6 +140,9 @@ void frmESOA_Items::wireEvents() {
     onClick(ui_.cmdApplyChanges, [this] { updates_->cmdApplyChanges_Click(); });
     onClick(ui_.cmdCheckLinks, [this] { updates_->cmdCheckLinks_Click(); });
     onClick(ui_.cmdExportLinks, [this] { updates_->cmdExportLinks_Click(); });
+    onClick(ui_.cmdSuggest, [this] { suggest_->cmdSuggest_Click(); });
+    connect(ui_.chkUnlinked, &QCheckBox::toggled, this, [this] { guarded([this] { lists_->LoadEsoaItems(); }); });
+    connect(ui_.lblCoverage, &LinkLabel::Click, this, [this] { guarded([this] { lblCoverage_Click(); }); });
 
     // What is typed or pasted reaches the database exactly: a NUL is dropped and an unpaired surrogate
     // replaced as it enters a box, so that the box shows what a statement will carry.
@@ -235,6 +241,21 @@ void frmESOA_Items::Form_Resize() {
 }
 
 void frmESOA_Items::lblMaint_Click() { ui_.fraMaint->setVisible(ui_.fraMaint->isHidden()); }
+
+void frmESOA_Items::lblCoverage_Click() {
+    const std::optional<ReferenceList> list = ReferenceList::Named(ui_.lblESOATableName->text());
+    if (!list) return;
+    messages_.SetBusy(true);
+    try {
+        auto* window = new assist::CoverageWindow(assist::Coverage::Build(screen_.user.sqlconnection(), *list), this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        messages_.SetBusy(false);
+        window->show();
+    } catch (...) {
+        messages_.SetBusy(false);
+        throw;
+    }
+}
 
 void frmESOA_Items::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -10,6 +10,7 @@ namespace esoa {
 
 class PhilHealthLists;
 class ItemSearch;
+class ItemSuggest;
 class ItemSource;
 class CategoryRouting;
 class ListSwitch;
@@ -45,6 +46,8 @@ public:
     void Form_Load();
     void Form_Resize();
     void lblMaint_Click();
+    // Opens a window with the coverage of the current list (a new one at each click).
+    void lblCoverage_Click();
     void cmdClose_Click() { close(); }
 
     // Shrinks the window, where needed, so that it and its frame fit `available` (a screen's
@@ -64,6 +67,7 @@ public:
     MappingSave& save() { return *save_; }
     MappingBulk& bulk() { return *bulk_; }
     UpdatesWindow& updates() { return *updates_; }
+    ItemSuggest& suggest() { return *suggest_; }
 
     void setVisible(bool visible) override;
 
@@ -95,6 +99,7 @@ private:
     std::unique_ptr<MappingSave> save_;
     std::unique_ptr<MappingBulk> bulk_;
     std::unique_ptr<UpdatesWindow> updates_;
+    std::unique_ptr<ItemSuggest> suggest_;
     bool loaded_ = false;
 };
 

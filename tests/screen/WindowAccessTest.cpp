@@ -37,16 +37,16 @@ TEST_F(ActiveWindow, TabFollowsTheNumberedStepsAndEveryStopIsNamedForAScreenRead
     w.OpenMaintenance();
     QStringList steps{
         "optTable_0",       "optTable_1",  "GridCat",        "txtAreaCat",     "txtSOADesc",  // 1, 2, 3
-        "cmdSearchSOAItem", "Grid1",       "cmdUse",         "txtDesc",        "cmdPreview",
-        "txtGeneric",       "Grid2",       "optInventory_0", "optInventory_1", "txtRevID",   // 4
+        "cmdSearchSOAItem", "chkUnlinked", "Grid1",          "cmdUse",         "txtDesc",
+        "cmdPreview",       "cmdSuggest",  "txtGeneric",       "Grid2",       "optInventory_0", "optInventory_1", "txtRevID",   // 4
         "txtSectionID",     "cmdEdit",     "GridMap",        "cmdDelete",      "cmdMapAll",  // 5
         "GridRev",          "GridRevCode", "lblMaint",       "cmdCreateTable", "cmdScan",
-        "cmdPreviewChanges", "cmdApplyChanges", "cmdCheckLinks", "cmdExportLinks",
+        "cmdPreviewChanges", "cmdApplyChanges", "cmdCheckLinks", "cmdExportLinks", "lblCoverage",
         "cmdInst",
     };
     // The generic-name box shows only for inventory searches; the ER list starts on procedures.
     steps.removeIf([&](const QString& name) { return !w.form().findChild<QWidget*>(name)->isVisible(); });
-    ASSERT_EQ(steps.size(), 29);
+    ASSERT_EQ(steps.size(), 32);
     ui.optTable->option(0)->setFocus(Qt::TabFocusReason);
     QStringList reached{Focused()->objectName()};
     for (qsizetype press = 0; press < steps.size(); ++press) {
@@ -73,6 +73,8 @@ TEST_F(ActiveWindow, TabFollowsTheNumberedStepsAndEveryStopIsNamedForAScreenRead
         {ui.txtSOADesc, "Search"},
         {ui.txtAreaCat, "Category"},
         {ui.lblMaint, "Maintenance..."},
+        {ui.lblCoverage, "Coverage..."},
+        {ui.chkUnlinked, "Unlinked only"},
     };
     for (const auto& [widget, caption] : captions)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), caption);

@@ -1,0 +1,168 @@
+#include "assist/Coverage.h"
+
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <map>
+
+#include "app/Connection.h"
+#include "updates/Csv.h"
+
+namespace esoa::assist {
+namespace {
+
+QString shown(const QString& name) { return name.trimmed().isEmpty() ? QStringLiteral("-") : name; }
+
+// Groups under the database's notion of equal texts, remembering the first spelling met.
+template <typename Row>
+Row& group(std::map<QString, Row>& groups, const QString& name) {
+    auto [it, added] = groups.try_emplace(CodeKey(name));
+    if (added) it->second.name = shown(name);
+    return it->second;
+}
+
+ReadResult read(Connection& c, const QString& statement) {
+    return c.Read(statement, CursorType::ForwardOnly, LockType::ReadOnly);
+}
+
+QString percent(int part, int whole) {
+    return QString::number(whole > 0 ? 100.0 * part / whole : 0.0, 'f', 1);
+}
+
+// Columns padded to their widest cell; numbers right-aligned.
+QString table(const QStringList& header, const std::vector<QStringList>& rows) {
+    std::vector<qsizetype> width(size_t(header.size()));
+    auto measure = [&](const QStringList& r) {
+        for (qsizetype i = 0; i < r.size(); ++i) width[size_t(i)] = std::max(width[size_t(i)], r[i].size());
+    };
+    measure(header);
+    for (const QStringList& r : rows) measure(r);
+    auto line = [&](const QStringList& r) {
+        QStringList cells;
+        for (qsizetype i = 0; i < r.size(); ++i)
+            cells << (i == 0 ? r[i].leftJustified(width[size_t(i)]) : r[i].rightJustified(width[size_t(i)]));
+        return cells.join(QStringLiteral("  ")) + QLatin1Char('\n');
+    };
+    QString out = line(header);
+    for (const QStringList& r : rows) out += line(r);
+    return out;
+}
+
+}  // namespace
+
+QString Coverage::Category::Share() const { return percent(linkedCodes, codes); }
+
+Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
+    Coverage cov;
+    cov.list = list;
+    const std::vector<ReferenceRow> rows = ReadReferenceRows(c, list);
+    const std::vector<LinkRow> links = ReadLinks(c, list);
+
+    std::map<QString, Category> categories;  // by CodeKey of the category
+    QHash<QString, QString> categoryOfCode;  // CodeKey of the code -> CodeKey of its first category
+    for (const ReferenceRow& r : rows) {
+        const QString code = CodeKey(r.code);
+        if (categoryOfCode.contains(code)) continue;
+        categoryOfCode.insert(code, CodeKey(r.values.category));
+        ++group(categories, r.values.category).codes;
+    }
+    QSet<QString> linkedCodes;
+    std::map<QString, Revenue> revenues;
+    QHash<QString, QString> revenueSpelling;
+    for (const LinkRow& l : links) {
+        const QString code = CodeKey(l.code);
+        const auto category = categoryOfCode.constFind(code);
+        if (category == categoryOfCode.cend()) {
+            ++cov.orphanLinks;
+        } else {
+            Category& cat = categories[*category];
+            ++cat.links;
+            if (!linkedCodes.contains(code)) ++cat.linkedCodes;
+            linkedCodes.insert(code);
+        }
+        const QString revenue = CodeKey(l.revenueId);
+        auto [it, added] = revenues.try_emplace(revenue);
+        if (added) it->second.revenueId = shown(l.revenueId);
+        ++it->second.links;
+    }
+    cov.total.name = QStringLiteral("Total");
+    for (const auto& [key, cat] : categories) {
+        cov.categories.push_back(cat);
+        cov.total.codes += cat.codes;
+        cov.total.linkedCodes += cat.linkedCodes;
+    }
+    cov.total.links = int(links.size());
+    for (const auto& [key, rev] : revenues) cov.revenues.push_back(rev);
+
+    // The inventory side: every active item against the "INV" links filed under each inventory
+    // revenue code. An item that is not active is not offered for mapping and so is not counted.
+    const ReadResult items =
+        read(c, QStringLiteral("SELECT ItemID FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"));
+    QSet<QString> active;
+    for (const QStringList& r : items.rows) active.insert(CodeKey(r.value(0)));
+    cov.activeItems = int(active.size());
+    QHash<QString, QSet<QString>> linkedItems;  // revenue key -> active item keys linked under it
+    for (const LinkRow& l : links) {
+        if (CodeKey(l.invOrProc) != QLatin1String("inv")) continue;
+        const QString item = CodeKey(l.itemId);
+        if (active.contains(item)) linkedItems[CodeKey(l.revenueId)].insert(item);
+    }
+    const ReadResult codes = read(
+        c, QStringLiteral("SELECT RevenueID, itemname FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE "
+                          "Recordstatus='A' AND (LocationID IS NOT NULL AND LocationID <> '') ORDER BY RevenueID"));
+    for (const QStringList& r : codes.rows) {
+        const int linked = int(linkedItems.value(CodeKey(r.value(0))).size());
+        cov.inventoryRevenues.push_back({r.value(0), r.value(1), cov.activeItems - linked});
+    }
+    return cov;
+}
+
+QString Coverage::Text() const {
+    QString out = QStringLiteral("Coverage of %1 (links in %2)\n\n").arg(list.table, list.linkTable());
+    std::vector<QStringList> rows;
+    for (const Category& cat : categories)
+        rows.push_back({cat.name, QString::number(cat.codes), QString::number(cat.linkedCodes), cat.Share() + QLatin1Char('%'),
+                        QString::number(cat.links)});
+    rows.push_back({total.name, QString::number(total.codes), QString::number(total.linkedCodes),
+                    total.Share() + QLatin1Char('%'), QString::number(total.links)});
+    out += table({QStringLiteral("Category"), QStringLiteral("Codes"), QStringLiteral("Linked"),
+                  QStringLiteral("Share"), QStringLiteral("Links")},
+                 rows);
+    if (orphanLinks > 0)
+        out += QStringLiteral("%1 links name a code that is not in %2 (counted in the total only).\n")
+                   .arg(orphanLinks)
+                   .arg(list.table);
+
+    rows.clear();
+    for (const Revenue& rev : revenues) rows.push_back({rev.revenueId, QString::number(rev.links)});
+    rows.push_back({QStringLiteral("Total"), QString::number(total.links)});
+    out += QLatin1Char('\n') + table({QStringLiteral("Revenue"), QStringLiteral("Links")}, rows);
+
+    rows.clear();
+    for (const InventoryRevenue& inv : inventoryRevenues)
+        rows.push_back({inv.revenueId + QStringLiteral("  ") + inv.name, QString::number(inv.unlinkedItems)});
+    out += QStringLiteral("\nActive inventory items no link uses, per inventory revenue code (%1 active items)\n")
+               .arg(activeItems);
+    out += table({QStringLiteral("Revenue code"), QStringLiteral("Unlinked items")}, rows);
+    return out;
+}
+
+QString Coverage::Csv() const {
+    QString out = csv::Record({QStringLiteral("Part"), QStringLiteral("Name"), QStringLiteral("Codes"),
+                               QStringLiteral("LinkedCodes"), QStringLiteral("Share"), QStringLiteral("Links"),
+                               QStringLiteral("UnlinkedItems")});
+    for (const Category& cat : categories)
+        out += csv::Record({QStringLiteral("Category"), cat.name, QString::number(cat.codes),
+                            QString::number(cat.linkedCodes), cat.Share(), QString::number(cat.links), {}});
+    out += csv::Record({QStringLiteral("Category"), total.name, QString::number(total.codes),
+                        QString::number(total.linkedCodes), total.Share(), QString::number(total.links), {}});
+    for (const Revenue& rev : revenues)
+        out += csv::Record({QStringLiteral("Revenue"), rev.revenueId, {}, {}, {}, QString::number(rev.links), {}});
+    out += csv::Record({QStringLiteral("Revenue"), QStringLiteral("Total"), {}, {}, {}, QString::number(total.links), {}});
+    for (const InventoryRevenue& inv : inventoryRevenues)
+        out += csv::Record(
+            {QStringLiteral("Inventory"), inv.revenueId, {}, {}, {}, {}, QString::number(inv.unlinkedItems)});
+    return out;
+}
+
+}  // namespace esoa::assist

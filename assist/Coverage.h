@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "updates/ListData.h"
+
+namespace esoa {
+class Connection;
+}
+
+namespace esoa::assist {
+
+// How far the mapping of one PhilHealth list has come, read in one go (plain SELECTs, joined here).
+//
+// Codes and texts are matched as the database matches them (CodeKey). A code counts once per
+// category however often the reference table holds it; a link counts under the category of its
+// code's reference row, and a link whose code is no longer in the table counts only in the totals
+// (`orphanLinks`). The reference table alone cannot tell a withdrawn code (one the current files no
+// longer carry) from any other: withdrawn codes are counted as codes still to map.
+struct Coverage {
+    struct Category {
+        QString name;  // "-" for the empty category, as the screen writes it
+        int codes = 0, linkedCodes = 0, links = 0;
+        // Linked codes as a percentage of the codes, one decimal ("0.0" when there are no codes).
+        QString Share() const;
+    };
+    struct Revenue {
+        QString revenueId;  // "-" for links without one
+        int links = 0;
+    };
+    // An inventory revenue code (offered under "INV") and the active inventory items that no "INV"
+    // link of the list files under it.
+    struct InventoryRevenue {
+        QString revenueId, name;
+        int unlinkedItems = 0;
+    };
+
+    ReferenceList list;
+    std::vector<Category> categories;  // by name, letter case ignored
+    Category total;                    // name "Total"
+    std::vector<Revenue> revenues;     // by revenue id
+    int orphanLinks = 0;
+    int activeItems = 0;
+    std::vector<InventoryRevenue> inventoryRevenues;  // by revenue id
+
+    // Reads the reference and link tables of `list`, the inventory revenue codes and the active
+    // inventory items. Throws DbError (a missing reference or link table included).
+    static Coverage Build(Connection& connection, const ReferenceList& list);
+
+    // Three tables as aligned plain text, for a terminal.
+    QString Text() const;
+    // One RFC 4180 table with a header line; its first column names the part of the report a row
+    // belongs to ("Category", "Revenue", "Inventory").
+    QString Csv() const;
+};
+
+}  // namespace esoa::assist

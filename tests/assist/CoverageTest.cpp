@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "app/DemoDatabase.h"
+#include "assist/Coverage.h"
+#include "reference/ImportRun.h"
+#include "reference/ReferenceTables.h"
+#include "support/TestDatabase.h"
+
+namespace esoa::test {
+namespace {
+
+// The demo hospital with an ER list and links made for the figures below.
+class CoverageFigures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        demo::Seed(db.connection());
+        for (const QString& statement : ReferenceTables::CreateStatements(QStringLiteral("ESOA_ER"))) {
+            try {
+                db.connection().Execute(statement);
+            } catch (const std::exception&) {
+            }
+        }
+        const ImportSummary s = ImportRun(db.connection(), "ESOA_ER")
+                                    .ImportLines({"A1|Therapeutics|PARACETAMOL 500 mg tablet|2.50|per tablet",
+                                                  "A2|Therapeutics|IBUPROFEN 400 mg tablet|1|per tablet",
+                                                  "a3|therapeutics|Other|1|x", "B1||No category|1|x",
+                                                  "C1|Supplies|Gauze|1|x"},
+                                                 "ESOA_ER", "ESOA_ER.csv");
+        ASSERT_TRUE(s.finished() && s.refused.empty());
+        // code, item, InvOrProc, revenue
+        const char* links[][4] = {
+            {"A1", "1001", "INV", "PH"},  {"A1", "1002", "INV", "PH"},
+            {"a1 ", "3", "PROC", "LB"},   // the same code as the database compares it
+            {"C1", "1069", "INV", "PH"},  // an inactive item: no active item is used by it
+            {"GONE", "1003", "INV", "CS"},  // a code no longer in the list
+        };
+        for (const auto& l : links)
+            db.connection().Execute(
+                QStringLiteral("INSERT INTO [Build_FIle].[dbo].[ESOA_ER_LINK] (Code, ItemID, ItemDesc, InvOrProc, "
+                               "RevenueID) VALUES ('%1', '%2', 'x', '%3', '%4')")
+                    .arg(l[0], l[1], l[2], l[3]));
+        active = db.Count("SELECT COUNT(*) FROM Inventory..tbInvMaster WHERE itemstatus = 0");
+    }
+
+    // The program's standard output.
+    QString Run(const QStringList& args, int expectedExit) {
+        QProcess program;
+        program.start(QStringLiteral(ESOA_PROGRAM), QStringList(args) << "--connection" << "embedded:" + db.folder());
+        EXPECT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), expectedExit) << program.readAllStandardError().toStdString();
+        return QString::fromUtf8(program.readAllStandardOutput());
+    }
+
+    TestDatabase db;
+    int active = 0;
+};
+
+TEST_F(CoverageFigures, CountsCodesLinksRevenuesAndUnusedInventoryItems) {
+    const assist::Coverage c = assist::Coverage::Build(db.connection(), ReferenceList::Er());
+    QStringList categories;
+    std::vector<assist::Coverage::Category> all = c.categories;
+    all.push_back(c.total);
+    for (const auto& cat : all)
+        categories << QStringLiteral("%1 %2 %3 %4 %5").arg(cat.name).arg(cat.codes).arg(cat.linkedCodes).arg(cat.Share()).arg(cat.links);
+    EXPECT_EQ(categories, (QStringList{"- 1 0 0.0 0", "Supplies 1 1 100.0 1", "Therapeutics 3 1 33.3 3",
+                                       "Total 5 2 40.0 5"}));
+    EXPECT_EQ(c.orphanLinks, 1);
+    QStringList revenues;
+    for (const auto& r : c.revenues) revenues << r.revenueId + ' ' + QString::number(r.links);
+    EXPECT_EQ(revenues, (QStringList{"CS 1", "LB 1", "PH 3"}));
+
+    ASSERT_GT(active, 10);
+    EXPECT_EQ(c.activeItems, active);
+    QStringList unused;
+    for (const auto& i : c.inventoryRevenues) unused << i.revenueId + ' ' + QString::number(active - i.unlinkedItems);
+    // Items linked under each inventory revenue code, and none under the revenue codes of procedures.
+    EXPECT_EQ(unused, (QStringList{"CS 1", "ES 0", "HS 0", "LS 0", "NS 0", "OS 0", "PH 2"}));
+
+    const QStringList csv = c.Csv().split("\r\n", Qt::SkipEmptyParts);
+    EXPECT_EQ(csv.value(0), "Part,Name,Codes,LinkedCodes,Share,Links,UnlinkedItems");
+    EXPECT_TRUE(csv.contains("Category,Therapeutics,3,1,33.3,3,"));
+    EXPECT_TRUE(csv.contains(QStringLiteral("Inventory,PH,,,,,%1").arg(active - 2)));
+    EXPECT_EQ(csv.size(), 1 + 4 + 4 + 7);
+}
+
+// The command line prints the same figures, and suggests from the same ranking.
+TEST_F(CoverageFigures, CommandLineReportsCoverageAndSuggests) {
+    const assist::Coverage c = assist::Coverage::Build(db.connection(), ReferenceList::Er());
+    EXPECT_EQ(Run({"report", "coverage", "--list", "er"}, 0), c.Text());
+    EXPECT_EQ(Run({"report", "coverage", "--list", "er", "--format", "csv"}, 0), c.Csv());
+    Run({"report", "coverage", "--list", "item"}, 1);  // no ESOA_ITEM table here
+    Run({"report", "coverage", "--list", "er", "--format", "xml"}, 2);
+
+    const QStringList top = Run({"suggest", "--list", "er", "--code", "A2", "--limit", "3"}, 0).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(top.size(), 3);
+    const QStringList first = top.front().split('\t');
+    ASSERT_EQ(first.size(), 5);
+    EXPECT_EQ(first[0], "1");
+    EXPECT_EQ(first[2], "1006");
+    EXPECT_EQ(first[3], "Ibuprofen 400mg tablet");
+    EXPECT_EQ(first[4], "Ibuprofen");
+    EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "LB-X", "--revenue", "LB"}, 1), QString());
+    EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "A1", "--revenue", "NOSUCH"}, 1), QString());
+    Run({"suggest", "--list", "er", "--code", "A1", "--limit", "0"}, 2);
+}
+
+}  // namespace
+}  // namespace esoa::test
