@@ -23,16 +23,19 @@ bool RetryAfter(Connection& connection, const DbError& error, int attempt) {
         // The server already ended a deadlock victim's transaction; nothing is left to undo.
     }
     if (attempt >= kBusyAttempts) {
-        throw DbError(QStringLiteral("The database stayed busy with other users' changes through %1 tries; nothing "
-                                     "of this step was stored. Try again in a moment.\n%2")
-                          .arg(kBusyAttempts)
-                          .arg(error.description()),
-                      error.nativeCode(), error.statement(), DbError::Cause::Busy);
+        throw DbError(
+            QStringLiteral("The database stayed busy with other users' changes through %1 tries; nothing "
+                           "of this step was stored. Try again in a moment.\n%2")
+                .arg(kBusyAttempts)
+                .arg(error.description()),
+            error.nativeCode(), error.statement(), DbError::Cause::Busy);
     }
     QThread::msleep(1 + QRandomGenerator::global()->bounded(kPauseMs << (attempt - 1)));
     return true;
 }
 
-bool InTransaction(const Connection& connection) { return connection.inTransaction(); }
+bool InTransaction(const Connection& connection) {
+    return connection.inTransaction();
+}
 
 }  // namespace esoa::busy

@@ -20,6 +20,7 @@
 #include "screen/frmESOA_Items.h"
 #include "support/FakeCurrentUser.h"
 #include "support/RecordingMessages.h"
+#include "support/TestDatabase.h"
 
 // Several workstations writing the same links and codes at once, on one embedded database: the test
 // binary starts copies of itself, each running the child test below against a shared folder.
@@ -33,9 +34,15 @@ constexpr int kRounds = 8;
 constexpr int kItems = 150;
 constexpr int kCodes = 200;
 
-QString Revenue(int round) { return QStringLiteral("R%1").arg(round); }
-QString Item(int n) { return QStringLiteral("I%1").arg(n, 3, 10, QLatin1Char('0')); }
-QString Code(int round, int n) { return QStringLiteral("K%1-%2").arg(round).arg(n); }
+QString Revenue(int round) {
+    return QStringLiteral("R%1").arg(round);
+}
+QString Item(int n) {
+    return QStringLiteral("I%1").arg(n, 3, 10, QLatin1Char('0'));
+}
+QString Code(int round, int n) {
+    return QStringLiteral("K%1-%2").arg(round).arg(n);
+}
 
 // Every child marks `step` and waits until all have: the children start each round's writes together.
 void Barrier(const QDir& dir, const QString& step, int child) {
@@ -46,7 +53,8 @@ void Barrier(const QDir& dir, const QString& step, int child) {
     waited.start();
     for (;;) {
         int arrived = 0;
-        for (int c = 0; c < kChildren; ++c) arrived += QFile::exists(dir.filePath(QStringLiteral("%1.%2").arg(step).arg(c)));
+        for (int c = 0; c < kChildren; ++c)
+            arrived += QFile::exists(dir.filePath(QStringLiteral("%1.%2").arg(step).arg(c)));
         if (arrived == kChildren) return;
         ASSERT_LT(waited.elapsed(), 60000) << "the other children never reached " << step.toStdString();
         QThread::usleep(200);
@@ -57,7 +65,8 @@ void Barrier(const QDir& dir, const QString& step, int child) {
 class Workstation : public CurrentUser {
 public:
     explicit Workstation(const QString& folder, int busyMilliseconds = 5000)
-        : connection_(std::make_unique<SqliteConnection>(folder, SqliteConnection::Options{false, busyMilliseconds})) {}
+        : connection_(std::make_unique<SqliteConnection>(
+              folder, SqliteConnection::Options{false, busyMilliseconds})) {}
     void showmain() override {}
     std::optional<bool> Connected() const override { return true; }
     Connection& sqlconnection() override { return *connection_; }
@@ -105,10 +114,11 @@ TEST(ConcurrentWritersChild, SavesMapsAllAndImportsTheSameRowsAsTheOthers) {
 
     for (int round = 0; round < kRounds; ++round) {
         QStringList lines;
-        for (int n = 1; n <= kCodes; ++n) lines << Code(round, n) + QStringLiteral("|Lab|Exam %1|100|per test").arg(n);
+        for (int n = 1; n <= kCodes; ++n)
+            lines << Code(round, n) + QStringLiteral("|Lab|Exam %1|100|per test").arg(n);
         Barrier(dir, QStringLiteral("import%1").arg(round), child);
-        const ImportSummary summary =
-            ImportRun(user.sqlconnection(), QStringLiteral("ESOA_ER")).ImportLines(lines, "ESOA_ER", "race.csv");
+        const ImportSummary summary = ImportRun(user.sqlconnection(), QStringLiteral("ESOA_ER"))
+                                          .ImportLines(lines, "ESOA_ER", "race.csv");
         EXPECT_TRUE(summary.finished()) << summary.Message(5).toStdString();
         EXPECT_TRUE(summary.refused.empty()) << summary.Message(5).toStdString();
 
@@ -167,11 +177,14 @@ TEST(ConcurrentWriters, ProcessesWritingTheSameLinksAndCodesAtOnceLeaveNoDuplica
     SqliteConnection check(dir.path(), {});
     auto counts = [&](const QString& table, const QString& key) {
         const QStringList row =
-            check.RunSqlite(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT %1) FROM Build_FIle.%2").arg(key, table))
+            check
+                .RunSqlite(
+                    QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT %1) FROM Build_FIle.%2").arg(key, table))
                 .rows.front();
         return std::pair{row[0].toInt(), row[1].toInt()};
     };
-    const auto [links, pairs] = counts(QStringLiteral("ESOA_ER_LINK"), QStringLiteral("RevenueID || '|' || ItemID"));
+    const auto [links, pairs] =
+        counts(QStringLiteral("ESOA_ER_LINK"), QStringLiteral("RevenueID || '|' || ItemID"));
     const auto [codes, distinctCodes] = counts(QStringLiteral("ESOA_ER"), QStringLiteral("Code"));
     std::cout << "links: " << links << " rows for " << pairs << " pairs; codes: " << codes << " rows for "
               << distinctCodes << " codes\n";
@@ -180,7 +193,9 @@ TEST(ConcurrentWriters, ProcessesWritingTheSameLinksAndCodesAtOnceLeaveNoDuplica
     EXPECT_EQ(distinctCodes, kRounds * kCodes);
     EXPECT_EQ(codes, distinctCodes) << "duplicate codes";
     // Map-all ran last in half the children: each round's links carry its code, none was lost.
-    EXPECT_EQ(check.RunSqlite("SELECT COUNT(*) FROM Build_FIle.ESOA_ER_LINK WHERE Code = 'K' || substr(RevenueID, 2) || '-1'")
+    EXPECT_EQ(check
+                  .RunSqlite("SELECT COUNT(*) FROM Build_FIle.ESOA_ER_LINK WHERE Code = 'K' || "
+                             "substr(RevenueID, 2) || '-1'")
                   .rows.front()
                   .front()
                   .toInt(),
@@ -194,7 +209,8 @@ TEST(ConcurrentWriters, ListsNeverWaitForAWriterAndASaveRetriesUntilTheLockEnds)
     CreateTables(dir.path());
     SqliteConnection other(dir.path(), {});
     other.Begin();
-    other.RunSqlite(QStringLiteral("INSERT INTO Build_FIle.ESOA_ER_LINK (Code, RevenueID, ItemID) VALUES ('K0-1', 'R0', 'X')"));
+    other.RunSqlite(QStringLiteral(
+        "INSERT INTO Build_FIle.ESOA_ER_LINK (Code, RevenueID, ItemID) VALUES ('K0-1', 'R0', 'X')"));
 
     Workstation reader(dir.path());
     RecordingMessages readerMessages;
@@ -218,7 +234,8 @@ TEST(ConcurrentWriters, ListsNeverWaitForAWriterAndASaveRetriesUntilTheLockEnds)
     auto click = [&] { Guarded(messages, [&] { form.save().cmdEdit_Click(); }); };
     click();  // the lock outlasts every try
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith("The database stayed busy with other users' changes through 5 tries"))
+    EXPECT_TRUE(
+        messages.shown[0].startsWith("The database stayed busy with other users' changes through 5 tries"))
         << messages.shown[0].toStdString();
 
     messages.shown.clear();
@@ -231,6 +248,43 @@ TEST(ConcurrentWriters, ListsNeverWaitForAWriterAndASaveRetriesUntilTheLockEnds)
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
     EXPECT_EQ(other.RunSqlite(QStringLiteral("SELECT RevenueID || ItemID FROM Build_FIle.ESOA_ER_LINK")).rows,
               std::vector<QStringList>{{"R0I001"}});
+
+    // The import's batches alike: stopped with the cause when the lock never ends, complete when it does.
+    const QStringList lines{QStringLiteral("A|Lab|One|1|per test"), QStringLiteral("B|Lab|Two|2|per test")};
+    const ImportRun import(user.sqlconnection(), QStringLiteral("ESOA_ER"));
+    other.Begin();
+    const ImportSummary stopped = import.ImportLines(lines, "ESOA_ER", "race.csv");
+    EXPECT_EQ(stopped.end, ImportSummary::End::Failed);
+    EXPECT_EQ(stopped.dbCause, DbError::Cause::Busy);
+    EXPECT_EQ(stopped.added, 0);
+    std::thread again([&] {
+        QThread::msleep(60);
+        other.Rollback();
+    });
+    const ImportSummary done = import.ImportLines(lines, "ESOA_ER", "race.csv");
+    again.join();
+    EXPECT_TRUE(done.finished()) << done.Message(2).toStdString();
+    EXPECT_EQ(done.added, 2);
+}
+
+// What SQL Server is sent around a lookup that decides a write (no SQL Server runs here: the text is
+// what is checked): the import's first read of a batch takes the locks inside the batch's transaction.
+TEST(ConcurrentWriters, AnImportBatchReadsTheCodesWithLocksInsideItsTransaction) {
+    TestDatabase db;
+    CreateTables(db.folder());
+    const ImportSummary summary =
+        ImportRun(db.connection(), QStringLiteral("ESOA_ER"))
+            .ImportLines({QStringLiteral("A|Lab|One|1|per test")}, "ESOA_ER", "one.csv");
+    ASSERT_TRUE(summary.finished());
+    ASSERT_EQ(db.sent.size(), 5);
+    EXPECT_EQ(db.sent[0], "BEGIN TRANSACTION");
+    EXPECT_EQ(db.sent[1],
+              "SELECT ID, Code FROM [Build_FIle].[dbo].[ESOA_ER] WITH (UPDLOCK, HOLDLOCK) WHERE ID > 0 AND "
+              "Code IS NOT NULL");
+    EXPECT_TRUE(db.sent[2].startsWith("SELECT * FROM [Build_FIle].[dbo].ESOA_ER WHERE 1=0"))
+        << db.sent[2].toStdString();
+    EXPECT_TRUE(db.sent[3].startsWith("INSERT INTO")) << db.sent[3].toStdString();
+    EXPECT_EQ(db.sent[4], "COMMIT TRANSACTION");
 }
 
 }  // namespace
