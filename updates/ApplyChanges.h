@@ -22,8 +22,8 @@ QString LinkCopiesUpdate(const ReferenceList& list, const QString& id, const Cod
 // Writes the changed codes of a change report: each changed reference row gets the values read from
 // the file and, with `alsoLinks`, each link that uses it gets them as its copies. New and withdrawn
 // codes are left alone. All of it in one transaction, tried again when it loses a race with another
-// writer (RetryOnBusy): on any failure nothing is written and the
-// DbError is thrown. The report must describe the table as it stands (build it just before).
+// writer (RetryOnBusy): on any failure nothing is written and the DbError is thrown. The report must
+// describe the table as it stands (build it just before).
 class ApplyChanges {
 public:
     struct Result {
