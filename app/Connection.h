@@ -64,7 +64,9 @@ public:
 
     // Transactions, for work that must be atomic against other writers. Begin takes the write lock
     // at once on the embedded database (so that a lookup inside sees what no one else can change).
-    // Nested use is refused. Rollback is harmless when no transaction is open.
+    // Nested use is refused. Rollback is harmless when no transaction is open. The observer sees
+    // them as "BEGIN TRANSACTION", "COMMIT TRANSACTION" and "ROLLBACK TRANSACTION" (a rollback only
+    // when one was open).
     virtual void Begin() = 0;
     virtual void Commit() = 0;
     virtual void Rollback() = 0;
@@ -85,6 +87,10 @@ protected:
 
     // Checks and observes a statement, then runs it: every statement goes through here.
     QueryResult Send(const QString& statement, const QVariantList& params = {});
+    // Tells the observer of a statement the backend sends its own way (the transaction's bounds).
+    void Observe(const QString& statement) const {
+        if (observer_) observer_(statement);
+    }
 
 private:
     Dialect dialect_;

@@ -149,12 +149,14 @@ QueryResult OdbcConnection::Run(const QString& statement, const QVariantList& pa
 void OdbcConnection::Begin() {
     if (inTransaction_)
         throw DbError(QStringLiteral("A transaction is already open."), {}, {}, DbError::Cause::Statement);
+    Observe(QStringLiteral("BEGIN TRANSACTION"));
     QSqlDatabase db = QSqlDatabase::database(name_, false);
     if (!db.transaction()) throw errorOf(db.lastError(), dialect(), QStringLiteral("BEGIN TRANSACTION"));
     inTransaction_ = true;
 }
 
 void OdbcConnection::Commit() {
+    Observe(QStringLiteral("COMMIT TRANSACTION"));
     QSqlDatabase db = QSqlDatabase::database(name_, false);
     inTransaction_ = false;
     if (!db.commit()) throw errorOf(db.lastError(), dialect(), QStringLiteral("COMMIT TRANSACTION"));
@@ -162,6 +164,7 @@ void OdbcConnection::Commit() {
 
 void OdbcConnection::Rollback() {
     if (!inTransaction_) return;
+    Observe(QStringLiteral("ROLLBACK TRANSACTION"));
     inTransaction_ = false;
     QSqlDatabase db = QSqlDatabase::database(name_, false);
     if (!db.rollback()) throw errorOf(db.lastError(), dialect(), QStringLiteral("ROLLBACK TRANSACTION"));

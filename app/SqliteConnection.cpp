@@ -339,14 +339,20 @@ void SqliteConnection::RunScript(const QString& sqlite) {
 void SqliteConnection::Begin() {
     if (inTransaction())
         throw DbError(QStringLiteral("A transaction is already open."), {}, {}, DbError::Cause::Statement);
+    Observe(QStringLiteral("BEGIN TRANSACTION"));
     // IMMEDIATE: the write lock is taken now, before the lookup that decides what to write.
     RunSqlite(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
-void SqliteConnection::Commit() { RunSqlite(QStringLiteral("COMMIT")); }
+void SqliteConnection::Commit() {
+    Observe(QStringLiteral("COMMIT TRANSACTION"));
+    RunSqlite(QStringLiteral("COMMIT"));
+}
 
 void SqliteConnection::Rollback() {
-    if (inTransaction()) RunSqlite(QStringLiteral("ROLLBACK"));
+    if (!inTransaction()) return;
+    Observe(QStringLiteral("ROLLBACK TRANSACTION"));
+    RunSqlite(QStringLiteral("ROLLBACK"));
 }
 
 bool SqliteConnection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }

@@ -29,7 +29,9 @@ public:
     // The link the screen's boxes describe now, as they stand (untrimmed).
     LinkValues ScreenValues() const;
     // Looks the link up by (RevenueID, ItemID) and rewrites its first row, or inserts it when there
-    // is none. No validation, no refresh. Throws on a database error.
+    // is none, in one short transaction that keeps other writers from adding the same pair meanwhile
+    // and is tried again when it loses a race with one (RetryOnBusy). No validation, no refresh.
+    // Throws on a database error.
     void WriteLink(const LinkValues& link);
 
 private:

@@ -8,6 +8,7 @@
 #include "app/Connection.h"
 #include "app/DbError.h"
 #include "app/Money.h"
+#include "app/RetryOnBusy.h"
 #include "app/SqlText.h"
 #include "reference/KnownCodes.h"
 #include "reference/NextToken.h"
@@ -190,6 +191,14 @@ struct Stop {
     Failure failure;
 };
 
+ImportSummary Stopped(ImportSummary summary, const Failure& failure) {
+    summary.end = ImportSummary::End::Failed;
+    summary.cause = failure.cause;
+    summary.detail = failure.detail;
+    summary.dbCause = failure.dbCause;
+    return summary;
+}
+
 }  // namespace
 
 // One import run's lines, batch by batch: every code is checked against the codes the table holds
@@ -213,7 +222,9 @@ public:
 
     // Handles the lines from `first` on until the batch is full, and commits them. A line the
     // database refuses rolls the batch back, and the batch is done again without it, so that what
-    // is stored never depends on how a server treats a transaction after a refusal. Throws Stop.
+    // is stored never depends on how a server treats a transaction after a refusal. Throws Stop,
+    // or the DbError of a race lost to another writer, after the rollback, for the batch to be
+    // tried again.
     Done Run(int first) {
         std::map<int, QString> refusedByDatabase;
         for (;;) {
@@ -245,6 +256,7 @@ public:
                 transaction.reset();  // rolled back
                 for (const QByteArray& key : added) known_.Forget(key);
                 const Failure failure = FailureOf(e, run_.table_);
+                if (failure.dbCause == DbError::Cause::Busy) throw;
                 if (!failure.lineOnly || !inLine) throw Stop{failure};
                 refusedByDatabase[i] = failure.detail;
             }
@@ -329,19 +341,19 @@ ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& li
     }
     Batches batches(*this, lines, listName);
     while (summary.read < summary.total) {
+        Batches::Done done;
         try {
-            Batches::Done done = batches.Run(summary.read);
-            summary.read = done.end;
-            summary.added += done.added;
-            summary.present += done.present;
-            summary.refused.insert(summary.refused.end(), done.refused.begin(), done.refused.end());
+            // A batch that lost a race with another writer was rolled back whole: it is done again.
+            done = RetryOnBusy(connection_, [&] { return batches.Run(summary.read); });
         } catch (const Stop& stop) {
-            summary.end = ImportSummary::End::Failed;
-            summary.cause = stop.failure.cause;
-            summary.detail = stop.failure.detail;
-            summary.dbCause = stop.failure.dbCause;
-            return summary;
+            return Stopped(std::move(summary), stop.failure);
+        } catch (const DbError& e) {
+            return Stopped(std::move(summary), FailureOf(e, table_));
         }
+        summary.read = done.end;
+        summary.added += done.added;
+        summary.present += done.present;
+        summary.refused.insert(summary.refused.end(), done.refused.begin(), done.refused.end());
         if (progress && !progress(summary.read, summary.total)) {
             if (summary.read < summary.total) summary.end = ImportSummary::End::Cancelled;
             break;

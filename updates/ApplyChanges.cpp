@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/Connection.h"
+#include "app/RetryOnBusy.h"
 #include "app/Money.h"
 #include "app/SqlText.h"
 
@@ -74,12 +75,14 @@ ApplyChanges::Result ApplyChanges::Apply(Connection& connection, const ChangeRep
         }
     }
     if (statements.isEmpty()) return result;
-    Transaction transaction(connection);
-    for (qsizetype i = 0; i < statements.size(); ++i) {
-        connection.Execute(statements[i]);
-        if (progress) progress(int(i + 1), int(statements.size()));
-    }
-    transaction.Commit();
+    RetryOnBusy(connection, [&] {
+        Transaction transaction(connection);
+        for (qsizetype i = 0; i < statements.size(); ++i) {
+            connection.Execute(statements[i]);
+            if (progress) progress(int(i + 1), int(statements.size()));
+        }
+        transaction.Commit();
+    });
     return result;
 }
 

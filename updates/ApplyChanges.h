@@ -21,15 +21,18 @@ QString LinkCopiesUpdate(const ReferenceList& list, const QString& id, const Cod
 
 // Writes the changed codes of a change report: each changed reference row gets the values read from
 // the file and, with `alsoLinks`, each link that uses it gets them as its copies. New and withdrawn
-// codes are left alone. All of it in one transaction: on any failure nothing is written and the
-// DbError is thrown. The report must describe the table as it stands (build it just before).
+// codes are left alone. All of it in one transaction, tried again when it loses a race with another
+// writer (RetryOnBusy): on any failure nothing is written and the DbError is thrown. The report must
+// describe the table as it stands (build it just before).
 class ApplyChanges {
 public:
     struct Result {
         int rows = 0;
         int links = 0;
     };
-    // Told after each statement: statements done and their total.
+    // Told after each statement: statements done and their total. Runs inside the transaction, so
+    // it must neither wait for the user nor let the window process events; a transaction that lost
+    // a race with another writer is done again, and the count starts again from 1.
     using Progress = std::function<void(int done, int total)>;
 
     // What Apply will write, one line per row and link, for the user to read before saying yes.

@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include "app/Connection.h"
+#include "app/RetryOnBusy.h"
 #include "updates/ApplyChanges.h"
 #include "updates/Csv.h"
 #include "updates/HospitalItems.h"
@@ -69,9 +70,11 @@ int StaleLinks::Refresh(Connection& connection, const ReferenceList& list, const
     for (const StaleLink& s : links)
         if (s.hasReference) statements << LinkCopiesUpdate(list, s.link.id, s.reference);
     if (statements.isEmpty()) return 0;
-    Transaction transaction(connection);
-    for (const QString& statement : statements) connection.Execute(statement);
-    transaction.Commit();
+    RetryOnBusy(connection, [&] {
+        Transaction transaction(connection);
+        for (const QString& statement : statements) connection.Execute(statement);
+        transaction.Commit();
+    });
     return int(statements.size());
 }
 

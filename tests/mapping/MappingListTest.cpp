@@ -132,9 +132,14 @@ TEST_F(MappingStoreTest, SavingInsertsALinkFromTheFieldsAndListsIt) {
     Pick("LB", "O'1", "CBC");
     w.ui().txtSectionID->setText("S1");
     Save();
-    EXPECT_EQ(
-        w.db.sent.first(),
-        "SELECT * FROM [Build_FIle].[dbo].ESOA_ER_LINK  WHERE      RevenueID ='LB' AND ItemID    ='O''1'");
+    // One transaction, whose lookup holds on SQL Server the locks that keep a second writer out.
+    ASSERT_GE(w.db.sent.size(), 4);
+    EXPECT_EQ(w.db.sent[0], "BEGIN TRANSACTION");
+    EXPECT_EQ(w.db.sent[1],
+              "SELECT * FROM [Build_FIle].[dbo].ESOA_ER_LINK WITH (UPDLOCK, HOLDLOCK)  WHERE      RevenueID ='LB' AND "
+              "ItemID    ='O''1'");
+    EXPECT_TRUE(w.db.sent[2].startsWith("INSERT INTO"));
+    EXPECT_EQ(w.db.sent[3], "COMMIT TRANSACTION");
     EXPECT_EQ(Links("Code,Category,Description,FixedFee,ChargingUnit,ItemID,ItemDesc,InvOrProc,RevenueID,"
                     "SectionID,SortOrder"),
               QStringList{"ERL-1|Laboratory|CBC with Platelet Count||per test|O'1|CBC|PROC|LB|S1|"});
