@@ -129,6 +129,21 @@ QString ImportSummary::Report() const {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+ImportRun::Fields ImportRun::Cut(const QString& line, bool medicine, bool erTable) {
+    const QString bar = QStringLiteral("|");
+    QString rest = line;
+    Fields f;
+    f.code = NextToken(rest, bar);
+    f.category = NextToken(rest, bar);
+    f.description = NextToken(rest, bar);
+    if (medicine) f.category = QStringLiteral("Medicine");
+    if (erTable) {
+        f.fixedFee = NextToken(rest, bar);
+        f.chargingUnit = NextToken(rest, bar);
+    }
+    return f;
+}
+
 QString ImportRun::Fault(Fields& f, bool erTable) {
     struct Text {
         const char* name;
@@ -265,17 +280,7 @@ public:
 
 private:
     void Line(int i, std::optional<Transaction>& transaction, Done& done, std::vector<QByteArray>& added) {
-        const QString bar = QStringLiteral("|");
-        QString rest = lines_[i];
-        Fields f;
-        f.code = NextToken(rest, bar);
-        f.category = NextToken(rest, bar);
-        f.description = NextToken(rest, bar);
-        if (medicine_) f.category = QStringLiteral("Medicine");
-        if (erTable_) {
-            f.fixedFee = NextToken(rest, bar);
-            f.chargingUnit = NextToken(rest, bar);
-        }
+        Fields f = Cut(lines_[i], medicine_, erTable_);
         const QString fault = Fault(f, erTable_);
         if (!fault.isEmpty()) {
             done.refused.push_back({i + 1, fault});

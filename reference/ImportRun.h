@@ -98,6 +98,9 @@ public:
         QString code, category, description, fixedFee, chargingUnit;
     };
     static QString Fault(Fields& fields, bool erTable);
+    // A line cut into its fields: Code|Category|Description, then FixedFee|ChargingUnit for an ER
+    // table; a medicine line's category is "Medicine". No trimming, missing fields empty.
+    static Fields Cut(const QString& line, bool medicine, bool erTable);
 
     // How codes are matched against the table's: by default as the connection's comparison allows
     // (KnownCodes::MatchingFor); Coarse can be asked for on any connection.

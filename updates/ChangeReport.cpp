@@ -16,22 +16,6 @@ using Kind = ChangeReport::Kind;
 
 QString FileName(const QString& name) { return name + QStringLiteral(".csv"); }
 
-// A line cut into fields exactly as the import cuts it.
-ImportRun::Fields FieldsOf(const QString& line, bool medicine, bool erTable) {
-    const QString bar = QStringLiteral("|");
-    QString rest = line;
-    ImportRun::Fields f;
-    f.code = NextToken(rest, bar);
-    f.category = NextToken(rest, bar);
-    f.description = NextToken(rest, bar);
-    if (medicine) f.category = QStringLiteral("Medicine");
-    if (erTable) {
-        f.fixedFee = NextToken(rest, bar);
-        f.chargingUnit = NextToken(rest, bar);
-    }
-    return f;
-}
-
 QString Values(const CodeValues& v, bool erTable) {
     QStringList parts{v.category, v.description};
     if (erTable) parts << v.fixedFee << v.chargingUnit;
@@ -112,7 +96,7 @@ ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<
         FileRead file{FileName(name), int(fileLines[i].size()), {}};
         const bool medicine = name == QLatin1String("ESOA_MEDICINE");
         for (int n = 0; n < file.lines; ++n) {
-            ImportRun::Fields f = FieldsOf(fileLines[i][n], medicine, erTable);
+            ImportRun::Fields f = ImportRun::Cut(fileLines[i][n], medicine, erTable);
             const QString fault = ImportRun::Fault(f, erTable);
             if (!fault.isEmpty()) {
                 file.refused.push_back({n + 1, fault});
