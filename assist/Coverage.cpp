@@ -1,5 +1,8 @@
 #include "assist/Coverage.h"
 
+#include "app/DbError.h"
+#include "updates/ChangeReport.h"
+
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -117,17 +120,50 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     return cov;
 }
 
+void Coverage::MarkWithdrawn(Connection& connection, const QString& folder) {
+    ChangeReport report;
+    try {
+        report = ChangeReport::Build(connection, list, folder);
+    } catch (const DbError&) {
+        throw;
+    } catch (const std::exception& e) {
+        withdrawnKnown = false;
+        withdrawnNote = QStringLiteral("Withdrawn codes are not known: %1").arg(QString::fromUtf8(e.what()));
+        return;
+    }
+    for (Category& cat : categories) cat.withdrawn = 0;
+    total.withdrawn = 0;
+    for (const ChangeReport::Entry& e : report.entries) {
+        if (e.kind != ChangeReport::Kind::Withdrawn) continue;
+        const QString name = e.stored.category.isEmpty() ? QStringLiteral("-") : e.stored.category;
+        for (Category& cat : categories) {
+            if (CodeKey(cat.name) == CodeKey(name)) {
+                ++cat.withdrawn;
+                break;
+            }
+        }
+        ++total.withdrawn;
+    }
+    withdrawnKnown = true;
+    withdrawnNote.clear();
+}
+
 QString Coverage::Text() const {
     QString out = QStringLiteral("Coverage of %1 (links in %2)\n\n").arg(list.table, list.linkTable());
     std::vector<QStringList> rows;
-    for (const Category& cat : categories)
-        rows.push_back({cat.name, QString::number(cat.codes), QString::number(cat.linkedCodes), cat.Share() + QLatin1Char('%'),
-                        QString::number(cat.links)});
-    rows.push_back({total.name, QString::number(total.codes), QString::number(total.linkedCodes),
-                    total.Share() + QLatin1Char('%'), QString::number(total.links)});
-    out += table({QStringLiteral("Category"), QStringLiteral("Codes"), QStringLiteral("Linked"),
-                  QStringLiteral("Share"), QStringLiteral("Links")},
-                 rows);
+    const auto categoryRow = [this](const Category& cat) {
+        QStringList row{cat.name, QString::number(cat.codes), QString::number(cat.linkedCodes),
+                        cat.Share() + QLatin1Char('%'), QString::number(cat.links)};
+        if (withdrawnKnown) row << QString::number(cat.withdrawn);
+        return row;
+    };
+    for (const Category& cat : categories) rows.push_back(categoryRow(cat));
+    rows.push_back(categoryRow(total));
+    QStringList header{QStringLiteral("Category"), QStringLiteral("Codes"), QStringLiteral("Linked"),
+                       QStringLiteral("Share"), QStringLiteral("Links")};
+    if (withdrawnKnown) header << QStringLiteral("Withdrawn");
+    out += table(header, rows);
+    if (!withdrawnNote.isEmpty()) out += withdrawnNote + QLatin1Char('\n');
     if (orphanLinks > 0)
         out += QStringLiteral("%1 links name a code that is not in %2 (counted in the total only).\n")
                    .arg(orphanLinks)
@@ -150,18 +186,24 @@ QString Coverage::Text() const {
 QString Coverage::Csv() const {
     QString out = csv::Record({QStringLiteral("Part"), QStringLiteral("Name"), QStringLiteral("Codes"),
                                QStringLiteral("LinkedCodes"), QStringLiteral("Share"), QStringLiteral("Links"),
-                               QStringLiteral("UnlinkedItems")});
+                               QStringLiteral("UnlinkedItems"), QStringLiteral("Withdrawn")});
+    const auto withdrawnOf = [this](const Category& cat) {
+        return withdrawnKnown ? QString::number(cat.withdrawn) : QString();
+    };
     for (const Category& cat : categories)
         out += csv::Record({QStringLiteral("Category"), cat.name, QString::number(cat.codes),
-                            QString::number(cat.linkedCodes), cat.Share(), QString::number(cat.links), {}});
+                            QString::number(cat.linkedCodes), cat.Share(), QString::number(cat.links), {},
+                            withdrawnOf(cat)});
     out += csv::Record({QStringLiteral("Category"), total.name, QString::number(total.codes),
-                        QString::number(total.linkedCodes), total.Share(), QString::number(total.links), {}});
+                        QString::number(total.linkedCodes), total.Share(), QString::number(total.links), {},
+                        withdrawnOf(total)});
     for (const Revenue& rev : revenues)
-        out += csv::Record({QStringLiteral("Revenue"), rev.revenueId, {}, {}, {}, QString::number(rev.links), {}});
-    out += csv::Record({QStringLiteral("Revenue"), QStringLiteral("Total"), {}, {}, {}, QString::number(total.links), {}});
+        out += csv::Record({QStringLiteral("Revenue"), rev.revenueId, {}, {}, {}, QString::number(rev.links), {}, {}});
+    out += csv::Record(
+        {QStringLiteral("Revenue"), QStringLiteral("Total"), {}, {}, {}, QString::number(total.links), {}, {}});
     for (const InventoryRevenue& inv : inventoryRevenues)
         out += csv::Record(
-            {QStringLiteral("Inventory"), inv.revenueId, {}, {}, {}, {}, QString::number(inv.unlinkedItems)});
+            {QStringLiteral("Inventory"), inv.revenueId, {}, {}, {}, {}, QString::number(inv.unlinkedItems), {}});
     return out;
 }
 

@@ -17,11 +17,13 @@ namespace esoa::assist {
 // category however often the reference table holds it; a link counts under the category of its
 // code's reference row, and a link whose code is no longer in the table counts only in the totals
 // (`orphanLinks`). The reference table alone cannot tell a withdrawn code (one the current files no
-// longer carry) from any other: withdrawn codes are counted as codes still to map.
+// longer carry) from any other: MarkWithdrawn compares the table with the reference files and counts
+// them per category; without the files they stay counted as codes still to map.
 struct Coverage {
     struct Category {
         QString name;  // "-" for the empty category, as the screen writes it
         int codes = 0, linkedCodes = 0, links = 0;
+        int withdrawn = 0;  // codes of the table that no reference file carries any more
         // Linked codes as a percentage of the codes, one decimal ("0.0" when there are no codes).
         QString Share() const;
     };
@@ -43,6 +45,13 @@ struct Coverage {
     int orphanLinks = 0;
     int activeItems = 0;
     std::vector<InventoryRevenue> inventoryRevenues;  // by revenue id
+    bool withdrawnKnown = false;
+    QString withdrawnNote;  // why the withdrawn codes are not known, when they are not
+
+    // Counts the withdrawn codes per category from the list's reference files in `folder` (the change
+    // report's comparison). Files that cannot be read leave them unknown, with the reason in
+    // withdrawnNote; never throws for the files, throws DbError for the tables.
+    void MarkWithdrawn(Connection& connection, const QString& folder);
 
     // Reads the reference and link tables of `list`, the inventory revenue codes and the active
     // inventory items. Throws DbError (a missing reference or link table included).

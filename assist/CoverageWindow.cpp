@@ -48,19 +48,22 @@ CoverageWindow::CoverageWindow(Coverage coverage, QWidget* parent) : QDialog(par
     auto* layout = new QVBoxLayout(this);
 
     std::vector<QStringList> rows;
-    for (const Coverage::Category& cat : c.categories)
-        rows.push_back(QStringList{cat.name} + Numbers({cat.codes, cat.linkedCodes}) << cat.Share() + QLatin1Char('%')
-                                                                                    << QString::number(cat.links));
-    rows.push_back(QStringList{c.total.name} + Numbers({c.total.codes, c.total.linkedCodes})
-                   << c.total.Share() + QLatin1Char('%') << QString::number(c.total.links));
+    const auto categoryRow = [&c](const Coverage::Category& cat) {
+        QStringList row = QStringList{cat.name} + Numbers({cat.codes, cat.linkedCodes});
+        row << cat.Share() + QLatin1Char('%') << QString::number(cat.links);
+        if (c.withdrawnKnown) row << QString::number(cat.withdrawn);
+        return row;
+    };
+    for (const Coverage::Category& cat : c.categories) rows.push_back(categoryRow(cat));
+    rows.push_back(categoryRow(c.total));
+    QStringList header{QStringLiteral("Category"), QStringLiteral("Codes"), QStringLiteral("Linked"),
+                       QStringLiteral("Share"), QStringLiteral("Links")};
+    if (c.withdrawnKnown) header << QStringLiteral("Withdrawn");
     layout->addWidget(new QLabel(QStringLiteral("Codes of %1 and their links in %2, per category")
                                      .arg(c.list.table, c.list.linkTable()),
                                  this));
-    layout->addWidget(NewTable(this, "categories",
-                               {QStringLiteral("Category"), QStringLiteral("Codes"), QStringLiteral("Linked"),
-                                QStringLiteral("Share"), QStringLiteral("Links")},
-                               rows),
-                      2);
+    layout->addWidget(NewTable(this, "categories", header, rows), 2);
+    if (!c.withdrawnNote.isEmpty()) layout->addWidget(new QLabel(c.withdrawnNote, this));
     if (c.orphanLinks > 0)
         layout->addWidget(new QLabel(
             QStringLiteral("%1 links name a code that is not in %2 (counted in the total only).")

@@ -49,7 +49,8 @@ int SuggestCommand(const Options& options) {
 
 int CoverageCommand(const Options& options, const ReferenceList& list, bool csv) {
     std::unique_ptr<Connection> c = OpenConnection(options);
-    const assist::Coverage coverage = assist::Coverage::Build(*c, list);
+    assist::Coverage coverage = assist::Coverage::Build(*c, list);
+    coverage.MarkWithdrawn(*c, FolderOf(options));
     Out(csv ? coverage.Csv() : coverage.Text());
     return 0;
 }

@@ -247,7 +247,10 @@ void frmESOA_Items::lblCoverage_Click() {
     if (!list) return;
     messages_.SetBusy(true);
     try {
-        auto* window = new assist::CoverageWindow(assist::Coverage::Build(screen_.user.sqlconnection(), *list), this);
+        assist::Coverage coverage = assist::Coverage::Build(screen_.user.sqlconnection(), *list);
+        // Withdrawn codes are those the reference files of the import folder no longer carry.
+        coverage.MarkWithdrawn(screen_.user.sqlconnection(), import_->folder());
+        auto* window = new assist::CoverageWindow(std::move(coverage), this);
         window->setAttribute(Qt::WA_DeleteOnClose);
         messages_.SetBusy(false);
         window->show();

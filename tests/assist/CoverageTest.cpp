@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include "app/DemoDatabase.h"
 #include "assist/Coverage.h"
@@ -79,15 +84,17 @@ TEST_F(CoverageFigures, CountsCodesLinksRevenuesAndUnusedInventoryItems) {
     EXPECT_EQ(unused, (QStringList{"CS 1", "ES 0", "HS 0", "LS 0", "NS 0", "OS 0", "PH 2"}));
 
     const QStringList csv = c.Csv().split("\r\n", Qt::SkipEmptyParts);
-    EXPECT_EQ(csv.value(0), "Part,Name,Codes,LinkedCodes,Share,Links,UnlinkedItems");
-    EXPECT_TRUE(csv.contains("Category,Therapeutics,3,1,33.3,3,"));
-    EXPECT_TRUE(csv.contains(QStringLiteral("Inventory,PH,,,,,%1").arg(active - 2)));
+    EXPECT_EQ(csv.value(0), "Part,Name,Codes,LinkedCodes,Share,Links,UnlinkedItems,Withdrawn");
+    EXPECT_TRUE(csv.contains("Category,Therapeutics,3,1,33.3,3,,"));
+    EXPECT_TRUE(csv.contains(QStringLiteral("Inventory,PH,,,,,%1,").arg(active - 2)));
     EXPECT_EQ(csv.size(), 1 + 4 + 4 + 7);
 }
 
 // The command line prints the same figures, and suggests from the same ranking.
 TEST_F(CoverageFigures, CommandLineReportsCoverageAndSuggests) {
-    const assist::Coverage c = assist::Coverage::Build(db.connection(), ReferenceList::Er());
+    // Withdrawn codes come from the files in the program's folder, as the command reads them.
+    assist::Coverage c = assist::Coverage::Build(db.connection(), ReferenceList::Er());
+    c.MarkWithdrawn(db.connection(), QFileInfo(QStringLiteral(ESOA_PROGRAM)).absolutePath());
     EXPECT_EQ(Run({"report", "coverage", "--list", "er"}, 0), c.Text());
     EXPECT_EQ(Run({"report", "coverage", "--list", "er", "--format", "csv"}, 0), c.Csv());
     Run({"report", "coverage", "--list", "item"}, 1);  // no ESOA_ITEM table here
@@ -104,6 +111,36 @@ TEST_F(CoverageFigures, CommandLineReportsCoverageAndSuggests) {
     EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "LB-X", "--revenue", "LB"}, 1), QString());
     EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "A1", "--revenue", "NOSUCH"}, 1), QString());
     Run({"suggest", "--list", "er", "--code", "A1", "--limit", "0"}, 2);
+}
+
+}  // namespace
+}  // namespace esoa::test
+
+namespace esoa::test {
+namespace {
+
+// Codes the reference files no longer carry are counted per category; without the files they stay
+// unknown, and the report says so.
+TEST_F(CoverageFigures, WithdrawnCodesAreCountedFromTheReferenceFiles) {
+    QTemporaryDir files;
+    QFile er(QDir(files.path()).filePath(QStringLiteral("ESOA_ER.csv")));
+    ASSERT_TRUE(er.open(QIODevice::WriteOnly));
+    er.write("A1|Therapeutics|PARACETAMOL 500 mg tablet|2.50|per tablet\nA2|Therapeutics|IBUPROFEN|1|x\nB1||No category|1|x\n");
+    er.close();
+    assist::Coverage c = assist::Coverage::Build(db.connection(), *ReferenceList::Named("ESOA_ER"));
+    c.MarkWithdrawn(db.connection(), files.path());
+    ASSERT_TRUE(c.withdrawnKnown);
+    QHash<QString, int> withdrawn;
+    for (const auto& cat : c.categories) withdrawn.insert(cat.name.toLower(), cat.withdrawn);
+    EXPECT_EQ(withdrawn.value("therapeutics"), 1);  // a3
+    EXPECT_EQ(withdrawn.value("supplies"), 1);      // C1
+    EXPECT_EQ(withdrawn.value("-"), 0);
+    EXPECT_EQ(c.total.withdrawn, 2);
+    EXPECT_TRUE(c.Text().contains(QLatin1String("Withdrawn")));
+
+    c.MarkWithdrawn(db.connection(), files.path() + QStringLiteral("/none"));
+    EXPECT_FALSE(c.withdrawnKnown);
+    EXPECT_TRUE(c.Text().contains(QLatin1String("Withdrawn codes are not known")));
 }
 
 }  // namespace
