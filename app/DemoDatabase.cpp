@@ -8,6 +8,7 @@
 #include "app/DbError.h"
 #include "app/SqlText.h"
 #include "app/SqliteConnection.h"
+#include "mapping/LinkWrite.h"
 #include "reference/ImportRun.h"
 #include "reference/ReferenceSchema.h"
 
@@ -60,25 +61,9 @@ void addExampleLink(Connection& c, const ExampleLink& link) {
                CursorType::ForwardOnly, LockType::ReadOnly);
     if (code.rows.empty()) return;  // a sample file without that code
     const QStringList& v = code.rows.front();
-    Recordset rs = c.OpenRecordset(QStringLiteral("SELECT * FROM [Build_FIle].[dbo].") + table +
-                                       QStringLiteral("_LINK  WHERE      RevenueID ='") + QLatin1String(link.revenueId) +
-                                       QStringLiteral("' AND ItemID    ='") + QLatin1String(link.itemId) +
-                                       QStringLiteral("'"),
-                                   CursorType::Dynamic, LockType::Optimistic);
-    if (!rs.isEOF()) return;
-    rs.AddNew();
-    rs.SetField(QStringLiteral("ItemID"), QLatin1String(link.itemId));
-    rs.SetField(QStringLiteral("RevenueID"), QLatin1String(link.revenueId));
-    rs.SetField(QStringLiteral("ItemDesc"), QLatin1String(link.itemDesc));
-    rs.SetField(QStringLiteral("InvOrProc"), QLatin1String(link.invOrProc));
-    rs.SetField(QStringLiteral("CODE"), QLatin1String(link.code));
-    rs.SetField(QStringLiteral("SectionID"), QLatin1String(link.sectionId));
-    rs.SetField(QStringLiteral("Category"), v.value(0));
-    rs.SetField(QStringLiteral("Description"), v.value(1));
-    rs.SetField(QStringLiteral("FixedFee"), v.value(2));
-    rs.SetField(QStringLiteral("ChargingUnit"), v.value(3));
-    rs.Update();
-    rs.Close();
+    WriteLink(c, {table, QLatin1String(link.itemId), QLatin1String(link.revenueId), QLatin1String(link.itemDesc),
+                  QLatin1String(link.invOrProc), QLatin1String(link.code), QLatin1String(link.sectionId), v.value(0),
+                  v.value(1), v.value(2), v.value(3)});
 }
 
 }  // namespace

@@ -14,8 +14,6 @@
 
 #include "app/Databases.h"
 #include "app/DbError.h"
-#include "app/DemoDatabase.h"
-#include "app/OdbcConnection.h"
 
 namespace esoa {
 namespace {
@@ -60,24 +58,24 @@ LocalCurrentUser::~LocalCurrentUser() = default;
 
 std::unique_ptr<Connection> LocalCurrentUser::Open() {
     const ConnectionSetting setting = ConnectionSetting::Current(*settings_);
-    if (setting.kind == ConnectionSetting::Kind::Odbc) {
-        if (connecting_) connecting_(QStringLiteral("Connecting to %1 ...").arg(ShownSetting(setting.target)));
-        struct Done {
-            const Connecting& c;
-            ~Done() {
-                if (c) c(QString());
-            }
-        } done{connecting_};
-        return OpenOdbc(setting.target, Dialect::SqlServer, {}, ConnectionSetting::CurrentTimeouts(*settings_));
-    }
-    if (setting.demo) return demo::OpenDemo(setting.target);
-    // A hospital's own folder is never filled with empty files behind the user's back.
+    const bool server = setting.kind == ConnectionSetting::Kind::Odbc;
+    if (server && connecting_) connecting_(QStringLiteral("Connecting to %1 ...").arg(ShownSetting(setting.target)));
+    struct Done {
+        const Connecting& c;
+        bool active;
+        ~Done() {
+            if (active && c) c(QString());
+        }
+    } done{connecting_, server};
     try {
-        return OpenEmbedded(setting.target, false);
+        return OpenSetting(setting, ConnectionSetting::CurrentTimeouts(*settings_));
     } catch (const DbError& e) {
-        if (e.cause() != DbError::Cause::Storage || !e.description().contains(QLatin1String("missing"))) throw;
-        const QString question =
-            QStringLiteral("%1\n\nCreate empty databases in %2?").arg(e.description(), QDir::toNativeSeparators(setting.target));
+        // A hospital's own folder is never filled with empty files behind the user's back.
+        const bool missingFiles = !server && !setting.demo && e.cause() == DbError::Cause::Storage &&
+                                  e.description().contains(QLatin1String("missing"));
+        if (!missingFiles) throw;
+        const QString question = QStringLiteral("%1\n\nCreate empty databases in %2?")
+                                     .arg(e.description(), QDir::toNativeSeparators(setting.target));
         if (!ask_ || !ask_(question)) throw;
         return OpenEmbedded(setting.target, true);
     }
