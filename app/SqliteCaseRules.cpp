@@ -4,11 +4,13 @@
 #include <unicode/ucol.h>
 
 #include <QChar>
+#include <QList>
 #include <QString>
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "app/DbError.h"
@@ -293,6 +295,44 @@ void InstallCaseRules(sqlite3* db) {
     if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 2, flags, shared, likeFunction, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 3, flags, shared, likeFunction, nullptr, nullptr);
     if (rc != SQLITE_OK) throw DbError(QString::fromUtf8(sqlite3_errmsg(db)), QString::number(rc));
+}
+
+std::vector<std::u32string> LikeLiteralRuns(const QString& pattern) {
+    const QList<uint> ucs4 = pattern.toUcs4();
+    const Pattern compiled = compile(std::vector<char32_t>(ucs4.begin(), ucs4.end()), std::nullopt);
+    std::vector<std::u32string> runs(1);
+    for (const Element& e : compiled.elements) {
+        if (e.kind == Element::Literal) {
+            runs.back() += e.c;
+        } else if (!runs.back().empty()) {
+            runs.emplace_back();
+        }
+    }
+    if (runs.back().empty()) runs.pop_back();
+    return runs;
+}
+
+std::vector<char32_t> CaseVariants(char32_t folded) {
+    // Built once, from every code point: the folds that more than one character shares.
+    static const auto shared = [] {
+        std::unordered_map<char32_t, std::vector<char32_t>> groups;
+        for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+            if (c >= 0xD800 && c <= 0xDFFF) continue;
+            const char32_t f = fold(c);
+            if (f == c) continue;
+            auto& group = groups[f];
+            if (group.empty()) group.push_back(f);
+            group.push_back(c);
+        }
+        // A fold that is not its own fold would not take itself.
+        for (auto& [f, group] : groups) {
+            if (fold(f) != f) group.erase(group.begin());
+        }
+        return groups;
+    }();
+    const auto found = shared.find(folded);
+    if (found != shared.end()) return found->second;
+    return {folded};
 }
 
 QByteArray CollationKey(const QString& text) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <string>
+#include <vector>
 
 class QString;
 struct sqlite3;
@@ -21,5 +23,14 @@ void InstallCaseRules(sqlite3* db);
 // A key of `text` under the same comparison: two texts are equal in the embedded database (`=` on a
 // text column) exactly when their keys are equal. For sets of known values held in memory.
 QByteArray CollationKey(const QString& text);
+
+// The literal runs of a LIKE pattern without ESCAPE, read as the LIKE function reads it: the
+// characters between wildcards and character classes, each folded. A text the pattern matches
+// holds every run, each character of it matched by one that folds to it (see CaseVariants).
+std::vector<std::u32string> LikeLiteralRuns(const QString& pattern);
+
+// Every character that LIKE takes for the folded character `folded` ('k' -> k, K and the Kelvin
+// sign), `folded` first.
+std::vector<char32_t> CaseVariants(char32_t folded);
 
 }  // namespace esoa::sql

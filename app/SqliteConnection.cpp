@@ -3,10 +3,12 @@
 #include <sqlite3.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
+#include <optional>
 
 #include "app/Databases.h"
 #include "app/DbError.h"
@@ -83,7 +85,7 @@ QString quoted(QString name) {
 }  // namespace
 
 SqliteConnection::SqliteConnection(const QString& folder, Options options)
-    : Connection(Dialect::Sqlite), folder_(QDir(folder).absolutePath()) {
+    : Connection(Dialect::Sqlite), folder_(QDir(folder).absolutePath()), options_(options) {
     if (options.createMissing && !QDir().mkpath(folder_)) {
         throw DbError(QStringLiteral("Cannot create the database folder %1.").arg(QDir::toNativeSeparators(folder_)),
                       {}, {}, DbError::Cause::Storage);
@@ -177,9 +179,9 @@ QString SqliteConnection::PrivateIndexName(const QString& table, const QString& 
 
 void SqliteConnection::EnsurePrivateIndexes() {
     // Indexes the program's statements never ask for, for the lookups it makes all the time: a
-    // code's row or links, and the inventory's first items by name. The inventory index also holds
-    // the status, so that a name filter and the status are tested on the index entry and only
-    // matching items are read from the table.
+    // code's row or links, the inventory's first items by name, the items of a generic, and the
+    // items whose name holds a text. The name index also holds the status, so that a name filter
+    // and the status are tested on the index entry and only matching items are read from the table.
     struct Wanted {
         const char* schema;
         QString table;
@@ -187,33 +189,40 @@ void SqliteConnection::EnsurePrivateIndexes() {
     };
     std::vector<Wanted> wanted;
     QSet<QString> existing;
+    QString inventory;
+    QString nameColumn;
     try {
         for (const char* schema : {"Build_FIle", "Inventory"}) {
             const QString s = QLatin1String(schema);
-            const QueryResult objects =
-                RunSqlite(QStringLiteral("SELECT type, name FROM %1.sqlite_master WHERE type IN ('table', 'index')").arg(s));
+            const QueryResult objects = RunSqlite(
+                QStringLiteral("SELECT type, name FROM %1.sqlite_master WHERE type IN ('table', 'index', 'trigger')")
+                    .arg(s));
             for (const QStringList& object : objects.rows) {
-                if (object[0] == QLatin1String("index")) {
-                    existing.insert(s + QLatin1Char('.') + object[1].toLower());
-                    continue;
-                }
+                existing.insert(s + QLatin1Char('.') + object[1].toLower());
+                if (object[0] != QLatin1String("table")) continue;
                 const QString& table = object[1];
                 const bool reference = s == QLatin1String("Build_FIle") &&
                                        table.startsWith(QLatin1String("ESOA_"), Qt::CaseInsensitive);
-                const bool inventory =
+                const bool items =
                     s == QLatin1String("Inventory") && table.compare(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) == 0;
-                if (!reference && !inventory) continue;
+                if (!reference && !items) continue;
                 QStringList columns;
                 for (const QStringList& column :
                      RunSqlite(QStringLiteral("PRAGMA %1.table_info(%2)").arg(s, quoted(table))).rows) {
                     columns << column[1].toLower();
+                    if (items && columns.back() == QLatin1String("itemname")) nameColumn = column[1];
                 }
                 if (reference && columns.contains(QLatin1String("code"))) {
                     wanted.push_back({schema, table, {QStringLiteral("Code")}});
-                } else if (inventory && columns.contains(QLatin1String("itemname"))) {
-                    QStringList indexed{QStringLiteral("ItemName")};
-                    if (columns.contains(QLatin1String("itemstatus"))) indexed << QStringLiteral("itemstatus");
-                    wanted.push_back({schema, table, indexed});
+                } else if (items) {
+                    inventory = table;
+                    if (columns.contains(QLatin1String("itemname"))) {
+                        QStringList indexed{QStringLiteral("ItemName")};
+                        if (columns.contains(QLatin1String("itemstatus"))) indexed << QStringLiteral("itemstatus");
+                        wanted.push_back({schema, table, indexed});
+                    }
+                    if (columns.contains(QLatin1String("genericid")))
+                        wanted.push_back({schema, table, {QStringLiteral("GenericID")}});
                 }
             }
         }
@@ -225,8 +234,48 @@ void SqliteConnection::EnsurePrivateIndexes() {
             RunSqlite(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3(%4)")
                           .arg(QLatin1String(w.schema), quoted(name), quoted(w.table), columns.join(QLatin1Char(','))));
         }
+        if (!nameColumn.isEmpty()) {
+            int present = 0;
+            for (const QString& object : sql::ItemNameTextIndex::ObjectNames())
+                present += existing.contains(QStringLiteral("Inventory.") + object.toLower()) ? 1 : 0;
+            if (present != sql::ItemNameTextIndex::ObjectNames().size()) EnsureNameIndex(inventory, nameColumn);
+        }
     } catch (const DbError&) {
         // A read-only or busy file keeps working without them; the next opening tries again.
+    }
+}
+
+void SqliteConnection::EnsureNameIndex(const QString& table, const QString& column) {
+    // Made whole in one transaction, over the items present, or not at all: a part left by an
+    // earlier failure is dropped first.
+    const bool own = !inTransaction();
+    if (own) RunSqlite(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        for (const QString& statement :
+             sql::ItemNameTextIndex::DropStatements() + sql::ItemNameTextIndex::CreateStatements(table, column))
+            RunSqlite(statement);
+        if (own) RunSqlite(QStringLiteral("COMMIT"));
+    } catch (const DbError&) {
+        if (own && inTransaction()) RunSqlite(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
+bool SqliteConnection::NameIndexReady() {
+    try {
+        const int version = RunSqlite(QStringLiteral("PRAGMA Inventory.schema_version")).rows.front().front().toInt();
+        if (version == nameIndexSchema_) return nameIndexReady_;
+        const QStringList names = sql::ItemNameTextIndex::ObjectNames();
+        QStringList marks;
+        for (qsizetype i = 0; i < names.size(); ++i) marks << QStringLiteral("?");
+        const QueryResult found = RunSqlite(
+            QStringLiteral("SELECT count(*) FROM Inventory.sqlite_master WHERE name IN (%1)").arg(marks.join(',')),
+            QVariantList(names.begin(), names.end()));
+        nameIndexReady_ = found.rows.front().front().toInt() == names.size();
+        nameIndexSchema_ = version;
+        return nameIndexReady_;
+    } catch (const DbError&) {
+        return false;
     }
 }
 
@@ -312,9 +361,87 @@ QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& 
         if (translated_.size() >= kPreparedLimit) translated_.clear();
         translated_.insert(statement, sent);
     }
-    QueryResult result = Execute(sent, params, statement);
+    QueryResult result = sent.contains(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) && !inTransaction()
+                             ? ExecuteNarrowed(sent, params, statement)
+                             : Execute(sent, params, statement);
     if (sent.trimmed().startsWith(QLatin1String("CREATE TABLE"), Qt::CaseInsensitive)) EnsurePrivateIndexes();
     return result;
+}
+
+QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVariantList& params,
+                                              const QString& statement) {
+    auto found = restrictions_.constFind(sent);
+    if (found == restrictions_.constEnd()) {
+        if (restrictions_.size() >= kPreparedLimit) restrictions_.clear();
+        found = restrictions_.insert(sent, std::make_shared<const std::vector<sql::CandidateRestriction>>(
+                                               sql::InventoryFilterRestrictions(sent)));
+    }
+    const auto restrictions = *found;
+    if (restrictions->empty()) return Execute(sent, params, statement);
+
+    // The narrowest way, by the number of items it leaves (counted up to a bound).
+    const auto& limits = options_.narrowing;
+    const sql::CandidateRestriction* best = nullptr;
+    qint64 fewest = qint64(limits.someItems) + 1;
+    for (const sql::CandidateRestriction& r : *restrictions) {
+        if (r.textIndex && !NameIndexReady()) continue;
+        try {
+            const qint64 count = RunSqlite(QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)")
+                                               .arg(r.candidates)
+                                               .arg(qint64(limits.someItems) + 1))
+                                     .rows.front()
+                                     .front()
+                                     .toLongLong();
+            if (count < fewest) {
+                fewest = count;
+                best = &r;
+            }
+        } catch (const DbError& e) {
+            // An index that cannot be read narrows nothing.
+            qCDebug(lcSql).noquote() << "An index of the items cannot be read:" << e.description();
+        }
+    }
+    if (!best || fewest > limits.someItems) return Execute(sent, params, statement);
+    qCDebug(lcSql).noquote() << "Narrowed to" << fewest << "items by:" << best->candidates;
+    // Some thousands of items: a filter that many of them pass ends the walk in name order sooner.
+    if (fewest > limits.fewItems) {
+        if (auto walked = ExecuteWithin(limits.walkMicroseconds, sent, params, statement)) return std::move(*walked);
+    }
+    try {
+        return Execute(best->restricted, params, statement);
+    } catch (const DbError& e) {
+        qCDebug(lcSql).noquote() << "The narrowed search failed, the walk follows:" << e.description();
+        return Execute(sent, params, statement);
+    }
+}
+
+std::optional<QueryResult> SqliteConnection::ExecuteWithin(int microseconds, const QString& sent,
+                                                           const QVariantList& params, const QString& statement) {
+    struct Budget {
+        QElapsedTimer clock;
+        qint64 nanoseconds;
+        bool spent = false;
+    } budget{{}, qint64(microseconds) * 1000};
+    budget.clock.start();
+    // Asked every thousand steps of SQLite's engine, a few microseconds apart.
+    sqlite3_progress_handler(
+        db_, 1000,
+        [](void* p) {
+            auto* b = static_cast<Budget*>(p);
+            b->spent = b->clock.nsecsElapsed() > b->nanoseconds;
+            return b->spent ? 1 : 0;
+        },
+        &budget);
+    struct Off {
+        sqlite3* db;
+        ~Off() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
+    } off{db_};
+    try {
+        return Execute(sent, params, statement);
+    } catch (const DbError&) {
+        if (!budget.spent) throw;
+        return std::nullopt;
+    }
 }
 
 QueryResult SqliteConnection::RunSqlite(const QString& sqlite, const QVariantList& params) {

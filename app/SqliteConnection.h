@@ -3,8 +3,10 @@
 #include <QHash>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "app/Connection.h"
+#include "app/InventoryNameIndex.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -23,14 +25,27 @@ namespace esoa {
 // The files are this program's own, so it keeps indexes of its own in them, beside those the
 // program's statements create (named by PrivateIndexName, which no statement's index name can
 // match): on Code of every reference and link table (Build_FIle tables named "ESOA_..." with a Code
-// column), and on ItemName (then itemstatus, when present) of Inventory's tbInvMaster. They are made
-// when such a table is created (by a statement or a script) and when the files are opened; a file
-// that cannot be written simply goes without them.
+// column), on ItemName (then itemstatus, when present) and on GenericID of Inventory's tbInvMaster,
+// and a text index of the item names (see InventoryNameIndex.h). They are made when such a table is
+// created (by a statement or a script) and when the files are opened; a file that cannot be written
+// simply goes without them.
+//
+// A search of the items by a part of their name or of their generic name reads, when the indexes
+// say that few items can match, only those items; otherwise it walks the items in name order as
+// written. Either way it gives the same rows in the same order.
 class SqliteConnection : public Connection {
 public:
     struct Options {
         bool createMissing = true;  // false: a missing file is an error that names it
         int busyMilliseconds = 5000;
+        // An item search whose indexes leave at most `fewItems` items reads only those; up to
+        // `someItems`, it first walks the items in name order for up to `walkMicroseconds`, as a
+        // filter that many items pass ends early that way.
+        struct {
+            int fewItems = 3000;
+            int someItems = 20000;
+            int walkMicroseconds = 3000;
+        } narrowing;
     };
 
     // Throws DbError naming the folder or file when the files cannot be opened.
@@ -62,6 +77,11 @@ protected:
 
 private:
     QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement);
+    QueryResult ExecuteNarrowed(const QString& sent, const QVariantList& params, const QString& statement);
+    std::optional<QueryResult> ExecuteWithin(int microseconds, const QString& sent, const QVariantList& params,
+                                             const QString& statement);
+    bool NameIndexReady();
+    void EnsureNameIndex(const QString& table, const QString& column);
     sqlite3_stmt* Prepared(const QString& sent, const QString& statement);
     [[noreturn]] void Fail(int rc, const QString& statement) const;
     void Attach(const QString& schema, const QString& file, const Options& options);
@@ -73,6 +93,12 @@ private:
     sqlite3* db_ = nullptr;
     QHash<QString, sqlite3_stmt*> prepared_;
     QHash<QString, QString> translated_;
+    Options options_;
+    // Per translated statement: the ways to narrow it (none for most).
+    QHash<QString, std::shared_ptr<const std::vector<sql::CandidateRestriction>>> restrictions_;
+    // Whether the text index of item names is complete, as of the Inventory schema version.
+    int nameIndexSchema_ = -1;
+    bool nameIndexReady_ = false;
 };
 
 }  // namespace esoa

@@ -48,7 +48,8 @@ TEST(SqlitePrivateIndexes, MadeWhenOlderFilesAreOpenedAndWalkedByTheListsAndTheS
     };
     // Hospital tables other than the inventory master get none.
     EXPECT_EQ(indexes("Build_FIle"), (QStringList{"ESOA_ER_LINK__esoa_Code", "ESOA_ER__esoa_Code"}));
-    EXPECT_EQ(indexes("Inventory"), (QStringList{"by_ItemName", "tbInvMaster__esoa_ItemName"}));
+    EXPECT_EQ(indexes("Inventory"),
+              (QStringList{"by_ItemName", "tbInvMaster__esoa_GenericID", "tbInvMaster__esoa_ItemName"}));
 
     const struct {
         const char* what;

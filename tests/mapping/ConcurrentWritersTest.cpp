@@ -61,12 +61,18 @@ void Barrier(const QDir& dir, const QString& step, int child) {
     }
 }
 
+SqliteConnection::Options SharedFiles(int busyMilliseconds) {
+    SqliteConnection::Options o;
+    o.createMissing = false;
+    o.busyMilliseconds = busyMilliseconds;
+    return o;
+}
+
 // A workstation of its own: its own connection to the shared files.
 class Workstation : public CurrentUser {
 public:
     explicit Workstation(const QString& folder, int busyMilliseconds = 5000)
-        : connection_(std::make_unique<SqliteConnection>(
-              folder, SqliteConnection::Options{false, busyMilliseconds})) {}
+        : connection_(std::make_unique<SqliteConnection>(folder, SharedFiles(busyMilliseconds))) {}
     void showmain() override {}
     std::optional<bool> Connected() const override { return true; }
     Connection& sqlconnection() override { return *connection_; }
