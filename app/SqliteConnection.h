@@ -44,7 +44,7 @@ public:
         struct {
             int fewItems = 3000;
             int someItems = 20000;
-            int walkMicroseconds = 3000;
+            int walkMicroseconds = 2000;
         } narrowing;
     };
 

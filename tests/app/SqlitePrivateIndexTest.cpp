@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "app/Databases.h"
+#include "app/InventoryNameIndex.h"
 #include "app/SqliteConnection.h"
 #include "app/TsqlToSqlite.h"
 
@@ -50,6 +51,10 @@ TEST(SqlitePrivateIndexes, MadeWhenOlderFilesAreOpenedAndWalkedByTheListsAndTheS
     EXPECT_EQ(indexes("Build_FIle"), (QStringList{"ESOA_ER_LINK__esoa_Code", "ESOA_ER__esoa_Code"}));
     EXPECT_EQ(indexes("Inventory"),
               (QStringList{"by_ItemName", "tbInvMaster__esoa_GenericID", "tbInvMaster__esoa_ItemName"}));
+    for (const QString& object : sql::ItemNameTextIndex::ObjectNames()) {
+        EXPECT_EQ(c.RunSqlite("SELECT count(*) FROM Inventory.sqlite_master WHERE name = ?", {object}).rows[0][0], "1")
+            << qPrintable(object);
+    }
 
     const struct {
         const char* what;
