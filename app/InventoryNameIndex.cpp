@@ -11,6 +11,8 @@ namespace esoa::sql {
 namespace {
 
 const QString kIndex = QStringLiteral("tbInvMaster__esoa_ItemNameText");
+// The private index of the items' generic (made by the embedded connection with the others).
+const QString kGenericIndex = QStringLiteral("tbInvMaster__esoa_GenericID");
 
 // A trigram in more letter cases than this is left out of a query (it only narrows less).
 constexpr size_t kMostCases = 64;
@@ -257,6 +259,8 @@ std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sql
         if (s.symbol(k - 1, ")")) --depth;
         if (depth != 0 || (!s.word(k - 1, "WHERE") && !s.word(k - 1, "AND"))) continue;
         QString candidates;
+        QString hint = QStringLiteral(" NOT INDEXED");
+        QString condition;
         bool textIndex = false;
         size_t like = 0;
         if (const auto c = columnAt(s, k, QStringLiteral("ItemName"), items.ref)) {
@@ -266,23 +270,27 @@ std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sql
             if (!query.isEmpty()) {
                 candidates = QStringLiteral("SELECT rowid FROM Inventory.%1 WHERE %1 MATCH %2")
                                  .arg(quotedName(kIndex), quotedText(query));
+                condition = QStringLiteral(" AND %1.rowid IN (%2)").arg(items.written, candidates);
                 textIndex = true;
             }
         } else if (const auto g = generics ? columnAt(s, k, QStringLiteral("GenericName"), generics->ref)
                                            : std::nullopt) {
             like = *g + 1;
             if (literalText(s.at(like + 1))) {
-                candidates = QStringLiteral("SELECT I.rowid FROM %1 I WHERE I.GenericID IN (SELECT G.GenericID FROM "
-                                            "%2.%3 G WHERE G.GenericName LIKE %4)")
-                                 .arg(itemsTable, s.at(generics->name)->text, s.at(generics->name + 2)->text,
-                                      s.at(like + 1)->text);
+                // The items of the generics whose name matches, read generic by generic.
+                const QString matching = QStringLiteral("SELECT G.GenericID FROM %1.%2 G WHERE G.GenericName LIKE %3")
+                                             .arg(s.at(generics->name)->text, s.at(generics->name + 2)->text,
+                                                  s.at(like + 1)->text);
+                candidates = QStringLiteral("SELECT I.rowid FROM %1 I WHERE I.GenericID IN (%2)").arg(itemsTable, matching);
+                hint = QStringLiteral(" INDEXED BY ") + quotedName(kGenericIndex);
+                condition = QStringLiteral(" AND %1.GenericID IN (%2)").arg(items.written, matching);
             }
         }
         const size_t after = like + 2;
         if (candidates.isEmpty() || !s.word(like, "LIKE") || !(after == whereEnd || s.word(after, "AND"))) continue;
         out.push_back({candidates,
-                       s.with({{items.end, QStringLiteral(" NOT INDEXED")},
-                               {like + 1, QStringLiteral(" AND %1.rowid IN (%2)").arg(items.written, candidates)},
+                       s.with({{items.end, hint},
+                               {like + 1, condition},
                                {orderEnd, QStringLiteral(", %1.rowid").arg(items.written)}}),
                        textIndex});
     }

@@ -403,8 +403,9 @@ QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVarian
     }
     if (!best || fewest > limits.someItems) return Execute(sent, params, statement);
     qCDebug(lcSql).noquote() << "Narrowed to" << fewest << "items by:" << best->candidates;
-    // Some thousands of items: a filter that many of them pass ends the walk in name order sooner.
-    if (fewest > limits.fewItems) {
+    // Some thousands of items by their names: a text that many of them hold may end the walk in
+    // name order sooner. (A walk tests a generic name through the join, too slowly to gain.)
+    if (fewest > limits.fewItems && best->textIndex) {
         if (auto walked = ExecuteWithin(limits.walkMicroseconds, sent, params, statement)) return std::move(*walked);
     }
     try {

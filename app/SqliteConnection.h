@@ -38,9 +38,9 @@ public:
     struct Options {
         bool createMissing = true;  // false: a missing file is an error that names it
         int busyMilliseconds = 5000;
-        // An item search whose indexes leave at most `fewItems` items reads only those; up to
-        // `someItems`, it first walks the items in name order for up to `walkMicroseconds`, as a
-        // filter that many items pass ends early that way.
+        // An item search whose indexes leave at most `someItems` items reads only those; when the
+        // text index of names leaves more than `fewItems`, it first walks the items in name order
+        // for up to `walkMicroseconds`, as a text that many items hold ends early that way.
         struct {
             int fewItems = 3000;
             int someItems = 20000;

@@ -8,6 +8,7 @@
 #include "app/InventoryNameIndex.h"
 #include "app/SqlText.h"
 #include "app/SqliteConnection.h"
+#include "app/TsqlToSqlite.h"
 #include "support/TestDatabase.h"
 
 namespace esoa {
@@ -111,6 +112,12 @@ TEST_F(InventoryNameIndexTest, NarrowedSearchesGiveTheRowsAndOrderOfTheWalk) {
         EXPECT_EQ(Rows(db.connection(), desc, generic), expected) << c.desc << " / " << c.generic;
         EXPECT_EQ(Rows(interrupted, desc, generic), expected) << c.desc << " / " << c.generic;
     }
+
+    // Each way of narrowing, read on its own, gives the walk's rows.
+    const auto ways = sql::InventoryFilterRestrictions(sql::TranslateToSqlite(Search("cap", "amox")));
+    ASSERT_EQ(ways.size(), 2u);
+    for (const auto& way : ways)
+        EXPECT_EQ(db.sqlite().RunSqlite(way.restricted).rows, Rows(walk, "cap", "amox")) << qPrintable(way.restricted);
 
     // Items of the same name come in the order of their row ids, whichever way they are read.
     const auto same = Rows(db.connection(), "amoxicillin", "");
