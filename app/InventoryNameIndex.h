@@ -14,7 +14,8 @@ namespace esoa::sql {
 // tbInvMaster's rows, kept current by triggers on tbInvMaster that use nothing but plain SQL, so
 // that any SQLite with FTS5 may write the table. The index only narrows the rows a statement reads:
 // the statement's own LIKE still decides, so the rows shown and their order are those of a search
-// without it.
+// without it. Entries are keyed by the items' rowids, which VACUUM keeps for a table that has
+// indexes, as tbInvMaster always has (the private name index is made before this one).
 struct ItemNameTextIndex {
     // The index table and its three triggers, all in the Inventory schema; the index is used only
     // when all four are present.
