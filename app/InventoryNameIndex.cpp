@@ -243,8 +243,9 @@ std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sql
         }
     }
 
-    // Read in name order, as the walk of the name index gives it: items of the same name (in the
-    // collation) in the order they were added. The narrowed statement sorts by the same two keys.
+    // Read in name order, as the walk of the name index gives it: with the status fixed, items of
+    // the same name (in the collation) in the order of their rowids. The narrowed statement sorts by
+    // the same two keys.
     if (whereEnd + 2 >= s.size() || !s.word(whereEnd, "ORDER") || !s.word(whereEnd + 1, "BY")) return {};
     const auto order = columnAt(s, whereEnd + 2, QStringLiteral("ItemName"), items.ref);
     if (!order) return {};
@@ -253,11 +254,18 @@ std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sql
 
     const QString itemsTable = s.at(items.name)->text + QLatin1Char('.') + s.at(items.name + 2)->text;
     std::vector<CandidateRestriction> out;
+    bool statusFixed = false;
     depth = 0;
     for (size_t k = where + 1; k < whereEnd; ++k) {
         if (s.symbol(k - 1, "(")) ++depth;
         if (s.symbol(k - 1, ")")) --depth;
         if (depth != 0 || (!s.word(k - 1, "WHERE") && !s.word(k - 1, "AND"))) continue;
+        if (const auto status = columnAt(s, k, QStringLiteral("itemstatus"), items.ref)) {
+            statusFixed = statusFixed || (s.symbol(*status + 1, "=") && s.at(*status + 2) &&
+                                          s.at(*status + 2)->kind == TokenKind::Number &&
+                                          (*status + 3 == whereEnd || s.word(*status + 3, "AND")));
+            continue;
+        }
         QString candidates;
         QString hint = QStringLiteral(" NOT INDEXED");
         QString condition;
@@ -294,6 +302,7 @@ std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sql
                                {orderEnd, QStringLiteral(", %1.rowid").arg(items.written)}}),
                        textIndex});
     }
+    if (!statusFixed) return {};
     return out;
 }
 

@@ -174,6 +174,10 @@ TEST(InventoryFilterRestrictions, OnlyFiltersAtTheTopOfTheWhereClauseAreNarrowed
         {head + "AND ItemName like '%amo!x%' ESCAPE '!' order by a.ItemName", 0},
         {head + "AND ItemName like '%amox%'", 0},
         {head + "AND ItemName like '%amox%' order by a.ItemDesc", 0},
+        {"SELECT A.ItemID FROM Inventory.tbInvMaster A WHERE ItemName like '%amox%' order by a.ItemName", 0},
+        {"SELECT A.ItemID FROM Inventory.tbInvMaster A WHERE ItemName like '%amox%' AND itemstatus = 1 order by "
+         "ItemName",
+         1},
         {"SELECT A.ItemID FROM Inventory.tbForGeneric B RIGHT JOIN Inventory.tbInvMaster A ON "
          "a.GenericID=b.GenericID WHERE ItemName like '%amox%' order by a.ItemName",
          0},
