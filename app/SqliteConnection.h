@@ -43,7 +43,7 @@ public:
         // for up to `walkMicroseconds`, as a text that many items hold ends early that way.
         struct {
             int fewItems = 3000;
-            int someItems = 20000;
+            int someItems = 10000;
             int walkMicroseconds = 2000;
         } narrowing;
     };
