@@ -1,6 +1,7 @@
 #include "app/InventoryNameIndex.h"
 
 #include <QSet>
+#include <algorithm>
 #include <optional>
 
 #include "app/DbError.h"
@@ -17,7 +18,7 @@ const QString kGenericIndex = QStringLiteral("tbInvMaster__esoa_GenericID");
 // A trigram in more letter cases than this is left out of a query (it only narrows less).
 constexpr size_t kMostCases = 64;
 // Trigrams taken from a pattern: enough to make a rare name rare, few enough to look up quickly.
-constexpr int kMostTrigrams = 8;
+constexpr int kMostTrigrams = 12;
 
 QString quotedName(QString name) {
     return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
@@ -174,10 +175,14 @@ QString TrigramQuery(const QString& pattern) {
     QStringList terms;
     for (const std::u32string& run : LikeLiteralRuns(pattern)) {
         if (run.size() < 3) continue;
-        // Trigrams side by side, and the last one: together they cover the whole run.
+        // Trigrams side by side and the last one first, covering the whole run; then the ones that
+        // overlap them, which tell where the pieces meet.
         std::vector<size_t> starts;
         for (size_t i = 0; i + 3 <= run.size(); i += 3) starts.push_back(i);
         if (starts.back() != run.size() - 3) starts.push_back(run.size() - 3);
+        for (size_t i = 1; i + 3 <= run.size(); ++i) {
+            if (std::find(starts.begin(), starts.end(), i) == starts.end()) starts.push_back(i);
+        }
         for (size_t start : starts) {
             if (terms.size() >= kMostTrigrams) break;
             const QString term = trigramTerm(run, start);

@@ -175,6 +175,8 @@ BENCHMARK_CAPTURE(BM_InventorySearch, name_like_many, "12", "")->Unit(benchmark:
 BENCHMARK_CAPTURE(BM_InventorySearch, name_like_few, "00042", "")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_InventorySearch, name_like_none, "zzz", "")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_InventorySearch, name_like_few_of_common_parts, "0 tab", "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_InventorySearch, name_like_none_of_common_parts, "Item 1 tablet", "")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_InventorySearch, generic_like_many, "", "Paracetamol")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_InventorySearch, generic_like_few, "", "Ketorolac")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_InventorySearch, generic_like_none, "", "Charcoal")->Unit(benchmark::kMillisecond);
