@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRandomGenerator>
 
 #include "app/InventoryNameIndex.h"
 #include "app/SqlText.h"
@@ -154,6 +155,39 @@ TEST_F(InventoryNameIndexTest, TheIndexFollowsEveryChangeOfTheItemsAndIsUsed) {
     // A complete index is kept as it is when the files are opened again.
     SqliteConnection reopened(db.folder(), {});
     EXPECT_EQ(Rows(reopened, "cefalexin", "").size(), 0u);
+}
+
+TEST_F(InventoryNameIndexTest, RandomNamesAndTextsFindTheSameRowsEitherWay) {
+    // Names and texts drawn from letters that fold together, wildcards and quotes; most texts are
+    // pieces of names in another letter case, so that many find something.
+    const QList<uint> alphabet = QStringLiteral("aAbkK\u212AsS\u017F\u03C3\u03A3\u03C2\u00DF\u1E9E\u00E9e\u0301 %_[]'\"01")
+                                     .toUcs4();
+    QRandomGenerator random(20261208);
+    const auto draw = [&](int length) {
+        QList<uint> text;
+        for (int i = 0; i < length; ++i) text << alphabet[random.bounded(int(alphabet.size()))];
+        return QString::fromUcs4(reinterpret_cast<const char32_t*>(text.constData()), text.size());
+    };
+    QStringList names;
+    for (int id = 1000; id < 1400; ++id) {
+        names << draw(random.bounded(14));
+        db.sqlite().RunSqlite("INSERT INTO Inventory.tbInvMaster VALUES (?, ?, 'x', NULL, ?)",
+                              {id, names.back(), random.bounded(4) == 0 ? 1 : 0});
+    }
+    SqliteConnection walk(db.folder(), Narrowing(-1, -1, 0));
+    int found = 0;
+    for (int i = 0; i < 300; ++i) {
+        QString text = draw(3 + random.bounded(4));
+        const QString& name = names[random.bounded(int(names.size()))];
+        if (i % 3 != 0 && name.size() > 3) {
+            const int from = random.bounded(int(name.size()) - 3);
+            text = random.bounded(2) ? name.mid(from, 3 + random.bounded(4)).toUpper() : name.mid(from).toLower();
+        }
+        const auto expected = Rows(walk, text, "");
+        found += expected.empty() ? 0 : 1;
+        ASSERT_EQ(Rows(db.connection(), text, ""), expected) << qPrintable(text);
+    }
+    EXPECT_GT(found, 100);
 }
 
 TEST(InventoryFilterRestrictions, OnlyFiltersAtTheTopOfTheWhereClauseAreNarrowed) {
