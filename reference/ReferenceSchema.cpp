@@ -1,6 +1,22 @@
 #include "reference/ReferenceSchema.h"
 
 namespace esoa {
+namespace {
+
+// A table and the two indexes both the reference and the link table have.
+QStringList tableWithIndexes(const QString& table, const QString& columns) {
+    return {
+        QStringLiteral("CREATE TABLE [Build_FIle].[dbo].[") + table + QStringLiteral("](") + columns +
+            QStringLiteral(")"),
+        QStringLiteral("CREATE CLUSTERED INDEX [by_ID] ON [Build_File].[dbo].[") + table + QStringLiteral("](") +
+            QStringLiteral("    [ID] Asc") + QStringLiteral(")"),
+        QStringLiteral("CREATE NONCLUSTERED INDEX [by_Category_Description] ON [Build_File].[dbo].[") + table +
+            QStringLiteral("](") + QStringLiteral("    [Category] Asc,") + QStringLiteral("    [Description] Asc") +
+            QStringLiteral(")"),
+    };
+}
+
+}  // namespace
 
 QStringList CreateTableStatements(const QString& t) {
     const QString l = t + QStringLiteral("_LINK");
@@ -24,29 +40,19 @@ QStringList CreateTableStatements(const QString& t) {
         "    [RevenueID]         [varchar](20)  NULL, "
         "    [SectionID]         [varchar](20)  NULL, "
         "    [SortOrder]         [smallint] NULL ");
-    return {
-        QStringLiteral("ALTER TABLE INVENTORY..tbInvMaster DROP COLUMN ESOA_Code   "),
-        QStringLiteral("ALTER TABLE BUILD_FILE..tbCoXrayExam DROP COLUMN ESOA_Code   "),
-        QStringLiteral("ALTER TABLE BUILD_FILE..tbcoUltraExam DROP COLUMN ESOA_Code  "),
-        QStringLiteral("ALTER TABLE BUILD_FILE..tbcoCTExam DROP COLUMN ESOA_Code "),
-        QStringLiteral("DROP TABLE [Build_FIle].[dbo].[") + t + QStringLiteral("]"),
-        QStringLiteral("CREATE TABLE [Build_FIle].[dbo].[") + t + QStringLiteral("](") + referenceColumns +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE CLUSTERED INDEX [by_ID] ON [Build_File].[dbo].[") + t + QStringLiteral("](") +
-            QStringLiteral("    [ID] Asc") + QStringLiteral(")"),
-        QStringLiteral("CREATE NONCLUSTERED INDEX [by_Category_Description] ON [Build_File].[dbo].[") + t +
-            QStringLiteral("](") + QStringLiteral("    [Category] Asc,") + QStringLiteral("    [Description] Asc") +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE TABLE [Build_FIle].[dbo].[") + l + QStringLiteral("](") + linkColumns +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE CLUSTERED INDEX [by_ID] ON [Build_File].[dbo].[") + l + QStringLiteral("](") +
-            QStringLiteral("    [ID] Asc") + QStringLiteral(")"),
-        QStringLiteral("CREATE NONCLUSTERED INDEX [by_Category_Description] ON [Build_File].[dbo].[") + l +
-            QStringLiteral("](") + QStringLiteral("    [Category] Asc,") + QStringLiteral("    [Description] Asc") +
-            QStringLiteral(")"),
-        QStringLiteral("CREATE NONCLUSTERED INDEX [by_ItemID] ON [Build_File].[dbo].[") + l + QStringLiteral("](") +
-            QStringLiteral("    [RevenueID] Asc, ") + QStringLiteral("    [ItemID] Asc ") + QStringLiteral(")"),
-    };
+    return QStringList{
+               QStringLiteral("ALTER TABLE INVENTORY..tbInvMaster DROP COLUMN ESOA_Code   "),
+               QStringLiteral("ALTER TABLE BUILD_FILE..tbCoXrayExam DROP COLUMN ESOA_Code   "),
+               QStringLiteral("ALTER TABLE BUILD_FILE..tbcoUltraExam DROP COLUMN ESOA_Code  "),
+               QStringLiteral("ALTER TABLE BUILD_FILE..tbcoCTExam DROP COLUMN ESOA_Code "),
+               QStringLiteral("DROP TABLE [Build_FIle].[dbo].[") + t + QStringLiteral("]"),
+           } +
+           tableWithIndexes(t, referenceColumns) + tableWithIndexes(l, linkColumns) +
+           QStringList{
+               QStringLiteral("CREATE NONCLUSTERED INDEX [by_ItemID] ON [Build_File].[dbo].[") + l +
+                   QStringLiteral("](") + QStringLiteral("    [RevenueID] Asc, ") +
+                   QStringLiteral("    [ItemID] Asc ") + QStringLiteral(")"),
+           };
 }
 
 }  // namespace esoa
