@@ -25,6 +25,8 @@ expected=(
   ./usr/share/applications/esoa-mapper.desktop
   ./usr/share/icons/hicolor/scalable/apps/esoa-mapper.svg
   ./usr/share/doc/esoa-mapper/sql-server.md
+  ./usr/share/doc/esoa-mapper/copyright
+  ./usr/share/doc/esoa-mapper/changelog.gz
 )
 for ref in "$root"/data/reference/*.csv; do expected+=("./usr/lib/esoa-mapper/$(basename "$ref")"); done
 
@@ -39,9 +41,20 @@ grep -qE ' \./usr/bin/esoa-mapper -> \.\./lib/esoa-mapper/esoa-mapper$' <<<"$con
 grep -qE '^\./usr/share/metainfo/[^/]+\.metainfo\.xml$' <<<"$paths" || fail "no AppStream metadata"
 
 # Found by dpkg-shlibdeps (the Qt libraries) and named by hand (the plugins Qt loads at run time).
-for dep in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6sql6-odbc qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6sql6 libqt6sql6-odbc libsqlite3-0 libicu72 qt6-qpa-plugins; do
   grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
+# Only what the program loads: Qt's SQLite driver is a test's, not the program's.
+for dep in libqt6sql6-sqlite; do
+  grep -qE "(^|, )$dep( |,|$)" <<<"$depends" && fail "Depends names $dep, which the program never loads: $depends"
+done
+
+# Debian's own checks of a package: no error allowed (warnings are shown).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
+else
+  fail "lintian is not installed (packages-test.txt)"
+fi
 
 unpacked="$(mktemp -d)"
 trap 'rm -rf "$unpacked"' EXIT
