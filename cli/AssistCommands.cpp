@@ -47,11 +47,11 @@ int SuggestCommand(const Options& options) {
     return 0;
 }
 
-int CoverageCommand(const Options& options, const ReferenceList& list, bool csv) {
+int CoverageCommand(const Options& options, const ReferenceList& list, bool asCsv) {
     std::unique_ptr<Connection> c = OpenConnection(options);
     assist::Coverage coverage = assist::Coverage::Build(*c, list);
     coverage.MarkWithdrawn(*c, FolderOf(options));
-    Out(csv ? coverage.Csv() : coverage.Text());
+    Out(asCsv ? coverage.Csv().Text(csv::Flavour::Exact) : coverage.Text());
     return 0;
 }
 

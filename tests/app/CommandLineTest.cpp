@@ -59,12 +59,13 @@ struct ProgramRun {
     QString out, err;
 };
 
-ProgramRun RunProgram(const QStringList& args, const QString& dataHome = {}) {
+ProgramRun RunProgram(const QStringList& args, const QString& dataHome = {}, const QString& outputFile = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "ZEMORA_CONNECTION"}) env.remove(name);
     if (!dataHome.isEmpty()) env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
     QProcess program;
     program.setProcessEnvironment(env);
+    if (!outputFile.isEmpty()) program.setStandardOutputFile(outputFile);
     program.start(QStringLiteral(ESOA_PROGRAM), args);
     if (!program.waitForFinished(60000)) return {-1, {}, QStringLiteral("did not finish")};
     return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
@@ -125,6 +126,16 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
     holder.RunSqlite(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(locked.exitCode, 1);
     EXPECT_TRUE(locked.err.contains(QLatin1String("locked"))) << locked.err.toStdString();
+}
+
+// A result that never reached its file is a failure, with its cause, not a success.
+TEST(CommandLine, ResultsThatCannotBeWrittenFailTheCommand) {
+    QTemporaryDir demoDir, data;
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    const QStringList args{"export-links", "--list", "item", "--connection", "embedded:" + demoDir.path()};
+    const ProgramRun full = RunProgram(args, data.path(), QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_TRUE(full.err.contains("the disk is full")) << full.err.toStdString();
 }
 
 }  // namespace
