@@ -104,11 +104,12 @@ TEST_F(CoverageFigures, CommandLineReportsCoverageAndSuggests) {
     const QStringList top = Run({"suggest", "--list", "er", "--code", "A2", "--limit", "3"}, 0).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(top.size(), 3);
     const QStringList first = top.front().split('\t');
-    ASSERT_EQ(first.size(), 5);
+    ASSERT_EQ(first.size(), 8);
     EXPECT_EQ(first[0], "1");
     EXPECT_EQ(first[2], "1006");
     EXPECT_EQ(first[3], "Ibuprofen 400mg tablet");
     EXPECT_EQ(first[4], "Ibuprofen");
+    EXPECT_EQ(first.mid(5), (QStringList{"INV", "PH", ""})) << "Therapeutics: inventory items";
     EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "LB-X", "--revenue", "LB"}, 1), QString());
     EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "A1", "--revenue", "NOSUCH"}, 1), QString());
     Run({"suggest", "--list", "er", "--code", "A1", "--limit", "0"}, 2);
