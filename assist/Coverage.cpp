@@ -183,27 +183,28 @@ QString Coverage::Text() const {
     return out;
 }
 
-QString Coverage::Csv() const {
-    QString out = csv::Record({QStringLiteral("Part"), QStringLiteral("Name"), QStringLiteral("Codes"),
-                               QStringLiteral("LinkedCodes"), QStringLiteral("Share"), QStringLiteral("Links"),
-                               QStringLiteral("UnlinkedItems"), QStringLiteral("Withdrawn")});
+csv::Table Coverage::Csv() const {
+    csv::Table out;
+    out.Add({QStringLiteral("Part"), QStringLiteral("Name"), QStringLiteral("Codes"),
+             QStringLiteral("LinkedCodes"), QStringLiteral("Share"), QStringLiteral("Links"),
+             QStringLiteral("UnlinkedItems"), QStringLiteral("Withdrawn")});
     const auto withdrawnOf = [this](const Category& cat) {
         return withdrawnKnown ? QString::number(cat.withdrawn) : QString();
     };
     for (const Category& cat : categories)
-        out += csv::Record({QStringLiteral("Category"), cat.name, QString::number(cat.codes),
-                            QString::number(cat.linkedCodes), cat.Share(), QString::number(cat.links), {},
-                            withdrawnOf(cat)});
-    out += csv::Record({QStringLiteral("Category"), total.name, QString::number(total.codes),
-                        QString::number(total.linkedCodes), total.Share(), QString::number(total.links), {},
-                        withdrawnOf(total)});
+        out.Add({QStringLiteral("Category"), cat.name, QString::number(cat.codes),
+                 QString::number(cat.linkedCodes), cat.Share(), QString::number(cat.links), {},
+                 withdrawnOf(cat)});
+    out.Add({QStringLiteral("Category"), total.name, QString::number(total.codes),
+             QString::number(total.linkedCodes), total.Share(), QString::number(total.links), {},
+             withdrawnOf(total)});
     for (const Revenue& rev : revenues)
-        out += csv::Record({QStringLiteral("Revenue"), rev.revenueId, {}, {}, {}, QString::number(rev.links), {}, {}});
-    out += csv::Record(
-        {QStringLiteral("Revenue"), QStringLiteral("Total"), {}, {}, {}, QString::number(total.links), {}, {}});
+        out.Add({QStringLiteral("Revenue"), rev.revenueId, {}, {}, {}, QString::number(rev.links), {}, {}});
+    out.Add({QStringLiteral("Revenue"), QStringLiteral("Total"), {}, {}, {}, QString::number(total.links), {},
+             {}});
     for (const InventoryRevenue& inv : inventoryRevenues)
-        out += csv::Record(
-            {QStringLiteral("Inventory"), inv.revenueId, {}, {}, {}, {}, QString::number(inv.unlinkedItems), {}});
+        out.Add({QStringLiteral("Inventory"), inv.revenueId, {}, {}, {}, {},
+                 QString::number(inv.unlinkedItems), {}});
     return out;
 }
 

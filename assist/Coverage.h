@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "updates/Csv.h"
 #include "updates/ListData.h"
 
 namespace esoa {
@@ -61,7 +62,7 @@ struct Coverage {
     QString Text() const;
     // One RFC 4180 table with a header line; its first column names the part of the report a row
     // belongs to ("Category", "Revenue", "Inventory").
-    QString Csv() const;
+    csv::Table Csv() const;
 };
 
 }  // namespace esoa::assist

@@ -5,6 +5,7 @@
 #include "app/Connection.h"
 #include "app/DbError.h"
 #include "app/SqlText.h"
+#include "lookup/CategoryRoute.h"
 
 namespace esoa::assist {
 namespace {
@@ -116,10 +117,33 @@ bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource
                quoted(revenueId));
     if (code.rows.empty()) return false;
     // A revenue code without an exam table of its own: its items are a section of the other revenues.
-    s.examTable = QStringLiteral("tbcoOtherRevenue");
-    s.idField = QStringLiteral("OtherRevenueID");
-    s.nameField = QStringLiteral("OtherRevenue");
+    const ExamTableNames other = ExamTableNames::OfStem(QStringLiteral("OtherRevenue"));
+    s.examTable = other.table;
+    s.idField = other.idField;
+    s.nameField = other.nameField;
     s.section = revenueId;
+    return true;
+}
+
+bool SourceOfCategory(const QString& table, const QString& category, CandidateSource& s) {
+    const CategoryRoute& route = CategoryRoute::For(table, category);
+    s.section.clear();
+    if (route.inventory) {
+        s.inventory = true;
+        s.revenueId = QStringLiteral("PH");
+        s.examTable.clear();
+        s.idField.clear();
+        s.nameField.clear();
+        return true;
+    }
+    if (!route.stem) return false;
+    const ExamTableNames names = ExamTableNames::OfStem(QLatin1String(route.stem));
+    s.inventory = false;
+    s.examTable = names.table;
+    s.idField = names.idField;
+    s.nameField = names.nameField;
+    s.revenueId = route.revenueId ? QString::fromLatin1(route.revenueId) : QString();
+    if (route.sectionId) s.section = QLatin1String(route.sectionId);
     return true;
 }
 

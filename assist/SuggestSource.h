@@ -49,4 +49,10 @@ private:
 // false when neither is found.
 bool ExamTableOfRevenue(Connection& connection, const QString& revenueId, CandidateSource& source);
 
+// The source a click on `category` of the reference table `table` gives the window's search
+// (CategoryRoute): inventory items (revenue "PH"), or the exam table of the route with its revenue
+// and section. False for a route that names no exam table: the window then keeps whatever table an
+// earlier click chose, so the category alone has no source.
+bool SourceOfCategory(const QString& table, const QString& category, CandidateSource& source);
+
 }  // namespace esoa::assist

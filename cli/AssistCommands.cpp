@@ -21,37 +21,49 @@ int SuggestCommand(const Options& options) {
         if (!ok || limit < 1) throw UsageError{QStringLiteral("--limit must be a positive number.")};
     }
     std::unique_ptr<Connection> c = OpenConnection(options);
-    const ReadResult item = c->Read(QStringLiteral("SELECT Code, Description FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) "
-                                                   "WHERE Code='%2' ")
-                                        .arg(list.table, sql::Escaped(code)),
-                                    CursorType::ForwardOnly, LockType::ReadOnly);
+    const ReadResult item = c->Read(
+        QStringLiteral("SELECT Code, Description, Category FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) "
+                       "WHERE Code='%2' ")
+            .arg(list.table, sql::Escaped(code)),
+        CursorType::ForwardOnly, LockType::ReadOnly);
     if (item.rows.empty()) {
         Err(QStringLiteral("The code %1 is not in %2.\n").arg(code, list.table));
         return 1;
     }
     assist::CandidateSource source;
     source.linkTable = list.linkTable();
-    if (options.IsSet("revenue") && !assist::ExamTableOfRevenue(*c, options.Value("revenue"), source)) {
-        Err(QStringLiteral("The revenue %1 has no exam table.\n").arg(options.Value("revenue")));
+    if (options.IsSet("revenue")) {
+        if (!assist::ExamTableOfRevenue(*c, options.Value("revenue"), source)) {
+            Err(QStringLiteral("The revenue %1 has no exam table.\n").arg(options.Value("revenue")));
+            return 1;
+        }
+    } else if (const QString category = item.rows.front().value(2);
+               !assist::SourceOfCategory(list.table, category, source)) {
+        // The window would search whatever exam table an earlier click left chosen.
+        Err(QStringLiteral("The category \"%1\" of %2 names no hospital items to search; choose them with "
+                           "--revenue ID.\n")
+                .arg(category, list.table));
         return 1;
     }
     const QList<assist::SuggestCandidate> candidates = assist::ReadCandidates(*c, source);
     const assist::SuggestIndex index(candidates);
+    const QString invOrProc = source.inventory ? QStringLiteral("INV") : QStringLiteral("PROC");
     int rank = 0;
     for (const assist::Suggestion& s : index.Suggest(item.rows.front().value(1), limit)) {
         const assist::SuggestCandidate& candidate = index.candidate(s.candidate);
-        Out(QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
-                .arg(++rank)
-                .arg(QString::number(s.score, 'f', 3), candidate.itemId, candidate.itemName, candidate.genericName));
+        const QStringList columns{QString::number(++rank), QString::number(s.score, 'f', 3), candidate.itemId,
+                                  candidate.itemName, candidate.genericName};
+        const QStringList from{invOrProc, source.revenueId, source.section};
+        Out((columns + from).join(QLatin1Char('\t')) + QLatin1Char('\n'));
     }
     return 0;
 }
 
-int CoverageCommand(const Options& options, const ReferenceList& list, bool csv) {
+int CoverageCommand(const Options& options, const ReferenceList& list, bool asCsv) {
     std::unique_ptr<Connection> c = OpenConnection(options);
     assist::Coverage coverage = assist::Coverage::Build(*c, list);
     coverage.MarkWithdrawn(*c, FolderOf(options));
-    Out(csv ? coverage.Csv() : coverage.Text());
+    Out(asCsv ? coverage.Csv().Text(csv::Flavour::Exact) : coverage.Text());
     return 0;
 }
 

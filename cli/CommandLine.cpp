@@ -38,11 +38,15 @@ void Describe(QCommandLineParser& parser) {
         {QStringLiteral("folder"), QStringLiteral("Folder of the reference files (default: the program's folder)."),
          QStringLiteral("DIR")},
         {QStringLiteral("dry-run"), QStringLiteral("import: print the change report and write nothing.")},
-        {QStringLiteral("output"), QStringLiteral("export-links: the CSV file (default: standard output)."),
+        {QStringLiteral("output"),
+         QStringLiteral("export-links: the CSV file (default: standard output); exact values, no byte "
+                        "order mark."),
          QStringLiteral("FILE")},
         {QStringLiteral("format"), QStringLiteral("report: text or csv (default text)."), QStringLiteral("FORMAT")},
         {QStringLiteral("code"), QStringLiteral("suggest: the PhilHealth code."), QStringLiteral("CODE")},
-        {QStringLiteral("revenue"), QStringLiteral("suggest: search the exam table of this revenue."),
+        {QStringLiteral("revenue"),
+         QStringLiteral("suggest: search the exam table of this revenue (default: the one the code's "
+                        "category routes to, as in the window)."),
          QStringLiteral("ID")},
         {QStringLiteral("limit"), QStringLiteral("suggest: candidates listed (default 50)."), QStringLiteral("N")},
     });
@@ -81,7 +85,9 @@ Invocation Parse(const QStringList& arguments) {
     return inv;
 }
 
-int Run(const Invocation& inv) {
+namespace {
+
+int RunParsed(const Invocation& inv) {
     QCommandLineParser parser;
     Describe(parser);
     if (inv.kind == Invocation::Kind::Usage || !parser.parse(inv.arguments)) {
@@ -116,6 +122,18 @@ int Run(const Invocation& inv) {
     }
     Err(parser.helpText());
     return 2;
+}
+
+}  // namespace
+
+int Run(const Invocation& inv) {
+    const int code = RunParsed(inv);
+    // A result that did not reach its file is no result: a job must not take it for one.
+    if (const QString failure = OutFailure(); !failure.isEmpty()) {
+        Err(QStringLiteral("Cannot write the results to standard output: %1.\n").arg(failure));
+        return 1;
+    }
+    return code;
 }
 
 }  // namespace esoa::cli

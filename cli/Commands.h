@@ -40,6 +40,6 @@ int ImportCommand(const Options& options);
 int ExportLinksCommand(const Options& options);
 int ReportCommand(const Options& options, const QString& which);
 int SuggestCommand(const Options& options);
-int CoverageCommand(const Options& options, const ReferenceList& list, bool csv);
+int CoverageCommand(const Options& options, const ReferenceList& list, bool asCsv);
 
 }  // namespace esoa::cli

@@ -10,12 +10,24 @@
 #define ESOA_FILENO fileno
 #endif
 
+#include <cerrno>
+
+#include "app/SaveFile.h"
+
 namespace esoa::cli {
+namespace {
+
+QString outFailure;
+
+}  // namespace
 
 void Out(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) < 0 || std::fflush(stdout) != 0) {
+        if (outFailure.isEmpty()) outFailure = WriteFailureCause(errno);
+    }
 }
+
+QString OutFailure() { return outFailure; }
 
 void Err(const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stderr);

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QSaveFile>
 
 #include "app/Connection.h"
 #include "cli/Commands.h"
@@ -33,12 +32,12 @@ int ExportLinksCommand(const Options& options) {
     const ReferenceList list = ListOf(options);
     std::unique_ptr<Connection> c = OpenConnection(options);
     int count = 0;
-    const QString csv = LinkExport::Csv(*c, list, &count);
+    const csv::Table links = LinkExport::Csv(*c, list, &count);
     const QString output = options.Value("output");
     if (output.isEmpty()) {
-        Out(csv);
+        Out(links.Text(csv::Flavour::Exact));
     } else {
-        csv::Save(output, csv);
+        csv::Save(output, links, csv::Flavour::Exact);
         Err(QStringLiteral("%1 links of %2 written to %3.\n").arg(count).arg(list.linkTable(), QDir::toNativeSeparators(output)));
     }
     return 0;
@@ -46,22 +45,22 @@ int ExportLinksCommand(const Options& options) {
 
 int ReportCommand(const Options& options, const QString& which) {
     const ReferenceList list = ListOf(options);
-    const bool csv = AsCsv(options);
+    const bool asCsv = AsCsv(options);
     if (which == QLatin1String("changes")) {
         const QDir folder = ExistingFolder(options);
         std::unique_ptr<Connection> c = OpenConnection(options);
         const ChangeReport report = ChangeReport::Build(*c, list, folder.path());
-        Out(csv ? report.Csv() : report.Text());
-        if (!csv) Err(report.Summary() + QLatin1Char('\n'));
+        Out(asCsv ? report.Csv().Text(csv::Flavour::Exact) : report.Text());
+        if (!asCsv) Err(report.Summary() + QLatin1Char('\n'));
         return 0;
     }
     if (which == QLatin1String("stale")) {
         std::unique_ptr<Connection> c = OpenConnection(options);
         const std::vector<StaleLink> stale = StaleLinks::Check(*c, list);
-        Out(csv ? StaleLinks::Csv(stale) : StaleLinks::Text(list, stale));
+        Out(asCsv ? StaleLinks::Csv(stale).Text(csv::Flavour::Exact) : StaleLinks::Text(list, stale));
         return 0;
     }
-    if (which == QLatin1String("coverage")) return CoverageCommand(options, list, csv);
+    if (which == QLatin1String("coverage")) return CoverageCommand(options, list, asCsv);
     throw UsageError{QStringLiteral("report needs changes, stale or coverage.")};
 }
 

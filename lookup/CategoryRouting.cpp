@@ -1,7 +1,6 @@
 #include "lookup/CategoryRouting.h"
 
-#include <array>
-
+#include "lookup/CategoryRoute.h"
 #include "lookup/ExamTable.h"
 #include "lookup/ItemSearch.h"
 #include "lookup/ItemSource.h"
@@ -9,44 +8,6 @@
 #include "screen/Screen.h"
 
 namespace esoa {
-namespace {
-
-struct Route {
-    const char* category;  // compared exactly, letter case and blanks included
-    bool inventory;
-    const char* revenueId;  // nullptr: not written
-    const char* sectionId;  // nullptr: not written
-    const char* stem;       // exam table "tbco" + stem, key stem + "ID", name stem; nullptr: not set
-};
-
-constexpr std::array<Route, 5> kItemRoutes{{
-    {"Medicine", true, nullptr, nullptr, nullptr},
-    {"LaboratoryAndDiagnostic", false, "LB", nullptr, "LabExam"},
-    {"MedicalSupplies", true, nullptr, nullptr, nullptr},
-    {"OperatingRoomFees", false, nullptr, "OR", "OtherRevenue"},
-    {"RoomAndBoard", false, nullptr, "RA", "OtherRevenue"},
-}};
-constexpr Route kItemOther{"", false, nullptr, nullptr, nullptr};
-
-constexpr std::array<Route, 5> kErRoutes{{
-    {"Therapeutics", true, nullptr, nullptr, nullptr},
-    {"Imaging", false, "XR", nullptr, "XRayExam"},
-    {"Laboratory", false, "LB", nullptr, "LabExam"},
-    {"ED Service", false, nullptr, "ER", "OtherRevenue"},
-    {"ED Consultation", false, nullptr, "ER", "OtherRevenue"},
-}};
-constexpr Route kErOther{"", false, nullptr, nullptr, "OtherRevenue"};
-
-template <size_t N>
-const Route& routeFor(const QString& category, const std::array<Route, N>& routes, const Route& other) {
-    for (const Route& route : routes) {
-        if (category == QLatin1String(route.category)) return route;
-    }
-    return other;
-}
-
-}  // namespace
-
 void CategoryRouting::ClearSelection() {
     ScreenControls& ui = s_.ui;
     ui.Grid1->Clear();
@@ -70,11 +31,10 @@ bool CategoryRouting::ApplyCategoryDefaults() {
     if (!lists_.CategoriesListed() || row < 1 || row >= ui.GridCat->Rows()) return false;
     ClearSelection();
     ui.txtAreaCat->setText(ui.GridCat->TextMatrix(row, 0));
-    const bool itemList = ui.lblESOATableName->text() == QLatin1String("ESOA_ITEM");
+    const QString table = ui.lblESOATableName->text();
     source_.SetItemSource(false);
 
-    const QString category = ui.txtAreaCat->text();
-    const Route& route = itemList ? routeFor(category, kItemRoutes, kItemOther) : routeFor(category, kErRoutes, kErOther);
+    const CategoryRoute& route = CategoryRoute::For(table, ui.txtAreaCat->text());
     if (route.inventory) source_.SetItemSource(true);
     if (route.revenueId) ui.txtRevID->setText(QLatin1String(route.revenueId));
     if (route.sectionId) ui.txtSectionID->setText(QLatin1String(route.sectionId));

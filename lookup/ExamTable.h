@@ -2,17 +2,18 @@
 
 #include <QString>
 
+#include "lookup/CategoryRoute.h"
 #include "screen/ScreenControls.h"
 
 namespace esoa {
 
-// The naming rule of the hospital's exam tables: for a stem S the table is "tbco" + S, its key
-// column S + "ID" and its name column S. Sets the three exam-table captions in this order: name
-// column, table, key column.
+// Sets the three exam-table captions of a stem (ExamTableNames) in this order: name column, table,
+// key column.
 inline void SetExamTable(ScreenControls& ui, const QString& stem) {
-    ui.lblExamFieldName->setText(stem);
-    ui.lblTable->setText(QStringLiteral("tbco") + ui.lblExamFieldName->text());
-    ui.lblIDFieldName->setText(ui.lblExamFieldName->text() + QStringLiteral("ID"));
+    const ExamTableNames names = ExamTableNames::OfStem(stem);
+    ui.lblExamFieldName->setText(names.nameField);
+    ui.lblTable->setText(names.table);
+    ui.lblIDFieldName->setText(names.idField);
 }
 
 }  // namespace esoa

@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
-#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <memory>
 #include <vector>
 
 #include "app/DbError.h"
+#include "app/SaveFile.h"
 #include "lookup/ItemSource.h"
 #include "reference/ImportRun.h"
 #include "reference/PhilHealthLists.h"
@@ -125,11 +125,10 @@ void ReferenceImport::Report(const ImportSummary& summary, const QString& name) 
         text + QStringLiteral("\n\nSave the full list of refused lines as a text file?"),
         name + QStringLiteral(" refused lines.txt"));
     if (path.isEmpty()) return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(summary.Report().toUtf8()) < 0 ||
-        !file.commit()) {
-        s_.messages.Show(
-            QStringLiteral("Cannot save %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    try {
+        SaveTextFile(path, summary.Report());
+    } catch (const std::exception& e) {
+        s_.messages.Show(DescriptionOf(e));
     }
 }
 

@@ -195,8 +195,9 @@ QStringList ChangeReport::CsvHeader() {
             QStringLiteral("Reason")};
 }
 
-QString ChangeReport::Csv() const {
-    QString out = csv::Record(CsvHeader());
+csv::Table ChangeReport::Csv() const {
+    csv::Table out;
+    out.Add(CsvHeader());
     for (const Entry& e : entries) {
         const QString line = e.line > 0 ? QString::number(e.line) : QString();
         QStringList base{KindName(e.kind),       e.file,           line,
@@ -204,19 +205,19 @@ QString ChangeReport::Csv() const {
                          e.stored.category,      e.read.category,  e.stored.description,
                          e.read.description,     e.stored.fixedFee, e.read.fixedFee,
                          e.stored.chargingUnit,  e.read.chargingUnit};
-        out += csv::Record(base + QStringList{QString::number(e.links.size()), {}, {}, {}, {}, {}, {}, {}});
+        out.Add(base + QStringList{QString::number(e.links.size()), {}, {}, {}, {}, {}, {}, {}});
         for (const LinkRow& l : e.links) {
             QStringList record{KindName(e.kind), e.file, line, e.rowId, e.code};
             while (record.size() < 14) record << QString();
-            out += csv::Record(record + QStringList{{}, l.id, l.itemId, l.itemDesc, l.invOrProc, l.revenueId,
-                                                    l.sectionId, {}});
+            out.Add(record +
+                    QStringList{{}, l.id, l.itemId, l.itemDesc, l.invOrProc, l.revenueId, l.sectionId, {}});
         }
     }
     for (const FileRead& f : files) {
         for (const RefusedLine& r : f.refused) {
             QStringList record{QStringLiteral("refused"), f.file, QString::number(r.line)};
             while (record.size() < 21) record << QString();
-            out += csv::Record(record << r.reason);
+            out.Add(record << r.reason);
         }
     }
     return out;

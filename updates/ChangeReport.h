@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "reference/ImportRun.h"
+#include "updates/Csv.h"
 #include "updates/ListData.h"
 
 namespace esoa {
@@ -60,7 +61,7 @@ struct ChangeReport {
     QString Text() const;
     // The whole report as CSV with a header line: one record per entry and, under each withdrawn or
     // changed code, one per link that uses it; then one per refused line.
-    QString Csv() const;
+    csv::Table Csv() const;
     // The CSV header (field names).
     static QStringList CsvHeader();
 };

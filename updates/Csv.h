@@ -2,15 +2,39 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace esoa::csv {
 
+// Who reads a CSV file.
+enum class Flavour {
+    // Programs and scripts (the command line): every value exactly as stored, no byte order mark.
+    Exact,
+    // A spreadsheet program (the window's exports): a UTF-8 byte order mark first, so that "Niño" is
+    // not read as Windows-1252, and a text cell that a spreadsheet would take for a formula (one that
+    // begins with =, +, -, @, a tab or a carriage return) led by a single quote, which shows it as
+    // text. A plain number ("-75.00", "-5") stays a number.
+    Spreadsheet,
+};
+
 // One record of an RFC 4180 file: fields joined by commas, a field quoted (its quotes doubled) when
 // it holds a comma, a quote, a line break or blanks at either end; ends with CR LF.
-QString Record(const QStringList& fields);
+QString Record(const QStringList& fields, Flavour flavour);
 
-// Writes `text` to `path` as UTF-8 (no byte order mark), replacing the file only once all of it was
-// written. Throws std::runtime_error with the reason when it cannot.
-void Save(const QString& path, const QString& text);
+// The records of one CSV file, header first, written out in either flavour.
+class Table {
+public:
+    void Add(QStringList record) { records_.push_back(std::move(record)); }
+    const std::vector<QStringList>& records() const { return records_; }
+    // The whole file: a byte order mark in the spreadsheet flavour, then every record.
+    QString Text(Flavour flavour) const;
+
+private:
+    std::vector<QStringList> records_;
+};
+
+// Writes the table as UTF-8 through SaveFile: whole, or not at all with the old file left as it was.
+// Throws std::runtime_error with the cause.
+void Save(const QString& path, const Table& table, Flavour flavour);
 
 }  // namespace esoa::csv

@@ -13,14 +13,15 @@ QStringList LinkExport::Header() {
             QStringLiteral("CurrentItemName")};
 }
 
-QString LinkExport::Csv(Connection& connection, const ReferenceList& list, int* count) {
+csv::Table LinkExport::Csv(Connection& connection, const ReferenceList& list, int* count) {
     const std::vector<LinkRow> links = ReadLinks(connection, list);
     const HospitalItems items(connection, links);
-    QString out = csv::Record(Header());
+    csv::Table out;
+    out.Add(Header());
     for (const LinkRow& l : links) {
-        out += csv::Record({l.id, l.code, l.copies.category, l.copies.description, l.copies.fixedFee,
-                            l.copies.chargingUnit, l.itemId, l.itemDesc, l.invOrProc, l.revenueId, l.sectionId,
-                            l.sortOrder, items.Find(l).name});
+        out.Add({l.id, l.code, l.copies.category, l.copies.description, l.copies.fixedFee,
+                 l.copies.chargingUnit, l.itemId, l.itemDesc, l.invOrProc, l.revenueId, l.sectionId,
+                 l.sortOrder, items.Find(l).name});
     }
     if (count) *count = int(links.size());
     return out;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "updates/Csv.h"
 #include "updates/ListData.h"
 
 namespace esoa {
@@ -15,9 +16,9 @@ class Connection;
 class LinkExport {
 public:
     static QStringList Header();
-    // Reads the links and their hospital items (DbError on failure) and returns the CSV text;
+    // Reads the links and their hospital items (DbError on failure) and returns them as a CSV table;
     // `count` receives the number of links when given.
-    static QString Csv(Connection& connection, const ReferenceList& list, int* count = nullptr);
+    static csv::Table Csv(Connection& connection, const ReferenceList& list, int* count = nullptr);
 };
 
 }  // namespace esoa

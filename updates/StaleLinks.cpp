@@ -86,13 +86,14 @@ QString StaleLinks::Text(const ReferenceList& list, const std::vector<StaleLink>
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QString StaleLinks::Csv(const std::vector<StaleLink>& links) {
-    QString out = csv::Record({QStringLiteral("LinkID"), QStringLiteral("Code"), QStringLiteral("ItemID"),
-                               QStringLiteral("ItemDesc"), QStringLiteral("InvOrProc"), QStringLiteral("RevenueID"),
-                               QStringLiteral("SectionID"), QStringLiteral("CurrentItemName"), QStringLiteral("Reasons")});
+csv::Table StaleLinks::Csv(const std::vector<StaleLink>& links) {
+    csv::Table out;
+    out.Add({QStringLiteral("LinkID"), QStringLiteral("Code"), QStringLiteral("ItemID"),
+             QStringLiteral("ItemDesc"), QStringLiteral("InvOrProc"), QStringLiteral("RevenueID"),
+             QStringLiteral("SectionID"), QStringLiteral("CurrentItemName"), QStringLiteral("Reasons")});
     for (const StaleLink& s : links)
-        out += csv::Record({s.link.id, s.link.code, s.link.itemId, s.link.itemDesc, s.link.invOrProc, s.link.revenueId,
-                            s.link.sectionId, s.itemName, s.ReasonText()});
+        out.Add({s.link.id, s.link.code, s.link.itemId, s.link.itemDesc, s.link.invOrProc, s.link.revenueId,
+                 s.link.sectionId, s.itemName, s.ReasonText()});
     return out;
 }
 

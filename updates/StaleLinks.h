@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "updates/Csv.h"
 #include "updates/ListData.h"
 
 namespace esoa {
@@ -45,7 +46,7 @@ public:
 
     // The check as plain text (one link a line) and as CSV with a header line.
     static QString Text(const ReferenceList& list, const std::vector<StaleLink>& links);
-    static QString Csv(const std::vector<StaleLink>& links);
+    static csv::Table Csv(const std::vector<StaleLink>& links);
 };
 
 }  // namespace esoa

@@ -8,7 +8,6 @@
 
 #include "app/DbError.h"
 #include "updates/ChangesDialog.h"
-#include "updates/Csv.h"
 #include "updates/StaleLinksDialog.h"
 
 namespace esoa {
@@ -19,11 +18,11 @@ QString AskCsvPath(QWidget* parent, const QString& title, const QString& suggest
                                         QStringLiteral("CSV files (*.csv);;All files (*)"));
 }
 
-void SaveCsvAsked(QWidget* parent, const QString& suggestedName, const QString& text) {
+void SaveCsvAsked(QWidget* parent, const QString& suggestedName, const csv::Table& table) {
     const QString path = AskCsvPath(parent, QApplication::applicationDisplayName(), suggestedName);
     if (path.isEmpty()) return;
     try {
-        csv::Save(path, text);
+        csv::Save(path, table, csv::Flavour::Spreadsheet);
     } catch (const std::exception& e) {
         QMessageBox::warning(parent, QApplication::applicationDisplayName(), DescriptionOf(e));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "updates/Csv.h"
 #include "updates/UpdatePrompts.h"
 
 class QWidget;
@@ -9,8 +10,9 @@ namespace esoa {
 // The file dialog for a CSV file, starting in the user's documents folder (the program's folder is
 // often not writable by its users). Empty when the user cancelled.
 QString AskCsvPath(QWidget* parent, const QString& title, const QString& suggestedName);
-// Saves `text` at a path the user picks; a failure to write is shown in a message box.
-void SaveCsvAsked(QWidget* parent, const QString& suggestedName, const QString& text);
+// Saves `table` for a spreadsheet program at a path the user picks; a failure to write is shown in a
+// message box.
+void SaveCsvAsked(QWidget* parent, const QString& suggestedName, const csv::Table& table);
 
 // The prompts as modal dialogs over the active window.
 class DialogPrompts : public UpdatePrompts {

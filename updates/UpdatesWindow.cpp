@@ -121,7 +121,7 @@ void UpdatesWindow::cmdExportLinks_Click() {
     int count = 0;
     {
         const BusyPointer busy(s_.messages);
-        csv::Save(path, LinkExport::Csv(s_.user.sqlconnection(), *list, &count));
+        csv::Save(path, LinkExport::Csv(s_.user.sqlconnection(), *list, &count), csv::Flavour::Spreadsheet);
     }
     s_.messages.Show(QStringLiteral("%1 links exported to %2.\nDone.").arg(count).arg(QDir::toNativeSeparators(path)));
 }

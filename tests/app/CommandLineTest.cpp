@@ -59,12 +59,13 @@ struct ProgramRun {
     QString out, err;
 };
 
-ProgramRun RunProgram(const QStringList& args, const QString& dataHome = {}) {
+ProgramRun RunProgram(const QStringList& args, const QString& dataHome = {}, const QString& outputFile = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "ZEMORA_CONNECTION"}) env.remove(name);
     if (!dataHome.isEmpty()) env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
     QProcess program;
     program.setProcessEnvironment(env);
+    if (!outputFile.isEmpty()) program.setStandardOutputFile(outputFile);
     program.start(QStringLiteral(ESOA_PROGRAM), args);
     if (!program.waitForFinished(60000)) return {-1, {}, QStringLiteral("did not finish")};
     return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
@@ -125,6 +126,55 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
     holder.RunSqlite(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(locked.exitCode, 1);
     EXPECT_TRUE(locked.err.contains(QLatin1String("locked"))) << locked.err.toStdString();
+}
+
+// Without --revenue a code's candidates come from where a click on its category sends the window's
+// search; each line names that source after the five columns.
+TEST(CommandLine, SuggestSearchesWhereTheCodesCategoryRoutes) {
+    QTemporaryDir demoDir, data;
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    const struct {
+        QStringList args;
+        QString firstItem;   // "ItemID\tItemName" of the best candidate; empty: not checked
+        QStringList source;  // InvOrProc, RevenueID, SectionID; empty: exit 1 and the error below
+        const char* inErr;
+    } cases[] = {
+        {{"--list", "item", "--code", "LD-00101"}, "1\tCBC with Platelet Count", {"PROC", "LB", ""}, ""},
+        {{"--list", "item", "--code", "MS-00201"}, "", {"INV", "PH", ""}, ""},
+        {{"--list", "item", "--code", "OR-00301"}, "1\tMinor OR Fee", {"PROC", "", "OR"}, ""},
+        {{"--list", "er", "--code", "ERI-0001"}, "", {"PROC", "XR", ""}, ""},
+        {{"--list", "er", "--code", "ERP-0002"}, "27\tWound Dressing (ER)", {"PROC", "", ""}, ""},
+        {{"--list", "item", "--code", "OT-00601"}, "", {}, "--revenue"},
+        {{"--list", "item", "--code", "OT-00602", "--revenue", "OR"}, "43\tNebulization per session",
+         {"PROC", "OR", ""}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const QStringList args{"suggest", "--connection", "embedded:" + demoDir.path()};
+        const ProgramRun run = RunProgram(args + c.args, data.path());
+        EXPECT_EQ(run.exitCode, c.source.isEmpty() ? 1 : 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.inErr))) << run.err.toStdString();
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.isEmpty(), c.source.isEmpty()) << run.out.toStdString();
+        for (const QString& line : lines) {
+            const QStringList columns = line.split('\t');
+            ASSERT_EQ(columns.size(), 8) << line.toStdString();
+            EXPECT_EQ(columns.mid(5), c.source) << line.toStdString();
+        }
+        if (!c.firstItem.isEmpty() && !lines.isEmpty()) {
+            EXPECT_EQ(lines[0].section('\t', 2, 3), c.firstItem) << lines[0].toStdString();
+        }
+    }
+}
+
+// A result that never reached its file is a failure, with its cause, not a success.
+TEST(CommandLine, ResultsThatCannotBeWrittenFailTheCommand) {
+    QTemporaryDir demoDir, data;
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    const QStringList args{"export-links", "--list", "item", "--connection", "embedded:" + demoDir.path()};
+    const ProgramRun full = RunProgram(args, data.path(), QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_TRUE(full.err.contains("the disk is full")) << full.err.toStdString();
 }
 
 }  // namespace

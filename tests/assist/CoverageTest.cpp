@@ -83,11 +83,11 @@ TEST_F(CoverageFigures, CountsCodesLinksRevenuesAndUnusedInventoryItems) {
     // Items linked under each inventory revenue code, and none under the revenue codes of procedures.
     EXPECT_EQ(unused, (QStringList{"CS 1", "ES 0", "HS 0", "LS 0", "NS 0", "OS 0", "PH 2"}));
 
-    const QStringList csv = c.Csv().split("\r\n", Qt::SkipEmptyParts);
-    EXPECT_EQ(csv.value(0), "Part,Name,Codes,LinkedCodes,Share,Links,UnlinkedItems,Withdrawn");
-    EXPECT_TRUE(csv.contains("Category,Therapeutics,3,1,33.3,3,,"));
-    EXPECT_TRUE(csv.contains(QStringLiteral("Inventory,PH,,,,,%1,").arg(active - 2)));
-    EXPECT_EQ(csv.size(), 1 + 4 + 4 + 7);
+    const QStringList lines = c.Csv().Text(csv::Flavour::Exact).split("\r\n", Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.value(0), "Part,Name,Codes,LinkedCodes,Share,Links,UnlinkedItems,Withdrawn");
+    EXPECT_TRUE(lines.contains("Category,Therapeutics,3,1,33.3,3,,"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Inventory,PH,,,,,%1,").arg(active - 2)));
+    EXPECT_EQ(lines.size(), 1 + 4 + 4 + 7);
 }
 
 // The command line prints the same figures, and suggests from the same ranking.
@@ -96,18 +96,20 @@ TEST_F(CoverageFigures, CommandLineReportsCoverageAndSuggests) {
     assist::Coverage c = assist::Coverage::Build(db.connection(), ReferenceList::Er());
     c.MarkWithdrawn(db.connection(), QFileInfo(QStringLiteral(ESOA_PROGRAM)).absolutePath());
     EXPECT_EQ(Run({"report", "coverage", "--list", "er"}, 0), c.Text());
-    EXPECT_EQ(Run({"report", "coverage", "--list", "er", "--format", "csv"}, 0), c.Csv());
+    EXPECT_EQ(Run({"report", "coverage", "--list", "er", "--format", "csv"}, 0),
+              c.Csv().Text(csv::Flavour::Exact));
     Run({"report", "coverage", "--list", "item"}, 1);  // no ESOA_ITEM table here
     Run({"report", "coverage", "--list", "er", "--format", "xml"}, 2);
 
     const QStringList top = Run({"suggest", "--list", "er", "--code", "A2", "--limit", "3"}, 0).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(top.size(), 3);
     const QStringList first = top.front().split('\t');
-    ASSERT_EQ(first.size(), 5);
+    ASSERT_EQ(first.size(), 8);
     EXPECT_EQ(first[0], "1");
     EXPECT_EQ(first[2], "1006");
     EXPECT_EQ(first[3], "Ibuprofen 400mg tablet");
     EXPECT_EQ(first[4], "Ibuprofen");
+    EXPECT_EQ(first.mid(5), (QStringList{"INV", "PH", ""})) << "Therapeutics: inventory items";
     EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "LB-X", "--revenue", "LB"}, 1), QString());
     EXPECT_EQ(Run({"suggest", "--list", "er", "--code", "A1", "--revenue", "NOSUCH"}, 1), QString());
     Run({"suggest", "--list", "er", "--code", "A1", "--limit", "0"}, 2);

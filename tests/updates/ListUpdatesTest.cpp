@@ -225,7 +225,7 @@ TEST_F(ListUpdates, ExportAndReportReadBackAsCsvWithTheirAwkwardTexts) {
     QTemporaryDir dir;
     const QString path = dir.filePath("links.csv");
     int count = 0;
-    csv::Save(path, LinkExport::Csv(db.connection(), ReferenceList::Er(), &count));
+    csv::Save(path, LinkExport::Csv(db.connection(), ReferenceList::Er(), &count), csv::Flavour::Exact);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -241,7 +241,7 @@ TEST_F(ListUpdates, ExportAndReportReadBackAsCsvWithTheirAwkwardTexts) {
     const ChangeReport report = ChangeReport::Compare(ReferenceList::Er(), {{"q\"1|Lab|" + awkward + "|11|per test"}},
                                                       ReadReferenceRows(db.connection(), ReferenceList::Er()),
                                                       ReadLinks(db.connection(), ReferenceList::Er()));
-    const std::vector<QStringList> parsed = ParseCsv(report.Csv());
+    const std::vector<QStringList> parsed = ParseCsv(report.Csv().Text(csv::Flavour::Exact));
     ASSERT_EQ(parsed.size(), 4u) << "header, the changed code, its two links";
     EXPECT_EQ(parsed[0], ChangeReport::CsvHeader());
     for (const QStringList& r : parsed) EXPECT_EQ(r.size(), parsed[0].size());

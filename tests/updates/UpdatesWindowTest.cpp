@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "support/FileSizeLimit.h"
 #include "support/MappingWindow.h"
 
 namespace esoa::test {
@@ -68,7 +69,20 @@ TEST_F(UpdatesWindowTest, PanelButtonsPreviewApplyCheckAndExport) {
     EXPECT_EQ(w.prompts.suggestedNames.last(), "ESOA_ER_LINK.csv");
     QFile file(w.prompts.savePath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().split('\n').size(), 3) << "header, one link, final line break";
+    const QByteArray exported = file.readAll();
+    EXPECT_TRUE(exported.startsWith("\xEF\xBB\xBF")) << "marked UTF-8 for a spreadsheet";
+    EXPECT_EQ(exported.split('\n').size(), 3) << "header, one link, final line break";
+
+    // A disk that cannot take the export: the message says why, and the export before it stays.
+    w.ClearLogs();
+    {
+        const FileSizeLimit full(64);
+        w.ClickButton(*w.ui().cmdExportLinks);
+    }
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), exported);
+    ASSERT_EQ(w.messages.shown.size(), 1);
+    EXPECT_TRUE(w.messages.shown[0].contains("file too large")) << w.messages.shown[0].toStdString();
 }
 
 }  // namespace
