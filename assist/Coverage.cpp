@@ -55,6 +55,12 @@ QString table(const QStringList& header, const std::vector<QStringList>& rows) {
 
 QString Coverage::Category::Share() const { return percent(linkedCodes, codes); }
 
+QString Coverage::InventoryFigure() const {
+    return QStringLiteral("Unlinked active items of the inventory: %1 of %2")
+        .arg(unlinkedItems)
+        .arg(activeItems);
+}
+
 Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     Coverage cov;
     cov.list = list;
@@ -97,26 +103,28 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     cov.total.links = int(links.size());
     for (const auto& [key, rev] : revenues) cov.revenues.push_back(rev);
 
-    // The inventory side: every active item against the "INV" links filed under each inventory
-    // revenue code. An item that is not active is not offered for mapping and so is not counted.
+    // The inventory side: the active items that no "INV" link uses, and the "INV" links filed under
+    // each inventory revenue code. An item that is not active is not offered for mapping and so is
+    // not counted.
     const ReadResult items =
         read(c, QStringLiteral("SELECT ItemID FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"));
     QSet<QString> active;
     for (const QStringList& r : items.rows) active.insert(CodeKey(r.value(0)));
     cov.activeItems = int(active.size());
-    QHash<QString, QSet<QString>> linkedItems;  // revenue key -> active item keys linked under it
+    QSet<QString> linkedItems;
+    QHash<QString, int> linksByRevenue;  // revenue key -> "INV" links filed under it
     for (const LinkRow& l : links) {
         if (CodeKey(l.invOrProc) != QLatin1String("inv")) continue;
+        ++linksByRevenue[CodeKey(l.revenueId)];
         const QString item = CodeKey(l.itemId);
-        if (active.contains(item)) linkedItems[CodeKey(l.revenueId)].insert(item);
+        if (active.contains(item)) linkedItems.insert(item);
     }
+    cov.unlinkedItems = cov.activeItems - int(linkedItems.size());
     const ReadResult codes = read(
         c, QStringLiteral("SELECT RevenueID, itemname FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE "
                           "Recordstatus='A' AND (LocationID IS NOT NULL AND LocationID <> '') ORDER BY RevenueID"));
-    for (const QStringList& r : codes.rows) {
-        const int linked = int(linkedItems.value(CodeKey(r.value(0))).size());
-        cov.inventoryRevenues.push_back({r.value(0), r.value(1), cov.activeItems - linked});
-    }
+    for (const QStringList& r : codes.rows)
+        cov.inventoryRevenues.push_back({r.value(0), r.value(1), linksByRevenue.value(CodeKey(r.value(0)))});
     return cov;
 }
 
@@ -174,12 +182,12 @@ QString Coverage::Text() const {
     rows.push_back({QStringLiteral("Total"), QString::number(total.links)});
     out += QLatin1Char('\n') + table({QStringLiteral("Revenue"), QStringLiteral("Links")}, rows);
 
+    out += QLatin1Char('\n') + InventoryFigure() + QLatin1Char('\n');
     rows.clear();
     for (const InventoryRevenue& inv : inventoryRevenues)
-        rows.push_back({inv.revenueId + QStringLiteral("  ") + inv.name, QString::number(inv.unlinkedItems)});
-    out += QStringLiteral("\nActive inventory items no link uses, per inventory revenue code (%1 active items)\n")
-               .arg(activeItems);
-    out += table({QStringLiteral("Revenue code"), QStringLiteral("Unlinked items")}, rows);
+        rows.push_back({inv.revenueId + QStringLiteral("  ") + inv.name, QString::number(inv.links)});
+    out += QStringLiteral("\nINV links per inventory revenue code\n");
+    out += table({QStringLiteral("Revenue code"), QStringLiteral("INV links")}, rows);
     return out;
 }
 
@@ -187,24 +195,25 @@ csv::Table Coverage::Csv() const {
     csv::Table out;
     out.Add({QStringLiteral("Part"), QStringLiteral("Name"), QStringLiteral("Codes"),
              QStringLiteral("LinkedCodes"), QStringLiteral("Share"), QStringLiteral("Links"),
-             QStringLiteral("UnlinkedItems"), QStringLiteral("Withdrawn")});
+             QStringLiteral("UnlinkedItems"), QStringLiteral("Withdrawn"), QStringLiteral("Items")});
     const auto withdrawnOf = [this](const Category& cat) {
         return withdrawnKnown ? QString::number(cat.withdrawn) : QString();
     };
     for (const Category& cat : categories)
         out.Add({QStringLiteral("Category"), cat.name, QString::number(cat.codes),
                  QString::number(cat.linkedCodes), cat.Share(), QString::number(cat.links), {},
-                 withdrawnOf(cat)});
+                 withdrawnOf(cat), {}});
     out.Add({QStringLiteral("Category"), total.name, QString::number(total.codes),
              QString::number(total.linkedCodes), total.Share(), QString::number(total.links), {},
-             withdrawnOf(total)});
+             withdrawnOf(total), {}});
     for (const Revenue& rev : revenues)
-        out.Add({QStringLiteral("Revenue"), rev.revenueId, {}, {}, {}, QString::number(rev.links), {}, {}});
+        out.Add({QStringLiteral("Revenue"), rev.revenueId, {}, {}, {}, QString::number(rev.links), {}, {}, {}});
     out.Add({QStringLiteral("Revenue"), QStringLiteral("Total"), {}, {}, {}, QString::number(total.links), {},
-             {}});
+             {}, {}});
+    out.Add({QStringLiteral("Inventory"), QStringLiteral("Active items"), {}, {}, {}, {},
+             QString::number(unlinkedItems), {}, QString::number(activeItems)});
     for (const InventoryRevenue& inv : inventoryRevenues)
-        out.Add({QStringLiteral("Inventory"), inv.revenueId, {}, {}, {}, {},
-                 QString::number(inv.unlinkedItems), {}});
+        out.Add({QStringLiteral("Inventory"), inv.revenueId, {}, {}, {}, QString::number(inv.links), {}, {}, {}});
     return out;
 }
 

@@ -32,11 +32,11 @@ struct Coverage {
         QString revenueId;  // "-" for links without one
         int links = 0;
     };
-    // An inventory revenue code (offered under "INV") and the active inventory items that no "INV"
-    // link of the list files under it.
+    // An inventory revenue code (offered under "INV") and the "INV" links of the list filed under it.
+    // Inventory items have no revenue code of their own: the links are the only tie.
     struct InventoryRevenue {
         QString revenueId, name;
-        int unlinkedItems = 0;
+        int links = 0;
     };
 
     ReferenceList list;
@@ -45,6 +45,7 @@ struct Coverage {
     std::vector<Revenue> revenues;     // by revenue id
     int orphanLinks = 0;
     int activeItems = 0;
+    int unlinkedItems = 0;  // active inventory items that no "INV" link of the list uses
     std::vector<InventoryRevenue> inventoryRevenues;  // by revenue id
     bool withdrawnKnown = false;
     QString withdrawnNote;  // why the withdrawn codes are not known, when they are not
@@ -58,10 +59,13 @@ struct Coverage {
     // inventory items. Throws DbError (a missing reference or link table included).
     static Coverage Build(Connection& connection, const ReferenceList& list);
 
-    // Three tables as aligned plain text, for a terminal.
+    // "Unlinked active items of the inventory: 180 of 200".
+    QString InventoryFigure() const;
+    // The tables as aligned plain text, for a terminal.
     QString Text() const;
     // One RFC 4180 table with a header line; its first column names the part of the report a row
-    // belongs to ("Category", "Revenue", "Inventory").
+    // belongs to ("Category", "Revenue", "Inventory"). The inventory's figure is the row named
+    // "Active items" (UnlinkedItems of Items); each inventory revenue code's row has its INV links.
     csv::Table Csv() const;
 };
 

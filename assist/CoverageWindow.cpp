@@ -79,15 +79,14 @@ CoverageWindow::CoverageWindow(Coverage coverage, QWidget* parent) : QDialog(par
 
     rows.clear();
     for (const Coverage::InventoryRevenue& inv : c.inventoryRevenues)
-        rows.push_back({inv.revenueId, inv.name, QString::number(inv.unlinkedItems)});
-    layout->addWidget(new QLabel(
-        QStringLiteral("Active inventory items no link uses, per inventory revenue code (%1 active items)")
-            .arg(c.activeItems),
-        this));
-    layout->addWidget(NewTable(this, "inventory",
-                               {QStringLiteral("Revenue code"), QStringLiteral("Name"), QStringLiteral("Unlinked items")},
-                               rows),
-                      1);
+        rows.push_back({inv.revenueId, inv.name, QString::number(inv.links)});
+    auto* figure = new QLabel(c.InventoryFigure(), this);
+    figure->setObjectName(QStringLiteral("inventoryFigure"));
+    layout->addWidget(figure);
+    layout->addWidget(new QLabel(QStringLiteral("INV links per inventory revenue code"), this));
+    const QStringList inventoryHeader{QStringLiteral("Revenue code"), QStringLiteral("Name"),
+                                      QStringLiteral("INV links")};
+    layout->addWidget(NewTable(this, "inventory", inventoryHeader, rows), 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* save = buttons->addButton(QStringLiteral("Save as CSV..."), QDialogButtonBox::ActionRole);

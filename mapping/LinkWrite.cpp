@@ -3,10 +3,45 @@
 #include "app/Connection.h"
 #include "app/RetryOnBusy.h"
 #include "app/SqlText.h"
+#include "mapping/LinkSource.h"
 
 namespace esoa {
+namespace {
+
+QString TableReference(const ItemTable& table) {
+    return table.inventory ? table.name
+                           : QStringLiteral("[Build_FIle].[dbo].[") + table.name + QLatin1Char(']');
+}
+
+// Inside the write's transaction: the item is a row of its source, or nothing is written.
+void RequireItemInSource(Connection& connection, const LinkValues& link, const ItemTable& table,
+                         const LinkSource& source) {
+    const QString statement = QStringLiteral("SELECT COUNT(*) FROM ") + TableReference(table) +
+                              QStringLiteral(" WHERE ") + table.idField + QStringLiteral(" = '") +
+                              sql::Escaped(link.itemId) + QStringLiteral("'");
+    bool found = false;
+    try {
+        const ReadResult count = connection.Read(statement, CursorType::ForwardOnly, LockType::ReadOnly);
+        found = !count.rows.empty() && count.rows.front().value(0) != QLatin1String("0");
+    } catch (const DbError& e) {
+        // SQL Server cannot even compare a text that is no number with a numeric key: no such row.
+        if (!e.causedByValue()) throw;
+    }
+    if (found) return;
+    throw ItemNotInSource(QStringLiteral("Item %1 is not a row of %2 (%3): the link was not saved.")
+                              .arg(link.itemId, table.name, source.Described()),
+                          {}, statement, DbError::Cause::Value);
+}
+
+}  // namespace
 
 void WriteLink(Connection& connection, const LinkValues& link) {
+    const LinkSource source(link.invOrProc, link.revenueId, link.sectionId);
+    const ItemTable table = source.Table(source.NeedsRevenueTables()
+                                             ? RevenueExamTables::ReadOne(connection, link.revenueId)
+                                             : RevenueExamTables());
+    RequirePlainNames(table);
+
     // UPDLOCK, HOLDLOCK: on SQL Server the lookup locks the pair's key range until the commit, so a
     // second workstation saving the same hospital item waits here instead of inserting it too. The
     // embedded database's write lock, taken when the transaction begins, does the same.
@@ -18,6 +53,7 @@ void WriteLink(Connection& connection, const LinkValues& link) {
                               QStringLiteral("'");
     RetryOnBusy(connection, [&] {
         Transaction transaction(connection);
+        RequireItemInSource(connection, link, table, source);
         Recordset rs = connection.OpenRecordset(statement, CursorType::Dynamic, LockType::Optimistic);
         if (rs.isEOF()) {
             rs.AddNew();

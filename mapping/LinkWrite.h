@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "app/DbError.h"
+
 namespace esoa {
 
 class Connection;
@@ -14,9 +16,20 @@ struct LinkValues {
     QString itemDesc, invOrProc, code, sectionId, category, description, fixedFee, chargingUnit;
 };
 
+// The item of a link is not a row of the table its InvOrProc, RevenueID and SectionID name
+// (LinkSource.h): nothing of that link was written. The description names the item and the source.
+class ItemNotInSource : public DbError {
+public:
+    using DbError::DbError;
+};
+
 // Looks the link up by (RevenueID, ItemID) and rewrites its first row, or inserts it when there is
 // none, in one short transaction that keeps other writers from adding the same pair meanwhile and
-// is tried again when it loses a race with one (RetryOnBusy). No validation. Throws DbError.
+// is tried again when it loses a race with one (RetryOnBusy). Inside that transaction, before
+// anything is written, the item must be a row of the link's source (LinkSource.h); otherwise
+// ItemNotInSource is thrown. The exam table of a revenue is read before the transaction; a name
+// there that is not a plain name is refused (DbError) before anything is written. No other
+// validation. Throws DbError.
 void WriteLink(Connection& connection, const LinkValues& link);
 
 }  // namespace esoa

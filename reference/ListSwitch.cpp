@@ -1,6 +1,7 @@
 #include "reference/ListSwitch.h"
 
 #include "lookup/CategoryRouting.h"
+#include "lookup/CoherentRefresh.h"
 #include "lookup/ItemSource.h"
 #include "reference/PhilHealthLists.h"
 #include "screen/Screen.h"
@@ -9,6 +10,7 @@ namespace esoa {
 
 void ListSwitch::optTable_Click(int index) {
     ScreenControls& ui = s_.ui;
+    CoherentRefresh refresh(s_);
     if (index == 0) {
         ui.lblESOATableName->setText(QStringLiteral("ESOA_ITEM"));
     } else if (index == 1) {
@@ -22,10 +24,14 @@ void ListSwitch::optTable_Click(int index) {
     // An empty list has no first category, and the routing then leaves everything as loaded; a
     // failure inside it only ends the routing.
     ui.GridCat->TrySet(&FlexGrid::setRow, 1);
+    bool routed = false;
     try {
-        routing_.ApplyCategoryDefaults();
+        routed = routing_.ApplyCategoryDefaults();
     } catch (const std::exception&) {
+        // The routing fails only after it has cleared the selection and begun to set the source.
+        routed = true;
     }
+    refresh.Finish(routed);
 }
 
 void ListSwitch::GridCat_Click() {

@@ -16,6 +16,10 @@ public:
     // Whether GridCat holds the categories of its last read (false after a failed read).
     bool CategoriesListed() const { return categoriesListed_; }
     void cmdSearchSOAItem_Click() { LoadEsoaItems(); }
+    // Enter (13) searches as the button does; the key code is passed on unchanged.
+    void txtSOADesc_KeyPress(int& keyAscii) {
+        if (keyAscii == 13) cmdSearchSOAItem_Click();
+    }
 
 private:
     Screen& s_;

@@ -9,6 +9,7 @@
 
 #include "app/DbError.h"
 #include "app/SaveFile.h"
+#include "lookup/CoherentRefresh.h"
 #include "lookup/ItemSource.h"
 #include "reference/ImportRun.h"
 #include "reference/PhilHealthLists.h"
@@ -69,9 +70,11 @@ void ReferenceImport::cmdScan_Click() {
     }
     if (closing_) return;
 
+    CoherentRefresh refresh(s_);
     lists_.LoadCategories();
     source_.SetItemSource(false);
     lists_.LoadEsoaItems();
+    refresh.Finish();
     s_.messages.Show(QStringLiteral("Done."));
 }
 

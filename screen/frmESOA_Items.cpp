@@ -132,6 +132,7 @@ void frmESOA_Items::wireEvents() {
     onGridClick(ui_.Grid2, [this] { search_->Grid2_Click(); });
     onClick(ui_.cmdUse, [this] { search_->cmdUse_Click(); });
     ui_.txtDesc->installEventFilter(this);
+    ui_.txtSOADesc->installEventFilter(this);
     onGridClick(ui_.GridMap, [this] { mappings_->GridMap_Click(); });
     onClick(ui_.cmdEdit, [this] { save_->cmdEdit_Click(); });
     onClick(ui_.cmdDelete, [this] { bulk_->cmdDelete_Click(); });
@@ -162,12 +163,18 @@ void frmESOA_Items::wireEvents() {
 }
 
 bool frmESOA_Items::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_.txtDesc && event->type() == QEvent::KeyPress) {
+    const bool searchBox = watched == ui_.txtDesc || watched == ui_.txtSOADesc;
+    if (searchBox && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         int keyAscii = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
                            ? 13
                            : (key->text().isEmpty() ? 0 : key->text().front().unicode());
-        if (keyAscii != 0) guarded([this, &keyAscii] { search_->txtDesc_KeyPress(keyAscii); });
+        if (keyAscii == 0) return QWidget::eventFilter(watched, event);
+        if (watched == ui_.txtDesc) {
+            guarded([this, &keyAscii] { search_->txtDesc_KeyPress(keyAscii); });
+        } else {
+            guarded([this, &keyAscii] { lists_->txtSOADesc_KeyPress(keyAscii); });
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -50,10 +50,10 @@ QString ApplyChanges::Plan(const ChangeReport& report, bool alsoLinks) {
     QStringList lines;
     for (const ChangeReport::Entry& e : report.entries) {
         if (e.kind != ChangeReport::Kind::Changed) continue;
-        lines << QStringLiteral("%1 (row %2): %3").arg(e.code, e.rowId, e.changed.join(QStringLiteral(", ")));
+        lines << QStringLiteral("%1 (row %2):").arg(e.code, e.rowId);
+        for (const QString& change : ChangeReport::ChangedValues(e)) lines << QStringLiteral("    ") + change;
         if (!alsoLinks) continue;
-        for (const LinkRow& l : e.links)
-            lines << QStringLiteral("    link %1 (%2 item %3 \"%4\")").arg(l.id, l.invOrProc, l.itemId, l.itemDesc);
+        for (const LinkRow& l : e.links) lines << QStringLiteral("    ") + ChangeReport::LinkText(l);
     }
     return lines.join(QLatin1Char('\n'));
 }

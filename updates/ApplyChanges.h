@@ -35,7 +35,9 @@ public:
     // a race with another writer is done again, and the count starts again from 1.
     using Progress = std::function<void(int done, int total)>;
 
-    // What Apply will write, one line per row and link, for the user to read before saying yes.
+    // What Apply will write, for the user to read before saying yes: per changed row a line, then its
+    // differing values with old and new value as the change report's text gives them, then (with
+    // `alsoLinks`) the links whose copies are rewritten.
     static QString Plan(const ChangeReport& report, bool alsoLinks);
     static Result Apply(Connection& connection, const ChangeReport& report, bool alsoLinks,
                         const Progress& progress = {});

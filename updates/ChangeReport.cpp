@@ -29,11 +29,6 @@ QString Value(const CodeValues& v, const QString& name) {
     return v.chargingUnit;
 }
 
-QString LinkText(const LinkRow& l) {
-    return QStringLiteral("link %1: %2 item %3 \"%4\" (revenue %5)")
-        .arg(l.id, l.invOrProc, l.itemId, l.itemDesc, l.revenueId);
-}
-
 QString Plural(int n, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
@@ -49,6 +44,18 @@ QString KindName(Kind kind) {
         default:
             return QStringLiteral("changed");
     }
+}
+
+QStringList ChangeReport::ChangedValues(const Entry& e) {
+    QStringList lines;
+    for (const QString& name : e.changed)
+        lines << QStringLiteral("%1: \"%2\" -> \"%3\"").arg(name, Value(e.stored, name), Value(e.read, name));
+    return lines;
+}
+
+QString ChangeReport::LinkText(const LinkRow& l) {
+    return QStringLiteral("link %1: %2 item %3 \"%4\" (revenue %5)")
+        .arg(l.id, l.invOrProc, l.itemId, l.itemDesc, l.revenueId);
 }
 
 int ChangeReport::count(Kind kind) const {
@@ -168,8 +175,7 @@ QString ChangeReport::Text() const {
                 out << QStringLiteral("  %1 line %2: %3 | %4").arg(e.file).arg(e.line).arg(e.code, Values(e.read, er));
             } else if (e.kind == Kind::Changed) {
                 out << QStringLiteral("  %1 (row %2, %3 line %4):").arg(e.code, e.rowId, e.file).arg(e.line);
-                for (const QString& name : e.changed)
-                    out << QStringLiteral("    %1: \"%2\" -> \"%3\"").arg(name, Value(e.stored, name), Value(e.read, name));
+                for (const QString& line : ChangedValues(e)) out << QStringLiteral("    ") + line;
             } else {
                 out << QStringLiteral("  %1 (row %2): %3").arg(e.code, e.rowId, Values(e.stored, er));
             }

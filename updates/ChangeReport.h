@@ -64,6 +64,10 @@ struct ChangeReport {
     csv::Table Csv() const;
     // The CSV header (field names).
     static QStringList CsvHeader();
+    // The values of a changed entry that differ, one line each, old and new: Name: "old" -> "new".
+    static QStringList ChangedValues(const Entry& entry);
+    // One link of an entry: link 7: INV item 1001 "Paracetamol 500mg tablet" (revenue PH).
+    static QString LinkText(const LinkRow& link);
 };
 
 QString KindName(ChangeReport::Kind kind);  // "new", "withdrawn", "changed"

@@ -18,12 +18,10 @@ namespace {
 // Old and new values of a row side by side, on one line: rows of one line height keep a table of
 // tens of thousands of new codes quick to lay out.
 QString Difference(const ChangeReport::Entry& e, bool er) {
+    if (e.kind == ChangeReport::Kind::Changed) return ChangeReport::ChangedValues(e).join(QStringLiteral("; "));
     QStringList lines;
     const auto add = [&](const char* name, const QString& from, const QString& to) {
-        if (e.kind == ChangeReport::Kind::Changed && !e.changed.contains(QLatin1String(name))) return;
-        if (e.kind == ChangeReport::Kind::New) lines << QStringLiteral("%1: %2").arg(QLatin1String(name), to);
-        else if (e.kind == ChangeReport::Kind::Withdrawn) lines << QStringLiteral("%1: %2").arg(QLatin1String(name), from);
-        else lines << QStringLiteral("%1: %2  \u2192  %3").arg(QLatin1String(name), from, to);
+        lines << QStringLiteral("%1: %2").arg(QLatin1String(name), e.kind == ChangeReport::Kind::New ? to : from);
     };
     add("Category", e.stored.category, e.read.category);
     add("Description", e.stored.description, e.read.description);

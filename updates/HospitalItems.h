@@ -4,18 +4,17 @@
 #include <QString>
 #include <vector>
 
+#include "mapping/LinkSource.h"
 #include "updates/ListData.h"
 
 namespace esoa {
 
 class Connection;
 
-// The hospital items that links point at, as they stand now. An inventory link ("INV") points at
-// Inventory..tbInvMaster's ItemID (active when itemstatus is 0); any other link at a procedure of an
-// exam table (active when its Status is "A"): tbcoOtherRevenue (OtherRevenueID) when the link has a
-// SectionID, otherwise the table tbRevenues names for the link's RevenueID, and tbcoOtherRevenue
-// again for a revenue that names none, as the screen's other-revenue routes do. Item IDs, revenue
-// IDs and the status are matched as the database matches texts (CodeKey).
+// The hospital items that links point at, as they stand now, each looked for in the table its link's
+// source names (LinkSource): an inventory item is active when its itemstatus is 0, a procedure when
+// its Status is "A". Item IDs, revenue IDs and the status are matched as the database matches texts
+// (CodeKey).
 //
 // Each table is read once, whole, with a plain SELECT; nothing is joined in the database.
 class HospitalItems {
@@ -36,16 +35,15 @@ public:
 
 private:
     struct Table {
-        QString name, idField, nameField;
-        QString note;                 // set when the table could not be read
-        QHash<QString, Item> items;   // by CodeKey of the item ID
+        ItemTable source;
+        QString note;                // set when the table could not be read
+        QHash<QString, Item> items;  // by CodeKey of the item ID
     };
-    const Table* TableOf(const LinkRow& link) const;
-    void Load(Connection& connection, Table& table, bool inventory);
+    ItemTable TableOf(const LinkRow& link) const;
+    static void Load(Connection& connection, Table& table);
 
-    Table inventory_;
-    QHash<QString, Table> exams_;        // by CodeKey of the table name
-    QHash<QString, QString> revenues_;   // CodeKey(RevenueID) -> CodeKey of the table name
+    RevenueExamTables revenues_;
+    QHash<QString, Table> tables_;  // by CodeKey of the table name
 };
 
 }  // namespace esoa

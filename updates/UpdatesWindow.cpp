@@ -4,6 +4,7 @@
 
 #include "app/Connection.h"
 #include "app/DbError.h"
+#include "lookup/CoherentRefresh.h"
 #include "mapping/MappingList.h"
 #include "reference/PhilHealthLists.h"
 #include "reference/ReferenceImport.h"
@@ -80,8 +81,10 @@ void UpdatesWindow::cmdApplyChanges_Click() {
         const BusyPointer busy(s_.messages);
         result = ApplyChanges::Apply(s_.user.sqlconnection(), *report, *alsoLinks);
     }
+    CoherentRefresh refresh(s_);
     lists_.LoadCategories();
     lists_.LoadEsoaItems();
+    refresh.Finish();
     if (result.links > 0) mappings_.LoadMappings();
     s_.messages.Show(QStringLiteral("%1 reference rows and %2 links updated.\nDone.").arg(result.rows).arg(result.links));
 }

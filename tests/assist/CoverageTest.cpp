@@ -78,16 +78,23 @@ TEST_F(CoverageFigures, CountsCodesLinksRevenuesAndUnusedInventoryItems) {
 
     ASSERT_GT(active, 10);
     EXPECT_EQ(c.activeItems, active);
-    QStringList unused;
-    for (const auto& i : c.inventoryRevenues) unused << i.revenueId + ' ' + QString::number(active - i.unlinkedItems);
-    // Items linked under each inventory revenue code, and none under the revenue codes of procedures.
-    EXPECT_EQ(unused, (QStringList{"CS 1", "ES 0", "HS 0", "LS 0", "NS 0", "OS 0", "PH 2"}));
+    // One figure for the whole inventory: items 1001, 1002 and 1003 are used; 1069 is not active.
+    EXPECT_EQ(c.unlinkedItems, active - 3);
+    EXPECT_TRUE(c.Text().contains(
+        QStringLiteral("Unlinked active items of the inventory: %1 of %2\n").arg(active - 3).arg(active)));
+    QStringList filed;
+    for (const auto& i : c.inventoryRevenues) filed << i.revenueId + ' ' + QString::number(i.links);
+    // The INV links filed under each inventory revenue code, the inactive item's included; the
+    // procedure link under LB is no inventory link.
+    EXPECT_EQ(filed, (QStringList{"CS 1", "ES 0", "HS 0", "LS 0", "NS 0", "OS 0", "PH 3"}));
 
-    const QStringList lines = c.Csv().Text(csv::Flavour::Exact).split("\r\n", Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.value(0), "Part,Name,Codes,LinkedCodes,Share,Links,UnlinkedItems,Withdrawn");
-    EXPECT_TRUE(lines.contains("Category,Therapeutics,3,1,33.3,3,,"));
-    EXPECT_TRUE(lines.contains(QStringLiteral("Inventory,PH,,,,,%1,").arg(active - 2)));
-    EXPECT_EQ(lines.size(), 1 + 4 + 4 + 7);
+    const QStringList csv = c.Csv().Text(csv::Flavour::Exact).split("\r\n", Qt::SkipEmptyParts);
+    EXPECT_EQ(csv.value(0), "Part,Name,Codes,LinkedCodes,Share,Links,UnlinkedItems,Withdrawn,Items");
+    EXPECT_TRUE(csv.contains("Category,Therapeutics,3,1,33.3,3,,,"));
+    EXPECT_TRUE(
+        csv.contains(QStringLiteral("Inventory,Active items,,,,,%1,,%2").arg(active - 3).arg(active)));
+    EXPECT_TRUE(csv.contains("Inventory,PH,,,,3,,,"));
+    EXPECT_EQ(csv.size(), 1 + 4 + 4 + 1 + 7);
 }
 
 // The command line prints the same figures, and suggests from the same ranking.

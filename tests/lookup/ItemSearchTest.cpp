@@ -150,7 +150,7 @@ TEST(ItemSearch, PickingAHitFillsTheItemFieldsAndHeaderRowsPickNothing) {
     EXPECT_EQ(ui.txtZEMORAItemID->text(), picked);
 }
 
-TEST(ItemSearch, UseCopiesThePhilHealthDescriptionAndEnterSearchesLikeTheButton) {
+TEST(ItemSearch, UseCopiesThePhilHealthDescriptionAndEnterInEitherSearchBoxSearchesLikeItsButton) {
     InventoryWindow w;
     ScreenControls& ui = w.ui();
     ui.txtESOADesc->setText("PARACETAMOL 500 mg tablet");  // as a PhilHealth item pick leaves it
@@ -168,6 +168,14 @@ TEST(ItemSearch, UseCopiesThePhilHealthDescriptionAndEnterSearchesLikeTheButton)
     EXPECT_EQ(w.db.sent, QStringList{expected::InventorySearch("para")});
     EXPECT_EQ(ui.cmdInst->text(), "<-Select ZEMORA Item");
     EXPECT_EQ(ui.txtDesc->text(), "para");
+
+    // The PhilHealth search box lists the PhilHealth items, as its "Search" button does.
+    w.Type(*ui.txtSOADesc, "para");
+    w.ClearLogs();
+    w.PressEnter(*ui.txtSOADesc);
+    ASSERT_EQ(w.db.sent.size(), 1);
+    EXPECT_TRUE(w.db.sent[0].startsWith("SELECT * FROM [Build_FIle].[dbo].[")) << w.db.sent[0].toStdString();
+    EXPECT_TRUE(w.db.sent[0].contains(" AND Description like '%para%'  ")) << w.db.sent[0].toStdString();
 }
 
 TEST(ItemSearch, ExamTableNamesFromTheRevenueTableMustBePlainNames) {

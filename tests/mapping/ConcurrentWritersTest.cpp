@@ -92,6 +92,20 @@ void CreateTables(const QString& folder) {
             // The ALTERs of absent columns and the DROP of an absent table fail on new files.
         }
     }
+    // The hospital side: every round's revenue names one exam table, which lists every item.
+    QString script = QStringLiteral(
+        "BEGIN;CREATE TABLE Build_FIle.tbRevenues (RevenueID TEXT COLLATE NOCASE, ExamTableName TEXT, "
+        "IDFieldName TEXT, ExamFieldName TEXT);CREATE TABLE Build_FIle.tbcoRaceExam (RaceExamID TEXT COLLATE "
+        "NOCASE, RaceExam TEXT, Status TEXT);");
+    for (int round = 0; round < kRounds; ++round)
+        script += QStringLiteral("INSERT INTO Build_FIle.tbRevenues VALUES ('%1', 'tbcoRaceExam', "
+                                 "'RaceExamID', 'RaceExam');")
+                      .arg(Revenue(round));
+    for (int n = 1; n <= kItems; ++n)
+        script += QStringLiteral("INSERT INTO Build_FIle.tbcoRaceExam VALUES ('%1', 'Item %2', 'A');")
+                      .arg(Item(n))
+                      .arg(n);
+    SqliteConnection(folder, {}).RunScript(script + QStringLiteral("COMMIT;"));
 }
 
 // The PhilHealth item and revenue of `round` in the screen's boxes.

@@ -129,23 +129,26 @@ TEST_F(MappingStoreTest, SavingAsksForBothItemsFirst) {
 
 TEST_F(MappingStoreTest, SavingInsertsALinkFromTheFieldsAndListsIt) {
     SelectCode("ERL-1", "CBC with Platelet Count", "");
-    Pick("LB", "O'1", "CBC");
+    Pick("L'B", "1", "CBC");
     w.ui().txtSectionID->setText("S1");
     Save();
-    // One transaction, whose lookup holds on SQL Server the locks that keep a second writer out.
-    ASSERT_GE(w.db.sent.size(), 4);
+    // One transaction: the item is a row of its source (a section's: the other revenues), then the
+    // lookup holds on SQL Server the locks that keep a second writer out.
+    ASSERT_GE(w.db.sent.size(), 5);
     EXPECT_EQ(w.db.sent[0], "BEGIN TRANSACTION");
     EXPECT_EQ(w.db.sent[1],
-              "SELECT * FROM [Build_FIle].[dbo].ESOA_ER_LINK WITH (UPDLOCK, HOLDLOCK)  WHERE      RevenueID ='LB' AND "
-              "ItemID    ='O''1'");
-    EXPECT_TRUE(w.db.sent[2].startsWith("INSERT INTO"));
-    EXPECT_EQ(w.db.sent[3], "COMMIT TRANSACTION");
+              "SELECT COUNT(*) FROM [Build_FIle].[dbo].[tbcoOtherRevenue] WHERE OtherRevenueID = '1'");
+    EXPECT_EQ(w.db.sent[2],
+              "SELECT * FROM [Build_FIle].[dbo].ESOA_ER_LINK WITH (UPDLOCK, HOLDLOCK)  WHERE      "
+              "RevenueID ='L''B' AND ItemID    ='1'");
+    EXPECT_TRUE(w.db.sent[3].startsWith("INSERT INTO"));
+    EXPECT_EQ(w.db.sent[4], "COMMIT TRANSACTION");
     EXPECT_EQ(Links("Code,Category,Description,FixedFee,ChargingUnit,ItemID,ItemDesc,InvOrProc,RevenueID,"
                     "SectionID,SortOrder"),
-              QStringList{"ERL-1|Laboratory|CBC with Platelet Count||per test|O'1|CBC|PROC|LB|S1|"});
+              QStringList{"ERL-1|Laboratory|CBC with Platelet Count||per test|1|CBC|PROC|L'B|S1|"});
     EXPECT_EQ(w.Count("ESOA_ER_LINK", "FixedFee IS NULL AND SortOrder IS NULL AND ID IS NOT NULL"), 1);
     EXPECT_EQ(w.ui().GridMap->Rows(), 2);
-    EXPECT_EQ(w.ui().GridMap->TextMatrix(1, 6), "O'1");
+    EXPECT_EQ(w.ui().GridMap->TextMatrix(1, 6), "1");
     EXPECT_EQ(w.ui().cmdInst->text(), "<-Done. Mapped items displayed here");
     EXPECT_TRUE(w.messages.shown.isEmpty());
 }

@@ -125,6 +125,15 @@ TEST_F(ListUpdates, ASecondListVersionIsReportedAndAppliedWithAndWithoutTheLinks
     EXPECT_EQ(report.files[0].refused[0].line, 6);
     EXPECT_EQ(report.Summary(), "ESOA_ER: 1 new code, 1 changed (2 links), 1 withdrawn (1 link), 2 unchanged, 1 refused line.");
     EXPECT_TRUE(report.Text().contains("    FixedFee: \"20\" -> \"25\""));
+    // Apply's confirmation gives each change with its old and new value, as the report's text does.
+    const QStringList plan = ApplyChanges::Plan(report, true).split('\n');
+    ASSERT_EQ(plan.size(), 5);
+    EXPECT_EQ(plan.mid(0, 3), (QStringList{"B (row " + report.entries[1].rowId + "):",
+                                           "    Description: \"Beta\" -> \"Beta, \"new\"\"",
+                                           "    FixedFee: \"20\" -> \"25\""}));
+    EXPECT_TRUE(plan[3].startsWith("    link ") && plan[4].startsWith("    link "))
+        << plan.join('\n').toStdString();
+    EXPECT_EQ(ApplyChanges::Plan(report, false).split('\n').size(), 3);
 
     const QStringList before = ErRows();
     for (const bool alsoLinks : {false, true}) {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+namespace esoa {
+
+class Connection;
+
+// A table that holds hospital items: the inventory master, or an exam table of Build_FIle.
+struct ItemTable {
+    QString name;       // "Inventory..tbInvMaster", or an exam table's name inside [Build_FIle].[dbo]
+    QString idField;    // the item's key column
+    QString nameField;  // the item's name column
+    bool inventory = false;
+
+    static ItemTable Inventory();     // Inventory..tbInvMaster: ItemID, ItemName
+    static ItemTable OtherRevenue();  // tbcoOtherRevenue: OtherRevenueID, OtherRevenue
+};
+
+// The exam tables that tbRevenues names, by revenue. Revenues without an exam table are left out.
+// Revenue IDs are matched as the database matches them (CodeKey).
+class RevenueExamTables {
+public:
+    // Every revenue's exam table, or only that of `revenueId`, each in one plain SELECT. Throws DbError.
+    static RevenueExamTables ReadAll(Connection& connection);
+    static RevenueExamTables ReadOne(Connection& connection, const QString& revenueId);
+
+    // The exam table of a revenue, or nullptr.
+    const ItemTable* Of(const QString& revenueId) const;
+
+private:
+    static RevenueExamTables Read(Connection& connection, const QString& statement);
+    QHash<QString, ItemTable> byRevenue_;
+};
+
+// Which table holds the hospital item of a link, from the link's InvOrProc, RevenueID and SectionID:
+// "INV" (compared exactly, as the screen writes it): the inventory master; otherwise a link with a
+// section: the other-revenue table, whose rows the section groups; otherwise the exam table that
+// tbRevenues names for the revenue; otherwise, as the screen's other-revenue routes file them, the
+// other-revenue table. The names in the result are not checked (see RequirePlainNames).
+class LinkSource {
+public:
+    LinkSource(const QString& invOrProc, const QString& revenueId, const QString& sectionId)
+        : invOrProc_(invOrProc), revenueId_(revenueId), sectionId_(sectionId) {}
+
+    // Whether the answer depends on tbRevenues (a procedure link without a section).
+    bool NeedsRevenueTables() const;
+    ItemTable Table(const RevenueExamTables& revenues) const;
+    // "PROC, revenue 'LB', section ''": the three values the table was chosen by.
+    QString Described() const;
+
+private:
+    QString invOrProc_, revenueId_, sectionId_;
+};
+
+// Throws DbError (cause Statement) when a name of `table` could change a statement's meaning: exam
+// table and column names come from the revenue table's data and stand in statements as names.
+void RequirePlainNames(const ItemTable& table);
+
+}  // namespace esoa
