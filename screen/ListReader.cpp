@@ -30,12 +30,21 @@ QString MissingTablesText(const std::vector<NeededTable>& missing) {
     for (const auto& [database, tables] : byDatabase)
         lines << QStringLiteral("    %1: %2").arg(database, tables.join(QStringLiteral(", ")));
     lines << QString();
-    if (!own.isEmpty()) {
-        lines << QStringLiteral(
-                     "\"a. Create Tables\" under Maintenance makes %1: ESOA_ITEM and ESOA_ITEM_LINK "
-                     "with \"ESOA ITEM\" chosen, ESOA_ER and ESOA_ER_LINK with \"PHIC ER Item\" "
-                     "chosen.")
-                     .arg(own.join(QStringLiteral(", ")));
+    // By the list that is chosen when "a. Create Tables" makes them.
+    QStringList made;
+    for (const auto& [table, option] : {std::pair{"ESOA_ITEM", "ESOA ITEM"}, {"ESOA_ER", "PHIC ER Item"}}) {
+        QStringList tables;
+        for (const QString& name : {QString::fromLatin1(table), QLatin1String(table) + QStringLiteral("_LINK")}) {
+            if (own.contains(name)) tables << name;
+        }
+        if (!tables.isEmpty()) {
+            made << QStringLiteral("%1 with \"%2\" chosen")
+                        .arg(tables.join(QStringLiteral(" and ")), QLatin1String(option));
+        }
+    }
+    if (!made.isEmpty()) {
+        lines << QStringLiteral("\"a. Create Tables\" under Maintenance makes %1.")
+                     .arg(made.join(QStringLiteral(", ")));
     }
     lines << QStringLiteral(
         "The other tables come from the hospital system, not from this program: check "

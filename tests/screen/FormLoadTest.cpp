@@ -56,7 +56,8 @@ TEST(FormLoad, MissingTablesAreReportedOnceAndThePointerShowsTheMaintenanceLink)
          {"Build_FIle: ESOA_ITEM, ESOA_ITEM_LINK, ESOA_ER, ESOA_ER_LINK, tbRevenues, tbcorevenuecode, "
           "tbcoOtherRevenue, tbcoLabExam, tbcoXRayExam",
           "Inventory: tbInvMaster, tbForGeneric",
-          "\"a. Create Tables\" under Maintenance makes ESOA_ITEM, ESOA_ITEM_LINK, ESOA_ER, ESOA_ER_LINK",
+          "\"a. Create Tables\" under Maintenance makes ESOA_ITEM and ESOA_ITEM_LINK with \"ESOA ITEM\" chosen, "
+          "ESOA_ER and ESOA_ER_LINK with \"PHIC ER Item\" chosen.",
           "come from the hospital system"}},
     };
     for (const Case& c : cases) {
