@@ -9,7 +9,9 @@
 namespace esoa {
 
 // Off unless asked for (--verbose, or Qt's logging rules such as QT_LOGGING_RULES="esoa.sql.debug=true"):
-// every statement as built (debug) and every failure with its statement and native code (warning).
+// every statement as built, T-SQL, the transactions' bounds included (debug), and every failure with
+// its statement and native code (warning). The embedded database's own SQLite statements have a
+// category of their own (esoa.sqlite).
 Q_LOGGING_CATEGORY(lcSql, "esoa.sql", QtCriticalMsg)
 
 namespace {
@@ -54,15 +56,33 @@ QueryResult Connection::Send(const QString& statement, const QVariantList& param
     for (const QVariant& p : params) {
         if (p.typeId() == QMetaType::QString) refuseUnsafe(p.toString(), statement);
     }
-    if (observer_) observer_(statement);
-    qCDebug(lcSql).noquote() << statement;
+    Observe(statement);
     try {
         return Run(statement, params);
     } catch (const DbError& e) {
-        qCWarning(lcSql).noquote() << "failed:" << e.description() << "| native code:" << e.nativeCode()
-                                   << "| statement:" << statement;
+        LogFailure(e, statement);
         throw;
     }
+}
+
+void Connection::SendBound(const QString& statement, const std::function<void()>& run) {
+    Observe(statement);
+    try {
+        run();
+    } catch (const DbError& e) {
+        LogFailure(e, statement);
+        throw;
+    }
+}
+
+void Connection::Observe(const QString& statement) const {
+    if (observer_) observer_(statement);
+    qCDebug(lcSql).noquote() << statement;
+}
+
+void Connection::LogFailure(const DbError& e, const QString& statement) {
+    qCWarning(lcSql).noquote() << "failed:" << e.description() << "| native code:" << e.nativeCode()
+                               << "| statement:" << statement;
 }
 
 void Connection::Execute(const QString& statement) { Send(statement); }

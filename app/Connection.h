@@ -11,6 +11,8 @@
 
 namespace esoa {
 
+class DbError;
+
 Q_DECLARE_LOGGING_CATEGORY(lcSql)
 
 // ADO cursor and lock types, with ADO's values, as each routine names them.
@@ -76,6 +78,11 @@ public:
     // the ODBC connection string with its password masked. Never holds a password.
     virtual QString Target() const = 0;
 
+    // Throws DbError (Cause::Storage) when the database files this connection writes were deleted
+    // or moved since it opened them, so that what was written since reached no file the program
+    // will open again. Nothing to check on a server.
+    virtual void CheckStillInPlace() {}
+
     void SetObserver(Observer observer) { observer_ = std::move(observer); }
     Dialect dialect() const { return dialect_; }
 
@@ -87,12 +94,15 @@ protected:
 
     // Checks and observes a statement, then runs it: every statement goes through here.
     QueryResult Send(const QString& statement, const QVariantList& params = {});
-    // Tells the observer of a statement the backend sends its own way (the transaction's bounds).
-    void Observe(const QString& statement) const {
-        if (observer_) observer_(statement);
-    }
+    // Sends a statement the backend runs its own way (a transaction's bounds: "BEGIN TRANSACTION",
+    // "COMMIT TRANSACTION", "ROLLBACK TRANSACTION"): observed and logged as every other statement,
+    // then `run` does it; a DbError it throws is logged and passed on.
+    void SendBound(const QString& statement, const std::function<void()>& run);
 
 private:
+    void Observe(const QString& statement) const;
+    static void LogFailure(const DbError& error, const QString& statement);
+
     Dialect dialect_;
     Observer observer_;
 };

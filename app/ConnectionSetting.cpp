@@ -63,10 +63,11 @@ std::unique_ptr<QSettings> OpenComponentSettings() {
     return std::make_unique<QSettings>(QStringLiteral("ZEMORA"), QStringLiteral("CurrentUser"));
 }
 
-std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts) {
+std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts,
+                                        const std::function<void(const QString&)>& notice) {
     if (setting.kind == ConnectionSetting::Kind::Odbc)
         return OpenOdbc(setting.target, Dialect::SqlServer, {}, timeouts);
-    if (setting.demo) return demo::OpenDemo(setting.target);
+    if (setting.demo) return demo::OpenDemo(setting.target, {}, notice);
     return OpenEmbedded(setting.target, false);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "app/Databases.h"
@@ -30,8 +31,10 @@ struct ConnectionSetting {
 std::unique_ptr<QSettings> OpenComponentSettings();
 
 // Opens the connection a setting names, as the component would, without asking anything: the demo
-// is created or rebuilt when needed, a hospital's embedded folder must hold its files. Throws DbError.
-std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts);
+// is created or rebuilt when needed (`notice` is told before a rebuild, see demo::OpenDemo), a
+// hospital's embedded folder must hold its files. Throws DbError.
+std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts,
+                                        const std::function<void(const QString&)>& notice = {});
 
 // A setting or connection string as it may be shown: passwords masked, and cut to a length that
 // fits on the screen.

@@ -1,8 +1,9 @@
 #include "app/DemoDatabase.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "app/Databases.h"
 #include "app/DbError.h"
@@ -105,25 +106,89 @@ void Seed(Connection& connection) {
     runScript(sqlite, QStringLiteral(":/data/demo/build_file.sql"));
 }
 
-std::unique_ptr<Connection> OpenDemo(const QString& folder, const QString& referenceFolder) {
+namespace {
+
+// The plan for the demo in `folder`; `open` opens its two files as they are. `opened` keeps that
+// connection for Use and AddLists.
+template <typename Connected>
+Plan PlanFor(const QString& folder, const std::function<std::unique_ptr<Connected>()>& open,
+             std::unique_ptr<Connected>& opened) {
     const QDir dir(folder);
-    try {
-        auto existing = OpenEmbedded(folder, false);
-        if (IsSeeded(*existing)) {
-            // A demo made before its lists came ready-made gets them now.
-            if (!hasReferenceTables(embedded(*existing))) SeedReferenceLists(*existing, referenceFolder);
-            return existing;
-        }
-    } catch (const DbError&) {
-        // Missing or damaged: rebuilt below.
+    QStringList absent;
+    for (const char* file : {kBuildFileDb, kInventoryDb}) {
+        if (!QFileInfo::exists(dir.filePath(QLatin1String(file))))
+            absent << QDir::toNativeSeparators(dir.filePath(QLatin1String(file)));
     }
+    if (absent.size() == 2) return {Plan::Step::Create, {}};
+    if (!absent.isEmpty())
+        return {Plan::Step::Rebuild,
+                QStringLiteral("The demo database file %1 is missing.").arg(absent.front())};
+    try {
+        opened = open();
+        if (!IsSeeded(*opened)) {
+            opened.reset();
+            return {Plan::Step::Rebuild,
+                    QStringLiteral("The demo database in %1 is incomplete: its set-up was cut "
+                                   "short.")
+                        .arg(QDir::toNativeSeparators(folder))};
+        }
+        // A demo made before its lists came ready-made gets them now.
+        return {hasReferenceTables(embedded(*opened)) ? Plan::Step::Use : Plan::Step::AddLists, {}};
+    } catch (const DbError& e) {
+        opened.reset();
+        // Only what SQLite itself calls damaged is rebuilt; a file that cannot be read for any
+        // other cause may hold the user's work.
+        if (!SqliteConnection::IsDamage(e)) throw;
+        return {Plan::Step::Rebuild, e.description()};
+    }
+}
+
+}  // namespace
+
+Plan Inspect(const QString& folder, std::unique_ptr<SqliteConnection>* opened) {
+    std::unique_ptr<SqliteConnection> connection;
+    const Plan plan = PlanFor<SqliteConnection>(
+        folder,
+        [&] {
+            SqliteConnection::Options inspect;
+            inspect.createMissing = false;
+            inspect.access = SqliteConnection::Access::Inspect;
+            return std::make_unique<SqliteConnection>(folder, inspect);
+        },
+        connection);
+    if (opened) *opened = std::move(connection);
+    return plan;
+}
+
+std::unique_ptr<Connection> OpenDemo(const QString& folder, const QString& referenceFolder,
+                                     const Notice& notice) {
+    std::unique_ptr<Connection> existing;
+    const Plan plan = PlanFor<Connection>(
+        folder, [&] { return OpenEmbedded(folder, false); }, existing);
+    switch (plan.step) {
+        case Plan::Step::Use:
+            return existing;
+        case Plan::Step::AddLists:
+            SeedReferenceLists(*existing, referenceFolder);
+            return existing;
+        case Plan::Step::Rebuild:
+            if (notice)
+                notice(plan.reason +
+                       QStringLiteral("\n\nThe demo database is built again: what was done in it "
+                                      "is lost."));
+            break;
+        case Plan::Step::Create:
+            break;
+    }
+    const QDir dir(folder);
     for (const char* file : {kBuildFileDb, kInventoryDb}) {
         for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
             const QString path = dir.filePath(QLatin1String(file) + QLatin1String(suffix));
             if (QFile::exists(path) && !QFile::remove(path)) {
-                throw DbError(QStringLiteral("The damaged demo database file %1 cannot be removed.")
-                                  .arg(QDir::toNativeSeparators(path)),
-                              {}, {}, DbError::Cause::Storage);
+                throw DbError(
+                    QStringLiteral("The demo database file %1 cannot be removed to build the demo again.")
+                        .arg(QDir::toNativeSeparators(path)),
+                    {}, {}, DbError::Cause::Storage);
             }
         }
     }

@@ -68,7 +68,7 @@ std::unique_ptr<Connection> LocalCurrentUser::Open() {
         }
     } done{connecting_, server};
     try {
-        return OpenSetting(setting, ConnectionSetting::CurrentTimeouts(*settings_));
+        return OpenSetting(setting, ConnectionSetting::CurrentTimeouts(*settings_), notice_);
     } catch (const DbError& e) {
         // A hospital's own folder is never filled with empty files behind the user's back.
         const bool missingFiles = !server && !setting.demo && e.cause() == DbError::Cause::Storage &&

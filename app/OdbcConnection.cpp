@@ -149,25 +149,31 @@ QueryResult OdbcConnection::Run(const QString& statement, const QVariantList& pa
 void OdbcConnection::Begin() {
     if (inTransaction_)
         throw DbError(QStringLiteral("A transaction is already open."), {}, {}, DbError::Cause::Statement);
-    Observe(QStringLiteral("BEGIN TRANSACTION"));
-    QSqlDatabase db = QSqlDatabase::database(name_, false);
-    if (!db.transaction()) throw errorOf(db.lastError(), dialect(), QStringLiteral("BEGIN TRANSACTION"));
+    const QString statement = QStringLiteral("BEGIN TRANSACTION");
+    SendBound(statement, [&] {
+        QSqlDatabase db = QSqlDatabase::database(name_, false);
+        if (!db.transaction()) throw errorOf(db.lastError(), dialect(), statement);
+    });
     inTransaction_ = true;
 }
 
 void OdbcConnection::Commit() {
-    Observe(QStringLiteral("COMMIT TRANSACTION"));
-    QSqlDatabase db = QSqlDatabase::database(name_, false);
+    const QString statement = QStringLiteral("COMMIT TRANSACTION");
     inTransaction_ = false;
-    if (!db.commit()) throw errorOf(db.lastError(), dialect(), QStringLiteral("COMMIT TRANSACTION"));
+    SendBound(statement, [&] {
+        QSqlDatabase db = QSqlDatabase::database(name_, false);
+        if (!db.commit()) throw errorOf(db.lastError(), dialect(), statement);
+    });
 }
 
 void OdbcConnection::Rollback() {
     if (!inTransaction_) return;
-    Observe(QStringLiteral("ROLLBACK TRANSACTION"));
+    const QString statement = QStringLiteral("ROLLBACK TRANSACTION");
     inTransaction_ = false;
-    QSqlDatabase db = QSqlDatabase::database(name_, false);
-    if (!db.rollback()) throw errorOf(db.lastError(), dialect(), QStringLiteral("ROLLBACK TRANSACTION"));
+    SendBound(statement, [&] {
+        QSqlDatabase db = QSqlDatabase::database(name_, false);
+        if (!db.rollback()) throw errorOf(db.lastError(), dialect(), statement);
+    });
 }
 
 }  // namespace esoa

@@ -7,12 +7,12 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSet>
 #include <optional>
 
 #include "app/Databases.h"
 #include "app/DbError.h"
 #include "app/SqliteCaseRules.h"
+#include "app/SqliteFiles.h"
 #include "app/TsqlToSqlite.h"
 
 namespace esoa {
@@ -24,10 +24,6 @@ constexpr int kPreparedLimit = 200;
 // Per file: the bytes read through memory mapping, and the page cache (negative: in KiB).
 constexpr qint64 kMappedBytes = qint64(1) << 30;
 constexpr int kCacheKibibytes = -32768;
-
-// Bumped whenever the text order of the embedded collation changes: indexes built under another
-// order are rebuilt when the files are opened.
-constexpr int kCollationVersion = 2;
 
 ColumnKind kindOf(const char* declared) {
     if (!declared) return ColumnKind::Text;
@@ -77,16 +73,17 @@ void bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
     }
 }
 
-// A name as SQLite reads it whatever it holds.
-QString quoted(QString name) {
-    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
 }  // namespace
 
+// Off unless asked for (QT_LOGGING_RULES="esoa.sqlite.debug=true"): the SQLite statements the
+// embedded database runs of its own accord (PRAGMAs, index upkeep, the narrowed searches' helper
+// queries, scripts), which the program's T-SQL log (esoa.sql) leaves out.
+Q_LOGGING_CATEGORY(lcSqlite, "esoa.sqlite", QtCriticalMsg)
+
 SqliteConnection::SqliteConnection(const QString& folder, Options options)
-    : Connection(Dialect::Sqlite), folder_(QDir(folder).absolutePath()), options_(options) {
-    if (options.createMissing && !QDir().mkpath(folder_)) {
+    : Connection(Dialect::Sqlite), folder_(QDir(folder).absolutePath()), options_(std::move(options)) {
+    const bool mayCreate = options_.createMissing && options_.access == Access::Automatic;
+    if (mayCreate && !QDir().mkpath(folder_)) {
         throw DbError(QStringLiteral("Cannot create the database folder %1.").arg(QDir::toNativeSeparators(folder_)),
                       {}, {}, DbError::Cause::Storage);
     }
@@ -94,7 +91,9 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
         throw DbError(QStringLiteral("The database folder %1 does not exist.").arg(QDir::toNativeSeparators(folder_)),
                       {}, {}, DbError::Cause::Storage);
     }
-    const int rc = sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // URI file names: a file is attached read-only by its URI's parameters.
+    const int rc = sqlite3_open_v2(":memory:", &db_,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK) {
         const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         Close();
@@ -102,12 +101,14 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
     }
     try {
         sqlite3_extended_result_codes(db_, 1);
-        sqlite3_busy_timeout(db_, options.busyMilliseconds);
+        sqlite3_busy_timeout(db_, options_.busyMilliseconds);
         sql::InstallCaseRules(db_);
-        Attach(QStringLiteral("Build_FIle"), QLatin1String(kBuildFileDb), options);
-        Attach(QStringLiteral("Inventory"), QLatin1String(kInventoryDb), options);
-        UpdateCollation();
-        EnsurePrivateIndexes();
+        Attach(QStringLiteral("Build_FIle"), QLatin1String(kBuildFileDb), options_);
+        Attach(QStringLiteral("Inventory"), QLatin1String(kInventoryDb), options_);
+        if (Upkept()) {
+            UpdateCollation();
+            EnsurePrivateIndexes();
+        }
     } catch (...) {
         Close();
         throw;
@@ -130,15 +131,19 @@ QString SqliteConnection::FilePath(const QString& schema) const {
 
 void SqliteConnection::Attach(const QString& schema, const QString& file, const Options& options) {
     const QString path = QDir(folder_).filePath(file);
-    if (!options.createMissing && !QFileInfo::exists(path)) {
+    const bool exists = QFileInfo::exists(path);
+    if (!exists && !(options.createMissing && options.access == Access::Automatic)) {
         throw DbError(QStringLiteral("The database file %1 is missing.").arg(QDir::toNativeSeparators(path)), {}, {},
                       DbError::Cause::Storage);
     }
+    bool readOnly = options.access != Access::Automatic;
+    if (!readOnly && exists)
+        readOnly = !(options.mayWrite ? options.mayWrite(path) : sqlite_files::MayWrite(path));
     try {
-        RunSqlite(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {path});
+        RunSqlite(QStringLiteral("ATTACH DATABASE ? AS ") + schema, {sqlite_files::OpenUri(path, readOnly)});
         // Every statement commits by itself; WAL keeps such small commits fast without risking a
         // corrupt file. A read-only file keeps its journal mode.
-        if (!sqlite3_db_readonly(db_, schema.toUtf8().constData())) {
+        if (!readOnly && !IsReadOnly(schema)) {
             RunSqlite(QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(schema));
             RunSqlite(QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(schema));
         }
@@ -149,133 +154,33 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
         // A file that is not a database fails here, at its first read, rather than later.
         RunSqlite(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema));
     } catch (const DbError& e) {
-        throw DbError(QStringLiteral("%1\nDatabase file: %2").arg(e.description(), QDir::toNativeSeparators(path)),
+        if (e.description().contains(QDir::toNativeSeparators(path))) throw;
+        throw DbError(sqlite_files::FailureText(path, e.nativeCode().toInt(), sqlite3_system_errno(db_),
+                                                e.description()),
                       e.nativeCode(), e.statement(), e.cause());
     }
 }
 
-void SqliteConnection::UpdateCollation() {
-    // Files written under an older text order keep their indexes in that order; rebuild them once.
-    bool stale = false;
+bool SqliteConnection::IsReadOnly(const QString& schema) const {
+    return sqlite3_db_readonly(db_, schema.toUtf8().constData()) == 1;
+}
+
+bool SqliteConnection::IsDamage(const DbError& error) {
+    bool number = false;
+    const int code = error.nativeCode().toInt(&number);
+    return number && sqlite_files::IsDamage(code);
+}
+
+void SqliteConnection::CheckStillInPlace() {
     for (const char* schema : {"Build_FIle", "Inventory"}) {
-        const QString s = QLatin1String(schema);
-        if (RunSqlite(QStringLiteral("PRAGMA %1.user_version").arg(s)).rows.front().front().toInt() == kCollationVersion)
+        int moved = 0;
+        if (sqlite3_file_control(db_, schema, SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || !moved)
             continue;
-        stale = true;
-    }
-    if (!stale) return;
-    try {
-        RunSqlite(QStringLiteral("REINDEX NOCASE"));
-        for (const char* schema : {"Build_FIle", "Inventory"})
-            RunSqlite(QStringLiteral("PRAGMA %1.user_version=%2").arg(QLatin1String(schema)).arg(kCollationVersion));
-    } catch (const DbError&) {
-        // A read-only file cannot be rebuilt; it is still read, and nothing in it is written.
-    }
-}
-
-QString SqliteConnection::PrivateIndexName(const QString& table, const QString& column) {
-    return table + QStringLiteral("__esoa_") + column;
-}
-
-void SqliteConnection::EnsurePrivateIndexes() {
-    // Indexes the program's statements never ask for, for the lookups it makes all the time: a
-    // code's row or links, the inventory's first items by name, the items of a generic, and the
-    // items whose name holds a text. The name index also holds the status, so that a name filter
-    // and the status are tested on the index entry and only matching items are read from the table.
-    struct Wanted {
-        const char* schema;
-        QString table;
-        QStringList columns;
-    };
-    std::vector<Wanted> wanted;
-    QSet<QString> existing;
-    QString inventory;
-    QString nameColumn;
-    try {
-        for (const char* schema : {"Build_FIle", "Inventory"}) {
-            const QString s = QLatin1String(schema);
-            const QueryResult objects = RunSqlite(
-                QStringLiteral("SELECT type, name FROM %1.sqlite_master WHERE type IN ('table', 'index', 'trigger')")
-                    .arg(s));
-            for (const QStringList& object : objects.rows) {
-                existing.insert(s + QLatin1Char('.') + object[1].toLower());
-                if (object[0] != QLatin1String("table")) continue;
-                const QString& table = object[1];
-                const bool reference = s == QLatin1String("Build_FIle") &&
-                                       table.startsWith(QLatin1String("ESOA_"), Qt::CaseInsensitive);
-                const bool items =
-                    s == QLatin1String("Inventory") && table.compare(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) == 0;
-                if (!reference && !items) continue;
-                QStringList columns;
-                for (const QStringList& column :
-                     RunSqlite(QStringLiteral("PRAGMA %1.table_info(%2)").arg(s, quoted(table))).rows) {
-                    columns << column[1].toLower();
-                    if (items && columns.back() == QLatin1String("itemname")) nameColumn = column[1];
-                }
-                if (reference && columns.contains(QLatin1String("code"))) {
-                    wanted.push_back({schema, table, {QStringLiteral("Code")}});
-                } else if (items) {
-                    inventory = table;
-                    if (columns.contains(QLatin1String("itemname"))) {
-                        QStringList indexed{QStringLiteral("ItemName")};
-                        if (columns.contains(QLatin1String("itemstatus"))) indexed << QStringLiteral("itemstatus");
-                        wanted.push_back({schema, table, indexed});
-                    }
-                    if (columns.contains(QLatin1String("genericid")))
-                        wanted.push_back({schema, table, {QStringLiteral("GenericID")}});
-                }
-            }
-        }
-        for (const Wanted& w : wanted) {
-            const QString name = PrivateIndexName(w.table, w.columns.front());
-            if (existing.contains(QLatin1String(w.schema) + QLatin1Char('.') + name.toLower())) continue;
-            QStringList columns;
-            for (const QString& c : w.columns) columns << quoted(c);
-            RunSqlite(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3(%4)")
-                          .arg(QLatin1String(w.schema), quoted(name), quoted(w.table), columns.join(QLatin1Char(','))));
-        }
-        if (!nameColumn.isEmpty()) {
-            int present = 0;
-            for (const QString& object : sql::ItemNameTextIndex::ObjectNames())
-                present += existing.contains(QStringLiteral("Inventory.") + object.toLower()) ? 1 : 0;
-            if (present != sql::ItemNameTextIndex::ObjectNames().size()) EnsureNameIndex(inventory, nameColumn);
-        }
-    } catch (const DbError&) {
-        // A read-only or busy file keeps working without them; the next opening tries again.
-    }
-}
-
-void SqliteConnection::EnsureNameIndex(const QString& table, const QString& column) {
-    // Made whole in one transaction, over the items present, or not at all: a part left by an
-    // earlier failure is dropped first.
-    const bool own = !inTransaction();
-    if (own) RunSqlite(QStringLiteral("BEGIN IMMEDIATE"));
-    try {
-        for (const QString& statement :
-             sql::ItemNameTextIndex::DropStatements() + sql::ItemNameTextIndex::CreateStatements(table, column))
-            RunSqlite(statement);
-        if (own) RunSqlite(QStringLiteral("COMMIT"));
-    } catch (const DbError&) {
-        if (own && inTransaction()) RunSqlite(QStringLiteral("ROLLBACK"));
-        throw;
-    }
-}
-
-bool SqliteConnection::NameIndexReady() {
-    try {
-        const int version = RunSqlite(QStringLiteral("PRAGMA Inventory.schema_version")).rows.front().front().toInt();
-        if (version == nameIndexSchema_) return nameIndexReady_;
-        const QStringList names = sql::ItemNameTextIndex::ObjectNames();
-        QStringList marks;
-        for (qsizetype i = 0; i < names.size(); ++i) marks << QStringLiteral("?");
-        const QueryResult found = RunSqlite(
-            QStringLiteral("SELECT count(*) FROM Inventory.sqlite_master WHERE name IN (%1)").arg(marks.join(',')),
-            QVariantList(names.begin(), names.end()));
-        nameIndexReady_ = found.rows.front().front().toInt() == names.size();
-        nameIndexSchema_ = version;
-        return nameIndexReady_;
-    } catch (const DbError&) {
-        return false;
+        throw DbError(
+            QStringLiteral("Database file %1: it was deleted or moved while the program was using it, so "
+                           "what the program wrote is not stored there. Start the program again.")
+                .arg(QDir::toNativeSeparators(FilePath(QLatin1String(schema)))),
+            {}, {}, DbError::Cause::Storage);
     }
 }
 
@@ -285,11 +190,11 @@ void SqliteConnection::Fail(int rc, const QString& statement) const {
     QString text = message;
     if (cause == DbError::Cause::ReadOnly || cause == DbError::Cause::Busy || cause == DbError::Cause::Full ||
         cause == DbError::Cause::Storage) {
-        // SQLite's words name neither the file nor the folder; the user needs both.
+        // SQLite's words name neither the file nor the folder, nor say what the user can do.
         static const QRegularExpression inventory(QStringLiteral("\\binventory\\b"),
                                                   QRegularExpression::CaseInsensitiveOption);
         const QString schema = statement.contains(inventory) ? QStringLiteral("Inventory") : QStringLiteral("Build_FIle");
-        text += QStringLiteral("\nDatabase file: %1").arg(QDir::toNativeSeparators(FilePath(schema)));
+        text = sqlite_files::FailureText(FilePath(schema), rc, sqlite3_system_errno(db_), message);
     }
     throw DbError(text, QString::number(rc), statement, cause);
 }
@@ -398,11 +303,11 @@ QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVarian
             }
         } catch (const DbError& e) {
             // An index that cannot be read narrows nothing.
-            qCDebug(lcSql).noquote() << "An index of the items cannot be read:" << e.description();
+            qCDebug(lcSqlite).noquote() << "An index of the items cannot be read:" << e.description();
         }
     }
     if (!best || fewest > limits.someItems) return Execute(sent, params, statement);
-    qCDebug(lcSql).noquote() << "Narrowed to" << fewest << "items by:" << best->candidates;
+    qCDebug(lcSqlite).noquote() << "Narrowed to" << fewest << "items by:" << best->candidates;
     // Some thousands of items by their names: a text that many of them hold may end the walk in
     // name order sooner. (A walk tests a generic name through the join, too slowly to gain.)
     if (fewest > limits.fewItems && best->textIndex) {
@@ -411,7 +316,7 @@ QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVarian
     try {
         return Execute(best->restricted, params, statement);
     } catch (const DbError& e) {
-        qCDebug(lcSql).noquote() << "The narrowed search failed, the walk follows:" << e.description();
+        qCDebug(lcSqlite).noquote() << "The narrowed search failed, the walk follows:" << e.description();
         return Execute(sent, params, statement);
     }
 }
@@ -446,10 +351,12 @@ std::optional<QueryResult> SqliteConnection::ExecuteWithin(int microseconds, con
 }
 
 QueryResult SqliteConnection::RunSqlite(const QString& sqlite, const QVariantList& params) {
+    qCDebug(lcSqlite).noquote() << sqlite;
     return Execute(sqlite, params, sqlite);
 }
 
 void SqliteConnection::RunScript(const QString& sqlite) {
+    qCDebug(lcSqlite).noquote() << "script:" << sqlite.left(200) << (sqlite.size() > 200 ? "..." : "");
     char* error = nullptr;
     const int rc = sqlite3_exec(db_, sqlite.toUtf8().constData(), nullptr, nullptr, &error);
     if (rc == SQLITE_OK) {
@@ -467,20 +374,17 @@ void SqliteConnection::RunScript(const QString& sqlite) {
 void SqliteConnection::Begin() {
     if (inTransaction())
         throw DbError(QStringLiteral("A transaction is already open."), {}, {}, DbError::Cause::Statement);
-    Observe(QStringLiteral("BEGIN TRANSACTION"));
     // IMMEDIATE: the write lock is taken now, before the lookup that decides what to write.
-    RunSqlite(QStringLiteral("BEGIN IMMEDIATE"));
+    SendBound(QStringLiteral("BEGIN TRANSACTION"), [this] { RunSqlite(QStringLiteral("BEGIN IMMEDIATE")); });
 }
 
 void SqliteConnection::Commit() {
-    Observe(QStringLiteral("COMMIT TRANSACTION"));
-    RunSqlite(QStringLiteral("COMMIT"));
+    SendBound(QStringLiteral("COMMIT TRANSACTION"), [this] { RunSqlite(QStringLiteral("COMMIT")); });
 }
 
 void SqliteConnection::Rollback() {
     if (!inTransaction()) return;
-    Observe(QStringLiteral("ROLLBACK TRANSACTION"));
-    RunSqlite(QStringLiteral("ROLLBACK"));
+    SendBound(QStringLiteral("ROLLBACK TRANSACTION"), [this] { RunSqlite(QStringLiteral("ROLLBACK")); });
 }
 
 bool SqliteConnection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }

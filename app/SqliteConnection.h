@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QLoggingCategory>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,6 +15,10 @@ struct sqlite3_stmt;
 
 namespace esoa {
 
+class DbError;
+
+Q_DECLARE_LOGGING_CATEGORY(lcSqlite)
+
 // The embedded database: one SQLite connection, made through SQLite's own interface (no driver in
 // between, so that the comparison rules installed here act on this very connection on every
 // platform), with the two files of a folder attached as Build_FIle and Inventory. Statements are
@@ -20,7 +26,12 @@ namespace esoa {
 // Server's default collation does (see SqliteCaseRules.h). Each statement outside a transaction
 // commits by itself, in WAL mode with synchronous=NORMAL. A writer that finds the files locked
 // waits up to `busyMilliseconds` before failing with DbError::Cause::Busy. Errors of the files
-// themselves (locked, read-only, full, damaged) name the file.
+// themselves (locked, read-only, full, damaged) name the file once, with the cause in plain words
+// (see SqliteFiles.h).
+//
+// A file the user may read but not write (or that its folder keeps from being written, see
+// sqlite_files::MayWrite) is opened read-only: reading works, and every write fails with
+// DbError::Cause::ReadOnly saying so, before anything is changed.
 //
 // The files are this program's own, so it keeps indexes of its own in them, beside those the
 // program's statements create (named by PrivateIndexName, which no statement's index name can
@@ -28,16 +39,28 @@ namespace esoa {
 // column), on ItemName (then itemstatus, when present) and on GenericID of Inventory's tbInvMaster,
 // and a text index of the item names (see InventoryNameIndex.h). They are made when such a table is
 // created (by a statement or a script) and when the files are opened; a file that cannot be written
-// simply goes without them.
+// simply goes without them. Indexes built under an older text order are rebuilt when the files are
+// opened. The SQLite statements of this upkeep and of the narrowed searches are logged under
+// "esoa.sqlite", apart from the program's T-SQL.
 //
 // A search of the items by a part of their name or of their generic name reads, when the indexes
 // say that few items can match, only those items; otherwise it walks the items in name order as
 // written. Either way it gives the same rows in the same order.
 class SqliteConnection : public Connection {
 public:
+    // How the files are opened.
+    enum class Access {
+        Automatic,  // for writing, except a file the user may not write (read-only)
+        ReadOnly,   // both read-only
+        Inspect,    // both read-only, and nothing brought up to date (see PendingUpkeep)
+    };
+
     struct Options {
         bool createMissing = true;  // false: a missing file is an error that names it
         int busyMilliseconds = 5000;
+        Access access = Access::Automatic;
+        // Whether a file may be written, for Automatic (default: sqlite_files::MayWrite).
+        std::function<bool(const QString& path)> mayWrite;
         // An item search whose indexes leave at most `someItems` items reads only those; when the
         // text index of names leaves more than `fewItems`, it first walks the items in name order
         // for up to `walkMicroseconds`, as a text that many items hold ends early that way.
@@ -57,7 +80,19 @@ public:
     void Rollback() override;
     bool inTransaction() const override;
     QString Target() const override { return folder_; }
+    // Asks SQLite whether either file was deleted or moved since it was opened.
+    void CheckStillInPlace() override;
 
+    // Whether the file attached under `schema` was opened read-only.
+    bool IsReadOnly(const QString& schema) const;
+    // What opening these files for writing would bring up to date, in plain words ("add its own
+    // indexes: ...", "rebuild the indexes made under an older text order"); empty when nothing.
+    // Reads only.
+    QStringList PendingUpkeep();
+
+    // Whether a DbError says that a file is not a database or is damaged, as SQLite itself reports
+    // it (not merely unreadable, locked or read-only).
+    static bool IsDamage(const DbError& error);
     // SQLite statements as they stand, several separated by ';' (demo data, set-up). A failure
     // rolls back an open transaction and throws DbError.
     void RunScript(const QString& sqlite);
@@ -85,7 +120,11 @@ private:
     sqlite3_stmt* Prepared(const QString& sent, const QString& statement);
     [[noreturn]] void Fail(int rc, const QString& statement) const;
     void Attach(const QString& schema, const QString& file, const Options& options);
+    bool Upkept() const { return options_.access != Access::Inspect; }
+    bool CollationStale();
     void UpdateCollation();
+    struct MissingIndexes;
+    MissingIndexes FindMissingIndexes();
     void EnsurePrivateIndexes();
     void Close();
 

@@ -29,26 +29,33 @@ void Describe(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("connection"),
-         QStringLiteral("Connect to SETTING for this run: demo, embedded:<folder> or odbc:<connection string>."),
+         QStringLiteral(
+             "Connect to SETTING for this run: demo, embedded:<folder> or odbc:<connection string>."),
          QStringLiteral("SETTING")},
         {QStringLiteral("check-connection"),
          QStringLiteral("Connect as the program would and tell what it reached; changes nothing.")},
-        {QStringLiteral("verbose"), QStringLiteral("Log every statement and database error on standard error.")},
+        {QStringLiteral("verbose"),
+         QStringLiteral("Log every statement (T-SQL, transactions included) and database error on standard "
+                        "error. The embedded database's own SQLite statements: "
+                        "QT_LOGGING_RULES=esoa.sqlite.debug=true.")},
         {QStringLiteral("list"), QStringLiteral("The reference list: item or er."), QStringLiteral("LIST")},
-        {QStringLiteral("folder"), QStringLiteral("Folder of the reference files (default: the program's folder)."),
+        {QStringLiteral("folder"),
+         QStringLiteral("Folder of the reference files (default: the program's folder)."),
          QStringLiteral("DIR")},
         {QStringLiteral("dry-run"), QStringLiteral("import: print the change report and write nothing.")},
         {QStringLiteral("output"),
          QStringLiteral("export-links: the CSV file (default: standard output); exact values, no byte "
                         "order mark."),
          QStringLiteral("FILE")},
-        {QStringLiteral("format"), QStringLiteral("report: text or csv (default text)."), QStringLiteral("FORMAT")},
+        {QStringLiteral("format"), QStringLiteral("report: text or csv (default text)."),
+         QStringLiteral("FORMAT")},
         {QStringLiteral("code"), QStringLiteral("suggest: the PhilHealth code."), QStringLiteral("CODE")},
         {QStringLiteral("revenue"),
          QStringLiteral("suggest: search the exam table of this revenue (default: the one the code's "
                         "category routes to, as in the window)."),
          QStringLiteral("ID")},
-        {QStringLiteral("limit"), QStringLiteral("suggest: candidates listed (default 50)."), QStringLiteral("N")},
+        {QStringLiteral("limit"), QStringLiteral("suggest: candidates listed (default 50)."),
+         QStringLiteral("N")},
     });
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("import, export-links, report or suggest."),
                                  QStringLiteral("[command]"));

@@ -9,6 +9,7 @@
 
 namespace esoa {
 class Connection;
+struct ConnectionSetting;
 }
 
 namespace esoa::cli {
@@ -32,10 +33,18 @@ ReferenceList ListOf(const Options& options);
 // The folder of the reference files: --folder, or the program's own folder.
 QString FolderOf(const Options& options);
 
+// The connection setting the program would use, or --connection's; throws std::invalid_argument.
+ConnectionSetting SettingOf(const Options& options);
 // Opens the connection the program would use (or --connection's); throws DbError.
 std::unique_ptr<Connection> OpenConnection(const Options& options);
 
+// Connects as the program would, changing nothing (see ConnectionCheck.cpp), and tells what it
+// reached and what is missing; exit code 0 when everything the program needs is there.
 int CheckConnection(const Options& options);
+// The statement that asks SQL Server, in the context of Build_FIle, for the rights the program
+// needs: one row of CreateTable (CREATE TABLE in Build_FIle), AlterSchema (ALTER on its schema dbo)
+// and ReadInventory (SELECT on Inventory.dbo.tbInvMaster), each 1, 0 or NULL.
+QString RightsStatement();
 int ImportCommand(const Options& options);
 int ExportLinksCommand(const Options& options);
 int ReportCommand(const Options& options, const QString& which);

@@ -85,15 +85,16 @@ QString ImportSummary::Counts() const {
         .arg(refused.size());
 }
 
-QString ImportSummary::Message(int shownRefused) const {
+QString ImportSummary::Message(int shownRefused, Reader reader) const {
     QStringList parts;
     if (end == End::Failed) {
-        parts << (total > 0 ? QStringLiteral("The import of %1 stopped at line %2 of %3: %4.")
-                                  .arg(file)
-                                  .arg(read + 1)
-                                  .arg(total)
-                                  .arg(cause)
-                            : QStringLiteral("The import of %1 stopped: %2.").arg(file, cause));
+        parts << (total > 0 && read < total
+                      ? QStringLiteral("The import of %1 stopped at line %2 of %3: %4.")
+                            .arg(file)
+                            .arg(read + 1)
+                            .arg(total)
+                            .arg(cause)
+                      : QStringLiteral("The import of %1 stopped: %2.").arg(file, cause));
         parts << QStringLiteral("(%1)").arg(detail);
     } else if (end == End::Cancelled) {
         parts << QStringLiteral("The import of %1 was cancelled after line %2 of %3.")
@@ -102,11 +103,17 @@ QString ImportSummary::Message(int shownRefused) const {
                      .arg(total);
     }
     if (!finished()) {
-        parts << QStringLiteral(
-                     "%1 new lines of %2 were stored before the stop. Run \"b. Scan & Import\" again to "
-                     "complete the import: lines already stored are not added again.")
-                     .arg(added)
-                     .arg(file);
+        parts << QStringLiteral("%1 new lines of %2 were stored before the stop.").arg(added).arg(file);
+        const bool again = dbCause != DbError::Cause::ReadOnly && dbCause != DbError::Cause::Storage;
+        if (again) {
+            parts.back() += reader == Reader::Window
+                                ? QStringLiteral(
+                                      " Run \"b. Scan & Import\" again to complete the import: lines "
+                                      "already stored are not added again.")
+                                : QStringLiteral(
+                                      " Run the import again to complete it: lines already stored are "
+                                      "not added again.");
+        }
     }
     if (!refused.empty()) {
         if (!finished()) parts << QString();
@@ -363,6 +370,14 @@ ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& li
             if (summary.read < summary.total) summary.end = ImportSummary::End::Cancelled;
             break;
         }
+    }
+    try {
+        // Files deleted or moved during the run took every write without a complaint.
+        connection_.CheckStillInPlace();
+    } catch (const DbError& e) {
+        summary.added = 0;
+        return Stopped(std::move(summary), {false, QStringLiteral("the database files were deleted or moved"),
+                                            e.description(), e.cause()});
     }
     return summary;
 }

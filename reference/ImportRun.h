@@ -46,9 +46,14 @@ struct ImportSummary {
     bool finished() const { return end == End::Finished; }
     // "ESOA_ER.csv: 120 lines read, 100 added, 15 already present, 5 refused."
     QString Counts() const;
+    // Who reads the message: the window's user (advised to use "b. Scan & Import" again) or the
+    // command line's (advised to run the import again).
+    enum class Reader { Window, Terminal };
     // What the user is told about this file: why it stopped, or its counts when lines were refused,
-    // with the first `shownRefused` refused lines; empty for a file finished without refusals.
-    QString Message(int shownRefused) const;
+    // with the first `shownRefused` refused lines; empty for a file finished without refusals. A
+    // stop is followed by the advice to import again, except where that cannot help: the database
+    // is read-only, or its file cannot be read or written.
+    QString Message(int shownRefused, Reader reader = Reader::Window) const;
     // The counts and every refused line, for saving as a text file.
     QString Report() const;
 };

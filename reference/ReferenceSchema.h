@@ -11,4 +11,10 @@ namespace esoa {
 // already there) the next is still sent.
 QStringList CreateTableStatements(const QString& table);
 
+// Positions in CreateTableStatements of the statements that drop and create the reference table and
+// create the link table.
+inline constexpr int kDropReferenceTable = 4;
+inline constexpr int kCreateReferenceTable = 5;
+inline constexpr int kCreateLinkTable = 8;
+
 }  // namespace esoa

@@ -230,6 +230,7 @@ void frmESOA_Items::Form_Load() {
     source_->LoadRevenues();
     source_->LoadRevenueCodes();
     ui_.optTable->select(1);
+    reports.ReportMissingTables();
     if (reports.ownTablesFailed()) {
         guide_.PointAtMaintenance();
     } else {

@@ -46,10 +46,14 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
 }  // namespace esoa::test
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "app/Databases.h"
 #include "app/DemoDatabase.h"
 #include "app/SqliteConnection.h"
+#include "cli/Commands.h"
 
 namespace esoa::test {
 namespace {
@@ -175,6 +179,69 @@ TEST(CommandLine, ResultsThatCannotBeWrittenFailTheCommand) {
     const ProgramRun full = RunProgram(args, data.path(), QStringLiteral("/dev/full"));
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_TRUE(full.err.contains("the disk is full")) << full.err.toStdString();
+}
+
+// --check-connection changes nothing: a demo is neither made nor rebuilt, files are left as they
+// are, and what opening for real would do is told instead. --verbose logs the transactions' bounds
+// with the T-SQL, and the embedded database's own SQLite statements apart.
+TEST(CommandLine, CheckConnectionChangesNothingAndVerboseLogsTransactionsWithTheTsql) {
+    QTemporaryDir data, demoDir;
+    const QString demoFolder = QDir(data.path()).filePath(QStringLiteral("ZEMORA/demo"));
+    const ProgramRun fresh = RunProgram({"--check-connection", "--connection", "demo"}, data.path());
+    EXPECT_EQ(fresh.exitCode, 0) << fresh.err.toStdString();
+    EXPECT_TRUE(fresh.out.contains(QLatin1String("create the demo database"))) << fresh.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(demoFolder));
+
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    const QString buildFile = QDir(demoDir.path()).filePath(QLatin1String(kBuildFileDb));
+    {
+        QFile f(buildFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(4096, 'x'));
+    }
+    const QStringList files = QDir(demoDir.path()).entryList(QDir::Files);
+    const ProgramRun damaged =
+        RunProgram({"--check-connection", "--connection", "embedded:" + demoDir.path()}, data.path());
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_TRUE(damaged.err.contains(buildFile + QStringLiteral(": the file is not a database")))
+        << damaged.err.toStdString();
+    EXPECT_EQ(QDir(demoDir.path()).entryList(QDir::Files), files);
+    QFile f(buildFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray(4096, 'x'));
+    f.close();
+
+    QTemporaryDir lists;
+    QFile file(QDir(lists.path()).filePath(QStringLiteral("ESOA_ER.csv")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("ER-9|ED Service|A new item|10.00|per use\r\n");
+    file.close();
+    const ProgramRun verbose = RunProgram(
+        {"import", "--verbose", "--list", "er", "--connection", "demo", "--folder", lists.path()}, data.path());
+    EXPECT_EQ(verbose.exitCode, 0) << verbose.err.toStdString();
+    for (const char* logged : {"esoa.sql: BEGIN TRANSACTION", "esoa.sql: COMMIT TRANSACTION", "esoa.sql: INSERT INTO"})
+        EXPECT_TRUE(verbose.err.contains(QLatin1String(logged))) << logged;
+    EXPECT_FALSE(verbose.err.contains(QLatin1String("PRAGMA"))) << "SQLite's own statements in the T-SQL log";
+}
+
+// SQL Server looks a schema's name up in the current database, in one part only: the rights are
+// asked from within Build_FIle, every quote of the inner statement doubled.
+TEST(CommandLine, TheRightsAreAskedOfTheSchemaWithinBuildFile) {
+    const QString statement = cli::RightsStatement();
+    const QString exec = QStringLiteral("EXEC [Build_FIle].sys.sp_executesql N'");
+    ASSERT_TRUE(statement.startsWith(exec) && statement.endsWith(QLatin1Char('\''))) << qPrintable(statement);
+    QString inner = statement.mid(exec.size(), statement.size() - exec.size() - 1);
+    EXPECT_FALSE(QString(inner).remove(QStringLiteral("''")).contains(QLatin1Char('\''))) << "a quote ends the text";
+    inner.replace(QStringLiteral("''"), QStringLiteral("'"));
+    static const QRegularExpression call(
+        QStringLiteral("HAS_PERMS_BY_NAME\\('([^']*)', '([^']*)', '([^']*)'\\) AS (\\w+)"));
+    QStringList asked;
+    for (auto it = call.globalMatch(inner); it.hasNext();) {
+        const auto m = it.next();
+        asked << m.captured(4) + '=' + m.captured(2) + ':' + m.captured(1) + ':' + m.captured(3);
+    }
+    EXPECT_EQ(asked, (QStringList{"CreateTable=DATABASE:Build_FIle:CREATE TABLE", "AlterSchema=SCHEMA:dbo:ALTER",
+                                  "ReadInventory=OBJECT:Inventory.dbo.tbInvMaster:SELECT"}));
 }
 
 }  // namespace

@@ -12,9 +12,11 @@
 #include <QTest>
 
 #include "app/Databases.h"
+#include "app/DbError.h"
 #include "app/DemoDatabase.h"
 #include "app/LocalCurrentUser.h"
 #include "app/OdbcConnection.h"
+#include "app/SqliteConnection.h"
 #include "screen/Messages.h"
 #include "screen/frmESOA_Items.h"
 #include "support/RecordingMessages.h"
@@ -29,27 +31,77 @@ bool hasRevenues(Connection& c) {
                 .rows.empty();
 }
 
-TEST(DemoDatabase, AMissingOrDamagedFileIsRebuiltWhole) {
+TEST(DemoDatabase, OnlyAMissingOrDamagedFileIsRebuiltAndTheUserIsToldFirst) {
     QTemporaryDir dir;
     demo::OpenDemo(dir.path());
     const QString buildFile = QDir(dir.path()).filePath(QLatin1String(kBuildFileDb));
     const QString inventory = QDir(dir.path()).filePath(QLatin1String(kInventoryDb));
-    const std::function<void()> damages[] = {
-        [&] { QFile::remove(buildFile); },
-        [&] { QFile::remove(inventory); },
-        [&] {
-            QFile f(buildFile);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(QByteArray(4096, 'x'));
-        },
+    const struct {
+        std::function<void()> damage;
+        QString told;  // what the notice says before the rebuild
+    } rebuilt[] = {
+        {[&] { QFile::remove(buildFile); }, "is missing"},
+        {[&] { QFile::remove(inventory); }, "is missing"},
+        {[&] {
+             QFile f(buildFile);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             f.write(QByteArray(4096, 'x'));
+         },
+         "the file is not a database"},
     };
-    for (const auto& damage : damages) {
-        damage();
-        auto c = demo::OpenDemo(dir.path());
-        EXPECT_TRUE(hasRevenues(*c));
-        EXPECT_FALSE(c->Read(QStringLiteral("SELECT TOP 1 ItemID FROM Inventory..tbInvMaster"), CursorType::ForwardOnly,
-                             LockType::ReadOnly)
-                         .rows.empty());
+    for (const auto& c : rebuilt) {
+        c.damage();
+        QStringList notices;
+        auto db = demo::OpenDemo(dir.path(), {}, [&](const QString& text) { notices << text; });
+        EXPECT_TRUE(hasRevenues(*db));
+        ASSERT_EQ(notices.size(), 1);
+        EXPECT_TRUE(notices[0].contains(c.told) && notices[0].contains(QLatin1String("built again")))
+            << qPrintable(notices[0]);
+    }
+
+    // A file that cannot be opened for another cause may hold the user's work: it is named with its
+    // cause, and nothing is deleted. Here: another program holds the demo locked for itself, and a
+    // folder stands in place of a file.
+    const auto contents = [&] {
+        QStringList files;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile f(QDir(dir.path()).filePath(name));
+            files << name + (f.open(QIODevice::ReadOnly) ? QString::number(qHash(f.readAll())) : QString());
+        }
+        return files;
+    };
+    const struct {
+        std::function<std::function<void()>()> prevent;  // returns what ends it
+        QString cause;
+    } left[] = {
+        {[&]() -> std::function<void()> {
+             auto holder = std::make_shared<SqliteConnection>(dir.path(), SqliteConnection::Options{});
+             holder->RunSqlite(QStringLiteral("PRAGMA Build_FIle.locking_mode=EXCLUSIVE"));
+             holder->RunSqlite(QStringLiteral("UPDATE Build_FIle.tbRevenues SET RevenueID=RevenueID"));
+             return [holder]() mutable { holder.reset(); };
+         },
+         "locked by another program"},
+        {[&]() -> std::function<void()> {
+             QFile::remove(buildFile);
+             QDir().mkdir(buildFile);
+             return [] {};
+         },
+         "a folder, not a file"},
+    };
+    for (const auto& c : left) {
+        const std::function<void()> end = c.prevent();
+        const QStringList before = contents();
+        QStringList notices;
+        try {
+            demo::OpenDemo(dir.path(), {}, [&](const QString& text) { notices << text; });
+            ADD_FAILURE() << "a demo that cannot be opened was used";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.description().contains(c.cause)) << qPrintable(e.description());
+            EXPECT_EQ(e.description().count(QLatin1String(kBuildFileDb)), 1) << qPrintable(e.description());
+        }
+        EXPECT_TRUE(notices.isEmpty());
+        EXPECT_EQ(contents(), before);
+        end();
     }
 }
 

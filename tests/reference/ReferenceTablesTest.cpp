@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/SqliteConnection.h"
-
 #include <QSqlRecord>
 
+#include "app/Databases.h"
+#include "app/SqliteConnection.h"
 #include "app/TsqlToSqlite.h"
 #include "support/MappingWindow.h"
 
@@ -145,8 +145,11 @@ TEST(CreateTables, SecondClickEmptiesTheReferenceTableAndKeepsTheLinksSilently) 
     w.ClickButton(*w.ui().cmdCreateTable);
 
     // The hospital columns are gone and the link table and its indexes exist: those statements
-    // fail now, and nobody is told.
-    EXPECT_EQ(w.db.sent, CreateStatementsFor("ESOA_ER"));
+    // fail now, and nobody is told. Whether the link table is there is looked up.
+    EXPECT_EQ(
+        w.db.sent,
+        CreateStatementsFor("ESOA_ER") +
+            QStringList{"SELECT TOP 1 * FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=0"});
     EXPECT_EQ(w.messages.shown, QStringList{"Done."});
     EXPECT_EQ(w.db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER]"), 0);
     EXPECT_EQ(w.db.Column("SELECT Code, ItemID FROM [Build_FIle].[dbo].[ESOA_ER_LINK]", 1), QStringList{"7"});
@@ -154,6 +157,33 @@ TEST(CreateTables, SecondClickEmptiesTheReferenceTableAndKeepsTheLinksSilently) 
     EXPECT_EQ(Indexes(w.db, "ESOA_ER").size(), 3u);
     c.Execute("INSERT INTO [Build_FIle].[dbo].[ESOA_ER] (Code) VALUES ('ERT-0002')");
     EXPECT_EQ(w.db.Column("SELECT ID FROM [Build_FIle].[dbo].[ESOA_ER]"), QStringList{"1"});
+}
+
+// A database that refuses the creation: no "Done.", but the tables that could not be made and why.
+TEST(CreateTables, WhatCouldNotBeMadeIsNamedWithTheDatabasesReasonInsteadOfDone) {
+    struct Case {
+        MappingWindow::Tables tables;
+        QString unmade;  // the start of the message
+    };
+    for (const Case& c : {Case{MappingWindow::Tables::None, "ESOA_ER and ESOA_ER_LINK could not be made: "},
+                          Case{MappingWindow::Tables::Empty, "ESOA_ER could not be made: "}}) {
+        MappingWindow w(c.tables);
+        const bool existed = TableExists(w.db, "Build_FIle", "ESOA_ER");
+        SqliteConnection::Options readOnly;
+        readOnly.access = SqliteConnection::Access::ReadOnly;
+        w.db.Reopen(readOnly);
+        w.OpenMaintenance();
+        w.ClearLogs();
+
+        w.ClickButton(*w.ui().cmdCreateTable);
+
+        ASSERT_EQ(w.messages.shown.size(), 1);
+        const QString& shown = w.messages.shown[0];
+        EXPECT_TRUE(shown.startsWith(c.unmade)) << qPrintable(shown);
+        EXPECT_EQ(shown.count("could not be made"), 1) << qPrintable(shown);
+        EXPECT_TRUE(shown.contains("read-only") && shown.contains(kBuildFileDb)) << qPrintable(shown);
+        EXPECT_EQ(TableExists(w.db, "Build_FIle", "ESOA_ER"), existed);
+    }
 }
 
 }  // namespace

@@ -6,6 +6,12 @@ namespace esoa::test {
 
 SqliteConnection& TestDatabase::sqlite() { return static_cast<SqliteConnection&>(*connection_); }
 
+void TestDatabase::Reopen(SqliteConnection::Options options) {
+    connection_.reset();
+    connection_ = std::make_unique<SqliteConnection>(dir_.path(), std::move(options));
+    connection_->SetObserver([this](const QString& statement) { sent << statement; });
+}
+
 void TestDatabase::Raw(const QString& sqliteStatements) { sqlite().RunScript(sqliteStatements); }
 
 std::vector<QStringList> TestDatabase::RawRows(const QString& sqliteStatement) {

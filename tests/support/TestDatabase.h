@@ -6,10 +6,7 @@
 
 #include "app/Connection.h"
 #include "app/Databases.h"
-
-namespace esoa {
-class SqliteConnection;
-}
+#include "app/SqliteConnection.h"
 
 namespace esoa::test {
 
@@ -22,6 +19,9 @@ public:
     }
 
     Connection& connection() { return *connection_; }
+    // Closes the connection and opens the same files again with `options` (read-only, say); the
+    // statement log goes on.
+    void Reopen(SqliteConnection::Options options);
     QString folder() const { return dir_.path(); }
 
     // Runs SQLite statements as they stand, without translation (test set-up only).
