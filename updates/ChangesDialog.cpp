@@ -55,7 +55,8 @@ ChangesDialog::ChangesDialog(const ChangeReport& report, bool offerContinue, QWi
     summary->setWordWrap(true);
     layout->addWidget(summary);
 
-    // The codes, then the lines that take no part as they stand: conflicts, refused lines, warnings.
+    // The codes, then what takes no part as it stands: conflicts, files that cannot be read, refused
+    // lines, warnings.
     std::vector<QStringList> rows;
     for (const ChangeReport::Entry& e : report.entries) {
         const QString where = e.line > 0 ? QStringLiteral("%1 line %2").arg(e.file, QString::number(e.line))
@@ -65,9 +66,17 @@ ChangesDialog::ChangesDialog(const ChangeReport& report, bool offerContinue, QWi
     const auto at = [](const QString& file, int line) {
         return QStringLiteral("%1 line %2").arg(file, QString::number(line));
     };
-    for (const CodeConflict& c : report.conflicts)
-        rows.push_back({QStringLiteral("conflict"), c.code, at(c.file, c.line), c.Text(), {}});
+    for (const CodeConflict& c : report.conflicts) {
+        rows.push_back({QStringLiteral("conflict"),
+                        c.code,
+                        at(c.file, c.line),
+                        QStringLiteral("\"%1\" of %2 is kept; \"%3\" is not stored")
+                            .arg(c.keptDescription, at(c.keptFile, c.keptLine), c.description),
+                        {}});
+    }
     for (const ChangeReport::FileRead& f : report.files) {
+        if (!f.unreadable.isEmpty())
+            rows.push_back({QStringLiteral("unreadable"), {}, f.file, f.unreadable, {}});
         for (const LineNote& r : f.refused)
             rows.push_back({QStringLiteral("refused"), {}, at(f.file, r.line), r.reason, {}});
         for (const LineNote& w : f.warnings)
@@ -80,7 +89,11 @@ ChangesDialog::ChangesDialog(const ChangeReport& report, bool offerContinue, QWi
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int row = 0; row < int(rows.size()); ++row) {
-        for (int c = 0; c < 5; ++c) table->setItem(row, c, new QTableWidgetItem(rows[size_t(row)][c]));
+        for (int c = 0; c < 5; ++c) {
+            auto* item = new QTableWidgetItem(rows[size_t(row)][c]);
+            if (c == 3) item->setToolTip(item->text());  // long values and reasons do not fit their column
+            table->setItem(row, c, item);
+        }
     }
     // Column widths from the first rows only: measuring every row of a whole list takes seconds.
     table->horizontalHeader()->setResizeContentsPrecision(200);
