@@ -86,6 +86,11 @@ public:
     void SetObserver(Observer observer) { observer_ = std::move(observer); }
     Dialect dialect() const { return dialect_; }
 
+    // How long a writer keeps trying work that other writers keep locked (RetryOnBusy), in
+    // milliseconds: a further try starts only when it can end within this time from the first.
+    int busyBudgetMilliseconds() const { return busyBudgetMilliseconds_; }
+    void setBusyBudgetMilliseconds(int milliseconds) { busyBudgetMilliseconds_ = milliseconds; }
+
 protected:
     friend class Recordset;
     // Runs one statement (T-SQL as built; the backend translates it when its dialect asks) with
@@ -105,6 +110,7 @@ private:
 
     Dialect dialect_;
     Observer observer_;
+    int busyBudgetMilliseconds_ = 12000;
 };
 
 // A transaction that rolls back unless committed: Commit() ends it, destruction without it undoes.

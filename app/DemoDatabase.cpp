@@ -87,7 +87,8 @@ void SeedReferenceLists(Connection& c, const QString& referenceFolder) {
         for (const char* name : list.names) {
             if (!name) continue;
             const QString path = files.filePath(QLatin1String(name) + QStringLiteral(".csv"));
-            if (QFile::exists(path)) ImportRun(c, table).Import(path, QLatin1String(name));
+            if (QFile::exists(path))
+                ImportRun(c, table).Import(ReadListFiles(files.path(), {QLatin1String(name)}).front());
         }
     }
     for (const ExampleLink& link : kExampleLinks) addExampleLink(c, link);

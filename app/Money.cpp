@@ -28,17 +28,19 @@ std::optional<int64_t> ParseMoney(const QString& text) {
         }
         while (i < n && t[i] == u' ') ++i;
     }
-    // Whole units; the running value stops growing past any money range so that it cannot overflow.
-    constexpr int64_t kCap = int64_t(1) << 50;
-    int64_t units = 0;
+    // Whole units, refused as soon as they pass MONEY's range (as SQL Server refuses such a text with
+    // an overflow), so that no amount of digits can overflow the running value.
+    constexpr uint64_t kMaxUnits = uint64_t(INT64_MAX) / 10000;
+    uint64_t units = 0;
     bool digits = false;
     for (; i < n && (t[i].isDigit() || t[i] == u','); ++i) {
         if (t[i] == u',') continue;
         if (t[i].digitValue() < 0 || t[i].unicode() > u'9') return std::nullopt;
         digits = true;
-        if (units < kCap) units = units * 10 + t[i].digitValue();
+        units = units * 10 + uint64_t(t[i].digitValue());
+        if (units > kMaxUnits) return std::nullopt;
     }
-    int64_t fraction = 0;  // ten-thousandths
+    uint64_t fraction = 0;  // ten-thousandths
     if (i < n && t[i] == u'.') {
         ++i;
         int place = 0;
@@ -47,7 +49,7 @@ std::optional<int64_t> ParseMoney(const QString& text) {
             digits = true;
             const int d = t[i].digitValue();
             if (place < 4) {
-                fraction = fraction * 10 + d;
+                fraction = fraction * 10 + uint64_t(d);
             } else if (place == 4) {
                 roundDigit = d;
             }
@@ -56,8 +58,11 @@ std::optional<int64_t> ParseMoney(const QString& text) {
         if (roundDigit >= 5) ++fraction;
     }
     if (!digits || i != n) return std::nullopt;
-    int64_t value = std::min(units, kCap) * 10000 + fraction;
-    return negative ? -value : value;
+    // MONEY spans exactly the 64-bit range in ten-thousandths; units * 10000 + fraction cannot wrap
+    // an unsigned value.
+    const uint64_t magnitude = units * 10000 + fraction;
+    if (magnitude > (negative ? uint64_t(INT64_MAX) + 1 : uint64_t(INT64_MAX))) return std::nullopt;
+    return negative ? int64_t(0 - magnitude) : int64_t(magnitude);
 }
 
 QString MoneyText(int64_t v) {

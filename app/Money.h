@@ -13,8 +13,9 @@ inline constexpr int64_t kSmallMoneyMax = 2147483647LL;   //  214,748.3647
 // A text converted to money the way SQL Server converts a character value to (small)money: blanks
 // around it, one currency sign ($, €, £, ¥, ₱) before the number, a sign before or after the currency
 // sign, commas among the digits before the point, and any number of decimals, rounded half away from
-// zero to four. Refused (nullopt): no digit at all, exponents ("1e3"), anything else. The result is in
-// ten-thousandths; whether it fits SMALLMONEY is for the caller (IsSmallMoney).
+// zero to four. Refused (nullopt): no digit at all, exponents ("1e3"), amounts beyond MONEY's range
+// (-922,337,203,685,477.5808 to 922,337,203,685,477.5807, whatever the number of digits), anything
+// else. The result is in ten-thousandths; whether it fits SMALLMONEY is for the caller (IsSmallMoney).
 std::optional<int64_t> ParseMoney(const QString& text);
 
 inline bool IsSmallMoney(int64_t tenThousandths) {

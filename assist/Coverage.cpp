@@ -129,14 +129,15 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
 }
 
 void Coverage::MarkWithdrawn(Connection& connection, const QString& folder) {
-    ChangeReport report;
-    try {
-        report = ChangeReport::Build(connection, list, folder);
-    } catch (const DbError&) {
-        throw;
-    } catch (const std::exception& e) {
+    const ChangeReport report = ChangeReport::Build(connection, list, folder);
+    if (!report.complete()) {
+        QStringList reasons;
+        for (const ChangeReport::FileRead& f : report.files) {
+            if (!f.unreadable.isEmpty()) reasons << f.unreadable;
+        }
         withdrawnKnown = false;
-        withdrawnNote = QStringLiteral("Withdrawn codes are not known: %1").arg(QString::fromUtf8(e.what()));
+        withdrawnNote =
+            QStringLiteral("Withdrawn codes are not known: %1").arg(reasons.join(QStringLiteral("; ")));
         return;
     }
     for (Category& cat : categories) cat.withdrawn = 0;

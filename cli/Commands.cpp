@@ -7,7 +7,9 @@
 #include "app/ConnectionSetting.h"
 #include "app/DbError.h"
 #include "cli/Terminal.h"
+#include "reference/FirstLines.h"
 #include "reference/ImportRun.h"
+#include "reference/ReferenceFile.h"
 
 namespace esoa::cli {
 
@@ -45,20 +47,41 @@ int ImportCommand(const Options& options) {
         return 1;
     }
     if (options.IsSet("dry-run")) return ReportCommand(options, QStringLiteral("changes"));
+    // Every file before anything is stored: a list is imported whole or not at all when a file is
+    // missing, as no one is there to agree to half of it.
+    const std::vector<ListFile> files = ReadListFiles(folder.path(), list.names);
+    QStringList needed;
+    bool readable = true;
+    for (const ListFile& file : files) {
+        needed << file.fileName();
+        if (file.readable()) continue;
+        Err(QStringLiteral("%1 cannot be read: %2\n").arg(file.fileName(), file.error));
+        readable = false;
+    }
+    if (!readable) {
+        Err(QStringLiteral("Nothing was imported: the list needs all of %1.\n")
+                .arg(needed.join(QStringLiteral(", "))));
+        return 1;
+    }
     std::unique_ptr<Connection> c = OpenConnection(options);
     bool everything = true;
-    for (const QString& name : list.names) {
+    FirstLines first;
+    for (const ListFile& file : files) {
         ProgressLine progress;
-        const QString file = name + QStringLiteral(".csv");
-        const ImportSummary summary = ImportRun(*c, list.table).Import(
-            folder.filePath(file), name, [&](int done, int total) {
-                if (done % 200 == 0 || done == total)
-                    progress.Show(QStringLiteral("Importing %1: %2 of %3 lines").arg(file).arg(done).arg(total));
-                return true;
-            });
+        ImportRun run(*c, list.table);
+        run.setFirstLines(first);
+        const ImportSummary summary = run.Import(file, [&](int done, int total) {
+            if (done % 200 == 0 || done == total)
+                progress.Show(QStringLiteral("Importing %1: %2 of %3 lines")
+                                  .arg(file.fileName(), QString::number(done), QString::number(total)));
+            return true;
+        });
         progress.Clear();
         Out(summary.Counts() + QLatin1Char('\n'));
-        for (const RefusedLine& refused : summary.refused) Out(QStringLiteral("  ") + refused.Text() + QLatin1Char('\n'));
+        for (const LineNote& refused : summary.refused)
+            Out(QStringLiteral("  ") + refused.Text() + QLatin1Char('\n'));
+        for (const LineNote& warning : summary.warnings)
+            Out(QStringLiteral("  warning: ") + warning.Text() + QLatin1Char('\n'));
         if (!summary.finished()) {
             Err(summary.Message(0, ImportSummary::Reader::Terminal) + QLatin1Char('\n'));
             return 1;

@@ -52,7 +52,8 @@ int ReportCommand(const Options& options, const QString& which) {
         const ChangeReport report = ChangeReport::Build(*c, list, folder.path());
         Out(asCsv ? report.Csv().Text(csv::Flavour::Exact) : report.Text());
         if (!asCsv) Err(report.Summary() + QLatin1Char('\n'));
-        return 0;
+        // A file that cannot be read leaves the report incomplete (no withdrawn codes).
+        return report.complete() ? 0 : 1;
     }
     if (which == QLatin1String("stale")) {
         std::unique_ptr<Connection> c = OpenConnection(options);

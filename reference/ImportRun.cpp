@@ -1,7 +1,7 @@
 #include "reference/ImportRun.h"
 
-#include <QDir>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -77,33 +77,46 @@ Failure FailureOf(const std::exception& e, const QString& table) {
 }  // namespace
 
 QString ImportSummary::Counts() const {
-    return QStringLiteral("%1: %2 lines read, %3 added, %4 already present, %5 refused.")
-        .arg(file)
-        .arg(read)
-        .arg(added)
-        .arg(present)
-        .arg(refused.size());
+    QString counts = QStringLiteral("%1: %2 lines read, %3 added, %4 already present, %5 refused")
+                         .arg(file, QString::number(read), QString::number(added), QString::number(present),
+                              QString::number(refused.size()));
+    if (blank > 0)
+        counts += QStringLiteral(", %1 blank %2 skipped")
+                      .arg(QString::number(blank), QLatin1String(blank == 1 ? "line" : "lines"));
+    if (!warnings.empty())
+        counts += QStringLiteral(", %1 %2").arg(QString::number(warnings.size()),
+                                                QLatin1String(warnings.size() == 1 ? "warning" : "warnings"));
+    return counts + QLatin1Char('.');
 }
+
+namespace {
+
+// The refused and the warned-of lines of a summary, in line order.
+std::vector<LineNote> NotesInOrder(const ImportSummary& summary) {
+    std::vector<LineNote> notes = summary.refused;
+    notes.insert(notes.end(), summary.warnings.begin(), summary.warnings.end());
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const LineNote& a, const LineNote& b) { return a.line < b.line; });
+    return notes;
+}
+
+}  // namespace
 
 QString ImportSummary::Message(int shownRefused, Reader reader) const {
     QStringList parts;
     if (end == End::Failed) {
         parts << (total > 0 && read < total
                       ? QStringLiteral("The import of %1 stopped at line %2 of %3: %4.")
-                            .arg(file)
-                            .arg(read + 1)
-                            .arg(total)
-                            .arg(cause)
+                            .arg(file, QString::number(read + 1), QString::number(total), cause)
                       : QStringLiteral("The import of %1 stopped: %2.").arg(file, cause));
         parts << QStringLiteral("(%1)").arg(detail);
     } else if (end == End::Cancelled) {
         parts << QStringLiteral("The import of %1 was cancelled after line %2 of %3.")
-                     .arg(file)
-                     .arg(read)
-                     .arg(total);
+                     .arg(file, QString::number(read), QString::number(total));
     }
     if (!finished()) {
-        parts << QStringLiteral("%1 new lines of %2 were stored before the stop.").arg(added).arg(file);
+        parts << QStringLiteral("%1 new lines of %2 were stored before the stop.")
+                     .arg(QString::number(added), file);
         const bool again = dbCause != DbError::Cause::ReadOnly && dbCause != DbError::Cause::Storage;
         if (again) {
             parts.back() += reader == Reader::Window
@@ -115,24 +128,21 @@ QString ImportSummary::Message(int shownRefused, Reader reader) const {
                                       "not added again.");
         }
     }
-    if (!refused.empty()) {
+    const std::vector<LineNote> notes = NotesInOrder(*this);
+    if (!notes.empty() || blank > 0) {
         if (!finished()) parts << QString();
         parts << Counts();
-        int n = 0;
-        for (const RefusedLine& r : refused) {
-            if (n++ == shownRefused) break;
-            parts << r.Text();
-        }
-        if (static_cast<int>(refused.size()) > shownRefused)
-            parts
-                << QStringLiteral("... and %1 more.").arg(refused.size() - static_cast<size_t>(shownRefused));
+        const size_t shown = std::min(notes.size(), static_cast<size_t>(std::max(shownRefused, 0)));
+        for (size_t n = 0; n < shown; ++n) parts << notes[n].Text();
+        if (notes.size() > shown)
+            parts << QStringLiteral("... and %1 more.").arg(QString::number(notes.size() - shown));
     }
     return parts.join(QLatin1Char('\n'));
 }
 
 QString ImportSummary::Report() const {
     QStringList lines{Counts()};
-    for (const RefusedLine& r : refused) lines << r.Text();
+    for (const LineNote& note : NotesInOrder(*this)) lines << note.Text();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -157,6 +167,8 @@ QString ImportRun::Fault(Fields& f, bool erTable) {
         const QString& value;
         int size;
     };
+    // A code of blanks only is no code: the server pads trailing blanks, so "  " equals "".
+    if (f.code.trimmed().isEmpty()) return QStringLiteral("no code");
     std::vector<Text> texts{{"code", f.code, kShortText},
                             {"category", f.category, kShortText},
                             {"description", f.description, kDescriptionText}};
@@ -183,21 +195,34 @@ QString ImportRun::Fault(Fields& f, bool erTable) {
     return {};
 }
 
-ImportSummary ImportRun::Import(const QString& path, const QString& listName,
-                                const Progress& progress) const {
-    const QString file = QDir(path).dirName();
-    QStringList lines;
-    try {
-        lines = ReadReferenceFile(path);
-    } catch (const std::exception& e) {
+std::optional<LineNote> ImportRun::CutShort(const ReferenceLines& text, bool erTable) {
+    if (text.endsWithBreak || text.lines.isEmpty() || IsBlank(text.lines.last())) return std::nullopt;
+    const qsizetype fields = text.lines.last().count(QLatin1Char('|')) + 1;
+    const qsizetype layout = erTable ? 5 : 3;
+    if (fields >= layout) return std::nullopt;
+    return LineNote{
+        static_cast<int>(text.lines.size()),
+        QStringLiteral("the last line has no line break and only %1 of its %2 fields: the file may "
+                       "have been cut short (an interrupted copy, or a file still being written); the "
+                       "line is read as it stands")
+            .arg(QString::number(fields), QString::number(layout))};
+}
+
+ImportSummary ImportRun::Import(const ListFile& file, const Progress& progress) const {
+    if (!file.readable()) {
         ImportSummary summary;
-        summary.file = file;
+        summary.file = file.fileName();
         summary.end = ImportSummary::End::Failed;
         summary.cause = QStringLiteral("the file cannot be read");
-        summary.detail = DescriptionOf(e);
+        summary.detail = file.error;
         return summary;
     }
-    return ImportLines(lines, listName, file, progress);
+    return ImportText(file.text, file.name, file.fileName(), progress);
+}
+
+ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& listName, const QString& file,
+                                     const Progress& progress) const {
+    return ImportText({lines, true}, listName, file, progress);
 }
 
 namespace {
@@ -228,18 +253,22 @@ ImportSummary Stopped(ImportSummary summary, const Failure& failure) {
 // writer committed before it.
 class ImportRun::Batches {
 public:
-    Batches(const ImportRun& run, const QStringList& lines, const QString& listName)
+    Batches(const ImportRun& run, const QStringList& lines, const QString& listName, const QString& file)
         : run_(run),
           lines_(lines),
+          file_(file),
           erTable_(run.table_ == QLatin1String("ESOA_ER")),
           medicine_(listName == QLatin1String("ESOA_MEDICINE")),
-          known_(run.connection_, run.table_, run.matching_.value_or(KnownCodes::MatchingFor(run.connection_))) {}
+          known_(run.connection_, run.table_,
+                 run.matching_.value_or(KnownCodes::MatchingFor(run.connection_))) {}
 
     struct Done {
         int end = 0;  // index after the last line handled
         int added = 0;
         int present = 0;
-        std::vector<RefusedLine> refused;
+        int blank = 0;
+        std::vector<LineNote> refused;
+        std::vector<LineNote> warnings;
     };
 
     // Handles the lines from `first` on until the batch is full, and commits them. A line the
@@ -287,12 +316,18 @@ public:
 
 private:
     void Line(int i, std::optional<Transaction>& transaction, Done& done, std::vector<QByteArray>& added) {
+        if (IsBlank(lines_[i])) {
+            ++done.blank;
+            return;
+        }
         Fields f = Cut(lines_[i], medicine_, erTable_);
         const QString fault = Fault(f, erTable_);
         if (!fault.isEmpty()) {
             done.refused.push_back({i + 1, fault});
             return;
         }
+        std::optional<CodeConflict> conflict;
+        if (run_.first_) conflict = run_.first_->Note(file_, i + 1, f.code, f.description).conflict;
         if (!transaction) {
             transaction.emplace(run_.connection_);
             known_.CatchUp();
@@ -321,6 +356,8 @@ private:
         }
         if (isNew && known_.Add(found.key)) added.push_back(found.key);
         ++(isNew ? done.added : done.present);
+        // The earlier file's line is what the table holds; this one was not stored.
+        if (!isNew && conflict) done.warnings.push_back({i + 1, conflict->Text()});
     }
 
     void Store(Recordset& rs, const Fields& f) const {
@@ -336,22 +373,26 @@ private:
 
     const ImportRun& run_;
     const QStringList& lines_;
+    const QString file_;
     const bool erTable_;
     const bool medicine_;
     KnownCodes known_;
     std::optional<Recordset> inserter_;
 };
 
-ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& listName, const QString& file,
-                                     const Progress& progress) const {
+ImportSummary ImportRun::ImportText(const ReferenceLines& text, const QString& listName, const QString& file,
+                                    const Progress& progress) const {
+    const QStringList& lines = text.lines;
     ImportSummary summary;
     summary.file = file;
     summary.total = static_cast<int>(lines.size());
+    if (const auto cutShort = CutShort(text, table_ == QLatin1String("ESOA_ER")))
+        summary.warnings.push_back(*cutShort);
     if (progress && !progress(0, summary.total)) {
         summary.end = ImportSummary::End::Cancelled;
         return summary;
     }
-    Batches batches(*this, lines, listName);
+    Batches batches(*this, lines, listName, file);
     while (summary.read < summary.total) {
         Batches::Done done;
         try {
@@ -365,7 +406,9 @@ ImportSummary ImportRun::ImportLines(const QStringList& lines, const QString& li
         summary.read = done.end;
         summary.added += done.added;
         summary.present += done.present;
+        summary.blank += done.blank;
         summary.refused.insert(summary.refused.end(), done.refused.begin(), done.refused.end());
+        summary.warnings.insert(summary.warnings.end(), done.warnings.begin(), done.warnings.end());
         if (progress && !progress(summary.read, summary.total)) {
             if (summary.read < summary.total) summary.end = ImportSummary::End::Cancelled;
             break;

@@ -7,19 +7,23 @@
 #include <vector>
 
 #include "app/DbError.h"
+#include "reference/FirstLines.h"
 #include "reference/KnownCodes.h"
+#include "reference/ReferenceFile.h"
 
 namespace esoa {
 
 class Connection;
 
-// One line of a reference file that was not stored, with the reason in plain words.
-struct RefusedLine {
+// One line of a reference file that a summary names, with the reason in plain words: a line that
+// was not stored, or one that deserves a look.
+struct LineNote {
     int line = 0;  // 1-based, as an editor counts the file's lines
     QString reason;
 
-    QString Text() const { return QStringLiteral("line %1: %2").arg(line).arg(reason); }
+    QString Text() const { return QStringLiteral("line %1: %2").arg(QString::number(line), reason); }
 };
+using RefusedLine = LineNote;
 
 // What the import of one reference file did.
 struct ImportSummary {
@@ -34,7 +38,11 @@ struct ImportSummary {
     int read = 0;   // lines handled, refused ones included
     int added = 0;  // new rows stored
     int present = 0;
-    std::vector<RefusedLine> refused;
+    int blank = 0;  // lines empty or of white space only: skipped
+    std::vector<LineNote> refused;
+    // Lines read as they stand but worth a look: a code an earlier file of the list brings with
+    // another description (that file's line is kept), a last line cut short.
+    std::vector<LineNote> warnings;
     End end = End::Finished;
     // Failed only: why, in plain words ("the database is locked by another user or program"), and
     // the database's or the file system's own description; `dbCause` is Other for the file's
@@ -44,17 +52,18 @@ struct ImportSummary {
     DbError::Cause dbCause = DbError::Cause::Other;
 
     bool finished() const { return end == End::Finished; }
-    // "ESOA_ER.csv: 120 lines read, 100 added, 15 already present, 5 refused."
+    // "ESOA_ER.csv: 120 lines read, 100 added, 15 already present, 5 refused." (then the blank lines
+    // skipped and the warnings, when there are any)
     QString Counts() const;
     // Who reads the message: the window's user (advised to use "b. Scan & Import" again) or the
     // command line's (advised to run the import again).
     enum class Reader { Window, Terminal };
-    // What the user is told about this file: why it stopped, or its counts when lines were refused,
-    // with the first `shownRefused` refused lines; empty for a file finished without refusals. A
-    // stop is followed by the advice to import again, except where that cannot help: the database
-    // is read-only, or its file cannot be read or written.
+    // What the user is told about this file: why it stopped, and its counts when lines were refused,
+    // skipped or warned of, with the first `shownRefused` of those lines in line order; empty for a
+    // file finished without any of them. A stop is followed by the advice to import again, except
+    // where that cannot help: the database is read-only, or its file cannot be read or written.
     QString Message(int shownRefused, Reader reader = Reader::Window) const;
-    // The counts and every refused line, for saving as a text file.
+    // The counts and every refused or warned-of line, for saving as a text file.
     QString Report() const;
 };
 
@@ -70,12 +79,14 @@ struct ImportSummary {
 // transaction that first reads the rows added since the last batch; the progress is told after each
 // batch is committed, so a stop loses at most the batch under way (a fraction of a second).
 //
-// A line is refused (and the next line handled) when a field cannot be stored as it is: a NUL or an
-// unpaired surrogate, a text longer than its column, a fee that is not a SMALLMONEY amount; or when
-// the database refuses one of its values. Any other failure (the table missing, the database locked,
-// read-only or full, the connection lost, the file unreadable) ends the run at once: every later line
-// would fail the same way. Rows of committed batches stay stored, and a later run completes the file
-// without duplicates.
+// A blank line (empty or white space only) is skipped. A line is refused (and the next line handled)
+// when it has no code (an empty code or one of blanks only), or a field cannot be stored as it is: a
+// NUL or an unpaired surrogate, a text longer than its column, a fee that is not a SMALLMONEY amount;
+// or when the database refuses one of its values. A last line without a line break and with fewer
+// fields than its layout is read as it stands, with a warning: the file may have been cut short.
+// Any other failure (the table missing, the database locked, read-only or full, the connection lost,
+// the file unreadable) ends the run at once: every later line would fail the same way. Rows of
+// committed batches stay stored, and a later run completes the file without duplicates.
 class ImportRun {
 public:
     // Told once before the first line (done 0) and after each committed batch: lines handled and
@@ -88,14 +99,19 @@ public:
     // the run.
     ImportRun(Connection& connection, const QString& table) : connection_(connection), table_(table) {}
 
-    // Reads the file at `path` and imports its lines. `listName` is the file's list name
-    // ("ESOA_ITEM", "ESOA_MEDICINE", "ESOA_ER"); "ESOA_MEDICINE" stores every line under the
-    // category "Medicine". Never throws for the file's or the database's failures: they are in the
+    // Imports the lines of a file read beforehand (a file that could not be read stops at once, as
+    // the file's failure). The list name decides the category: "ESOA_MEDICINE" stores every line
+    // under "Medicine". Never throws for the file's or the database's failures: they are in the
     // summary.
-    ImportSummary Import(const QString& path, const QString& listName, const Progress& progress = {}) const;
-    // The same for lines already read; `summary.file` names them.
+    ImportSummary Import(const ListFile& file, const Progress& progress = {}) const;
+    // The same for complete lines of list `listName`; `summary.file` names them.
     ImportSummary ImportLines(const QStringList& lines, const QString& listName, const QString& file,
                               const Progress& progress = {}) const;
+
+    // The first lines of the files of this scan imported before this one, noted further with this
+    // file's lines: a line whose code an earlier file brings with another description, and that is
+    // therefore not stored, is warned of. `first` must outlive the run.
+    void setFirstLines(FirstLines& first) { first_ = &first; }
 
     // The reason a line's fields cannot be stored in `table`, in plain words; empty when they can.
     // `fee` is rewritten as the amount the database stores, so both backends get the same value.
@@ -106,6 +122,11 @@ public:
     // A line cut into its fields: Code|Category|Description, then FixedFee|ChargingUnit for an ER
     // table; a medicine line's category is "Medicine". No trimming, missing fields empty.
     static Fields Cut(const QString& line, bool medicine, bool erTable);
+    // A line that holds nothing but white space: skipped, not refused.
+    static bool IsBlank(const QString& line) { return line.trimmed().isEmpty(); }
+    // The warning for a text whose last line has no line break after it and fewer fields than the
+    // layout of its table: the file may have been cut short.
+    static std::optional<LineNote> CutShort(const ReferenceLines& text, bool erTable);
 
     // How codes are matched against the table's: by default as the connection's comparison allows
     // (KnownCodes::MatchingFor); Coarse can be asked for on any connection.
@@ -113,10 +134,13 @@ public:
 
 private:
     class Batches;
+    ImportSummary ImportText(const ReferenceLines& text, const QString& listName, const QString& file,
+                             const Progress& progress) const;
 
     Connection& connection_;
     QString table_;
     std::optional<KnownCodes::Matching> matching_;
+    FirstLines* first_ = nullptr;
 };
 
 }  // namespace esoa

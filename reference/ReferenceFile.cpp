@@ -38,7 +38,7 @@ QString DecodeReferenceText(const QByteArray& bytes) {
     return decodeCp1252(bytes);
 }
 
-QStringList SplitReferenceLines(const QString& text) {
+ReferenceLines SplitReferenceLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
@@ -50,10 +50,10 @@ QStringList SplitReferenceLines(const QString& text) {
         start = i + 1;
     }
     if (start < n) lines << text.mid(start);
-    return lines;
+    return {lines, start == n};
 }
 
-QStringList ReadReferenceFile(const QString& path) {
+ReferenceLines ReadReferenceFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw std::runtime_error(
@@ -65,6 +65,20 @@ QStringList ReadReferenceFile(const QString& path) {
             QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()).toStdString());
     }
     return SplitReferenceLines(DecodeReferenceText(bytes));
+}
+
+std::vector<ListFile> ReadListFiles(const QString& folder, const QStringList& names) {
+    std::vector<ListFile> files;
+    for (const QString& name : names) {
+        ListFile file{name, {}, {}};
+        try {
+            file.text = ReadReferenceFile(QDir(folder).filePath(file.fileName()));
+        } catch (const std::exception& e) {
+            file.error = QString::fromUtf8(e.what());
+        }
+        files.push_back(std::move(file));
+    }
+    return files;
 }
 
 }  // namespace esoa

@@ -11,8 +11,10 @@
 #include "app/SaveFile.h"
 #include "lookup/CoherentRefresh.h"
 #include "lookup/ItemSource.h"
+#include "reference/FirstLines.h"
 #include "reference/ImportRun.h"
 #include "reference/PhilHealthLists.h"
+#include "reference/ReferenceFile.h"
 #include "screen/Screen.h"
 
 namespace esoa {
@@ -64,27 +66,62 @@ void ReferenceImport::cmdScan_Click() {
     if (s_.ui.optTable->isSelected(0))
         names << QStringLiteral("ESOA_ITEM") << QStringLiteral("ESOA_MEDICINE");
     if (s_.ui.optTable->isSelected(1)) names << QStringLiteral("ESOA_ER");
-    if (!names.isEmpty() && review_ && !review_(table)) return;
-    for (const QString& name : names) {
-        if (!ImportFile(name, table)) return;
+    if (names.isEmpty()) return;
+
+    // Every file before anything is stored: the user hears of one that cannot be read first.
+    std::vector<ListFile> files;
+    {
+        const BusyPointer busy(s_.messages);
+        files = ReadListFiles(folder_, names);
+    }
+    QStringList unreadable;
+    for (const ListFile& file : files) {
+        if (!file.readable())
+            unreadable << QStringLiteral("%1 cannot be read, so it was not imported:\n%2")
+                              .arg(file.fileName(), file.error);
+    }
+    bool go = unreadable.size() < qsizetype(files.size());
+    if (!go) {
+        s_.messages.Show(unreadable.join(QLatin1Char('\n')));
+    } else if (review_) {
+        go = review_(table, files);
+    } else if (!unreadable.isEmpty()) {
+        s_.messages.Show(unreadable.join(QLatin1Char('\n')) + QStringLiteral("\nNothing was imported."));
+        go = false;
+    }
+    bool finished = go;
+    if (go) {
+        FirstLines first;
+        for (const ListFile& file : files) {
+            if (!file.readable()) continue;
+            if (!ImportFile(file, table, first)) {
+                finished = false;
+                break;
+            }
+        }
     }
     if (closing_) return;
+    RefreshLists();
+    if (finished)
+        s_.messages.Show(unreadable.isEmpty() ? QStringLiteral("Done.") : unreadable.join(QLatin1Char('\n')));
+}
 
+void ReferenceImport::RefreshLists() {
     CoherentRefresh refresh(s_);
     lists_.LoadCategories();
     source_.SetItemSource(false);
     lists_.LoadEsoaItems();
     refresh.Finish();
-    s_.messages.Show(QStringLiteral("Done."));
 }
 
 bool ReferenceImport::ImportEsoaFile(const QString& name) {
-    return ImportFile(name, s_.ui.lblESOATableName->text());
+    FirstLines first;
+    return ImportFile(ReadListFiles(folder_, {name}).front(), s_.ui.lblESOATableName->text(), first);
 }
 
-bool ReferenceImport::ImportFile(const QString& name, const QString& table) {
+bool ReferenceImport::ImportFile(const ListFile& file, const QString& table, FirstLines& first) {
     if (closing_) return false;
-    const QString fileName = name + QStringLiteral(".csv");
+    const QString fileName = file.fileName();
     ImportSummary summary;
     {
         const BusyPointer busy(s_.messages);
@@ -96,15 +133,16 @@ bool ReferenceImport::ImportFile(const QString& name, const QString& table) {
             // Told after each committed batch: the window shows it and handles its events, with
             // no transaction open.
             if (done > 0) {
-                progress->Step(
-                    done, QStringLiteral("Importing %1: %2 of %3 lines").arg(fileName).arg(done).arg(total));
+                progress->Step(done, QStringLiteral("Importing %1: %2 of %3 lines")
+                                         .arg(fileName, QString::number(done), QString::number(total)));
             }
             QCoreApplication::processEvents();
             return !closing_ && !progress->Cancelled();
         };
         try {
-            summary = ImportRun(s_.user.sqlconnection(), table)
-                          .Import(QDir(folder_).filePath(fileName), name, step);
+            ImportRun run(s_.user.sqlconnection(), table);
+            run.setFirstLines(first);
+            summary = run.Import(file, step);
         } catch (const std::exception& e) {
             // Only the current user's connection can fail here; the run reports its own failures.
             summary.file = fileName;
@@ -113,7 +151,7 @@ bool ReferenceImport::ImportFile(const QString& name, const QString& table) {
             summary.detail = DescriptionOf(e);
         }
     }
-    if (!closing_) Report(summary, name);
+    if (!closing_) Report(summary, file.name);
     return summary.finished();
 }
 

@@ -90,7 +90,9 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_);
     updates_ = std::make_unique<UpdatesWindow>(screen_, *lists_, *mappings_, *import_);
     suggest_ = std::make_unique<ItemSuggest>(screen_);
-    import_->setReview([this](const QString& table) { return updates_->ReviewBeforeImport(table); });
+    import_->setReview([this](const QString& table, const std::vector<ListFile>& files) {
+        return updates_->ReviewBeforeImport(table, files);
+    });
     wireEvents();
 }
 

@@ -15,12 +15,16 @@ namespace {
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override { w.ClearLogs(); }  // a test sees only what its own actions did
-    void PrepareList(int option) {
+    // `notes`: the messages about single files between the two "Done."s.
+    void PrepareList(int option, const QStringList& notes = {}) {
         w.ClickOption(*ui.optTable, option);
         w.ClearLogs();
         w.ClickButton(*ui.cmdCreateTable);
         w.ClickButton(*ui.cmdScan);
-        EXPECT_EQ(w.messages.shown, (QStringList{"Done.", "Done."}));
+        ASSERT_EQ(w.messages.shown.size(), notes.size() + 2) << w.messages.shown.join(" / ").toStdString();
+        EXPECT_EQ(w.messages.shown.first(), "Done.");
+        EXPECT_EQ(w.messages.shown.last(), "Done.");
+        for (qsizetype i = 0; i < notes.size(); ++i) EXPECT_TRUE(w.messages.shown[i + 1].contains(notes[i]));
     }
     void Search(const QString& text) {
         w.Type(*ui.txtDesc, text);
@@ -41,7 +45,8 @@ TEST_F(EndToEnd, MapPhilHealthErItemsToLaboratoryExams) {
     QTest::mouseClick(ui.lblMaint, Qt::LeftButton);
     ASSERT_TRUE(ui.fraMaint->isVisible());
 
-    PrepareList(0);
+    // The sample files bring one code in both item files, with descriptions that differ.
+    PrepareList(0, {"line 99: code \"M0001150\" is also in ESOA_ITEM.csv line 61 with another description"});
     EXPECT_GT(w.Count("ESOA_ITEM", "Category = 'Medicine'"), 50);
     EXPECT_GT(w.Count("ESOA_ITEM", "Category <> 'Medicine'"), 100);
     PrepareList(1);

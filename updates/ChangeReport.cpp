@@ -1,11 +1,10 @@
 #include "updates/ChangeReport.h"
 
-#include <QDir>
 #include <QHash>
-#include <stdexcept>
+#include <algorithm>
 
 #include "app/DbError.h"
-#include "reference/NextToken.h"
+#include "reference/FirstLines.h"
 #include "reference/ReferenceFile.h"
 #include "updates/Csv.h"
 
@@ -13,8 +12,6 @@ namespace esoa {
 namespace {
 
 using Kind = ChangeReport::Kind;
-
-QString FileName(const QString& name) { return name + QStringLiteral(".csv"); }
 
 QString Values(const CodeValues& v, bool erTable) {
     QStringList parts{v.category, v.description};
@@ -30,7 +27,7 @@ QString Value(const CodeValues& v, const QString& name) {
 }
 
 QString Plural(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(QString::number(n), QLatin1String(n == 1 ? one : many));
 }
 
 }  // namespace
@@ -71,9 +68,16 @@ int ChangeReport::linksOf(Kind kind) const {
     return n;
 }
 
+bool ChangeReport::complete() const {
+    return std::all_of(files.begin(), files.end(), [](const FileRead& f) { return f.unreadable.isEmpty(); });
+}
+
 ChangeReport ChangeReport::Build(Connection& connection, const ReferenceList& list, const QString& folder) {
-    std::vector<QStringList> lines;
-    for (const QString& name : list.names) lines.push_back(ReadReferenceFile(QDir(folder).filePath(FileName(name))));
+    return Build(connection, list, ReadListFiles(folder, list.names));
+}
+
+ChangeReport ChangeReport::Build(Connection& connection, const ReferenceList& list,
+                                 const std::vector<ListFile>& files) {
     const std::vector<ReferenceRow> rows = ReadReferenceRows(connection, list);
     std::vector<LinkRow> links;
     try {
@@ -82,10 +86,18 @@ ChangeReport ChangeReport::Build(Connection& connection, const ReferenceList& li
         // A list imported before its link table was made has no links yet.
         if (e.cause() != DbError::Cause::MissingTable) throw;
     }
-    return Compare(list, lines, rows, links);
+    return Compare(list, files, rows, links);
 }
 
 ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<QStringList>& fileLines,
+                                   const std::vector<ReferenceRow>& rows, const std::vector<LinkRow>& links) {
+    std::vector<ListFile> files;
+    for (size_t i = 0; i < fileLines.size() && i < size_t(list.names.size()); ++i)
+        files.push_back({list.names[qsizetype(i)], {fileLines[i], true}, {}});
+    return Compare(list, files, rows, links);
+}
+
+ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<ListFile>& listFiles,
                                    const std::vector<ReferenceRow>& rows, const std::vector<LinkRow>& links) {
     const bool erTable = list.erTable();
     ChangeReport report;
@@ -97,21 +109,28 @@ ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<
     for (const LinkRow& link : links) linksByCode[CodeKey(link.code)].push_back(link);
 
     std::vector<Entry> added, changed;
-    QHash<QString, bool> read;  // codes read so far: a later line of the same code is not stored
-    for (size_t i = 0; i < fileLines.size() && i < size_t(list.names.size()); ++i) {
-        const QString& name = list.names[qsizetype(i)];
-        FileRead file{FileName(name), int(fileLines[i].size()), {}};
-        const bool medicine = name == QLatin1String("ESOA_MEDICINE");
+    FirstLines read;  // a later line of a code read before is not stored
+    for (const ListFile& listFile : listFiles) {
+        const QStringList& lines = listFile.text.lines;
+        FileRead file{listFile.fileName(), int(lines.size()), 0, {}, {}, listFile.error};
+        const bool medicine = listFile.name == QLatin1String("ESOA_MEDICINE");
+        if (const auto cutShort = ImportRun::CutShort(listFile.text, erTable))
+            file.warnings.push_back(*cutShort);
         for (int n = 0; n < file.lines; ++n) {
-            ImportRun::Fields f = ImportRun::Cut(fileLines[i][n], medicine, erTable);
+            if (ImportRun::IsBlank(lines[n])) {
+                ++file.blank;
+                continue;
+            }
+            ImportRun::Fields f = ImportRun::Cut(lines[n], medicine, erTable);
             const QString fault = ImportRun::Fault(f, erTable);
             if (!fault.isEmpty()) {
                 file.refused.push_back({n + 1, fault});
                 continue;
             }
+            const FirstLines::Noted noted = read.Note(file.file, n + 1, f.code, f.description);
+            if (noted.conflict) report.conflicts.push_back(*noted.conflict);
+            if (!noted.first) continue;
             const QString key = CodeKey(f.code);
-            if (read.contains(key)) continue;
-            read.insert(key, true);
             const CodeValues values{f.category, f.description, f.fixedFee, f.chargingUnit};
             const auto found = rowsByCode.constFind(key);
             if (found == rowsByCode.constEnd()) {
@@ -138,30 +157,55 @@ ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<
     }
     report.entries = std::move(added);
     for (Entry& e : changed) report.entries.push_back(std::move(e));
+    // Without every file, a code missing from those read may well be in the one that is not.
+    if (!report.complete()) return report;
     for (const ReferenceRow& row : rows) {
-        const QString key = CodeKey(row.code);
-        if (read.contains(key)) continue;
-        report.entries.push_back({Kind::Withdrawn, {}, 0, row.id, row.code, row.values, {}, {}, linksByCode.value(key)});
+        if (read.Has(row.code)) continue;
+        report.entries.push_back({Kind::Withdrawn,
+                                  {},
+                                  0,
+                                  row.id,
+                                  row.code,
+                                  row.values,
+                                  {},
+                                  {},
+                                  linksByCode.value(CodeKey(row.code))});
     }
     return report;
 }
 
 QString ChangeReport::Summary() const {
-    int refused = 0;
-    for (const FileRead& f : files) refused += int(f.refused.size());
-    return QStringLiteral("%1: %2, %3 changed (%4), %5 withdrawn (%6), %7 unchanged, %8.")
-        .arg(list.table, Plural(count(Kind::New), "new code", "new codes"))
-        .arg(count(Kind::Changed))
-        .arg(Plural(linksOf(Kind::Changed), "link", "links"))
-        .arg(count(Kind::Withdrawn))
-        .arg(Plural(linksOf(Kind::Withdrawn), "link", "links"))
-        .arg(unchanged)
-        .arg(Plural(refused, "refused line", "refused lines"));
+    int refused = 0, warnings = 0;
+    for (const FileRead& f : files) {
+        refused += int(f.refused.size());
+        warnings += int(f.warnings.size());
+    }
+    const QString withdrawn = complete() ? QStringLiteral("%1 withdrawn (%2)")
+                                               .arg(QString::number(count(Kind::Withdrawn)),
+                                                    Plural(linksOf(Kind::Withdrawn), "link", "links"))
+                                         : QStringLiteral("withdrawn codes unknown");
+    QString text =
+        QStringLiteral("%1: %2, %3 changed (%4), %5, %6 unchanged, %7")
+            .arg(list.table, Plural(count(Kind::New), "new code", "new codes"),
+                 QString::number(count(Kind::Changed)), Plural(linksOf(Kind::Changed), "link", "links"),
+                 withdrawn, QString::number(unchanged), Plural(refused, "refused line", "refused lines"));
+    if (!conflicts.empty())
+        text += QStringLiteral(", ") + Plural(int(conflicts.size()), "conflict", "conflicts");
+    if (warnings > 0) text += QStringLiteral(", ") + Plural(warnings, "warning", "warnings");
+    text += QLatin1Char('.');
+    for (const FileRead& f : files) {
+        if (!f.unreadable.isEmpty())
+            text += QStringLiteral(" %1 cannot be read: its codes are not imported.").arg(f.file);
+    }
+    return text;
 }
 
 QString ChangeReport::Text() const {
     const bool er = list.erTable();
     QStringList out{Summary()};
+    for (const FileRead& f : files) {
+        if (!f.unreadable.isEmpty()) out << QStringLiteral("%1: %2").arg(f.file, f.unreadable);
+    }
     const struct {
         Kind kind;
         const char* heading;
@@ -171,21 +215,31 @@ QString ChangeReport::Text() const {
         out << QString() << QLatin1String(section.heading);
         for (const Entry& e : entries) {
             if (e.kind != section.kind) continue;
+            const QString line = QString::number(e.line);
             if (e.kind == Kind::New) {
-                out << QStringLiteral("  %1 line %2: %3 | %4").arg(e.file).arg(e.line).arg(e.code, Values(e.read, er));
+                out << QStringLiteral("  %1 line %2: %3 | %4").arg(e.file, line, e.code, Values(e.read, er));
             } else if (e.kind == Kind::Changed) {
-                out << QStringLiteral("  %1 (row %2, %3 line %4):").arg(e.code, e.rowId, e.file).arg(e.line);
-                for (const QString& line : ChangedValues(e)) out << QStringLiteral("    ") + line;
+                out << QStringLiteral("  %1 (row %2, %3 line %4):").arg(e.code, e.rowId, e.file, line);
+                for (const QString& change : ChangedValues(e)) out << QStringLiteral("    ") + change;
             } else {
                 out << QStringLiteral("  %1 (row %2): %3").arg(e.code, e.rowId, Values(e.stored, er));
             }
             for (const LinkRow& l : e.links) out << QStringLiteral("    ") + LinkText(l);
         }
     }
+    if (!conflicts.empty()) {
+        out << QString() << QStringLiteral("Codes in two files with different descriptions:");
+        for (const CodeConflict& c : conflicts) out << QStringLiteral("  ") + c.Text();
+    }
     for (const FileRead& f : files) {
-        if (f.refused.empty()) continue;
-        out << QString() << QStringLiteral("Refused lines of %1:").arg(f.file);
-        for (const RefusedLine& r : f.refused) out << QStringLiteral("  ") + r.Text();
+        if (!f.refused.empty()) {
+            out << QString() << QStringLiteral("Refused lines of %1:").arg(f.file);
+            for (const LineNote& r : f.refused) out << QStringLiteral("  ") + r.Text();
+        }
+        if (!f.warnings.empty()) {
+            out << QString() << QStringLiteral("Warnings of %1:").arg(f.file);
+            for (const LineNote& w : f.warnings) out << QStringLiteral("  ") + w.Text();
+        }
     }
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -219,12 +273,19 @@ csv::Table ChangeReport::Csv() const {
                     QStringList{{}, l.id, l.itemId, l.itemDesc, l.invOrProc, l.revenueId, l.sectionId, {}});
         }
     }
+    // A record of the last column's reason alone, for a line or a file as a whole.
+    const auto note = [&](const QString& change, const QString& file, int line, const QString& code,
+                          const QString& reason) {
+        QStringList record{change, file, line > 0 ? QString::number(line) : QString(), {}, code};
+        while (record.size() < 21) record << QString();
+        out.Add(record << reason);
+    };
+    for (const CodeConflict& c : conflicts)
+        note(QStringLiteral("conflict"), c.file, c.line, c.code, c.Text());
     for (const FileRead& f : files) {
-        for (const RefusedLine& r : f.refused) {
-            QStringList record{QStringLiteral("refused"), f.file, QString::number(r.line)};
-            while (record.size() < 21) record << QString();
-            out.Add(record << r.reason);
-        }
+        if (!f.unreadable.isEmpty()) note(QStringLiteral("unreadable"), f.file, 0, {}, f.unreadable);
+        for (const LineNote& r : f.refused) note(QStringLiteral("refused"), f.file, r.line, {}, r.reason);
+        for (const LineNote& w : f.warnings) note(QStringLiteral("warning"), f.file, w.line, {}, w.reason);
     }
     return out;
 }

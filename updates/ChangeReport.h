@@ -16,8 +16,11 @@ namespace esoa {
 // - Withdrawn: a table row whose code is in no file of the list (never deleted, only reported);
 // - Changed: a table row whose category, description, fee or unit differs from its code's line.
 // Codes are matched as the database matches them (CodeKey); within the files the first line of a
-// code counts, as in the import (the item file before the medicine file). Lines the import would
-// refuse are listed and take no part. Every withdrawn or changed row lists the links that use it.
+// code counts, as in the import (the item file before the medicine file), and a code that a later
+// file brings with another description is listed as a conflict. Lines the import would refuse are
+// listed and take no part, blank lines are counted, a last line cut short is warned of. A file that
+// cannot be read is named: its codes take no part, and the withdrawn codes are then unknown (none
+// are listed). Every withdrawn or changed row lists the links that use it.
 struct ChangeReport {
     enum class Kind { New, Withdrawn, Changed };
     struct Entry {
@@ -34,33 +37,46 @@ struct ChangeReport {
     struct FileRead {
         QString file;
         int lines = 0;
-        std::vector<RefusedLine> refused;
+        int blank = 0;
+        std::vector<LineNote> refused;
+        std::vector<LineNote> warnings;  // a last line cut short
+        QString unreadable;              // why the file cannot be read; empty when it was read
     };
 
     ReferenceList list;
     std::vector<FileRead> files;
     std::vector<Entry> entries;  // New in file order, then Changed in file order, then Withdrawn in ID order
+    std::vector<CodeConflict> conflicts;  // in file order
     int unchanged = 0;           // table rows whose code is read and whose values are the same
 
     int count(Kind kind) const;
     int linksOf(Kind kind) const;  // links of the entries of that kind
     bool hasChanges() const { return count(Kind::Changed) > 0; }
+    // Whether every file of the list was read (and the withdrawn codes are known).
+    bool complete() const;
 
-    // Reads the list's files from `folder` and its tables through `connection`. Throws
-    // std::runtime_error naming the file when one cannot be read (without every file the withdrawn
-    // codes are unknown) and DbError when a table cannot be read.
+    // Reads the list's files from `folder` and compares them with its tables (below).
     static ChangeReport Build(Connection& connection, const ReferenceList& list, const QString& folder);
-    // The comparison alone: `fileLines` holds the lines of each file of `list.names`, in order.
+    // Compares the files of `list.names` as read beforehand, in order, with the list's tables read
+    // through `connection`. Throws DbError when a table cannot be read.
+    static ChangeReport Build(Connection& connection, const ReferenceList& list,
+                              const std::vector<ListFile>& files);
+    // The comparison alone, of files read beforehand (in the order of `list.names`) or of complete
+    // lines of each file.
+    static ChangeReport Compare(const ReferenceList& list, const std::vector<ListFile>& files,
+                                const std::vector<ReferenceRow>& rows, const std::vector<LinkRow>& links);
     static ChangeReport Compare(const ReferenceList& list, const std::vector<QStringList>& fileLines,
                                 const std::vector<ReferenceRow>& rows, const std::vector<LinkRow>& links);
 
     // "ESOA_ER: 3 new codes, 2 changed (5 links), 1 withdrawn (1 link), 120 unchanged, 0 refused lines."
+    // Conflicts and warnings follow when there are any, then each file that cannot be read.
     QString Summary() const;
     // The whole report as plain text, one entry a line with old and new values side by side, for a
     // terminal or a message.
     QString Text() const;
     // The whole report as CSV with a header line: one record per entry and, under each withdrawn or
-    // changed code, one per link that uses it; then one per refused line.
+    // changed code, one per link that uses it; then one per conflict, refused line, warning and file
+    // that cannot be read, with its reason.
     csv::Table Csv() const;
     // The CSV header (field names).
     static QStringList CsvHeader();

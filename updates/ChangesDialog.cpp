@@ -53,19 +53,45 @@ ChangesDialog::ChangesDialog(const ChangeReport& report, bool offerContinue, QWi
     summary->setWordWrap(true);
     layout->addWidget(summary);
 
-    auto* table = new QTableWidget(int(report.entries.size()), 5, this);
+    // The codes, then what takes no part as it stands: conflicts, files that cannot be read, refused
+    // lines, warnings.
+    std::vector<QStringList> rows;
+    for (const ChangeReport::Entry& e : report.entries) {
+        const QString where = e.line > 0 ? QStringLiteral("%1 line %2").arg(e.file, QString::number(e.line))
+                                         : QStringLiteral("row %1").arg(e.rowId);
+        rows.push_back({KindName(e.kind), e.code, where, Difference(e, report.list.erTable()), Links(e)});
+    }
+    const auto at = [](const QString& file, int line) {
+        return QStringLiteral("%1 line %2").arg(file, QString::number(line));
+    };
+    for (const CodeConflict& c : report.conflicts) {
+        rows.push_back({QStringLiteral("conflict"),
+                        c.code,
+                        at(c.file, c.line),
+                        QStringLiteral("\"%1\" of %2 is kept; \"%3\" is not stored")
+                            .arg(c.keptDescription, at(c.keptFile, c.keptLine), c.description),
+                        {}});
+    }
+    for (const ChangeReport::FileRead& f : report.files) {
+        if (!f.unreadable.isEmpty())
+            rows.push_back({QStringLiteral("unreadable"), {}, f.file, f.unreadable, {}});
+        for (const LineNote& r : f.refused)
+            rows.push_back({QStringLiteral("refused"), {}, at(f.file, r.line), r.reason, {}});
+        for (const LineNote& w : f.warnings)
+            rows.push_back({QStringLiteral("warning"), {}, at(f.file, w.line), w.reason, {}});
+    }
+    auto* table = new QTableWidget(int(rows.size()), 5, this);
     table->setObjectName(QStringLiteral("changes"));
     table->setHorizontalHeaderLabels({QStringLiteral("Change"), QStringLiteral("Code"), QStringLiteral("File"),
                                       QStringLiteral("Values"), QStringLiteral("Links")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    int row = 0;
-    for (const ChangeReport::Entry& e : report.entries) {
-        const QString where = e.line > 0 ? QStringLiteral("%1 line %2").arg(e.file).arg(e.line)
-                                         : QStringLiteral("row %1").arg(e.rowId);
-        const QStringList cells{KindName(e.kind), e.code, where, Difference(e, report.list.erTable()), Links(e)};
-        for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
-        ++row;
+    for (int row = 0; row < int(rows.size()); ++row) {
+        for (int c = 0; c < 5; ++c) {
+            auto* item = new QTableWidgetItem(rows[size_t(row)][c]);
+            if (c == 3) item->setToolTip(item->text());  // long values and reasons do not fit their column
+            table->setItem(row, c, item);
+        }
     }
     // Column widths from the first rows only: measuring every row of a whole list takes seconds.
     table->horizontalHeader()->setResizeContentsPrecision(200);

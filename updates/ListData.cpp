@@ -21,18 +21,6 @@ std::optional<ReferenceList> ReferenceList::Named(const QString& name) {
     return std::nullopt;
 }
 
-QString CodeKey(const QString& code) {
-    // Only the blank pads: SQL Server ignores trailing spaces in "=", not tabs or other white space.
-    // The key matches the server's default collation (case-insensitive, accent-sensitive) as far as
-    // Unicode case folding goes: an accent-insensitive collation would also match "Pena" and "Peña",
-    // which stay two codes here, and a few letters fold differently from the collation's tables
-    // ("ß" against "SS"); varchar columns also keep only the server's code page, so two codes that
-    // differ in a character outside it may be one code there.
-    qsizetype end = code.size();
-    while (end > 0 && code[end - 1] == u' ') --end;
-    return code.left(end).toCaseFolded();
-}
-
 bool SameFee(const QString& a, const QString& b) {
     const QString ta = a.trimmed(), tb = b.trimmed();
     if (ta.isEmpty() || tb.isEmpty()) return ta.isEmpty() && tb.isEmpty();

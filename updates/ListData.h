@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "reference/CodeKey.h"
+
 namespace esoa {
 
 class Connection;
@@ -43,10 +45,6 @@ struct LinkRow {
     CodeValues copies;
     QString itemId, itemDesc, invOrProc, revenueId, sectionId, sortOrder;
 };
-
-// The key under which the database finds a code: trailing blanks dropped (the server pads before it
-// compares) and letter case folded, as the default case-insensitive collation compares.
-QString CodeKey(const QString& code);
 
 // Whether two fee texts stand for the same amount ("75" and "75.0000"; empty for NULL). Texts that
 // are no amount compare as texts.

@@ -52,15 +52,20 @@ void UpdatesWindow::cmdPreviewChanges_Click() {
     if (const auto report = Report(*list)) prompts_->ReviewChanges(*report, false);
 }
 
-bool UpdatesWindow::ReviewBeforeImport(const QString& table) {
-    const auto list = ReferenceList::Named(table);
-    if (!list || list->table != table) return true;
+bool UpdatesWindow::ReviewBeforeImport(const QString& table, const std::vector<ListFile>& files) {
+    const auto list = CurrentList();
+    if (!list || list->table != table) return false;
     std::optional<ChangeReport> report;
     try {
         const BusyPointer busy(s_.messages);
-        report = ChangeReport::Build(s_.user.sqlconnection(), *list, import_.folder());
-    } catch (const std::exception&) {
-        return true;
+        report = ChangeReport::Build(s_.user.sqlconnection(), *list, files);
+    } catch (const std::exception& e) {
+        const auto* db = dynamic_cast<const DbError*>(&e);
+        if (db && db->cause() == DbError::Cause::MissingTable) return true;
+        s_.messages.Show(
+            QStringLiteral("The changes of %1 cannot be worked out, so nothing was imported:\n%2")
+                .arg(list->table, DescriptionOf(e)));
+        return false;
     }
     return prompts_->ReviewChanges(*report, true);
 }

@@ -32,10 +32,12 @@ public:
     void cmdCheckLinks_Click();
     void cmdExportLinks_Click();
 
-    // Before the import of `table`: shows the change report with Continue and Cancel. True to go on
-    // with the import. When the report cannot be made the import goes on: it reports a missing file
-    // or table itself, in its own words.
-    bool ReviewBeforeImport(const QString& table);
+    // Before the import of `files` (every file of the list, read beforehand) into `table`: shows the
+    // change report, which names a file that cannot be read, with Continue and Cancel. True to go on
+    // with the import. When the report cannot be made, says why and returns false (nothing is
+    // stored), except when the reference table is missing: the import then stops at once, before
+    // storing anything, with a message of its own that tells how to create it.
+    bool ReviewBeforeImport(const QString& table, const std::vector<ListFile>& files);
 
 private:
     std::optional<ReferenceList> CurrentList();

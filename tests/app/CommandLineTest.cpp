@@ -46,6 +46,8 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
 }  // namespace esoa::test
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -79,13 +81,18 @@ ProgramRun RunProgram(const QStringList& args, const QString& dataHome = {}, con
 // The commands against a ready demo database, an empty one and a locked one: what they print and
 // their exit codes, as a scheduled job sees them.
 TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
-    QTemporaryDir demoDir, emptyDir, data, out;
+    QTemporaryDir demoDir, emptyDir, data, out, itemsOnly;
     demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
     { SqliteConnection create(emptyDir.path(), {}); }  // files without any table
     const QString demo = QStringLiteral("embedded:") + demoDir.path();
     const QString empty = QStringLiteral("embedded:") + emptyDir.path();
     const QString refs = QStringLiteral(ESOA_REFERENCE_DIR);
     const QString csv = QDir(out.path()).filePath(QStringLiteral("links.csv"));
+    {
+        QFile items(QDir(itemsOnly.path()).filePath(QStringLiteral("ESOA_ITEM.csv")));
+        ASSERT_TRUE(items.open(QIODevice::WriteOnly));
+        items.write("CLI-NEW|Lab|New one\r\n");
+    }
     const struct {
         QStringList args;
         int exitCode;
@@ -103,6 +110,8 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
         {{"import", "--list", "er", "--connection", demo, "--folder", refs}, 0, "ESOA_ER.csv: 126 lines read, 0 added", ""},
         {{"import", "--list", "er", "--connection", demo, "--folder", refs + "/none"}, 1, "", "does not exist"},
         {{"import", "--list", "item", "--connection", empty, "--folder", refs}, 1, "", "ESOA_ITEM.csv"},
+        {{"import", "--list", "item", "--connection", demo, "--folder", itemsOnly.path()}, 1, "", "ESOA_MEDICINE.csv cannot be read"},
+        {{"report", "changes", "--list", "item", "--connection", demo, "--folder", itemsOnly.path()}, 1, "CLI-NEW", "ESOA_MEDICINE.csv cannot be read"},
         {{"import", "--list", "er", "--dry-run", "--connection", demo, "--folder", refs}, 0, "", "0 new"},
         {{"export-links", "--list", "item", "--connection", demo}, 0, "LD-00101", ""},
         {{"export-links", "--list", "er", "--connection", demo, "--output", csv}, 0, "", "1 links"},
@@ -119,6 +128,9 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.inErr))) << run.err.toStdString();
     }
     EXPECT_TRUE(QFile::exists(csv));
+    SqliteConnection check(demoDir.path(), {});
+    EXPECT_TRUE(check.RunSqlite(QStringLiteral("SELECT 1 FROM Build_FIle.ESOA_ITEM WHERE Code='CLI-NEW'")).rows.empty())
+        << "nothing is imported from a list one of whose files is missing";
 
     // A database another program holds locked: the import stops with one message and exit code 1.
     SqliteConnection::Options quick;
@@ -126,9 +138,13 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
     SqliteConnection holder(demoDir.path(), quick);
     holder.RunSqlite(QStringLiteral("BEGIN EXCLUSIVE"));
     holder.RunSqlite(QStringLiteral("DELETE FROM Build_FIle.ESOA_ER WHERE Code='ERT-0001'"));
+    QElapsedTimer clock;
+    clock.start();
     const ProgramRun locked = RunProgram({"import", "--list", "er", "--connection", demo, "--folder", refs}, data.path());
+    const qint64 elapsed = clock.elapsed();
     holder.RunSqlite(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_LT(elapsed, 15000) << "with the default lock wait and busy budget";
     EXPECT_TRUE(locked.err.contains(QLatin1String("locked"))) << locked.err.toStdString();
 }
 

@@ -10,6 +10,7 @@
 #include "reference/NextToken.h"
 #include "reference/ReferenceTables.h"
 #include "support/TestDatabase.h"
+#include "updates/ChangeReport.h"
 
 namespace esoa {
 namespace {
@@ -128,7 +129,8 @@ TEST(ImportRun, StoresExactlyTheRowsTheLineByLineLookupStores) {
             EXPECT_TRUE(summary.finished());
             EXPECT_EQ(StoredRows(*db, c.table), want);
             EXPECT_EQ(summary.added, want.size() - c.existing.size());
-            EXPECT_EQ(summary.added + summary.present + int(summary.refused.size()), lines.size());
+            EXPECT_EQ(summary.added + summary.present + int(summary.refused.size()) + summary.blank,
+                      lines.size());
         }
     }
 }
@@ -199,6 +201,89 @@ TEST(KnownCodes, TheCoarseFoldJoinsWhatCaseInsensitiveCollationsJoin) {
         if (sql::CollationKey(a) == sql::CollationKey(b)) {
             EXPECT_EQ(KnownCodes::Fold(a), KnownCodes::Fold(b)) << qPrintable(a) << " / " << qPrintable(b);
         }
+    }
+}
+
+QStringList Texts(const std::vector<LineNote>& notes) {
+    QStringList texts;
+    for (const LineNote& note : notes) texts << note.Text();
+    return texts;
+}
+
+// Lines that hold no data are never stored: blank ones are counted, those without a code refused by
+// name; a last line cut short is stored as read, with a warning. The change report says the same.
+TEST(ImportRun, LinesWithoutDataAreSkippedOrRefusedAndACutShortLastLineIsWarnedOf) {
+    const struct {
+        const char* name;
+        QString table;
+        QStringList lines;
+        bool endsWithBreak;
+        QStringList codes;  // stored, in file order
+        int blank;
+        QStringList refused;
+        QStringList warnings;  // the start of each
+    } cases[] = {
+        {"blank lines", "ESOA_ER", {"A|c|d|1|u", "", "   ", "\t ", "B|c|d|1|u"}, true, {"A", "B"}, 3, {}, {}},
+        {"no code",
+         "ESOA_ER",
+         {"|Laboratory|No code|5.00|per test", "   |x|y|1|u", "B|c|d|1|u", "||"},
+         true,
+         {"B"},
+         0,
+         {"line 1: no code", "line 2: no code", "line 4: no code"},
+         {}},
+        {"fee cut short",
+         "ESOA_ER",
+         {"A|c|d|510.00|per test", "B|c|d|51"},
+         false,
+         {"A", "B"},
+         0,
+         {},
+         {"line 2: the last line has no line break and only 4 of its 5 fields"}},
+        {"item line cut short",
+         "ESOA_ITEM",
+         {"A|c|d", "B|c"},
+         false,
+         {"A", "B"},
+         0,
+         {},
+         {"line 2: the last line has no line break and only 2 of its 3 fields"}},
+        {"whole last lines without a break",
+         "ESOA_ER",
+         {"A|c|d|1|u", "B|c|d||"},
+         false,
+         {"A", "B"},
+         0,
+         {},
+         {}},
+        {"short line with its break", "ESOA_ER", {"A|c|d"}, true, {"A"}, 0, {}, {}},
+        {"blank last line without a break", "ESOA_ITEM", {"A|c", "  "}, false, {"A"}, 1, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto db = TablesWith(c.table, {});
+        const ListFile file{c.table, {c.lines, c.endsWithBreak}, {}};
+        const ImportSummary summary = ImportRun(db->connection(), c.table).Import(file);
+        EXPECT_TRUE(summary.finished());
+        QStringList codes;
+        for (const QString& row : StoredRows(*db, c.table)) codes << row.section('|', 1, 1);
+        EXPECT_EQ(codes, c.codes);
+        EXPECT_EQ(summary.blank, c.blank);
+        EXPECT_EQ(Texts(summary.refused), c.refused);
+        const QStringList warnings = Texts(summary.warnings);
+        ASSERT_EQ(warnings.size(), c.warnings.size()) << warnings.join('\n').toStdString();
+        for (qsizetype i = 0; i < warnings.size(); ++i)
+            EXPECT_TRUE(warnings[i].startsWith(c.warnings[i])) << warnings[i].toStdString();
+        if (!warnings.isEmpty()) {
+            EXPECT_TRUE(summary.Message(10).contains(warnings[0]));
+        }
+
+        const ChangeReport report = ChangeReport::Compare(*ReferenceList::Named(c.table), {file}, {}, {});
+        ASSERT_EQ(report.files.size(), 1u);
+        EXPECT_EQ(report.files[0].blank, c.blank);
+        EXPECT_EQ(Texts(report.files[0].refused), c.refused);
+        EXPECT_EQ(Texts(report.files[0].warnings), warnings);
+        EXPECT_EQ(report.count(ChangeReport::Kind::New), c.codes.size());
     }
 }
 

@@ -12,22 +12,25 @@ struct LineCase {
     const char* name;
     QByteArray bytes;
     QStringList lines;
+    bool endsWithBreak;
 };
 
 TEST(ReferenceFile, LinesEndAtCrLfLoneCrOrLoneLfWithoutAnExtraLastLine) {
     const LineCase cases[] = {
-        {"CR LF", "A|1\r\nB|2\r\n", {"A|1", "B|2"}},
-        {"lone CR", "A|1\rB|2\r", {"A|1", "B|2"}},
-        {"lone LF", "A|1\nB|2\n", {"A|1", "B|2"}},
-        {"no final break", "A|1\r\nB|2", {"A|1", "B|2"}},
-        {"mixed", "A|1\nB|2\rC|3\r\n", {"A|1", "B|2", "C|3"}},
-        {"blank lines", "A|1\r\n\r\n\r\nB|2\r\n", {"A|1", "", "", "B|2"}},
-        {"one blank line", "\r\n", {""}},
-        {"empty file", "", {}},
-        {"spaces kept", " A | x \r\n", {" A | x "}},
+        {"CR LF", "A|1\r\nB|2\r\n", {"A|1", "B|2"}, true},
+        {"lone CR", "A|1\rB|2\r", {"A|1", "B|2"}, true},
+        {"lone LF", "A|1\nB|2\n", {"A|1", "B|2"}, true},
+        {"no final break", "A|1\r\nB|2", {"A|1", "B|2"}, false},
+        {"mixed", "A|1\nB|2\rC|3\r\n", {"A|1", "B|2", "C|3"}, true},
+        {"blank lines", "A|1\r\n\r\n\r\nB|2\r\n", {"A|1", "", "", "B|2"}, true},
+        {"one blank line", "\r\n", {""}, true},
+        {"empty file", "", {}, true},
+        {"spaces kept, cut after them", " A | x \r\n  ", {" A | x ", "  "}, false},
     };
     for (const LineCase& c : cases) {
-        EXPECT_EQ(SplitReferenceLines(DecodeReferenceText(c.bytes)), c.lines) << c.name;
+        const ReferenceLines read = SplitReferenceLines(DecodeReferenceText(c.bytes));
+        EXPECT_EQ(read.lines, c.lines) << c.name;
+        EXPECT_EQ(read.endsWithBreak, c.endsWithBreak) << c.name;
     }
 }
 
@@ -79,7 +82,7 @@ TEST(ReferenceFile, ReadsAFileAndNamesTheFileItCannotOpen) {
             "\xEF\xBB\xBF"
             "C1|Cat|Ni\xC3\xB1o\r\nC2|Cat|x\r\n");
     }
-    EXPECT_EQ(ReadReferenceFile(path), (QStringList{QStringLiteral("C1|Cat|Ni\u00F1o"), "C2|Cat|x"}));
+    EXPECT_EQ(ReadReferenceFile(path).lines, (QStringList{QStringLiteral("C1|Cat|Ni\u00F1o"), "C2|Cat|x"}));
 
     const QString missing = dir.filePath(QStringLiteral("ESOA_ER.csv"));
     try {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
+#include "app/SqliteConnection.h"
 #include "reference/ReferenceImport.h"
 #include "support/MappingWindow.h"
 
@@ -41,54 +43,87 @@ struct FileCase {
     const char* name;
     QByteArray bytes;
     QStringList rows;  // Code|Category|Description|FixedFee of ESOA_ITEM, in ID order
+    QString note;      // in the one message about the file; empty: no message
 };
 
 TEST_F(ReferenceImportTest, ItemFileLinesAreStoredAsReadAndRepeatedCodesOnlyOnce) {
     const FileCase cases[] = {
-        {"CR LF, no final break", "A|x|one\r\nB|y|two", {"A|x|one|", "B|y|two|"}},
-        {"lone CR", "A|x|one\rB|y|two\r", {"A|x|one|", "B|y|two|"}},
-        {"lone LF", "A|x|one\nB|y|two\n", {"A|x|one|", "B|y|two|"}},
-        {"blank lines", "A|x|one\r\n\r\n\r\nB|y|two\r\n", {"A|x|one|", "|||", "B|y|two|"}},
+        {"CR LF, no final break", "A|x|one\r\nB|y|two", {"A|x|one|", "B|y|two|"}, {}},
+        {"lone CR", "A|x|one\rB|y|two\r", {"A|x|one|", "B|y|two|"}, {}},
+        {"lone LF", "A|x|one\nB|y|two\n", {"A|x|one|", "B|y|two|"}, {}},
+        {"blank lines",
+         "A|x|one\r\n\r\n  \r\nB|y|two\r\n",
+         {"A|x|one|", "B|y|two|"},
+         "2 blank lines skipped"},
+        {"no code", "|Laboratory|No code\r\nA|x|one\r\n  |y|blank code\r\n", {"A|x|one|"}, "line 3: no code"},
+        {"cut short", "A|x|one\r\nB|y", {"A|x|one|", "B|y||"}, "line 2: the last line has no line break"},
         {"header line",
          "Code|Category|Description\r\nA|x|one\r\n",
-         {"Code|Category|Description|", "A|x|one|"}},
-        {"repeated code", "A|x|first\r\nA|y|second\r\n", {"A|x|first|"}},
-        {"spaces kept", " A |  x | one  \r\n", {" A |  x | one  |"}},
-        {"apostrophes", "O'Neil|x|Mother's day\r\n", {"O'Neil|x|Mother's day|"}},
-        {"only a code", "C\r\n", {"C|||"}},
-        {"fields 4 and 5 ignored", "A|x|one|45.00|per tablet|more\r\n", {"A|x|one|"}},
-        {"ANSI", "\xD1-1|x|Se\xD1or\x92s\r\n", {QStringLiteral("\u00D1-1|x|Se\u00D1or\u2019s|")}},
-        {"UTF-8", "\xC3\x91-1|x|Se\xC3\x91or\r\n", {QStringLiteral("\u00D1-1|x|Se\u00D1or|")}},
-        {"UTF-8 with mark", "\xEF\xBB\xBF\xC3\x91-1|x|y\r\n", {QStringLiteral("\u00D1-1|x|y|")}},
+         {"Code|Category|Description|", "A|x|one|"},
+         {}},
+        {"repeated code", "A|x|first\r\nA|y|second\r\n", {"A|x|first|"}, {}},
+        {"spaces kept", " A |  x | one  \r\n", {" A |  x | one  |"}, {}},
+        {"apostrophes", "O'Neil|x|Mother's day\r\n", {"O'Neil|x|Mother's day|"}, {}},
+        {"only a code", "C\r\n", {"C|||"}, {}},
+        {"fields 4 and 5 ignored", "A|x|one|45.00|per tablet|more\r\n", {"A|x|one|"}, {}},
+        {"ANSI", "\xD1-1|x|Se\xD1or\x92s\r\n", {QStringLiteral("\u00D1-1|x|Se\u00D1or\u2019s|")}, {}},
+        {"UTF-8", "\xC3\x91-1|x|Se\xC3\x91or\r\n", {QStringLiteral("\u00D1-1|x|Se\u00D1or|")}, {}},
+        {"UTF-8 with mark", "\xEF\xBB\xBF\xC3\x91-1|x|y\r\n", {QStringLiteral("\u00D1-1|x|y|")}, {}},
         {"ASCII with mark",
          "\xEF\xBB\xBF"
          "A|x|y\r\n",
-         {"A|x|y|"}},
-        {"empty file", "", {}},
+         {"A|x|y|"},
+         {}},
+        {"empty file", "", {}, {}},
     };
     ChooseList(0);
     for (const FileCase& c : cases) {
         w.db.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ITEM]");
+        w.ClearLogs();
         w.WriteFile("ESOA_ITEM", c.bytes);
         w.form().referenceImport().ImportEsoaFile("ESOA_ITEM");
         EXPECT_EQ(w.Rows("ESOA_ITEM", "Code,Category,Description,FixedFee"), c.rows) << c.name;
-        EXPECT_TRUE(w.messages.shown.isEmpty())
+        EXPECT_EQ(w.messages.shown.size(), c.note.isEmpty() ? 0 : 1)
             << c.name << ": " << w.messages.shown.join(" / ").toStdString();
+        if (!c.note.isEmpty() && !w.messages.shown.isEmpty()) {
+            EXPECT_TRUE(w.messages.shown[0].contains(c.note))
+                << c.name << ": " << w.messages.shown[0].toStdString();
+        }
         EXPECT_FALSE(w.messages.busy) << c.name;
     }
     EXPECT_EQ(w.Count("ESOA_ITEM", "FixedFee IS NULL AND ChargingUnit IS NULL"), w.Count("ESOA_ITEM"));
 }
 
+// A code of both files with another description: the item file's line is kept, and the change report
+// shown first and the medicine file's summary both name the code, both descriptions and which one is kept.
 TEST_F(ReferenceImportTest, MedicinesGetTheirCategoryAfterTheItemFileWhoseCodesWin) {
     ChooseList(0);
-    w.WriteFile("ESOA_ITEM", "LD-1|LaboratoryAndDiagnostic|CBC\r\n");
-    w.WriteFile("ESOA_MEDICINE",
-                "LD-1|DrugsAndMedicines|CBC tablet\r\nM-1|DrugsAndMedicines|Paracetamol\r\n\r\n\r\n");
+    w.WriteFile("ESOA_ITEM", "LD-1|LaboratoryAndDiagnostic|CBC\r\nLD-2|LaboratoryAndDiagnostic|Same\r\n");
+    w.WriteFile(
+        "ESOA_MEDICINE",
+        "ld-1 |DrugsAndMedicines|CBC tablet\r\nM-1|DrugsAndMedicines|Paracetamol\r\nLD-2|x|Same\r\n\r\n");
     Scan();
     EXPECT_EQ(w.Rows("ESOA_ITEM", "Code,Category,Description"),
-              (QStringList{"LD-1|LaboratoryAndDiagnostic|CBC", "M-1|Medicine|Paracetamol", "|Medicine|"}));
+              (QStringList{"LD-1|LaboratoryAndDiagnostic|CBC", "LD-2|LaboratoryAndDiagnostic|Same",
+                           "M-1|Medicine|Paracetamol"}));
     EXPECT_EQ(w.Count("ESOA_ER"), 0);
-    EXPECT_EQ(w.messages.shown, QStringList{"Done."});
+    const QString conflict =
+        "code \"ld-1 \" is also in ESOA_ITEM.csv line 1 with another description: \"CBC\" there is kept, "
+        "\"CBC tablet\" of ESOA_MEDICINE.csv line 1 is not stored";
+    ASSERT_EQ(w.prompts.reviewed.size(), 1u);
+    const ChangeReport& report = w.prompts.reviewed[0];
+    ASSERT_EQ(report.conflicts.size(), 1u) << "the same description is no conflict";
+    EXPECT_EQ(report.conflicts[0].Text(), conflict);
+    EXPECT_TRUE(report.Text().contains(conflict)) << report.Text().toStdString();
+    EXPECT_TRUE(report.Csv().contains("conflict,ESOA_MEDICINE.csv,1,,\"ld-1 \","))
+        << report.Csv().toStdString();
+    ASSERT_EQ(w.messages.shown.size(), 2) << w.messages.shown.join(" / ").toStdString();
+    EXPECT_TRUE(
+        w.messages.shown[0].startsWith("ESOA_MEDICINE.csv: 4 lines read, 1 added, 2 already present, 0 "
+                                       "refused, 1 blank line skipped, 1 warning.\nline 1: " +
+                                       conflict))
+        << w.messages.shown[0].toStdString();
+    EXPECT_EQ(w.messages.shown[1], "Done.");
     // The lists show what was imported; the item source is procedures again.
     EXPECT_EQ(w.ui().GridCat->Rows(), 3);
     EXPECT_EQ(
@@ -214,14 +249,13 @@ TEST_F(ReferenceImportTest, NulsLoneSurrogatesAndUtf16FilesAreHandledLineByLine)
 }
 
 // A failure that is not a line's own, or Cancel, ends the scan at once: one message naming the cause and the
-// file, no later file imported, no "Done.", and the controls usable again.
+// file, no later file imported, no "Done.", the controls usable again and the lists refreshed.
 TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMessage) {
     const struct {
         const char* name;
         const char* cause;
         int stored;  // lines of ESOA_ITEM.csv stored before the stop
     } cases[] = {
-        {"missing file", "the file cannot be read", 0},
         {"missing table", "the table ESOA_ITEM does not exist", 0},
         {"locked", "the database is locked", 50},
         {"cancelled", "was cancelled after line 50 of 120", 50},
@@ -233,7 +267,6 @@ TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMess
         w.db.connection().Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ITEM]");
         w.WriteFile("ESOA_ITEM", Lines(120, "I-"));
         w.WriteFile("ESOA_MEDICINE", Lines(3, "M-"));
-        if (name == "missing file") QFile::remove(w.files.filePath("ESOA_ITEM.csv"));
         if (name == "missing table") w.Drop("ESOA_ITEM");
         w.messages.cancelAfterSteps = name == "cancelled" ? 1 : -1;
         // Another program takes the write lock half-way through the file.
@@ -258,7 +291,9 @@ TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMess
         QSqlQuery(QSqlDatabase::database(other)).exec("ROLLBACK");
         QSqlDatabase::removeDatabase(other);
 
-        ASSERT_EQ(w.messages.shown.size(), 1) << c.name << ": " << w.messages.shown.join(" / ").toStdString();
+        // The refreshed lists report a missing table as they always do: two messages each.
+        ASSERT_EQ(w.messages.shown.size(), name == "missing table" ? 5 : 1)
+            << c.name << ": " << w.messages.shown.join(" / ").toStdString();
         const QString message = w.messages.shown[0];
         EXPECT_TRUE(
             message.contains(c.cause) && message.contains("ESOA_ITEM.csv") &&
@@ -269,6 +304,7 @@ TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMess
         EXPECT_TRUE(w.ui().cmdCreateTable->isEnabled() && w.ui().cmdScan->isEnabled() &&
                     w.ui().optTable->option(1)->isEnabled())
             << c.name;
+        EXPECT_EQ(w.db.sent.filter("SELECT DISTINCT(Category)").size(), 1) << c.name;
         if (name == "missing table") continue;
 
         // Once the cause is gone, a new scan completes the file without duplicates.
@@ -280,6 +316,107 @@ TEST_F(ReferenceImportTest, AFailureOfTheDatabaseOrTheFileEndsTheScanWithOneMess
         EXPECT_EQ(w.Count("ESOA_ITEM"), 123) << c.name;
         EXPECT_EQ(w.db.Count("SELECT COUNT(DISTINCT Code) FROM Build_FIle..ESOA_ITEM"), 123) << c.name;
     }
+}
+
+// A file of the list that cannot be read is named before anything is stored: in the change report, whose
+// Continue imports the files that can be read, or, when no file can be read, in one message. Nothing is
+// stored unless the report was answered Continue, and the lists are refreshed after every scan.
+TEST_F(ReferenceImportTest, AFileThatCannotBeReadIsNamedBeforeAnythingIsStored) {
+    const struct {
+        const char* name;
+        int list;
+        QStringList missing;
+        bool answer;        // Continue
+        bool reviewed;      // the change report was shown
+        QStringList codes;  // stored
+        QString message;    // the scan's last message
+    } cases[] = {
+        {"medicines missing, continued",
+         0,
+         {"ESOA_MEDICINE"},
+         true,
+         true,
+         {"I-1", "I-2"},
+         "ESOA_MEDICINE.csv cannot be read, so it was not imported:\nCannot open"},
+        {"medicines missing, cancelled", 0, {"ESOA_MEDICINE"}, false, true, {}, {}},
+        {"items missing, continued",
+         0,
+         {"ESOA_ITEM"},
+         true,
+         true,
+         {"M-1"},
+         "ESOA_ITEM.csv cannot be read, so it was not imported:"},
+        {"both missing",
+         0,
+         {"ESOA_ITEM", "ESOA_MEDICINE"},
+         true,
+         false,
+         {},
+         "ESOA_MEDICINE.csv cannot be read"},
+        {"ER file missing",
+         1,
+         {"ESOA_ER"},
+         true,
+         false,
+         {},
+         "ESOA_ER.csv cannot be read, so it was not imported:"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.CreateReferenceTables(c.list == 0 ? "ESOA_ITEM" : "ESOA_ER");
+        ChooseList(c.list);
+        w.AddReferenceRows(c.list == 0 ? "ESOA_ITEM" : "ESOA_ER", {{"OLD", "x", "kept", "", ""}});
+        w.WriteFile("ESOA_ITEM", Lines(2, "I-"));
+        w.WriteFile("ESOA_MEDICINE", Lines(1, "M-"));
+        w.WriteFile("ESOA_ER", Lines(2, "E-"));
+        for (const QString& name : c.missing) QFile::remove(w.files.filePath(name + ".csv"));
+        w.prompts.continueImport = c.answer;
+        w.prompts.reviewed.clear();
+        w.ClearLogs();
+        Scan();
+
+        ASSERT_EQ(w.prompts.reviewed.size(), c.reviewed ? 1u : 0u);
+        if (c.reviewed) {
+            const ChangeReport& report = w.prompts.reviewed[0];
+            EXPECT_FALSE(report.complete());
+            EXPECT_TRUE(report.Summary().contains(c.missing[0] + ".csv cannot be read"))
+                << report.Summary().toStdString();
+            EXPECT_EQ(report.count(ChangeReport::Kind::Withdrawn), 0) << "OLD may be in the file not read";
+            EXPECT_EQ(report.count(ChangeReport::Kind::New), c.missing[0] == "ESOA_ITEM" ? 1 : 2);
+        }
+        QStringList expected{"OLD"};
+        expected << c.codes;
+        EXPECT_EQ(w.Rows(c.list == 0 ? "ESOA_ITEM" : "ESOA_ER", "Code"), expected);
+        EXPECT_EQ(w.messages.shown.size(), c.message.isEmpty() ? 0 : 1)
+            << w.messages.shown.join(" / ").toStdString();
+        if (!c.message.isEmpty() && !w.messages.shown.isEmpty()) {
+            EXPECT_TRUE(w.messages.shown.last().contains(c.message)) << w.messages.shown.last().toStdString();
+            EXPECT_FALSE(w.messages.shown.last().contains("Done."));
+        }
+        EXPECT_EQ(w.db.sent.filter("SELECT DISTINCT(Category)").size(), 1);
+        EXPECT_EQ(w.ui().txtType->text(), "PROC");
+        EXPECT_TRUE(w.ui().cmdScan->isEnabled());
+    }
+}
+
+// A database another program keeps locked ends the import with one message after a try or two, not
+// after every try has waited out the lock (the waits are shortened here; by default 5 s a try).
+TEST_F(ReferenceImportTest, ALockedDatabaseEndsTheScanWithOneMessageWithinTheBusyBudget) {
+    w.WriteFile("ESOA_ER", Lines(20, "E-"));
+    w.db.Raw("PRAGMA busy_timeout = 500");
+    w.db.connection().setBusyBudgetMilliseconds(1200);
+    SqliteConnection holder(w.db.folder(), {});
+    holder.RunSqlite("BEGIN IMMEDIATE");
+    QElapsedTimer clock;
+    clock.start();
+    Scan();
+    const qint64 elapsed = clock.elapsed();
+    holder.RunSqlite("ROLLBACK");
+    ASSERT_EQ(w.messages.shown.size(), 1) << w.messages.shown.join(" / ").toStdString();
+    EXPECT_TRUE(w.messages.shown[0].contains("the database is locked by another user or program"))
+        << w.messages.shown[0].toStdString();
+    EXPECT_LT(elapsed, 2000) << "five tries of 500 ms would take 2.5 s";
+    EXPECT_EQ(w.Count("ESOA_ER"), 0);
 }
 
 TEST_F(ReferenceImportTest, TheListAndCreateTablesCannotRedirectOrDropAScanInProgress) {

@@ -180,6 +180,31 @@ TEST_F(ListUpdates, ItemListsCompareCategoryAndDescriptionOnlyWithMedicinesUnder
     EXPECT_EQ(Rows("SELECT Category,Description FROM Build_FIle..ESOA_ITEM_LINK"), QStringList{"Medicine|Paracetamol 500"});
 }
 
+// Codes and texts holding placeholders such as "%1" read as written, in the report and in the import's
+// summary alike.
+TEST_F(ListUpdates, PercentSignsInCodesAndTextsReadAsWritten) {
+    Import("ESOA_ITEM", "ESOA_ITEM", {"LAB-%1|Lab|Old %2"});
+    const QStringList items{"LAB-%1|Lab|New %3", "X-%2|%1|A %1"}, medicines{"x-%2|y|B %2"};
+    const ChangeReport report =
+        ChangeReport::Compare(ReferenceList::Item(), {items, medicines},
+                              ReadReferenceRows(db.connection(), ReferenceList::Item()), {});
+    const QString conflict =
+        "code \"x-%2\" is also in ESOA_ITEM.csv line 2 with another description: \"A %1\" there is kept, "
+        "\"B %2\" of ESOA_MEDICINE.csv line 1 is not stored";
+    const QString text = report.Text();
+    for (const QString& part : {QString("  LAB-%1 (row 1, ESOA_ITEM.csv line 1):"),
+                                QString("    Description: \"Old %2\" -> \"New %3\""),
+                                QString("  ESOA_ITEM.csv line 2: X-%2 | %1 | A %1"), "  " + conflict}) {
+        EXPECT_TRUE(text.contains(part)) << part.toStdString() << " not in:\n" << text.toStdString();
+    }
+    FirstLines first;
+    ImportRun run(db.connection(), "ESOA_ITEM");
+    run.setFirstLines(first);
+    run.ImportLines(items, "ESOA_ITEM", "ESOA_ITEM.csv");
+    const ImportSummary summary = run.ImportLines(medicines, "ESOA_MEDICINE", "ESOA_MEDICINE.csv");
+    EXPECT_TRUE(summary.Message(5).endsWith("\nline 1: " + conflict)) << summary.Message(5).toStdString();
+}
+
 TEST_F(ListUpdates, AnApplyThatFailsHalfWayWritesNothing) {
     FirstErVersion();
     const ChangeReport report = ChangeReport::Compare(ReferenceList::Er(), {secondEr},
@@ -247,9 +272,10 @@ TEST_F(ListUpdates, ExportAndReportReadBackAsCsvWithTheirAwkwardTexts) {
                                        "", "Paracetamol 500mg tablet"}));
     EXPECT_EQ(records[2].last(), "") << "a hospital item that is gone has no current name";
 
-    const ChangeReport report = ChangeReport::Compare(ReferenceList::Er(), {{"q\"1|Lab|" + awkward + "|11|per test"}},
-                                                      ReadReferenceRows(db.connection(), ReferenceList::Er()),
-                                                      ReadLinks(db.connection(), ReferenceList::Er()));
+    const ChangeReport report = ChangeReport::Compare(
+        ReferenceList::Er(), std::vector<QStringList>{{"q\"1|Lab|" + awkward + "|11|per test"}},
+        ReadReferenceRows(db.connection(), ReferenceList::Er()),
+        ReadLinks(db.connection(), ReferenceList::Er()));
     const std::vector<QStringList> parsed = ParseCsv(report.Csv().Text(csv::Flavour::Exact));
     ASSERT_EQ(parsed.size(), 4u) << "header, the changed code, its two links";
     EXPECT_EQ(parsed[0], ChangeReport::CsvHeader());
