@@ -115,8 +115,8 @@ TEST_F(ReferenceImportTest, MedicinesGetTheirCategoryAfterTheItemFileWhoseCodesW
     ASSERT_EQ(report.conflicts.size(), 1u) << "the same description is no conflict";
     EXPECT_EQ(report.conflicts[0].Text(), conflict);
     EXPECT_TRUE(report.Text().contains(conflict)) << report.Text().toStdString();
-    EXPECT_TRUE(report.Csv().contains("conflict,ESOA_MEDICINE.csv,1,,\"ld-1 \","))
-        << report.Csv().toStdString();
+    EXPECT_TRUE(report.Csv().Text(csv::Flavour::Exact).contains("conflict,ESOA_MEDICINE.csv,1,,\"ld-1 \","))
+        << report.Csv().Text(csv::Flavour::Exact).toStdString();
     ASSERT_EQ(w.messages.shown.size(), 2) << w.messages.shown.join(" / ").toStdString();
     EXPECT_TRUE(
         w.messages.shown[0].startsWith("ESOA_MEDICINE.csv: 4 lines read, 1 added, 2 already present, 0 "
