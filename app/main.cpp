@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 
-#include "app/LocalCurrentUser.h"
-#include "app/Startup.h"
+#include "window/user/LocalCurrentUser.h"
+#include "window/Startup.h"
 #include "cli/CommandLine.h"
-#include "screen/Messages.h"
-#include "screen/frmESOA_Items.h"
+#include "window/screen/Messages.h"
+#include "window/frmESOA_Items.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "app/Connection.h"
-#include "screen/FlexGrid.h"
+#include "database/Connection.h"
+#include "window/screen/FlexGrid.h"
 
 namespace esoa {
 namespace {

@@ -3,21 +3,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include "app/SqliteConnection.h"
+#include "database/sqlite/SqliteConnection.h"
 #include <QTemporaryDir>
 
-#include "app/Databases.h"
-#include "app/DbError.h"
-#include "app/DemoDatabase.h"
-#include "lookup/CategoryRouting.h"
-#include "lookup/ItemSearch.h"
-#include "lookup/ItemSource.h"
-#include "reference/PhilHealthLists.h"
-#include "mapping/MappingBulk.h"
-#include "reference/ReferenceImport.h"
-#include "reference/ReferenceTables.h"
-#include "mapping/MappingList.h"
-#include "screen/frmESOA_Items.h"
+#include "database/Databases.h"
+#include "database/DbError.h"
+#include "core/demo/DemoDatabase.h"
+#include "window/lookup/CategoryRouting.h"
+#include "window/lookup/ItemSearch.h"
+#include "window/lookup/ItemSource.h"
+#include "window/reference/PhilHealthLists.h"
+#include "window/mapping/MappingBulk.h"
+#include "window/reference/ReferenceImport.h"
+#include "window/reference/ReferenceTables.h"
+#include "window/mapping/MappingList.h"
+#include "window/frmESOA_Items.h"
 
 // The work a user waits for, on the embedded database of a large hospital: 1,000,000 inventory
 // items, a 20,000-row ER reference list and 100,000 links. A click is timed with one paint of the

@@ -3,9 +3,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/DemoDatabase.h"
-#include "app/SqliteConnection.h"
-#include "assist/SuggestSource.h"
+#include "core/demo/DemoDatabase.h"
+#include "database/sqlite/SqliteConnection.h"
+#include "core/suggest/SuggestSource.h"
 
 // Suggestions against an inventory of 100,000 active items: the first one reads the items and builds
 // the index, each later one checks that the index is still fresh and ranks.

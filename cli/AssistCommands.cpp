@@ -1,10 +1,10 @@
 #include <QLocale>
 
-#include "app/Connection.h"
-#include "app/DbError.h"
-#include "app/SqlText.h"
-#include "assist/Coverage.h"
-#include "assist/SuggestSource.h"
+#include "database/Connection.h"
+#include "database/DbError.h"
+#include "database/SqlText.h"
+#include "core/coverage/Coverage.h"
+#include "core/suggest/SuggestSource.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
 

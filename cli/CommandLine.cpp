@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
-#include "app/DbError.h"
+#include "database/DbError.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
 

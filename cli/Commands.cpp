@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "app/Connection.h"
-#include "app/ConnectionSetting.h"
-#include "app/DbError.h"
+#include "database/Connection.h"
+#include "core/ConnectionSetting.h"
+#include "database/DbError.h"
 #include "cli/Terminal.h"
-#include "reference/FirstLines.h"
-#include "reference/ImportRun.h"
-#include "reference/ReferenceFile.h"
+#include "core/reference/FirstLines.h"
+#include "core/reference/ImportRun.h"
+#include "core/reference/ReferenceFile.h"
 
 namespace esoa::cli {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "updates/ListData.h"
+#include "core/ListData.h"
 
 namespace esoa {
 class Connection;

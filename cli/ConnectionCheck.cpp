@@ -7,14 +7,14 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include "app/Connection.h"
-#include "app/ConnectionSetting.h"
-#include "app/Databases.h"
-#include "app/DbError.h"
-#include "app/DemoDatabase.h"
-#include "app/NeededTables.h"
-#include "app/SqliteConnection.h"
-#include "app/SqliteFiles.h"
+#include "database/Connection.h"
+#include "core/ConnectionSetting.h"
+#include "database/Databases.h"
+#include "database/DbError.h"
+#include "core/demo/DemoDatabase.h"
+#include "core/NeededTables.h"
+#include "database/sqlite/SqliteConnection.h"
+#include "database/sqlite/SqliteFiles.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
 

@@ -12,7 +12,7 @@
 
 #include <cerrno>
 
-#include "app/SaveFile.h"
+#include "core/files/SaveFile.h"
 
 namespace esoa::cli {
 namespace {

@@ -1,12 +1,12 @@
 #include <QDir>
 
-#include "app/Connection.h"
+#include "database/Connection.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
-#include "updates/ChangeReport.h"
-#include "updates/Csv.h"
-#include "updates/LinkExport.h"
-#include "updates/StaleLinks.h"
+#include "core/updates/ChangeReport.h"
+#include "core/files/Csv.h"
+#include "core/updates/LinkExport.h"
+#include "core/updates/StaleLinks.h"
 
 namespace esoa::cli {
 namespace {

@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "assist/SuggestIndex.h"
+#include "ranking/SuggestIndex.h"
 
 using esoa::assist::SuggestCandidate;
 using esoa::assist::SuggestIndex;

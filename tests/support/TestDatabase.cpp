@@ -1,6 +1,6 @@
 #include "support/TestDatabase.h"
 
-#include "app/SqliteConnection.h"
+#include "database/sqlite/SqliteConnection.h"
 
 namespace esoa::test {
 

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/Connection.h"
-#include "app/Databases.h"
-#include "app/SqliteConnection.h"
+#include "database/Connection.h"
+#include "database/Databases.h"
+#include "database/sqlite/SqliteConnection.h"
 
 namespace esoa::test {
 

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "database/CodeKey.h"
+
+namespace esoa {
+
+class Connection;
+
+// One PhilHealth list as the files and the tables know it: the reference table, its link table and
+// the files read into it, in the order the import reads them.
+struct ReferenceList {
+    QString table;       // "ESOA_ITEM" or "ESOA_ER"
+    QStringList names;   // the files' list names, without folder or ".csv"
+
+    QString linkTable() const { return table + QStringLiteral("_LINK"); }
+    bool erTable() const { return table == QLatin1String("ESOA_ER"); }
+
+    static ReferenceList Item();  // ESOA_ITEM.csv, then ESOA_MEDICINE.csv (category "Medicine")
+    static ReferenceList Er();    // ESOA_ER.csv
+    // The list of a reference table's name ("ESOA_ITEM", "ESOA_ER") or of a command line's word
+    // ("item", "er", any letter case); nullopt for anything else.
+    static std::optional<ReferenceList> Named(const QString& name);
+};
+
+// The four values a code carries in a reference table, a file line and a link's copies.
+struct CodeValues {
+    QString category, description, fixedFee, chargingUnit;
+};
+
+// One row of a reference table, as read.
+struct ReferenceRow {
+    QString id;
+    QString code;
+    CodeValues values;
+};
+
+// One row of a link table, every column as read (NULL reads as empty).
+struct LinkRow {
+    QString id, code;
+    CodeValues copies;
+    QString itemId, itemDesc, invOrProc, revenueId, sectionId, sortOrder;
+};
+
+// Whether two fee texts stand for the same amount ("75" and "75.0000"; empty for NULL). Texts that
+// are no amount compare as texts.
+bool SameFee(const QString& a, const QString& b);
+
+// The names of the values that differ between `from` and `to` ("Category", "Description",
+// "FixedFee", "ChargingUnit"), texts compared exactly, fees as amounts.
+QStringList DifferingValues(const CodeValues& from, const CodeValues& to);
+
+// Every row of the reference table / link table of `list`, in ID order, each with one plain SELECT.
+// Throw DbError.
+std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list);
+std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list);
+
+}  // namespace esoa

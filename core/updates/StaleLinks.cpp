@@ -1,0 +1,100 @@
+#include "core/updates/StaleLinks.h"
+
+#include <QHash>
+
+#include "database/Connection.h"
+#include "database/RetryOnBusy.h"
+#include "core/updates/ApplyChanges.h"
+#include "core/files/Csv.h"
+#include "core/updates/HospitalItems.h"
+
+namespace esoa {
+
+QString StaleLink::ReasonText() const {
+    QStringList parts;
+    for (const Reason r : reasons) {
+        switch (r) {
+            case Reason::CopiesDiffer:
+                parts << QStringLiteral("copies differ from the reference row (%1)").arg(differing.join(QStringLiteral(", ")));
+                break;
+            case Reason::CodeWithdrawn:
+                parts << QStringLiteral("code no longer in the reference table");
+                break;
+            case Reason::ItemMissing:
+                parts << (note.isEmpty() ? QStringLiteral("hospital item no longer exists in %1").arg(itemTable)
+                                         : QStringLiteral("hospital item cannot be found: %1").arg(note));
+                break;
+            case Reason::ItemInactive:
+                parts << QStringLiteral("hospital item is inactive in %1").arg(itemTable);
+                break;
+        }
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+std::vector<StaleLink> StaleLinks::Check(Connection& connection, const ReferenceList& list) {
+    const std::vector<ReferenceRow> rows = ReadReferenceRows(connection, list);
+    const std::vector<LinkRow> links = ReadLinks(connection, list);
+    QHash<QString, const ReferenceRow*> byCode;
+    for (const ReferenceRow& row : rows) {
+        const QString key = CodeKey(row.code);
+        if (!byCode.contains(key)) byCode.insert(key, &row);  // the lookup by code finds the first row
+    }
+    const HospitalItems items(connection, links);
+
+    std::vector<StaleLink> stale;
+    for (const LinkRow& link : links) {
+        StaleLink s;
+        s.link = link;
+        if (const ReferenceRow* row = byCode.value(CodeKey(link.code))) {
+            s.hasReference = true;
+            s.reference = row->values;
+            s.differing = DifferingValues(link.copies, row->values);
+            if (!s.differing.isEmpty()) s.reasons.push_back(StaleLink::Reason::CopiesDiffer);
+        } else {
+            s.reasons.push_back(StaleLink::Reason::CodeWithdrawn);
+        }
+        const HospitalItems::Item item = items.Find(link);
+        s.itemTable = item.table;
+        s.itemName = item.name;
+        s.note = item.note;
+        if (item.state == HospitalItems::State::Missing) s.reasons.push_back(StaleLink::Reason::ItemMissing);
+        if (item.state == HospitalItems::State::Inactive) s.reasons.push_back(StaleLink::Reason::ItemInactive);
+        if (!s.reasons.empty()) stale.push_back(std::move(s));
+    }
+    return stale;
+}
+
+int StaleLinks::Refresh(Connection& connection, const ReferenceList& list, const std::vector<StaleLink>& links) {
+    QStringList statements;
+    for (const StaleLink& s : links)
+        if (s.hasReference) statements << LinkCopiesUpdate(list, s.link.id, s.reference);
+    if (statements.isEmpty()) return 0;
+    RetryOnBusy(connection, [&] {
+        Transaction transaction(connection);
+        for (const QString& statement : statements) connection.Execute(statement);
+        transaction.Commit();
+    });
+    return int(statements.size());
+}
+
+QString StaleLinks::Text(const ReferenceList& list, const std::vector<StaleLink>& links) {
+    QStringList out{QStringLiteral("%1: %2 stale links.").arg(list.linkTable()).arg(links.size())};
+    for (const StaleLink& s : links)
+        out << QStringLiteral("link %1: code %2, %3 item %4 \"%5\": %6")
+                   .arg(s.link.id, s.link.code, s.link.invOrProc, s.link.itemId, s.link.itemDesc, s.ReasonText());
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+csv::Table StaleLinks::Csv(const std::vector<StaleLink>& links) {
+    csv::Table out;
+    out.Add({QStringLiteral("LinkID"), QStringLiteral("Code"), QStringLiteral("ItemID"),
+             QStringLiteral("ItemDesc"), QStringLiteral("InvOrProc"), QStringLiteral("RevenueID"),
+             QStringLiteral("SectionID"), QStringLiteral("CurrentItemName"), QStringLiteral("Reasons")});
+    for (const StaleLink& s : links)
+        out.Add({s.link.id, s.link.code, s.link.itemId, s.link.itemDesc, s.link.invOrProc, s.link.revenueId,
+                 s.link.sectionId, s.itemName, s.ReasonText()});
+    return out;
+}
+
+}  // namespace esoa

@@ -1,0 +1,199 @@
+// The embedded files' upkeep: the indexes of the program's own and the text order of the indexes.
+
+#include <QSet>
+
+#include "database/DbError.h"
+#include "database/sqlite/SqliteConnection.h"
+
+namespace esoa {
+namespace {
+
+// Bumped whenever the text order of the embedded collation changes: indexes built under another
+// order are rebuilt when the files are opened.
+constexpr int kCollationVersion = 2;
+
+const char* const kSchemas[] = {"Build_FIle", "Inventory"};
+
+// A name as SQLite reads it whatever it holds.
+QString quoted(QString name) {
+    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+}  // namespace
+
+// The private indexes the files lack.
+struct SqliteConnection::MissingIndexes {
+    struct Index {
+        QString schema;
+        QString table;
+        QString name;
+        QStringList columns;
+    };
+    std::vector<Index> indexes;
+    // The text index of the item names, when it is incomplete: the items' table and name column.
+    QString itemTable;
+    QString nameColumn;
+};
+
+bool SqliteConnection::CollationStale() {
+    for (const char* schema : kSchemas) {
+        const QString s = QLatin1String(schema);
+        if (RunSqlite(QStringLiteral("PRAGMA %1.user_version").arg(s)).rows.front().front().toInt() !=
+            kCollationVersion)
+            return true;
+    }
+    return false;
+}
+
+void SqliteConnection::UpdateCollation() {
+    // Files written under an older text order keep their indexes in that order; rebuild them once.
+    // A read-only file cannot be rebuilt; it is still read, and nothing in it is written.
+    if (!CollationStale()) return;
+    for (const char* schema : kSchemas) {
+        if (IsReadOnly(QLatin1String(schema))) return;
+    }
+    try {
+        RunSqlite(QStringLiteral("REINDEX NOCASE"));
+        for (const char* schema : kSchemas)
+            RunSqlite(QStringLiteral("PRAGMA %1.user_version=%2")
+                          .arg(QLatin1String(schema))
+                          .arg(kCollationVersion));
+    } catch (const DbError&) {
+        // Busy or full: the next opening tries again.
+    }
+}
+
+QString SqliteConnection::PrivateIndexName(const QString& table, const QString& column) {
+    return table + QStringLiteral("__esoa_") + column;
+}
+
+SqliteConnection::MissingIndexes SqliteConnection::FindMissingIndexes() {
+    // Indexes the program's statements never ask for, for the lookups it makes all the time: a
+    // code's row or links, the inventory's first items by name, the items of a generic, and the
+    // items whose name holds a text. The name index also holds the status, so that a name filter
+    // and the status are tested on the index entry and only matching items are read from the table.
+    MissingIndexes missing;
+    QSet<QString> existing;
+    QString inventory;
+    QString nameColumn;
+    for (const char* schema : kSchemas) {
+        const QString s = QLatin1String(schema);
+        const QueryResult objects = RunSqlite(
+            QStringLiteral(
+                "SELECT type, name FROM %1.sqlite_master WHERE type IN ('table', 'index', 'trigger')")
+                .arg(s));
+        for (const QStringList& object : objects.rows)
+            existing.insert(s + QLatin1Char('.') + object[1].toLower());
+        for (const QStringList& object : objects.rows) {
+            if (object[0] != QLatin1String("table")) continue;
+            const QString& table = object[1];
+            const bool reference = s == QLatin1String("Build_FIle") &&
+                                   table.startsWith(QLatin1String("ESOA_"), Qt::CaseInsensitive);
+            const bool items = s == QLatin1String("Inventory") &&
+                               table.compare(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) == 0;
+            if (!reference && !items) continue;
+            QStringList columns;
+            for (const QStringList& column :
+                 RunSqlite(QStringLiteral("PRAGMA %1.table_info(%2)").arg(s, quoted(table))).rows) {
+                columns << column[1].toLower();
+                if (items && columns.back() == QLatin1String("itemname")) nameColumn = column[1];
+            }
+            std::vector<QStringList> wanted;
+            if (reference && columns.contains(QLatin1String("code"))) {
+                wanted.push_back({QStringLiteral("Code")});
+            } else if (items) {
+                inventory = table;
+                if (columns.contains(QLatin1String("itemname"))) {
+                    QStringList indexed{QStringLiteral("ItemName")};
+                    if (columns.contains(QLatin1String("itemstatus")))
+                        indexed << QStringLiteral("itemstatus");
+                    wanted.push_back(indexed);
+                }
+                if (columns.contains(QLatin1String("genericid")))
+                    wanted.push_back({QStringLiteral("GenericID")});
+            }
+            for (const QStringList& indexed : wanted) {
+                const QString name = PrivateIndexName(table, indexed.front());
+                if (!existing.contains(s + QLatin1Char('.') + name.toLower()))
+                    missing.indexes.push_back({s, table, name, indexed});
+            }
+        }
+    }
+    if (!nameColumn.isEmpty()) {
+        for (const QString& object : sql::ItemNameTextIndex::ObjectNames()) {
+            if (existing.contains(QStringLiteral("Inventory.") + object.toLower())) continue;
+            missing.itemTable = inventory;
+            missing.nameColumn = nameColumn;
+        }
+    }
+    return missing;
+}
+
+void SqliteConnection::EnsurePrivateIndexes() {
+    if (!Upkept()) return;
+    try {
+        const MissingIndexes missing = FindMissingIndexes();
+        for (const MissingIndexes::Index& index : missing.indexes) {
+            if (IsReadOnly(index.schema)) continue;
+            QStringList columns;
+            for (const QString& c : index.columns) columns << quoted(c);
+            RunSqlite(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3(%4)")
+                          .arg(index.schema, quoted(index.name), quoted(index.table),
+                               columns.join(QLatin1Char(','))));
+        }
+        if (!missing.nameColumn.isEmpty() && !IsReadOnly(QStringLiteral("Inventory")))
+            EnsureNameIndex(missing.itemTable, missing.nameColumn);
+    } catch (const DbError&) {
+        // A busy or full file keeps working without them; the next opening tries again.
+    }
+}
+
+QStringList SqliteConnection::PendingUpkeep() {
+    QStringList pending;
+    if (CollationStale()) pending << QStringLiteral("rebuild the indexes made under an older text order");
+    const MissingIndexes missing = FindMissingIndexes();
+    QStringList names;
+    for (const MissingIndexes::Index& index : missing.indexes) names << index.name;
+    if (!missing.nameColumn.isEmpty()) names << QStringLiteral("the text index of the item names");
+    if (!names.isEmpty())
+        pending << QStringLiteral("add its own indexes: ") + names.join(QStringLiteral(", "));
+    return pending;
+}
+
+void SqliteConnection::EnsureNameIndex(const QString& table, const QString& column) {
+    // Made whole in one transaction, over the items present, or not at all: a part left by an
+    // earlier failure is dropped first.
+    const bool own = !inTransaction();
+    if (own) RunSqlite(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        for (const QString& statement : sql::ItemNameTextIndex::DropStatements() +
+                                            sql::ItemNameTextIndex::CreateStatements(table, column))
+            RunSqlite(statement);
+        if (own) RunSqlite(QStringLiteral("COMMIT"));
+    } catch (const DbError&) {
+        if (own && inTransaction()) RunSqlite(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
+bool SqliteConnection::NameIndexReady() {
+    try {
+        const int version =
+            RunSqlite(QStringLiteral("PRAGMA Inventory.schema_version")).rows.front().front().toInt();
+        if (version == nameIndexSchema_) return nameIndexReady_;
+        const QStringList names = sql::ItemNameTextIndex::ObjectNames();
+        QStringList marks;
+        for (qsizetype i = 0; i < names.size(); ++i) marks << QStringLiteral("?");
+        const QueryResult found =
+            RunSqlite(QStringLiteral("SELECT count(*) FROM Inventory.sqlite_master WHERE name IN (%1)")
+                          .arg(marks.join(',')),
+                      QVariantList(names.begin(), names.end()));
+        nameIndexReady_ = found.rows.front().front().toInt() == names.size();
+        nameIndexSchema_ = version;
+        return nameIndexReady_;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+}  // namespace esoa

@@ -1,0 +1,124 @@
+#include "ranking/TermMatcher.h"
+
+#include <algorithm>
+
+namespace esoa::assist {
+namespace {
+
+// Typing errors count only on words long enough for them to be told from another word.
+int Allowed(qsizetype length) { return length >= 8 ? 2 : length >= 5 ? 1 : 0; }
+
+bool IsNumber(const QString& w) { return !w.isEmpty() && w[0].isDigit(); }
+
+// Shortest part of a word that may stand for the whole.
+constexpr qsizetype kMinPrefix = 4;
+// A short query part may start very many words ("para"); the closest ones are enough.
+constexpr int kMaxPrefixMatches = 16;
+
+}  // namespace
+
+int TermMatcher::Add(const QString& word) {
+    const auto it = ids_.constFind(word);
+    if (it != ids_.constEnd()) return *it;
+    const int id = int(words_.size());
+    words_.append(word);
+    ids_.insert(word, id);
+    return id;
+}
+
+std::vector<quint64> TermMatcher::Trigrams(const QString& word) {
+    const QString padded = QLatin1Char(' ') + word + QLatin1Char(' ');
+    std::vector<quint64> out;
+    for (qsizetype i = 0; i + 3 <= padded.size(); ++i)
+        out.push_back(quint64(padded[i].unicode()) << 32 | quint64(padded[i + 1].unicode()) << 16 |
+                      padded[i + 2].unicode());
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
+void TermMatcher::Finish() {
+    sorted_.resize(words_.size());
+    for (int i = 0; i < int(words_.size()); ++i) sorted_[i] = i;
+    std::sort(sorted_.begin(), sorted_.end(), [this](int a, int b) { return words_[a] < words_[b]; });
+    trigrams_.clear();
+    for (int i = 0; i < int(words_.size()); ++i)
+        if (Allowed(words_[i].size()) > 0)
+            for (const quint64 t : Trigrams(words_[i])) trigrams_[t].push_back(i);
+}
+
+int TermMatcher::Distance(const QString& a, const QString& b, int limit) {
+    const qsizetype n = a.size(), m = b.size();
+    if (std::abs(int(n - m)) > limit) return limit + 1;
+    std::vector<int> prev2(m + 1), prev(m + 1), cur(m + 1);
+    for (qsizetype j = 0; j <= m; ++j) prev[j] = int(j);
+    for (qsizetype i = 1; i <= n; ++i) {
+        cur[0] = int(i);
+        int rowMin = cur[0];
+        for (qsizetype j = 1; j <= m; ++j) {
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            cur[j] = std::min({prev[j] + 1, cur[j - 1] + 1, prev[j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                cur[j] = std::min(cur[j], prev2[j - 2] + 1);
+            rowMin = std::min(rowMin, cur[j]);
+        }
+        if (rowMin > limit) return limit + 1;
+        std::swap(prev2, prev);
+        std::swap(prev, cur);
+    }
+    return std::min(prev[m], limit + 1);
+}
+
+QList<TermMatcher::Match> TermMatcher::Matches(const QString& word) const {
+    QHash<int, Match> best;
+    const auto offer = [&best](int id, double closeness, bool loose) {
+        auto it = best.find(id);
+        if (it == best.end()) best.insert(id, {id, closeness, loose});
+        else if (it->closeness < closeness) *it = {id, closeness, loose};
+    };
+    const int exact = Find(word);
+    if (exact >= 0) offer(exact, 1.0, false);
+
+    if (!IsNumber(word)) {
+        // Typing errors: a word within the allowed distance shares all but 3 trigrams per error.
+        const int limit = Allowed(word.size());
+        if (limit > 0) {
+            const std::vector<quint64> grams = Trigrams(word);
+            QHash<int, int> shared;
+            for (const quint64 g : grams) {
+                const auto it = trigrams_.find(g);
+                if (it == trigrams_.end()) continue;
+                for (const int id : it->second) ++shared[id];
+            }
+            const int need = int(grams.size()) - 3 * limit;
+            for (auto it = shared.cbegin(); it != shared.cend(); ++it) {
+                if (it.value() < need || it.key() == exact) continue;
+                const QString& other = words_[it.key()];
+                const int d = Distance(word, other, std::min(limit, Allowed(other.size())));
+                if (d >= 1 && d <= limit) offer(it.key(), d == 1 ? 0.9 : 0.7, d > 1);
+            }
+        }
+        // Words cut short: the query part starts a vocabulary word, or a vocabulary word starts it.
+        if (word.size() >= kMinPrefix) {
+            const auto from = std::lower_bound(sorted_.begin(), sorted_.end(), word,
+                                               [this](int id, const QString& w) { return words_[id] < w; });
+            int taken = 0;
+            for (auto it = from; it != sorted_.end() && taken < kMaxPrefixMatches; ++it, ++taken) {
+                const QString& longer = words_[*it];
+                if (!longer.startsWith(word)) break;
+                if (longer.size() > word.size()) offer(*it, 0.6 + 0.3 * double(word.size()) / longer.size(), true);
+            }
+            for (qsizetype len = kMinPrefix; len < word.size(); ++len) {
+                const int id = Find(word.left(len));
+                if (id >= 0) offer(id, 0.6 + 0.3 * double(len) / word.size(), true);
+            }
+        }
+    }
+    QList<Match> out = best.values();
+    std::sort(out.begin(), out.end(), [](const Match& a, const Match& b) {
+        return a.closeness != b.closeness ? a.closeness > b.closeness : a.term < b.term;
+    });
+    return out;
+}
+
+}  // namespace esoa::assist

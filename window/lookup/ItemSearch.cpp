@@ -1,0 +1,96 @@
+#include "window/lookup/ItemSearch.h"
+
+#include "database/SqlText.h"
+#include "window/screen/ListReader.h"
+#include "window/screen/Screen.h"
+
+namespace esoa {
+
+void ItemSearch::SearchZemoraItems() {
+    FlexGrid& grid = *s_.ui.Grid2;
+    const int row = grid.Row();
+    const int topRow = grid.TopRow();
+    grid.Reset();
+    const QString type = s_.ui.txtType->text();
+    if (type == QLatin1String("INV")) {
+        SearchInventory();
+        s_.ui.lblTable->setText(QStringLiteral("Inventory..InvMaster"));
+    } else if (type == QLatin1String("PROC")) {
+        SearchProcedures();
+    }
+    // A new list shorter than the old one simply keeps the place it can.
+    grid.TrySet(&FlexGrid::setRow, row);
+    grid.TrySet(&FlexGrid::setColSel, grid.Cols() - 1);
+    grid.TrySet(&FlexGrid::setTopRow, topRow);
+}
+
+void ItemSearch::SearchInventory() {
+    const QString desc = s_.ui.txtDesc->text();
+    const QString generic = s_.ui.txtGeneric->text();
+    QString statement = QStringLiteral(" SELECT TOP 500 A.ItemID ,A.ItemName,A.ItemDesc,B.GenericName  ") +
+                        QStringLiteral("  FROM Inventory..tbInvMaster A  WITH (NOLOCK)   ") +
+                        QStringLiteral(" LEFT OUTER JOIN inventory..tbForGeneric B ON a.GenericID=b.GenericID ") +
+                        QStringLiteral(" WHERE  a.itemstatus = 0 ");
+    if (!desc.isEmpty()) statement += QStringLiteral(" AND ItemName like '%") + sql::Escaped(desc) + QStringLiteral("%'  ");
+    if (!generic.isEmpty()) {
+        statement += QStringLiteral(" AND GenericName like '%") + sql::Escaped(generic) + QStringLiteral("%'  ");
+    }
+    statement += QStringLiteral(" order by a.ItemName");
+    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None);
+}
+
+void ItemSearch::SearchProcedures() {
+    const QString table = s_.ui.lblTable->text();
+    const QString idField = s_.ui.lblIDFieldName->text();
+    const QString examField = s_.ui.lblExamFieldName->text();
+    if (examField.isEmpty()) {
+        s_.messages.Show(QStringLiteral("Search & Select ZEMORA Item."));
+        return;
+    }
+    // These names come from the revenue table's data and stand in the statement as names.
+    for (const QString& name : {table, idField, examField}) {
+        if (!sql::IsPlainName(name)) {
+            s_.messages.Show(QStringLiteral("The exam table or column name \"%1\" of this revenue is not a plain name "
+                                            "(letters, digits and underscore). Nothing was searched.")
+                                 .arg(name));
+            return;
+        }
+    }
+    const QString desc = s_.ui.txtDesc->text();
+    const QString section = s_.ui.txtSectionID->text();
+    QString statement = QStringLiteral("SELECT ") + idField + QStringLiteral(",") + examField +
+                        QStringLiteral(" FROM [Build_FIle].[dbo].[") + table +
+                        QStringLiteral("] WITH (NOLOCK) WHERE Status='A' ");
+    if (!desc.isEmpty()) {
+        statement += QStringLiteral(" AND ") + examField + QStringLiteral("  like '%") + sql::Escaped(desc) +
+                     QStringLiteral("%'  ");
+    }
+    if (!section.isEmpty()) {
+        statement += QStringLiteral(" AND OtherSectionID  = '") + sql::Escaped(section) + QStringLiteral("'  ");
+    }
+    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None);
+}
+
+void ItemSearch::cmdPreview_Click() {
+    SearchZemoraItems();
+    s_.guide.ShowStepHint(4);
+}
+
+void ItemSearch::txtDesc_KeyPress(int& keyAscii) {
+    if (keyAscii == 13) cmdPreview_Click();
+}
+
+void ItemSearch::Grid2_Click() {
+    FlexGrid& grid = *s_.ui.Grid2;
+    const int row = grid.Row();
+    if (row == 0) return;
+    // The header text of the other-revenue table: a click that landed on a header-like row.
+    if (grid.TextMatrix(row, 0) == QLatin1String("OtherRevenueID")) return;
+    s_.ui.txtZEMORAItemID->setText(grid.TextMatrix(row, 0));
+    s_.ui.txtZEMORAitemDesc->setText(grid.TextMatrix(row, 1));
+    s_.guide.ShowStepHint(5);
+}
+
+void ItemSearch::cmdUse_Click() { s_.ui.txtDesc->setText(s_.ui.txtESOADesc->text()); }
+
+}  // namespace esoa

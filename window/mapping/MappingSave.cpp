@@ -1,0 +1,34 @@
+#include "window/mapping/MappingSave.h"
+
+#include "database/Connection.h"
+#include "window/mapping/MappingList.h"
+#include "window/screen/Screen.h"
+
+namespace esoa {
+
+void MappingSave::cmdEdit_Click() {
+    ScreenControls& ui = s_.ui;
+    if (ui.txtESOACode->text().isEmpty()) {
+        s_.messages.Show(QStringLiteral("Select ESOA item."));
+        return;
+    }
+    if (ui.txtZEMORAItemID->text().isEmpty()) {
+        s_.messages.Show(QStringLiteral("Select ZEMORA item."));
+        return;
+    }
+    WriteLink(ScreenValues());
+    mappings_.LoadMappings();
+    s_.guide.ShowStepHint(6);
+}
+
+LinkValues MappingSave::ScreenValues() const {
+    const ScreenControls& ui = s_.ui;
+    return {ui.lblESOATableName->text(),  ui.txtZEMORAItemID->text(), ui.txtRevID->text(),
+            ui.txtZEMORAitemDesc->text(), ui.txtType->text(),         ui.txtESOACode->text(),
+            ui.txtSectionID->text(),      ui.txtAreaCat->text(),      ui.txtESOADesc->text(),
+            ui.txtFixedFee->text(),       ui.txtChargingUnit->text()};
+}
+
+void MappingSave::WriteLink(const LinkValues& link) { esoa::WriteLink(s_.user.sqlconnection(), link); }
+
+}  // namespace esoa

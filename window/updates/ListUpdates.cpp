@@ -1,0 +1,137 @@
+#include "window/updates/ListUpdates.h"
+
+#include <QDir>
+
+#include "database/Connection.h"
+#include "database/DbError.h"
+#include "window/lookup/CoherentRefresh.h"
+#include "window/mapping/MappingList.h"
+#include "window/reference/PhilHealthLists.h"
+#include "window/reference/ReferenceImport.h"
+#include "window/screen/Screen.h"
+#include "core/updates/ApplyChanges.h"
+#include "core/files/Csv.h"
+#include "core/updates/LinkExport.h"
+#include "core/updates/StaleLinks.h"
+#include "window/updates/UpdatePromptsDialog.h"
+
+namespace esoa {
+UpdatesWindow::UpdatesWindow(Screen& screen, PhilHealthLists& lists, MappingList& mappings, ReferenceImport& import)
+    : s_(screen),
+      lists_(lists),
+      mappings_(mappings),
+      import_(import),
+      dialogs_(std::make_unique<DialogPrompts>()),
+      prompts_(dialogs_.get()) {}
+
+UpdatesWindow::~UpdatesWindow() = default;
+
+std::optional<ReferenceList> UpdatesWindow::CurrentList() {
+    const QString table = s_.ui.lblESOATableName->text();
+    auto list = ReferenceList::Named(table);
+    if (!list || list->table != table) {
+        s_.messages.Show(QStringLiteral("\"%1\" is no reference list of this program.").arg(table));
+        return std::nullopt;
+    }
+    return list;
+}
+
+std::optional<ChangeReport> UpdatesWindow::Report(const ReferenceList& list) {
+    try {
+        const BusyPointer busy(s_.messages);
+        return ChangeReport::Build(s_.user.sqlconnection(), list, import_.folder());
+    } catch (const std::exception& e) {
+        s_.messages.Show(QStringLiteral("The changes of %1 cannot be worked out:\n%2").arg(list.table, DescriptionOf(e)));
+        return std::nullopt;
+    }
+}
+
+void UpdatesWindow::cmdPreviewChanges_Click() {
+    const auto list = CurrentList();
+    if (!list) return;
+    if (const auto report = Report(*list)) prompts_->ReviewChanges(*report, false);
+}
+
+bool UpdatesWindow::ReviewBeforeImport(const QString& table, const std::vector<ListFile>& files) {
+    const auto list = CurrentList();
+    if (!list || list->table != table) return false;
+    std::optional<ChangeReport> report;
+    try {
+        const BusyPointer busy(s_.messages);
+        report = ChangeReport::Build(s_.user.sqlconnection(), *list, files);
+    } catch (const std::exception& e) {
+        const auto* db = dynamic_cast<const DbError*>(&e);
+        if (db && db->cause() == DbError::Cause::MissingTable) return true;
+        s_.messages.Show(
+            QStringLiteral("The changes of %1 cannot be worked out, so nothing was imported:\n%2")
+                .arg(list->table, DescriptionOf(e)));
+        return false;
+    }
+    return prompts_->ReviewChanges(*report, true);
+}
+
+void UpdatesWindow::cmdApplyChanges_Click() {
+    const auto list = CurrentList();
+    if (!list) return;
+    const auto report = Report(*list);
+    if (!report) return;
+    if (!report->hasChanges()) {
+        s_.messages.Show(QStringLiteral("%1 has no changed codes: nothing to apply.").arg(list->table));
+        return;
+    }
+    const std::optional<bool> alsoLinks = prompts_->ConfirmApply(*report);
+    if (!alsoLinks) return;
+    ApplyChanges::Result result;
+    {
+        const BusyPointer busy(s_.messages);
+        result = ApplyChanges::Apply(s_.user.sqlconnection(), *report, *alsoLinks);
+    }
+    CoherentRefresh refresh(s_);
+    lists_.LoadCategories();
+    lists_.LoadEsoaItems();
+    refresh.Finish();
+    if (result.links > 0) mappings_.LoadMappings();
+    s_.messages.Show(QStringLiteral("%1 reference rows and %2 links updated.\nDone.").arg(result.rows).arg(result.links));
+}
+
+void UpdatesWindow::cmdCheckLinks_Click() {
+    const auto list = CurrentList();
+    if (!list) return;
+    std::vector<StaleLink> stale;
+    {
+        const BusyPointer busy(s_.messages);
+        stale = StaleLinks::Check(s_.user.sqlconnection(), *list);
+    }
+    if (stale.empty()) {
+        s_.messages.Show(QStringLiteral("Every link of %1 agrees with its reference row and hospital item.")
+                             .arg(list->linkTable()));
+        return;
+    }
+    std::vector<StaleLink> chosen;
+    for (const int i : prompts_->ReviewStaleLinks(*list, stale)) {
+        if (i >= 0 && size_t(i) < stale.size()) chosen.push_back(stale[size_t(i)]);
+    }
+    if (chosen.empty()) return;
+    int refreshed = 0;
+    {
+        const BusyPointer busy(s_.messages);
+        refreshed = StaleLinks::Refresh(s_.user.sqlconnection(), *list, chosen);
+    }
+    mappings_.LoadMappings();
+    s_.messages.Show(QStringLiteral("%1 links refreshed from their reference rows.\nDone.").arg(refreshed));
+}
+
+void UpdatesWindow::cmdExportLinks_Click() {
+    const auto list = CurrentList();
+    if (!list) return;
+    const QString path = prompts_->AskSavePath(QStringLiteral("Export links"), list->linkTable() + QStringLiteral(".csv"));
+    if (path.isEmpty()) return;
+    int count = 0;
+    {
+        const BusyPointer busy(s_.messages);
+        csv::Save(path, LinkExport::Csv(s_.user.sqlconnection(), *list, &count), csv::Flavour::Spreadsheet);
+    }
+    s_.messages.Show(QStringLiteral("%1 links exported to %2.\nDone.").arg(count).arg(QDir::toNativeSeparators(path)));
+}
+
+}  // namespace esoa
