@@ -95,7 +95,9 @@ QList<TermMatcher::Match> TermMatcher::Matches(const QString& word) const {
                 if (it.value() < need || it.key() == exact) continue;
                 const QString& other = words_[it.key()];
                 const int d = Distance(word, other, std::min(limit, Allowed(other.size())));
-                if (d >= 1 && d <= limit) offer(it.key(), d == 1 ? 0.9 : 0.7, d > 1);
+                // One typing error in a long word is more surely that word than one in a short word.
+                const double length = double(std::max(word.size(), other.size()));
+                if (d >= 1 && d <= limit) offer(it.key(), d == 1 ? 1.0 - 0.5 / length : 0.75, d > 1);
             }
         }
         // Words cut short: the query part starts a vocabulary word, or a vocabulary word starts it.

@@ -15,7 +15,7 @@ class TermMatcher {
 public:
     struct Match {
         int term;          // id of the vocabulary word
-        double closeness;  // 1 for the word itself, less the further off
+        double closeness;  // 1 for the word itself, less the further off (0.9 to 0.97 for one typing error)
         bool loose;        // two typing errors or cut short: as likely another word as this one
     };
 
