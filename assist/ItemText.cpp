@@ -19,8 +19,12 @@ void AddOnce(QStringList& list, const QString& item) {
     if (!list.contains(item)) list.append(item);
 }
 
-bool IsAmountUnit(const Unit* u) { return u && u->name != QLatin1String("ml") && u->name != QLatin1String("mm"); }
-bool IsVolume(const Unit* u) { return u && u->name == QLatin1String("ml"); }
+bool IsAmountUnit(const Unit* u) {
+    return u && u->name != QLatin1String("ml") && u->name != QLatin1String("mm");
+}
+bool IsVolume(const Unit* u) {
+    return u && u->name == QLatin1String("ml");
+}
 
 // One amount of a strength as written: "250 mg", or a bare unit after "/" ("mg/mL").
 struct Term {
@@ -59,11 +63,11 @@ private:
     const QList<Piece>& p_;
     ItemTerms t_;
     QList<Concentration> concentrations_;
-    QList<double> masses_;       // amounts in mg without a unit dose beside them: strength or tube size
-    QList<double> volumes_;      // volumes in mL written alone: pack sizes
-    QList<double> fills_;        // volumes a concentration was written per ("20 mg/2 mL")
-    QStringList pending_;        // abbreviations read once the rest is known
-    qsizetype supersede_ = -1;   // a form followed by "for" ("powder for injection"), dropped when another follows
+    QList<double> masses_;      // amounts in mg without a unit dose beside them: strength or tube size
+    QList<double> volumes_;     // volumes in mL written alone: pack sizes
+    QList<double> fills_;       // volumes a concentration was written per ("20 mg/2 mL")
+    QStringList pending_;       // abbreviations read once the rest is known
+    qsizetype supersede_ = -1;  // a preparation followed by "for", dropped when another form follows
 };
 
 // "/", "+", "per", and "in" before an amount in mL, join the amounts of one strength.
@@ -98,8 +102,9 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
             break;
         }
         const Piece* next = At(i + 1);
-        const bool continues = next && (next->kind == Kind::Number || (next->kind == Kind::Word &&
-                                        (medicine::FindUnit(next->text) || medicine::IsDoseUnit(next->text))));
+        const bool continues = next && (next->kind == Kind::Number ||
+                                        (next->kind == Kind::Word && (medicine::FindUnit(next->text) ||
+                                                                      medicine::IsDoseUnit(next->text))));
         if (!IsSeparator(i) || !continues) break;
         ++i;
     }
@@ -117,10 +122,11 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
 void MedicineReader::Interpret(QList<Term>& terms, bool perUnit) {
     // The last amount is what the others are per when it is a volume, or a bare mass ("mg/g").
     const Term& last = terms.back();
-    const bool hasAmount = std::any_of(terms.begin(), terms.end() - 1, [](const Term& t) { return IsAmountUnit(t.unit); });
+    const bool hasAmount =
+        std::any_of(terms.begin(), terms.end() - 1, [](const Term& t) { return IsAmountUnit(t.unit); });
     const bool perVolume = terms.size() > 1 && hasAmount && IsVolume(last.unit);
-    const bool perMass = terms.size() > 1 && hasAmount && !last.written && last.unit &&
-                         last.unit->name == QLatin1String("mg");
+    const bool perMass =
+        terms.size() > 1 && hasAmount && !last.written && last.unit && last.unit->name == QLatin1String("mg");
     if (perVolume || perMass) {
         const double per = last.value * last.unit->factor / (perMass ? 1000.0 : 1.0);
         for (qsizetype k = 0; k + 1 < terms.size(); ++k) {
@@ -140,10 +146,14 @@ void MedicineReader::Interpret(QList<Term>& terms, bool perUnit) {
     for (const Term& t : terms) {
         if (!t.unit || !t.written) continue;
         const double amount = t.value * t.unit->factor;
-        if (t.unit->name == QLatin1String("%")) concentrations_.append({amount * 10, QStringLiteral("mg")});
-        else if (IsVolume(t.unit)) volumes_.append(amount);
-        else if (t.unit->name == QLatin1String("mg") && !perUnit) masses_.append(amount);
-        else AddOnce(t_.strengths, Number(amount) + t.unit->name);
+        if (t.unit->name == QLatin1String("%"))
+            concentrations_.append({amount * 10, QStringLiteral("mg")});
+        else if (IsVolume(t.unit))
+            volumes_.append(amount);
+        else if (t.unit->name == QLatin1String("mg") && !perUnit)
+            masses_.append(amount);
+        else
+            AddOnce(t_.strengths, Number(amount) + t.unit->name);
     }
 }
 
@@ -156,12 +166,17 @@ void MedicineReader::ReadWord(const QString& word, qsizetype i) {
         if (supersede_ >= 0) t_.forms.removeAt(supersede_);
         supersede_ = -1;
         AddOnce(t_.forms, word);
+        // What a powder, solution or granules are for is the form given ("powder for injection").
         const Piece* next = At(i + 1);
-        if (next && next->text == QLatin1String("for")) supersede_ = t_.forms.indexOf(word);
+        const bool preparation = word == QLatin1String("powder") || word == QLatin1String("solution") ||
+                                 word == QLatin1String("granules");
+        if (preparation && next && next->text == QLatin1String("for")) supersede_ = t_.forms.indexOf(word);
     } else if (!medicine::FindUnit(word) && !medicine::IsFiller(word)) {
         const QString form = medicine::GuessForm(word);
-        if (form.isEmpty()) AddWord(word, p_[i].aside);
-        else ReadWord(form, i);
+        if (form.isEmpty())
+            AddWord(word, p_[i].aside);
+        else
+            ReadWord(form, i);
     }
 }
 
@@ -177,32 +192,44 @@ void MedicineReader::AddWord(const QString& word, bool aside) {
 // Abbreviations whose meaning depends on the rest of the text, and amounts that are pack sizes.
 void MedicineReader::Resolve() {
     const auto hasForm = [this](std::initializer_list<const char*> forms) {
-        return std::any_of(forms.begin(), forms.end(), [this](const char* f) { return t_.forms.contains(f); });
+        return std::any_of(forms.begin(), forms.end(),
+                           [this](const char* f) { return t_.forms.contains(f); });
     };
     for (const QString& p : pending_) {
         if (p == QLatin1String("?cr")) {
-            if (hasForm({"tablet", "capsule"})) AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
-            else AddOnce(t_.forms, QStringLiteral("cream"));
+            if (hasForm({"tablet", "capsule"}))
+                AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
+            else
+                AddOnce(t_.forms, QStringLiteral("cream"));
         } else if (p == QLatin1String("?disp")) {
-            if (hasForm({"tablet"})) AddOnce(t_.qualifiers, QStringLiteral("dispersible"));
-            else AddWord(QStringLiteral("disposable"), false);
+            if (hasForm({"tablet"}))
+                AddOnce(t_.qualifiers, QStringLiteral("dispersible"));
+            else
+                AddWord(QStringLiteral("disposable"), false);
         } else if (p == QLatin1String("?inh")) {
-            if (hasForm({"tablet", "capsule", "syrup"})) AddWord(QStringLiteral("isoniazid"), false);
-            else AddOnce(t_.forms, QStringLiteral("inhaler"));
+            if (hasForm({"tablet", "capsule", "syrup"}))
+                AddWord(QStringLiteral("isoniazid"), false);
+            else
+                AddOnce(t_.forms, QStringLiteral("inhaler"));
         }
     }
     // "Injection" says no more than an ampule, vial or bag does.
-    if (t_.forms.size() > 1 && t_.forms.contains(QLatin1String("injection"))) t_.forms.removeAll(QStringLiteral("injection"));
-    const bool strengthOrForm = !t_.forms.isEmpty() || !t_.strengths.isEmpty() || !concentrations_.isEmpty() ||
-                                !masses_.isEmpty();
+    if (t_.forms.size() > 1 && t_.forms.contains(QLatin1String("injection")))
+        t_.forms.removeAll(QStringLiteral("injection"));
+    const bool strengthOrForm =
+        !t_.forms.isEmpty() || !t_.strengths.isEmpty() || !concentrations_.isEmpty() || !masses_.isEmpty();
     for (const QString& p : pending_) {
         if (!p.startsWith(QLatin1String("?release:"))) continue;
-        if (strengthOrForm) AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
-        else AddWord(p.mid(9), false);
+        if (strengthOrForm)
+            AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
+        else
+            AddWord(p.mid(9), false);
     }
-    for (const Concentration& c : concentrations_) AddOnce(t_.strengths, Number(c.value) + c.unit + QLatin1String("/ml"));
+    for (const Concentration& c : concentrations_)
+        AddOnce(t_.strengths, Number(c.value) + c.unit + QLatin1String("/ml"));
     // Beside a concentration, a mass alone is the tube or jar ("2% cream, 15 g").
-    for (const double mg : masses_) AddOnce(concentrations_.isEmpty() ? t_.strengths : t_.packs, Number(mg) + "mg");
+    for (const double mg : masses_)
+        AddOnce(concentrations_.isEmpty() ? t_.strengths : t_.packs, Number(mg) + "mg");
     for (const double ml : volumes_) AddOnce(t_.packs, Number(ml) + "ml");
     // A unit-dose container holds what its concentration is written per, and in all its volume times the
     // concentration ("10 mg/mL, 2 mL" is the "20 mg/2 mL" ampule).
@@ -240,6 +267,8 @@ ItemTerms AnalyseText(const QString& text, ItemKind kind) {
     return kind == ItemKind::Procedure ? AnalyseProcedureText(text) : AnalyseItemText(text);
 }
 
-QString FormFamily(const QString& form) { return medicine::FormFamily(form); }
+QString FormFamily(const QString& form) {
+    return medicine::FormFamily(form);
+}
 
 }  // namespace esoa::assist

@@ -23,13 +23,15 @@ const text::PhraseTable& Phrases() {
             {"oint; ointment; ointments; ungt", "ointment"},
             {"supp; supps; suppository; suppositories; suppos; suppo", "suppository"},
             {"inhaler; inhalers; mdi; dpi; metered dose inhaler; metered dose aerosol", "inhaler"},
-            {"neb; nebs; nebule; nebules; nebul; respule; respules; nebulizing solution; nebulising solution; "
+            {"neb; nebs; nebule; nebules; nebul; respule; respules; nebulizing solution; nebulising "
+             "solution; "
              "respiratory solution; respirator solution; solution for inhalation; unit dose for inhalation; "
              "inhalation solution",
              "nebule"},
             {"sach; sachet; sachets", "sachet"},
             {"pwd; pdr; powder; powders; pulv", "powder"},
-            {"infusion; infusions; infus; ivf; iv infusion; iv soln; iv solution; intravenous infusion; premixed",
+            {"infusion; infusions; infus; ivf; iv infusion; iv soln; iv solution; intravenous infusion; "
+             "premixed",
              "infusion"},
             {"lot; lotion; lotions", "lotion"},
             {"gel; gels", "gel"},
@@ -42,7 +44,8 @@ const text::PhraseTable& Phrases() {
             {"prefilled syringe; pre-filled syringe; pre filled syringe; prefilled syr; pre-filled syr; pfs; "
              "prefilled",
              "prefilled"},
-            {"ophthalmic solution; ophth soln; ophth solution; eye solution; ophthalmic drops", "q:ophthalmic drops"},
+            {"ophthalmic solution; ophth soln; ophth solution; eye solution; ophthalmic drops",
+             "q:ophthalmic drops"},
             {"otic solution; otic soln; ear solution; otic drops", "q:otic drops"},
             // Dose-form qualifiers.
             {"modified release; extended release; sustained release; controlled release; prolonged release; "
@@ -116,6 +119,8 @@ const text::PhraseTable& Phrases() {
             {"vit; vits; vitamins", "vitamin"},
             {"ped; peds; pedia; paed; paediatric; pediatrics", "pediatric"},
             {"ster", "sterile"},
+            {"x ray", "xray"},
+            {"film coated; fc", ""},
         },
         [](const QString& w) { return w; });
     return table;
@@ -131,7 +136,8 @@ const Unit* FindUnit(const QString& word) {
         u.insert("kg", {"mg", 1e6});
         for (const char* n : {"ml", "mls", "milliliter", "milliliters", "millilitre", "millilitres", "cc"})
             u.insert(n, {"ml", 1});
-        for (const char* n : {"l", "lt", "ltr", "liter", "liters", "litre", "litres"}) u.insert(n, {"ml", 1000});
+        for (const char* n : {"l", "lt", "ltr", "liter", "liters", "litre", "litres"})
+            u.insert(n, {"ml", 1000});
         for (const char* n : {"iu", "u", "unit", "units", "ui"}) u.insert(n, {"iu", 1});
         u.insert("meq", {"meq", 1});
         u.insert("mmol", {"mmol", 1});
@@ -146,71 +152,96 @@ const Unit* FindUnit(const QString& word) {
 
 bool IsForm(const QString& word) {
     static const QSet<QString> forms = {
-        "tablet",   "capsule", "ampule",   "vial",   "injection", "suspension", "syrup",  "solution", "drops",
-        "cream",    "ointment", "suppository", "inhaler", "nebule", "sachet",   "powder", "infusion", "lotion",
-        "gel",      "elixir",  "granules", "lozenge", "patch",     "spray",      "prefilled", "shampoo"};
+        "tablet",   "capsule", "ampule",   "vial",      "injection",   "suspension", "syrup",
+        "solution", "drops",   "cream",    "ointment",  "suppository", "inhaler",    "nebule",
+        "sachet",   "powder",  "infusion", "lotion",    "gel",         "elixir",     "granules",
+        "lozenge",  "patch",   "spray",    "prefilled", "shampoo"};
     return forms.contains(word);
 }
 
 QString FormFamily(const QString& form) {
     static const QHash<QString, QString> families = {
-        {"ampule", "injectable"},    {"vial", "injectable"},        {"injection", "injectable"},
-        {"infusion", "injectable"},  {"prefilled", "injectable"},   {"syrup", "oral liquid"},
+        {"ampule", "injectable"},      {"vial", "injectable"},      {"injection", "injectable"},
+        {"infusion", "injectable"},    {"prefilled", "injectable"}, {"syrup", "oral liquid"},
         {"suspension", "oral liquid"}, {"elixir", "oral liquid"},   {"solution", "oral liquid"},
-        {"sachet", "powder"},        {"powder", "powder"},          {"granules", "powder"},
+        {"sachet", "powder"},          {"powder", "powder"},        {"granules", "powder"},
     };
     return families.value(form, form);
 }
 
 bool IsFiller(const QString& word) {
     static const QSet<QString> filler = {
-        "with",  "and",    "of",    "the",     "a",     "an",     "w",       "per",    "in",      "to",
-        "or",    "x",      "s",     "box",     "boxes", "pack",   "packs",   "pck",    "blister", "pc",
-        "pcs",   "piece",  "pieces", "as",     "oral",  "film",   "coated",  "filmcoated", "acid", "bottle",
-        "bottles", "btl",  "bot",   "tube",    "tubes", "jar",    "bag",     "bags",   "dose",    "doses",
-        "iv",    "im",     "sc",    "po",      "intravenous", "intramuscular", "subcutaneous", "rx", "each",
-        "only",  "use",    "usp",   "bp",      "for"};
+        "with",         "and",        "of",     "the",         "a",
+        "an",           "w",          "per",    "in",          "to",
+        "or",           "x",          "s",      "box",         "boxes",
+        "pack",         "packs",      "pck",    "blister",     "pc",
+        "pcs",          "piece",      "pieces", "as",          "oral",
+        "coated",       "filmcoated", "acid",   "bottle",      "bottles",
+        "btl",          "bot",        "tube",   "tubes",       "jar",
+        "bag",          "bags",       "dose",   "doses",       "iv",
+        "im",           "sc",         "po",     "intravenous", "intramuscular",
+        "subcutaneous", "rx",         "each",   "only",        "use",
+        "usp",          "bp",         "for"};
     return filler.contains(word);
 }
 
 bool IsSaltOrEster(const QString& word) {
     static const QSet<QString> salts = {
-        "sodium",       "potassium",    "calcium",      "magnesium",     "hydrochloride", "dihydrochloride",
-        "hydrobromide", "sulfate",      "bisulfate",    "phosphate",     "diphosphate",   "acetate",
-        "maleate",      "dimaleate",    "citrate",      "tartrate",      "bitartrate",    "hemitartrate",
-        "succinate",    "fumarate",     "hemifumarate", "besilate",      "besylate",      "mesylate",
-        "mesilate",     "tosylate",     "tosilate",     "bromide",       "butylbromide",  "methylbromide",
-        "chloride",     "nitrate",      "lactate",      "gluconate",     "disodium",      "dihydrate",
-        "monohydrate",  "trihydrate",   "hemihydrate",  "sesquihydrate", "hydrate",       "anhydrous",
-        "medoxomil",    "axetil",       "proxetil",     "cilexetil",     "pivoxil",       "hyclate",
-        "pamoate",      "embonate",     "decanoate",    "enanthate",     "palmitate",     "stearate",
-        "estolate",     "ethylsuccinate", "lactobionate", "propionate",  "dipropionate",  "valerate",
-        "furoate",      "acetonide",    "butyrate",     "trometamol",    "tromethamine",  "meglumine",
-        "arginine",     "erbumine",     "oxalate",      "malate",        "xinafoate",     "carbonate",
+        "sodium",       "potassium",      "calcium",      "magnesium",     "hydrochloride", "dihydrochloride",
+        "hydrobromide", "sulfate",        "bisulfate",    "phosphate",     "diphosphate",   "acetate",
+        "maleate",      "dimaleate",      "citrate",      "tartrate",      "bitartrate",    "hemitartrate",
+        "succinate",    "fumarate",       "hemifumarate", "besilate",      "besylate",      "mesylate",
+        "mesilate",     "tosylate",       "tosilate",     "bromide",       "butylbromide",  "methylbromide",
+        "chloride",     "nitrate",        "lactate",      "gluconate",     "disodium",      "dihydrate",
+        "monohydrate",  "trihydrate",     "hemihydrate",  "sesquihydrate", "hydrate",       "anhydrous",
+        "medoxomil",    "axetil",         "proxetil",     "cilexetil",     "pivoxil",       "hyclate",
+        "pamoate",      "embonate",       "decanoate",    "enanthate",     "palmitate",     "stearate",
+        "estolate",     "ethylsuccinate", "lactobionate", "propionate",    "dipropionate",  "valerate",
+        "furoate",      "acetonide",      "butyrate",     "trometamol",    "tromethamine",  "meglumine",
+        "arginine",     "erbumine",       "oxalate",      "malate",        "xinafoate",     "carbonate",
         "bicarbonate",  "hydroxide"};
     return salts.contains(word);
 }
 
 bool IsDoseUnit(const QString& word) {
-    static const QSet<QString> units = {"dose",  "doses",   "puff",     "puffs",  "actuation", "actuations",
-                                        "spray", "sprays",  "tab",      "tablet", "cap",       "capsule",
-                                        "sachet", "vial",   "amp",      "ampule", "drop",      "inhalation",
-                                        "metered", "application", "blister", "unit dose"};
+    static const QSet<QString> units = {
+        "dose", "doses",      "puff",    "puffs",       "actuation", "actuations", "spray", "sprays",
+        "tab",  "tablet",     "cap",     "capsule",     "sachet",    "vial",       "amp",   "ampule",
+        "drop", "inhalation", "metered", "application", "blister",   "unit dose"};
     return units.contains(word);
 }
 
 QString GuessForm(const QString& word) {
-    static const std::pair<const char*, const char*> names[] = {
-        {"tablet", "tablet"},         {"capsule", "capsule"},         {"ampule", "ampule"},
-        {"ampoule", "ampule"},        {"injection", "injection"},     {"suspension", "suspension"},
-        {"syrup", "syrup"},           {"solution", "solution"},       {"drops", "drops"},
-        {"cream", "cream"},           {"ointment", "ointment"},       {"suppository", "suppository"},
-        {"inhaler", "inhaler"},       {"nebule", "nebule"},           {"sachet", "sachet"},
-        {"powder", "powder"},         {"infusion", "infusion"},       {"lotion", "lotion"},
-        {"elixir", "elixir"},         {"granules", "granules"},       {"lozenge", "lozenge"},
-        {"shampoo", "shampoo"},       {"chewable", "q:chewable"},     {"dispersible", "q:dispersible"},
-        {"sublingual", "q:sublingual"}, {"effervescent", "q:effervescent"}, {"ophthalmic", "q:ophthalmic"},
-        {"vaginal", "q:vaginal"},     {"concentrate", "q:concentrate"}, {"orodispersible", "q:orodispersible"}};
+    static const std::pair<const char*, const char*> names[] = {{"tablet", "tablet"},
+                                                                {"capsule", "capsule"},
+                                                                {"ampule", "ampule"},
+                                                                {"ampoule", "ampule"},
+                                                                {"injection", "injection"},
+                                                                {"suspension", "suspension"},
+                                                                {"syrup", "syrup"},
+                                                                {"solution", "solution"},
+                                                                {"drops", "drops"},
+                                                                {"cream", "cream"},
+                                                                {"ointment", "ointment"},
+                                                                {"suppository", "suppository"},
+                                                                {"inhaler", "inhaler"},
+                                                                {"nebule", "nebule"},
+                                                                {"sachet", "sachet"},
+                                                                {"powder", "powder"},
+                                                                {"infusion", "infusion"},
+                                                                {"lotion", "lotion"},
+                                                                {"elixir", "elixir"},
+                                                                {"granules", "granules"},
+                                                                {"lozenge", "lozenge"},
+                                                                {"shampoo", "shampoo"},
+                                                                {"chewable", "q:chewable"},
+                                                                {"dispersible", "q:dispersible"},
+                                                                {"sublingual", "q:sublingual"},
+                                                                {"effervescent", "q:effervescent"},
+                                                                {"ophthalmic", "q:ophthalmic"},
+                                                                {"vaginal", "q:vaginal"},
+                                                                {"concentrate", "q:concentrate"},
+                                                                {"orodispersible", "q:orodispersible"}};
     if (word.size() < 4 || !word[0].isLetter()) return {};
     // Masters repeat their spellings: each distinct word is worked out once per thread.
     thread_local QHash<QString, QString> guesses;

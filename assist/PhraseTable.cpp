@@ -4,7 +4,8 @@
 
 namespace esoa::assist::text {
 
-PhraseTable::PhraseTable(std::initializer_list<PhraseEntry> entries, std::function<QString(const QString&)> word)
+PhraseTable::PhraseTable(std::initializer_list<PhraseEntry> entries,
+                         std::function<QString(const QString&)> word)
     : word_(std::move(word)) {
     for (const PhraseEntry& e : entries) {
         const QStringList tokens = QString::fromUtf8(e.tokens).split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -36,9 +37,12 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
     seen.reserve(pieces.size());
     int depth = 0;
     for (const Piece& p : pieces) {
-        if (p.kind == Kind::Open) ++depth;
-        else if (p.kind == Kind::Close) depth = std::max(0, depth - 1);
-        else seen.append({Key(p), p.kind, depth > 0});
+        if (p.kind == Kind::Open)
+            ++depth;
+        else if (p.kind == Kind::Close)
+            depth = std::max(0, depth - 1);
+        else
+            seen.append({Key(p), p.kind, depth > 0});
     }
 
     QList<Piece> out;
@@ -50,7 +54,8 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
             for (const Phrase& phrase : *it) {
                 if (i + phrase.keys.size() > seen.size()) continue;
                 bool same = true;
-                for (qsizetype k = 1; k < phrase.keys.size() && same; ++k) same = seen[i + k].text == phrase.keys[k];
+                for (qsizetype k = 1; k < phrase.keys.size() && same; ++k)
+                    same = seen[i + k].text == phrase.keys[k];
                 if (same) {
                     found = &phrase;
                     break;

@@ -77,13 +77,15 @@ ItemTerms AnalyseProcedureText(const QString& text) {
             else
                 AddOnce(t.attributes, QStringLiteral("modality:ct"));
         } else if (p == QLatin1String("?pt")) {
-            const bool therapy = HasAny(t.words, {"evaluation", "eval", "therapy", "physicaltherapy", "session",
-                                                  "rehabilitation", "treatment", "exercise", "assessment"});
+            const bool therapy =
+                HasAny(t.words, {"evaluation", "eval", "therapy", "physicaltherapy", "session",
+                                 "rehabilitation", "treatment", "exercise", "assessment"});
             AddOnce(t.words, therapy ? QStringLiteral("physicaltherapy") : QStringLiteral("prothrombin"));
         }
     }
     AddPanels(t);
-    if (!HasDimension(t.attributes, QLatin1String("modality:")) && HasDimension(t.attributes, QLatin1String("view:")))
+    if (!HasDimension(t.attributes, QLatin1String("modality:")) &&
+        HasDimension(t.attributes, QLatin1String("view:")))
         t.attributes.append(QStringLiteral("modality:xray"));
     return t;
 }

@@ -12,12 +12,13 @@ const text::PhraseTable& Phrases() {
     static const text::PhraseTable table(
         {
             // Imaging modality.
-            {"xray; x ray; xr; radiograph; radiography; radiographic; roentgenogram; plain film", "modality:xray"},
+            {"xray; x ray; xr; radiograph; radiography; radiographic; roentgenogram; plain film",
+             "modality:xray"},
             {"cxr; chest xray; chest x ray; chest radiograph; chest radiography", "chest modality:xray"},
             {"ct scan; computed tomography; computerized tomography; ctscan; ct-scan", "modality:ct"},
             {"ct", "?ct"},
             {"hrct; high resolution ct", "modality:ct highresolution"},
-            {"cta; ct angiography; ct angiogram", "modality:ct angiography"},
+            {"cta; ct angiography; ct angiogram; ct angio", "modality:ct angiography"},
             {"mri; magnetic resonance imaging", "modality:mri"},
             {"mra; mr angiography", "modality:mri angiography"},
             {"ultrasound; ultrasonography; ultrasonogram; utz; usg; sonography; sonogram; ultrasound scan",
@@ -40,6 +41,11 @@ const text::PhraseTable& Phrases() {
             {"supine; flat", "view:supine"},
             {"upright", "view:upright"},
             {"decubitus", "view:decubitus"},
+            {"towne; townes; towne view", "view:towne"},
+            {"axial; axial view", "view:axial"},
+            {"frog leg; frog leg view; froglegs", "view:frogleg"},
+            {"tunnel view; tunnel", "view:tunnel"},
+            {"weight bearing; standing", "view:weightbearing"},
             {"portable; bedside", "mobile:yes"},
             // Age and side.
             // Age and side: an adult's exam and one side are what an exam name means when it says nothing.
@@ -81,8 +87,11 @@ const text::PhraseTable& Phrases() {
             {"reticulocyte count; reticulocyte; retic; retic count", "reticulocyte"},
             {"peripheral blood smear; peripheral smear; pbs", "pbs"},
             {"differential count; wbc differential; diff count; differential; diff", "differential"},
+            {"wbc; wbc count; white blood cell count; white blood count; white cell count", "wbc"},
+            {"rbc; rbc count; red blood cell count; red cell count", "rbc"},
             {"cell count", "cellcount"},
-            {"blood typing; blood type; abo rh typing; abo typing; abo; rh typing; abo grouping; abo blood grouping",
+            {"blood typing; blood type; abo rh typing; abo typing; abo; rh typing; abo grouping; abo blood "
+             "grouping",
              "bloodtyping"},
             {"crossmatching; crossmatch; cross matching; cross match; compatibility testing", "crossmatch"},
             {"prothrombin time; prothrombin; protime; pt inr; pt / inr; inr", "prothrombin"},
@@ -96,7 +105,8 @@ const text::PhraseTable& Phrases() {
             {"iat; indirect antiglobulin test", "coomb fraction:indirect"},
             // Clinical microscopy.
             {"urinalysis; ua; routine urinalysis; urine routine; routine urine examination", "urinalysis"},
-            {"fecalysis; stool exam; routine fecalysis; routine stool examination; stool routine", "fecalysis"},
+            {"fecalysis; stool exam; routine fecalysis; routine stool examination; stool routine",
+             "fecalysis"},
             {"fecal occult blood; fecal occult blood test; occult blood; fobt; stool occult blood",
              "occultblood specimen:stool"},
             {"pregnancy test; ptest; urine pregnancy test", "pregnancytest"},
@@ -175,11 +185,16 @@ const text::PhraseTable& Phrases() {
             {"dengue duo", "dengue igg igm"},
             {"typhidot; typhoid igm", "typhidot"},
             {"widal", "widal"},
+            {"h pylori; helicobacter pylori; hpylori", "hpylori"},
+            {"ana; antinuclear antibody; antinuclear antibodies", "ana"},
+            {"rf; rheumatoid factor", "rheumatoidfactor"},
+            {"lepto; leptospira; leptospirosis", "leptospira"},
             {"malaria; malarial; mp smear", "malaria"},
             // Microbiology and pathology.
             {"gram stain; gs", "gramstain"},
             {"afb; afb smear; afb stain; acid fast bacilli; dssm", "afb"},
-            {"culture and sensitivity; culture + sensitivity; c / s; culture sensitivity", "culture sensitivity"},
+            {"culture and sensitivity; culture + sensitivity; c / s; culture sensitivity",
+             "culture sensitivity"},
             {"ada; adenosine deaminase", "ada"},
             {"genexpert; xpert mtb / rif", "genexpert"},
             {"pap smear; papanicolaou smear; papanicolaou", "papsmear"},
@@ -193,19 +208,35 @@ const text::PhraseTable& Phrases() {
             {"kub; kidney ureter bladder; kidney ureter and bladder", "kub"},
             {"hbt; hepatobiliary tree; hepatobiliary", "hbt"},
             {"abd; abdominal", "abdomen"},
+            {"arm", "humerus"},
+            {"thigh", "femur"},
+            {"pelvic traction", "lumbar traction"},
             {"head; brain; cranial", "head"},
             {"thorax", "chest"},
             {"tvs; transvaginal", "transvaginal"},
+            {"trus; transrectal", "transrectal"},
+            {"wab; whole abd", "whole abdomen"},
+            {"scrotum; testicular", "scrotal"},
+            {"le; lower extremity; lower limb", "lower extremity"},
+            {"ue; upper extremity; upper limb", "upper extremity"},
+            {"tmj; temporomandibular joint", "tmj"},
+            {"ivp; intravenous pyelogram; intravenous pyelography; ivu; intravenous urography; excretory "
+             "urography",
+             "ivp"},
+            {"ugis; upper gi series; upper gastrointestinal series; upper gi", "ugiseries"},
+            {"hsg; hysterosalpingography; hysterosalpingogram", "hsg"},
             {"bps; bpp; biophysical profile", "bpp"},
             {"ob; obstetric; obstetrical", "obstetric"},
             // Heart station and rehabilitation.
-            {"ecg; ekg; electrocardiogram; electrocardiography; 12 lead ecg; 12 lead; 12 l ecg; 12l ecg", "ecg"},
+            {"ecg; ekg; electrocardiogram; electrocardiography; 12 lead ecg; 12 lead; 12 l ecg; 12l ecg",
+             "ecg"},
             {"holter; holter monitoring", "holter"},
             {"treadmill stress test; treadmill; stress test; tmt; exercise stress test", "stresstest"},
             {"abi; ankle brachial index", "abi"},
             {"physical therapy; physiotherapy", "physicaltherapy"},
             {"rehab; rehabilitation", "rehabilitation"},
-            {"tens; transcutaneous electrical nerve stimulation; transcutaneous electric nerve stimulation", "tens"},
+            {"tens; transcutaneous electrical nerve stimulation; transcutaneous electric nerve stimulation",
+             "tens"},
             {"ift; interferential current therapy; interferential therapy; interferential current", "ift"},
             {"hmp; hot moist pack; hot pack; moist hot pack", "hotpack"},
             {"therapeutic ultrasound; therapeutic us", "therapeuticultrasound"},
@@ -221,7 +252,8 @@ const text::PhraseTable& Phrases() {
             {"im; intramuscular", "intramuscular"},
             {"cannulation", "insertion"},
             {"ngt; nasogastric tube; ng tube; nasogastric", "ngt"},
-            {"foley catheter; foley; ifc; indwelling foley catheter; urinary catheter; urinary catheterization",
+            {"foley catheter; foley; ifc; indwelling foley catheter; urinary catheter; urinary "
+             "catheterization",
              "foleycatheter"},
             {"cpr; cardiopulmonary resuscitation; cardio pulmonary resuscitation", "cpr"},
             {"endotracheal intubation; et intubation; intubation; eti", "intubation"},
@@ -243,29 +275,35 @@ QString ProcedureWord(const QString& word) {
     QString w = word;
     // British spellings.
     static const std::pair<const char*, const char*> spellings[] = {
-        {"haem", "hem"}, {"paed", "ped"}, {"oesoph", "esoph"}, {"oedem", "edem"}, {"foet", "fet"},
-        {"anaem", "anem"}, {"gynae", "gyne"}, {"aesthe", "esthe"}, {"isation", "ization"}, {"ised", "ized"},
-        {"ising", "izing"}, {"colour", "color"}, {"titre", "titer"}, {"litre", "liter"}};
+        {"haem", "hem"},        {"paed", "ped"},   {"oesoph", "esoph"}, {"oedem", "edem"},
+        {"foet", "fet"},        {"anaem", "anem"}, {"gynae", "gyne"},   {"aesthe", "esthe"},
+        {"isation", "ization"}, {"ised", "ized"},  {"ising", "izing"},  {"colour", "color"},
+        {"titre", "titer"},     {"litre", "liter"}};
     for (const auto& [from, to] : spellings)
         if (w.contains(QLatin1String(from))) w.replace(QLatin1String(from), QLatin1String(to));
     // Plurals ("views", "sinuses", "studies"), on words long enough not to be an abbreviation.
     if (w.size() < 4 || std::any_of(w.cbegin(), w.cend(), [](QChar c) { return c.isDigit(); })) return w;
     if (w.endsWith(QLatin1String("ies")) && w.size() > 4) return w.chopped(3) + QLatin1Char('y');
-    if (w.endsWith(QLatin1String("sses")) || w.endsWith(QLatin1String("uses")) || w.endsWith(QLatin1String("xes")))
+    if (w.endsWith(QLatin1String("sses")) || w.endsWith(QLatin1String("uses")) ||
+        w.endsWith(QLatin1String("xes")))
         return w.chopped(2);
-    if (w.endsWith(QLatin1Char('s')) && !w.endsWith(QLatin1String("ss")) && !w.endsWith(QLatin1String("us")) &&
-        !w.endsWith(QLatin1String("is")))
+    if (w.endsWith(QLatin1Char('s')) && !w.endsWith(QLatin1String("ss")) &&
+        !w.endsWith(QLatin1String("us")) && !w.endsWith(QLatin1String("is")))
         return w.chopped(1);
     return w;
 }
 
 bool IsFiller(const QString& word) {
     static const QSet<QString> filler = {
-        "with",    "and",      "of",     "for",   "the",    "a",       "an",     "w",         "in",
-        "to",      "per",      "x",      "s",     "test",   "exam",    "examination", "determination", "level",
-        "assay",   "study",    "procedure", "service", "routine", "stat", "opd",   "ipd",       "view",
-        "series",  "scan",     "imaging", "only", "on",     "by",      "at",     "including", "incl",
-        "no",      "new",      "done",   "fee",    "charge", "rate",   "use",    "tracing"};
+        "with",  "and",     "of",        "for",         "the",           "a",
+        "an",    "w",       "in",        "to",          "per",           "x",
+        "s",     "test",    "exam",      "examination", "determination", "level",
+        "assay", "study",   "procedure", "service",     "routine",       "stat",
+        "opd",   "ipd",     "view",      "series",      "scan",          "imaging",
+        "only",  "on",      "by",        "at",          "including",     "incl",
+        "no",    "new",     "done",      "fee",         "charge",        "rate",
+        "use",   "tracing", "less",      "than",        "more",          "over",
+        "under", "up"};
     return filler.contains(word);
 }
 

@@ -14,8 +14,8 @@ namespace esoa::assist {
 struct SuggestCandidate {
     QString itemId;
     QString itemName;
-    QString genericName;  // may be empty
-    QString linkedCode;   // the code the item is already linked to, may be empty; shown, not ranked
+    QString genericName;    // may be empty
+    QString linkedCode;     // the code the item is already linked to, may be empty; shown, not ranked
     QString itemDesc = {};  // inventory items' longer description, may be empty; shown, not ranked
     QString source = {};    // where the row comes from (e.g. its exam table): kept and returned, never read
     ItemKind kind = ItemKind::Medicine;  // how its name is read: inventory items as medicines, exam rows
@@ -24,7 +24,7 @@ struct SuggestCandidate {
 
 struct Suggestion {
     int candidate;  // index into the candidates the index was built from
-    double score;   // higher is better; about 1.5 for the same name, strength and form
+    double score;   // higher is better; about 1.4 for the same name, strength and form
     // On the first suggestion only (zero and false on the others), the evidence of the confidence:
     // - the name match alone, from 0 to 1 (1: the description's words and, asides apart, no others);
     double nameMatch = 0;
@@ -65,14 +65,18 @@ struct Suggestion {
 // different one. These stay below what a different drug or exam name loses, so they only order one
 // drug's or exam's variants.
 //
-// The confidence of the first suggestion combines how far it falls short of a perfect match with its
-// margin over the runner-up: the best item that differs from it in what the description asks for (a word
-// it matches, a strength, pack, form, qualifier or attribute), so that two stock items of the same product
-// do not make each other doubtful.
+// The confidence of the first suggestion asks for four things: that it states nothing against the
+// description, that its name match is good, that it carries no word the reading could not place which
+// many products carry (an unread qualifier or form), and that it leads the runner-up: the best item that
+// differs from it in what the description asks for (a word of weight it matches, a strength, pack, form,
+// qualifier or attribute), so that two stock items of the same product do not make each other doubtful.
+//
+// Building reads the items' texts a block at a time on all cores; the index is the same whatever their
+// number. Throws only what allocation throws.
 class SuggestIndex {
 public:
     // The threshold on Suggestion::confidence for `confident`, chosen on the calibration part of the
-    // evaluation set (data/eval, "tune" groups; see build/esoa_suggest_eval --calibrate).
+    // evaluation set (data/eval, "calibration" groups; build/esoa_suggest_eval --calibrate).
     static constexpr double kConfidentAt = 0.5;
 
     explicit SuggestIndex(QList<SuggestCandidate> candidates);
@@ -108,10 +112,18 @@ private:
         size_t items = 0;
     };
     struct Scored;
-    struct QueryTerms;
+    // A description's terms as the ids of this index (-1 for one no item has).
+    struct QueryTerms {
+        std::vector<int> part[PartCount];  // amounts, packs, forms, qualifiers, attributes
+        std::vector<int> concentrations;   // the amounts that are concentrations
+        std::vector<int> families;
+        std::vector<int> dimensions;  // of each attribute
+    };
 
     const int* Begin(const Item& item, Part part) const;
-    int TermId(const QString& key);
+    int NewTermId();
+    // The id of a strength, pack, form, qualifier or attribute, added when new.
+    int TermId(Part part, const QString& key);
     void Add(int index, const ItemTerms& terms, Reading& reading);
     // Inverse document frequency of a word that `holders` of `items` hold.
     static double Idf(size_t holders, size_t items);
@@ -119,19 +131,32 @@ private:
     QueryTerms Read(const ItemTerms& terms) const;
     void Rank(int reading, const QString& description, std::vector<Scored>& out, std::vector<int>& met) const;
     int Unread(int item, const Reading& reading, const std::vector<int>& met, bool formSilent) const;
-    struct Agreement;
+    struct Agreement {
+        double score = 0;
+        double against = 0;       // what disagreements (not silences) cost
+        quint64 outcome = 0;      // how each part agreed, a few bits each
+        bool formSilent = false;  // the description names a form, the item none
+    };
+    // How the item's terms agree with the description's (SuggestAgreement.cpp).
     Agreement Features(const Item& item, const QueryTerms& q) const;
+    // Per attribute dimension, the attribute a silent side is read as, or an empty text.
+    static QStringList UsualAttributes();
+    static int DimensionOf(const QString& attribute);
+    static bool IsConcentration(const QString& strength);
     bool Before(const Suggestion& a, const Suggestion& b) const;
 
     QList<SuggestCandidate> candidates_;
     std::vector<Item> items_;
-    std::vector<int> terms_;          // all items' term ids, item after item
-    std::vector<Reading> readings_;   // one per kind present
-    QHash<QString, int> termIds_;     // amounts, packs, forms, qualifiers, attributes, form families
-    std::vector<int> family_;         // by form term id: its family's term id
-    std::vector<int> dimension_;      // by attribute term id: its dimension (index into the weights)
-    std::vector<char> concentration_; // by term id: an amount that is a concentration
-    std::vector<int> usual_;          // by dimension: the term id of its usual value, or -1
+    std::vector<int> terms_;         // all items' term ids, item after item
+    std::vector<Reading> readings_;  // one per kind present
+    // Ids of amounts, packs, forms, qualifiers and attributes (by part; words have their own) and of form
+    // families, all from one range.
+    QHash<QString, int> termIds_[PartCount];
+    QHash<QString, int> familyIds_;
+    std::vector<int> family_;          // by form term id: its family's term id
+    std::vector<int> dimension_;       // by attribute term id: its dimension (index into the weights)
+    std::vector<char> concentration_;  // by term id: an amount that is a concentration
+    std::vector<int> usual_;           // by dimension: the term id of its usual value, or -1
 };
 
 }  // namespace esoa::assist

@@ -39,7 +39,7 @@ private:
 
     QList<QString> words_;
     QHash<QString, int> ids_;
-    std::vector<int> sorted_;                                  // ids in word order, for prefixes
+    std::vector<int> sorted_;                                 // ids in word order, for prefixes
     std::unordered_map<quint64, std::vector<int>> trigrams_;  // trigram -> ids holding it
 };
 

@@ -6,7 +6,9 @@
 namespace esoa::assist::text {
 namespace {
 
-QChar At(const QString& s, qsizetype i) { return i >= 0 && i < s.size() ? s[i] : QChar(' '); }
+QChar At(const QString& s, qsizetype i) {
+    return i >= 0 && i < s.size() ? s[i] : QChar(' ');
+}
 
 // "w/" and "w/o" are how masters write "with" and "without"; "w/v" and "w/w" only say how a percentage
 // was measured.
@@ -97,10 +99,14 @@ QList<Piece> Cut(const QString& s) {
             if (cur.isEmpty()) wordStart = i;
             curKind = Kind::Word;
             cur.append(c);
-        } else if ((c == '.' || c == ',') && curKind == Kind::Number && !cur.isEmpty() && At(s, i + 1).isDigit()) {
-            const bool thousands = c == ',' && At(s, i + 2).isDigit() && At(s, i + 3).isDigit() && !At(s, i + 4).isDigit();
-            if (c == '.') cur.append(c);
-            else if (!thousands) flush();
+        } else if ((c == '.' || c == ',') && curKind == Kind::Number && !cur.isEmpty() &&
+                   At(s, i + 1).isDigit()) {
+            const bool thousands =
+                c == ',' && At(s, i + 2).isDigit() && At(s, i + 3).isDigit() && !At(s, i + 4).isDigit();
+            if (c == '.')
+                cur.append(c);
+            else if (!thousands)
+                flush();
         } else if (c == '-' && curKind == Kind::Word && !cur.isEmpty() && At(s, i + 1).isLetter()) {
             qsizetype right = 0;
             while (At(s, i + 1 + right).isLetterOrNumber()) ++right;
@@ -110,11 +116,16 @@ QList<Piece> Cut(const QString& s) {
             if (At(s, i + 1) == 's' && !At(s, i + 2).isLetterOrNumber()) ++i;
         } else {
             flush();
-            if (c == '%') pieces.append({QStringLiteral("%"), Kind::Word});
-            else if (c == '/') pieces.append({QStringLiteral("/"), Kind::Slash});
-            else if (c == '+' || c == '&') pieces.append({QString(c), Kind::Plus});
-            else if (c == '(' || c == '[') pieces.append({QString(c), Kind::Open});
-            else if (c == ')' || c == ']') pieces.append({QString(c), Kind::Close});
+            if (c == '%')
+                pieces.append({QStringLiteral("%"), Kind::Word});
+            else if (c == '/')
+                pieces.append({QStringLiteral("/"), Kind::Slash});
+            else if (c == '+' || c == '&')
+                pieces.append({QString(c), Kind::Plus});
+            else if (c == '(' || c == '[')
+                pieces.append({QString(c), Kind::Open});
+            else if (c == ')' || c == ']')
+                pieces.append({QString(c), Kind::Close});
         }
     }
     flush();

@@ -13,9 +13,10 @@
 //
 // --calibrate prints, for each threshold on the confidence, the precision and share of the confident
 // suggestions on the calibration and on the holdout groups, and marks the lowest threshold with a
-// precision of at least 99.5% on the calibration groups. --misses K prints the first K wrong first suggestions and every confident
-// wrong one. --dump FILE writes per query its group, the rank of the expected item (-1: not among the
-// first five) and the first suggestion's evidence and confidence (Suggestion), for a look at the scales.
+// precision of at least 99.5% on the calibration groups. --misses K prints the first K wrong first
+// suggestions and every confident wrong one. --dump FILE writes per query its group, the rank of the expected
+// item (-1: not among the first five) and the first suggestion's evidence and confidence (Suggestion), for a
+// look at the scales.
 // --items N (default 100000; 0 to skip) and --runs R (default 5) set the timing.
 #include <QCoreApplication>
 #include <QDir>
@@ -102,14 +103,16 @@ QList<Outcome> Rank(const EvalSet& set, int misses) {
             if (q.expected.contains(index->candidate(found[r].candidate).itemId)) rank = r;
         const double confidence = found.isEmpty() ? 0 : found[0].confidence;
         const Suggestion first = found.isEmpty() ? Suggestion{-1, 0} : found[0];
-        outcomes.append({q.group, rank, confidence, first.nameMatch, first.disagreement, first.margin, first.unread});
+        outcomes.append(
+            {q.group, rank, confidence, first.nameMatch, first.disagreement, first.margin, first.unread});
         const bool confidentMiss = rank != 0 && confidence >= SuggestIndex::kConfidentAt;
         if (rank != 0 && (misses-- > 0 || confidentMiss)) {
-            std::printf("%s [%s] %s -> %s (%.2f; name %.2f, disagreement %.2f, unread %d, margin %.2f, "
-                        "confidence %.2f)\n",
-                        confidentMiss ? "CONFIDENT MISS" : "miss", qPrintable(q.group), qPrintable(q.text),
-                        found.isEmpty() ? "(none)" : qPrintable(index->candidate(first.candidate).itemName), first.score,
-                        first.nameMatch, first.disagreement, first.unread, first.margin, confidence);
+            std::printf(
+                "%s [%s] %s -> %s (%.2f; name %.2f, disagreement %.2f, unread %d, margin %.2f, "
+                "confidence %.2f)\n",
+                confidentMiss ? "CONFIDENT MISS" : "miss", qPrintable(q.group), qPrintable(q.text),
+                found.isEmpty() ? "(none)" : qPrintable(index->candidate(first.candidate).itemName),
+                first.score, first.nameMatch, first.disagreement, first.unread, first.margin, confidence);
         }
     }
     return outcomes;
@@ -139,8 +142,8 @@ void Dump(const QList<Outcome>& outcomes, const QString& path) {
     QTextStream out(&file);
     out << "group\trank\tname\tdisagreement\tunread\tmargin\tconfidence\n";
     for (const Outcome& o : outcomes)
-        out << o.group << '\t' << o.rank << '\t' << o.nameMatch << '\t' << o.disagreement << '\t' << o.unread << '\t'
-            << o.margin << '\t' << o.confidence << '\n';
+        out << o.group << '\t' << o.rank << '\t' << o.nameMatch << '\t' << o.disagreement << '\t' << o.unread
+            << '\t' << o.margin << '\t' << o.confidence << '\n';
 }
 
 void Report(const QList<Outcome>& outcomes) {
@@ -166,14 +169,17 @@ void Calibrate(const QList<Outcome>& outcomes) {
         const double t = k / 100.0;
         Tally calibration, holdout;
         for (const Outcome& o : outcomes) {
-            if (o.group.startsWith("calibration")) calibration.Add(o, t);
-            else if (o.group.startsWith("holdout")) holdout.Add(o, t);
+            if (o.group.startsWith("calibration"))
+                calibration.Add(o, t);
+            else if (o.group.startsWith("holdout"))
+                holdout.Add(o, t);
         }
         if (chosen < 0 && calibration.confident > 0 && calibration.Precision() >= 99.5) chosen = t;
         if (k % 5 == 0 || t == chosen)
-            std::printf("%9.2f  %6.1f%% %6.2f%% (%d wrong) | %6.1f%% %6.2f%% (%d wrong)%s\n", t, calibration.Share(),
-                        calibration.Precision(), calibration.confident - calibration.confidentRight,
-                        holdout.Share(), holdout.Precision(), holdout.confident - holdout.confidentRight,
+            std::printf("%9.2f  %6.1f%% %6.2f%% (%d wrong) | %6.1f%% %6.2f%% (%d wrong)%s\n", t,
+                        calibration.Share(), calibration.Precision(),
+                        calibration.confident - calibration.confidentRight, holdout.Share(),
+                        holdout.Precision(), holdout.confident - holdout.confidentRight,
                         t == chosen ? "  <- lowest with 99.5%" : "");
     }
 }
@@ -220,10 +226,11 @@ void Timing(const EvalSet& set, int count, int runs) {
         }
     }
     std::sort(queries.begin(), queries.end());
-    std::printf("%d items: build median %.0f ms (CPU %.0f ms), build + first query median %.0f ms (%d runs)\n",
-                count, Median(builds), Median(cpu), Median(firsts), runs);
-    std::printf("per query (%zu queries): median %.2f ms, 95th percentile %.2f ms, max %.2f ms\n", queries.size(),
-                Median(queries), queries[queries.size() * 95 / 100], queries.back());
+    std::printf(
+        "%d items: build median %.0f ms (CPU %.0f ms), build + first query median %.0f ms (%d runs)\n", count,
+        Median(builds), Median(cpu), Median(firsts), runs);
+    std::printf("per query (%zu queries): median %.2f ms, 95th percentile %.2f ms, max %.2f ms\n",
+                queries.size(), Median(queries), queries[queries.size() * 95 / 100], queries.back());
 }
 
 }  // namespace
@@ -236,12 +243,18 @@ int main(int argc, char** argv) {
     bool calibrate = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == "--items" && i + 1 < args.size()) count = args[++i].toInt();
-        else if (args[i] == "--runs" && i + 1 < args.size()) runs = args[++i].toInt();
-        else if (args[i] == "--misses" && i + 1 < args.size()) misses = args[++i].toInt();
-        else if (args[i] == "--calibrate") calibrate = true;
-        else if (args[i] == "--dump" && i + 1 < args.size()) dump = args[++i];
-        else paths.append(args[i]);
+        if (args[i] == "--items" && i + 1 < args.size())
+            count = args[++i].toInt();
+        else if (args[i] == "--runs" && i + 1 < args.size())
+            runs = args[++i].toInt();
+        else if (args[i] == "--misses" && i + 1 < args.size())
+            misses = args[++i].toInt();
+        else if (args[i] == "--calibrate")
+            calibrate = true;
+        else if (args[i] == "--dump" && i + 1 < args.size())
+            dump = args[++i];
+        else
+            paths.append(args[i]);
     }
     if (paths.isEmpty()) {
         const QDir dir(QStringLiteral(ESOA_EVAL_DIR));
