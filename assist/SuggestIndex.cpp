@@ -185,20 +185,24 @@ int SuggestIndex::TermId(Part part, const QString& key) {
 }
 
 void SuggestIndex::Add(int index, const ItemTerms& terms, Reading& reading) {
+    // Names are short; a pathological one keeps its first terms of each part.
+    constexpr qsizetype kMaxTerms = 1000;
     Item& item = items_[index];
     item.begin = quint32(terms_.size());
     ++reading.items;
-    for (const QString& w : terms.words) {
+    const QStringList words = terms.words.mid(0, kMaxTerms);
+    for (const QString& w : words) {
         const int id = reading.vocabulary.Add(w);
         if (size_t(id) >= reading.postings.size()) reading.postings.resize(id + 1);
         reading.postings[id].push_back(index);
         terms_.push_back(terms.asides.contains(w) ? ~id : id);  // an aside kept as its complement
     }
     const auto add = [this](Part part, const QStringList& list) {
-        for (const QString& s : list) terms_.push_back(TermId(part, s));
-        return quint16(list.size());
+        const qsizetype n = std::min(list.size(), kMaxTerms);
+        for (qsizetype k = 0; k < n; ++k) terms_.push_back(TermId(part, list[k]));
+        return quint16(n);
     };
-    item.count[Words] = quint16(terms.words.size());
+    item.count[Words] = quint16(words.size());
     item.count[Amounts] = add(Amounts, terms.strengths);
     item.count[Packs] = add(Packs, terms.packs);
     item.count[Forms] = add(Forms, terms.forms);
