@@ -23,6 +23,8 @@ constexpr double kSignificantShare = 0.05;
 constexpr int kModifierSpread = 3;
 // An aside (a word only in brackets, or a brand beside the generic name) in the length of a text.
 constexpr double kAsideWeight = 0.3;
+// Names are short; a pathological one keeps its first terms of each part.
+constexpr qsizetype kMaxTerms = 1000;
 
 void AppendNew(QStringList& to, const QStringList& from) {
     for (const QString& s : from)
@@ -185,8 +187,6 @@ int SuggestIndex::TermId(Part part, const QString& key) {
 }
 
 void SuggestIndex::Add(int index, const ItemTerms& terms, Reading& reading) {
-    // Names are short; a pathological one keeps its first terms of each part.
-    constexpr qsizetype kMaxTerms = 1000;
     Item& item = items_[index];
     item.begin = quint32(terms_.size());
     ++reading.items;
