@@ -1,248 +1,274 @@
 #include "ranking/ItemText.h"
 
-#include <QHash>
 #include <algorithm>
-#include <cmath>
-#include <QSet>
+#include <optional>
+
+#include "ranking/MedicineVocabulary.h"
+#include "ranking/ProcedureText.h"
+#include "ranking/TextPieces.h"
 
 namespace esoa::assist {
 namespace {
 
-struct Unit {
-    QString name;   // the unit a strength is written in after conversion
-    double factor;  // multiplies the written amount
-};
-
-// Masses and volumes convert to one unit each so that "1 g" meets "1000 mg" and "500 mcg" meets "0.5 mg".
-const QHash<QString, Unit>& Units() {
-    static const QHash<QString, Unit> units = [] {
-        QHash<QString, Unit> u;
-        for (const char* n : {"mg", "mgs", "milligram", "milligrams"}) u.insert(n, {"mg", 1});
-        for (const char* n : {"g", "gm", "gms", "gram", "grams", "grm"}) u.insert(n, {"mg", 1000});
-        for (const char* n : {"mcg", "mcgs", "ug", "microgram", "micrograms"}) u.insert(n, {"mg", 0.001});
-        u.insert("kg", {"mg", 1e6});
-        for (const char* n : {"ml", "mls", "milliliter", "milliliters", "millilitre", "millilitres", "cc"})
-            u.insert(n, {"ml", 1});
-        for (const char* n : {"l", "lt", "ltr", "liter", "liters", "litre", "litres"}) u.insert(n, {"ml", 1000});
-        for (const char* n : {"iu", "u", "unit", "units", "ui"}) u.insert(n, {"iu", 1});
-        u.insert("meq", {"meq", 1});
-        u.insert("mmol", {"mmol", 1});
-        u.insert("%", {"%", 1});
-        u.insert("mm", {"mm", 1});
-        u.insert("cm", {"mm", 10});
-        return u;
-    }();
-    return units;
-}
-
-// Abbreviations seen in hospital masters, to the word they stand for. Dosage forms come out as the form
-// names that FormFamily knows.
-const QHash<QString, QString>& Synonyms() {
-    static const QHash<QString, QString> words = [] {
-        QHash<QString, QString> w;
-        const auto add = [&w](const QString& to, std::initializer_list<const char*> from) {
-            for (const char* f : from) w.insert(QString::fromLatin1(f), to);
-        };
-        add("tablet", {"tab", "tabs", "tablets", "tbl", "tabl", "caplet", "caplets", "tablet"});
-        add("capsule", {"cap", "caps", "capsules", "capsul", "kap", "capsule"});
-        add("ampule", {"amp", "amps", "ampul", "ampuls", "ampule", "ampules", "ampoule", "ampoules", "ampl"});
-        add("vial", {"vl", "vials", "vial"});
-        add("injection", {"inj", "injn", "injection", "injections", "injectable", "injectables", "inject"});
-        add("suspension", {"susp", "suspn", "suspension", "suspensions", "sus"});
-        add("syrup", {"syr", "syrup", "syrups", "syp"});
-        add("solution", {"sol", "soln", "solution", "solutions", "solns"});
-        add("drops", {"drop", "drops", "gtts", "gtt"});
-        add("cream", {"crm", "cream", "creams"});
-        add("ointment", {"oint", "ointment", "ointments", "ungt"});
-        add("suppository", {"supp", "supps", "suppository", "suppositories", "suppos"});
-        add("inhaler", {"inh", "inhaler", "inhalers", "mdi"});
-        add("nebule", {"neb", "nebs", "nebule", "nebules", "respule", "respules"});
-        add("sachet", {"sach", "sachet", "sachets"});
-        add("powder", {"pwd", "pdr", "powder", "powders", "pulv"});
-        add("infusion", {"infusion", "infusions", "infus"});
-        add("lotion", {"lot", "lotion", "lotions"});
-        add("gel", {"gel", "gels"});
-        add("elixir", {"elix", "elixir"});
-        add("granules", {"gran", "granule", "granules"});
-        add("lozenge", {"loz", "lozenge", "lozenges"});
-        add("patch", {"patch", "patches"});
-        add("spray", {"spray", "sprays"});
-        add("hydrochloride", {"hcl"});
-        add("hydrobromide", {"hbr"});
-        add("sodium", {"sod"});
-        add("potassium", {"pot"});
-        add("vitamin", {"vit", "vits", "vitamins"});
-        add("pediatric", {"ped", "peds", "pedia", "paed", "paediatric", "pediatrics"});
-        add("ultrasound", {"utz", "ultrasonography", "sonography"});
-        add("ecg", {"ekg", "electrocardiogram", "electrocardiography"});
-        add("xray", {"radiograph", "roentgenogram"});
-        add("bottle", {"btl", "bot", "bottles"});
-        add("disposable", {"disp"});
-        add("sterile", {"ster"});
-        return w;
-    }();
-    return words;
-}
-
-const QHash<QString, QString>& Families() {
-    static const QHash<QString, QString> families = {
-        {"ampule", "injectable"},  {"vial", "injectable"},     {"injection", "injectable"},
-        {"infusion", "injectable"}, {"syrup", "oral liquid"},  {"suspension", "oral liquid"},
-        {"elixir", "oral liquid"},  {"solution", "oral liquid"}, {"drops", "oral liquid"},
-        {"cream", "topical"},       {"ointment", "topical"},     {"gel", "topical"},
-        {"lotion", "topical"},      {"inhaler", "inhaled"},      {"nebule", "inhaled"},
-        {"sachet", "powder"},       {"powder", "powder"},        {"granules", "powder"},
-    };
-    return families;
-}
-
-bool IsForm(const QString& word) {
-    static const QSet<QString> forms = {"tablet",  "capsule",  "ampule",   "vial",     "injection", "suspension",
-                                        "syrup",   "solution", "drops",    "cream",    "ointment",  "suppository",
-                                        "inhaler", "nebule",   "sachet",   "powder",   "infusion",  "lotion",
-                                        "gel",     "elixir",   "granules", "lozenge",  "patch",     "spray"};
-    return forms.contains(word);
-}
-
-// Joining words, and the packing that masters append ("box of 100", "10's") but that never tells two
-// products apart.
-bool IsFiller(const QString& word) {
-    static const QSet<QString> filler = {"with", "and", "of",   "for",   "the",   "a",      "an",     "w",
-                                         "per",  "in",  "to",   "or",    "x",     "s",      "box",    "boxes",
-                                         "pack", "packs", "pck", "blister", "pc", "pcs",   "piece",  "pieces"};
-    return filler.contains(word);
-}
-
-// Letters without their accents ("Niño" gives "nino"), in lower case; the micro sign is written "mc" the
-// way masters spell "mcg".
-QString Fold(const QString& text) {
-    QString t = text;
-    t.replace(QChar(0x00B5), QLatin1String("mc")).replace(QChar(0x03BC), QLatin1String("mc"));
-    // Most masters are plain ASCII: decomposing those would only cost time.
-    const bool ascii = std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii) return t.toLower();
-    const QString decomposed = t.normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(decomposed.size());
-    for (const QChar c : decomposed)
-        if (c.category() != QChar::Mark_NonSpacing) out.append(c.toLower());
-    return out;
-}
-
-// "w/" and "w/o" are how masters write "with" and "without".
-void SpellWith(QString& s) {
-    for (qsizetype i = s.indexOf(QLatin1String("w/")); i >= 0; i = s.indexOf(QLatin1String("w/"), i + 1)) {
-        if (i > 0 && s[i - 1].isLetterOrNumber()) continue;
-        const bool without = i + 2 < s.size() && s[i + 2] == 'o' && (i + 3 >= s.size() || !s[i + 3].isLetter());
-        s.replace(i, without ? 3 : 2, without ? QLatin1String(" without ") : QLatin1String(" with "));
-    }
-}
-
-enum class Kind { Text, Number, Slash };
-struct Piece {
-    QString text;
-    Kind kind;
-};
-
-// Cuts the folded text into words, numbers (decimal point kept, thousands commas dropped), "%" and "/";
-// every other mark separates. A word glued behind a number ("500mg") is its own piece, a hyphen inside a
-// word is dropped ("X-ray" gives "xray"), and a possessive "'s" goes.
-QList<Piece> Cut(const QString& s) {
-    QList<Piece> pieces;
-    QString cur;
-    Kind curKind = Kind::Text;
-    const auto flush = [&] {
-        if (!cur.isEmpty()) pieces.append({cur, curKind});
-        cur.clear();
-    };
-    const auto at = [&s](qsizetype i) { return i >= 0 && i < s.size() ? s[i] : QChar(' '); };
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (c.isDigit()) {
-            if (!cur.isEmpty() && curKind == Kind::Text) {
-                // A digit after letters stays in the word ("g18", "b12"); after a number it continues it.
-                cur.append(c);
-                continue;
-            }
-            curKind = Kind::Number;
-            cur.append(c);
-        } else if (c.isLetter()) {
-            if (curKind == Kind::Number && !cur.isEmpty()) flush();
-            curKind = Kind::Text;
-            cur.append(c);
-        } else if ((c == '.' || c == ',') && curKind == Kind::Number && !cur.isEmpty() && at(i + 1).isDigit()) {
-            const bool thousands = c == ',' && at(i + 2).isDigit() && at(i + 3).isDigit() && !at(i + 4).isDigit();
-            if (c == '.') cur.append(c);
-            else if (!thousands) flush();
-        } else if (c == '-' && curKind == Kind::Text && !cur.isEmpty() && at(i + 1).isLetter()) {
-            continue;
-        } else if ((c == '\'' || c == QChar(0x2019)) && curKind == Kind::Text && !cur.isEmpty()) {
-            if (at(i + 1) == 's' && !at(i + 2).isLetterOrNumber()) ++i;
-        } else {
-            flush();
-            if (c == '%') pieces.append({QStringLiteral("%"), Kind::Text});
-            else if (c == '/') pieces.append({QStringLiteral("/"), Kind::Slash});
-        }
-    }
-    flush();
-    return pieces;
-}
-
-// Whole numbers, by far the most common, skip the costly shortest-decimal conversion.
-QString Number(double value) {
-    if (value == std::floor(value) && std::abs(value) < 1e15) return QString::number(qint64(value));
-    return QString::number(value, 'g', 10);
-}
-
-QString Amount(double value, const QString& unit) { return Number(value) + unit; }
+using medicine::Unit;
+using text::Kind;
+using text::Number;
+using text::Piece;
 
 void AddOnce(QStringList& list, const QString& item) {
     if (!list.contains(item)) list.append(item);
 }
 
+bool IsAmountUnit(const Unit* u) {
+    return u && u->name != QLatin1String("ml") && u->name != QLatin1String("mm");
+}
+bool IsVolume(const Unit* u) {
+    return u && u->name == QLatin1String("ml");
+}
+
+// One amount of a strength as written: "250 mg", or a bare unit after "/" ("mg/mL").
+struct Term {
+    double value = 1;
+    const Unit* unit = nullptr;
+    bool written = true;  // false for a bare unit
+};
+
+// A concentration read so far, in its unit per mL (or per g).
+struct Concentration {
+    double value;
+    QString unit;
+};
+
+// Reads the strengths of one text: amounts, concentrations and pack sizes, then the forms, qualifiers
+// and words around them.
+class MedicineReader {
+public:
+    explicit MedicineReader(const QList<Piece>& pieces) : p_(pieces) {}
+
+    ItemTerms Read();
+
+private:
+    const Piece* At(qsizetype i) const { return i < p_.size() ? &p_[i] : nullptr; }
+    const Unit* UnitAt(qsizetype i) const {
+        const Piece* p = At(i);
+        return p && p->kind == Kind::Word ? medicine::FindUnit(p->text) : nullptr;
+    }
+    bool IsSeparator(qsizetype i) const;
+    qsizetype ReadChain(qsizetype i);
+    void Interpret(QList<Term>& terms, bool perUnit);
+    void ReadWord(const QString& word, qsizetype i);
+    void AddWord(const QString& word, bool aside);
+    void Resolve();
+
+    const QList<Piece>& p_;
+    ItemTerms t_;
+    QList<Concentration> concentrations_;
+    QList<double> masses_;      // amounts in mg without a unit dose beside them: strength or tube size
+    QList<double> volumes_;     // volumes in mL written alone: pack sizes
+    QList<double> fills_;       // volumes a concentration was written per ("20 mg/2 mL")
+    QStringList pending_;       // abbreviations read once the rest is known
+    qsizetype supersede_ = -1;  // a preparation followed by "for", dropped when another form follows
+};
+
+// "/", "+", "per", and "in" before an amount in mL, join the amounts of one strength.
+bool MedicineReader::IsSeparator(qsizetype i) const {
+    const Piece* p = At(i);
+    if (!p) return false;
+    if (p->kind == Kind::Slash || p->kind == Kind::Plus) return true;
+    if (p->kind != Kind::Word) return false;
+    if (p->text == QLatin1String("per")) return true;
+    const Piece* next = At(i + 1);
+    return p->text == QLatin1String("in") && next && next->kind == Kind::Number && IsVolume(UnitAt(i + 2));
+}
+
+// Reads the amounts joined by separators from the number at `i`; returns the index after them.
+qsizetype MedicineReader::ReadChain(qsizetype i) {
+    QList<Term> terms;
+    bool perUnit = false;  // ended by "/dose", "/tab", ...
+    while (true) {
+        const Piece* p = At(i);
+        if (p && p->kind == Kind::Number) {
+            Term term{p->text.toDouble(), UnitAt(i + 1), true};
+            i += term.unit ? 2 : 1;
+            terms.append(term);
+        } else if (!terms.isEmpty() && p && p->kind == Kind::Word && medicine::FindUnit(p->text)) {
+            terms.append({1, medicine::FindUnit(p->text), false});
+            ++i;
+        } else if (!terms.isEmpty() && p && p->kind == Kind::Word && medicine::IsDoseUnit(p->text)) {
+            perUnit = true;
+            ++i;
+            break;
+        } else {
+            break;
+        }
+        const Piece* next = At(i + 1);
+        const bool continues = next && (next->kind == Kind::Number ||
+                                        (next->kind == Kind::Word && (medicine::FindUnit(next->text) ||
+                                                                      medicine::IsDoseUnit(next->text))));
+        if (!IsSeparator(i) || !continues) break;
+        ++i;
+    }
+    // A number without a unit takes the unit of the next amount that has one ("50/12.5 mg", "20+5 mg/mL").
+    for (qsizetype k = terms.size() - 2; k >= 0; --k)
+        if (!terms[k].unit) terms[k].unit = terms[k + 1].unit;
+    if (std::none_of(terms.begin(), terms.end(), [](const Term& t) { return t.unit; })) {
+        for (const Term& t : terms) AddWord(Number(t.value), false);
+        return i;
+    }
+    Interpret(terms, perUnit);
+    return i;
+}
+
+void MedicineReader::Interpret(QList<Term>& terms, bool perUnit) {
+    // The last amount is what the others are per when it is a volume, or a bare mass ("mg/g").
+    const Term& last = terms.back();
+    const bool hasAmount =
+        std::any_of(terms.begin(), terms.end() - 1, [](const Term& t) { return IsAmountUnit(t.unit); });
+    const bool perVolume = terms.size() > 1 && hasAmount && IsVolume(last.unit);
+    const bool perMass =
+        terms.size() > 1 && hasAmount && !last.written && last.unit && last.unit->name == QLatin1String("mg");
+    if (perVolume || perMass) {
+        const double per = last.value * last.unit->factor / (perMass ? 1000.0 : 1.0);
+        for (qsizetype k = 0; k + 1 < terms.size(); ++k) {
+            const Term& t = terms[k];
+            if (!IsAmountUnit(t.unit)) continue;
+            const double amount = t.value * t.unit->factor;
+            if (t.unit->name == QLatin1String("%")) {
+                concentrations_.append({amount * 10, QStringLiteral("mg")});
+                continue;
+            }
+            concentrations_.append({amount / per, t.unit->name});
+            if (perVolume) AddOnce(t_.strengths, Number(amount) + t.unit->name);
+        }
+        if (perVolume && last.written && per != 1) fills_.append(per);
+        return;
+    }
+    for (const Term& t : terms) {
+        if (!t.unit || !t.written) continue;
+        const double amount = t.value * t.unit->factor;
+        if (t.unit->name == QLatin1String("%"))
+            concentrations_.append({amount * 10, QStringLiteral("mg")});
+        else if (IsVolume(t.unit))
+            volumes_.append(amount);
+        else if (t.unit->name == QLatin1String("mg") && !perUnit)
+            masses_.append(amount);
+        else
+            AddOnce(t_.strengths, Number(amount) + t.unit->name);
+    }
+}
+
+void MedicineReader::ReadWord(const QString& word, qsizetype i) {
+    if (word.startsWith(QLatin1String("q:"))) {
+        AddOnce(t_.qualifiers, word.mid(2));
+    } else if (word.startsWith(QLatin1Char('?'))) {
+        pending_.append(word);
+    } else if (medicine::IsForm(word)) {
+        if (supersede_ >= 0) t_.forms.removeAt(supersede_);
+        supersede_ = -1;
+        AddOnce(t_.forms, word);
+        // What a powder, solution or granules are for is the form given ("powder for injection").
+        const Piece* next = At(i + 1);
+        const bool preparation = word == QLatin1String("powder") || word == QLatin1String("solution") ||
+                                 word == QLatin1String("granules");
+        if (preparation && next && next->text == QLatin1String("for")) supersede_ = t_.forms.indexOf(word);
+    } else if (!medicine::FindUnit(word) && !medicine::IsFiller(word)) {
+        const QString form = medicine::GuessForm(word);
+        if (form.isEmpty())
+            AddWord(word, p_[i].aside);
+        else
+            ReadWord(form, i);
+    }
+}
+
+void MedicineReader::AddWord(const QString& word, bool aside) {
+    if (!t_.words.contains(word)) {
+        t_.words.append(word);
+        if (aside) t_.asides.append(word);
+    } else if (!aside) {
+        t_.asides.removeOne(word);
+    }
+}
+
+// Abbreviations whose meaning depends on the rest of the text, and amounts that are pack sizes.
+void MedicineReader::Resolve() {
+    const auto hasForm = [this](std::initializer_list<const char*> forms) {
+        return std::any_of(forms.begin(), forms.end(),
+                           [this](const char* f) { return t_.forms.contains(f); });
+    };
+    for (const QString& p : pending_) {
+        if (p == QLatin1String("?cr")) {
+            if (hasForm({"tablet", "capsule"}))
+                AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
+            else
+                AddOnce(t_.forms, QStringLiteral("cream"));
+        } else if (p == QLatin1String("?disp")) {
+            if (hasForm({"tablet"}))
+                AddOnce(t_.qualifiers, QStringLiteral("dispersible"));
+            else
+                AddWord(QStringLiteral("disposable"), false);
+        } else if (p == QLatin1String("?inh")) {
+            if (hasForm({"tablet", "capsule", "syrup"}))
+                AddWord(QStringLiteral("isoniazid"), false);
+            else
+                AddOnce(t_.forms, QStringLiteral("inhaler"));
+        }
+    }
+    // "Injection" says no more than an ampule, vial or bag does.
+    if (t_.forms.size() > 1 && t_.forms.contains(QLatin1String("injection")))
+        t_.forms.removeAll(QStringLiteral("injection"));
+    const bool strengthOrForm =
+        !t_.forms.isEmpty() || !t_.strengths.isEmpty() || !concentrations_.isEmpty() || !masses_.isEmpty();
+    for (const QString& p : pending_) {
+        if (!p.startsWith(QLatin1String("?release:"))) continue;
+        if (strengthOrForm)
+            AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
+        else
+            AddWord(p.mid(9), false);
+    }
+    for (const Concentration& c : concentrations_)
+        AddOnce(t_.strengths, Number(c.value) + c.unit + QLatin1String("/ml"));
+    // Beside a concentration, a mass alone is the tube or jar ("2% cream, 15 g").
+    for (const double mg : masses_)
+        AddOnce(concentrations_.isEmpty() ? t_.strengths : t_.packs, Number(mg) + "mg");
+    for (const double ml : volumes_) AddOnce(t_.packs, Number(ml) + "ml");
+    // A unit-dose container holds what its concentration is written per, and in all its volume times the
+    // concentration ("10 mg/mL, 2 mL" is the "20 mg/2 mL" ampule).
+    const bool unitDose = std::any_of(t_.forms.begin(), t_.forms.end(), [](const QString& f) {
+        return FormFamily(f) == QLatin1String("injectable") || f == QLatin1String("nebule");
+    });
+    if (!unitDose) return;
+    for (const double ml : fills_) AddOnce(t_.packs, Number(ml) + "ml");
+    if (concentrations_.size() == 1 && volumes_.size() == 1)
+        AddOnce(t_.strengths, Number(concentrations_[0].value * volumes_[0]) + concentrations_[0].unit);
+}
+
+ItemTerms MedicineReader::Read() {
+    for (qsizetype i = 0; i < p_.size();) {
+        const Piece& p = p_[i];
+        if (p.kind == Kind::Number) {
+            i = ReadChain(i);
+            continue;
+        }
+        if (p.kind == Kind::Word) ReadWord(p.text, i);
+        ++i;
+    }
+    Resolve();
+    return t_;
+}
+
 }  // namespace
 
 ItemTerms AnalyseItemText(const QString& text) {
-    QString folded = Fold(text);
-    SpellWith(folded);
-    const QList<Piece> pieces = Cut(folded);
-
-    ItemTerms terms;
-    const QHash<QString, Unit>& units = Units();
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        const Piece& p = pieces[i];
-        if (p.kind == Kind::Slash) continue;
-        if (p.kind == Kind::Number) {
-            const bool hasUnit = i + 1 < pieces.size() && units.contains(pieces[i + 1].text);
-            if (hasUnit) {
-                const Unit& u = units[pieces[i + 1].text];
-                AddOnce(terms.strengths, Amount(p.text.toDouble() * u.factor, u.name));
-                ++i;
-            } else {
-                AddOnce(terms.words, Number(p.text.toDouble()));
-            }
-            continue;
-        }
-        // A unit right after "/" without its own number means one of it ("mg/mL" is per 1 mL).
-        if (units.contains(p.text)) {
-            if (i > 0 && pieces[i - 1].kind == Kind::Slash) {
-                const Unit& u = units[p.text];
-                AddOnce(terms.strengths, Amount(u.factor, u.name));
-            }
-            continue;
-        }
-        QString word = Synonyms().value(p.text, p.text);
-        // "x ray" is written apart as often as together.
-        if (word == "x" && i + 1 < pieces.size() && pieces[i + 1].text == "ray") {
-            word = QStringLiteral("xray");
-            ++i;
-        }
-        if (IsForm(word)) AddOnce(terms.forms, word);
-        else if (!IsFiller(word)) AddOnce(terms.words, word);
-    }
-    return terms;
+    const QList<Piece> pieces = medicine::Phrases().Apply(text::Cut(text::Normalised(text)));
+    return MedicineReader(pieces).Read();
 }
 
-QString FormFamily(const QString& form) { return Families().value(form, form); }
+ItemTerms AnalyseText(const QString& text, ItemKind kind) {
+    return kind == ItemKind::Procedure ? AnalyseProcedureText(text) : AnalyseItemText(text);
+}
+
+QString FormFamily(const QString& form) {
+    return medicine::FormFamily(form);
+}
 
 }  // namespace esoa::assist

@@ -1,116 +1,344 @@
 #include "ranking/SuggestIndex.h"
 
-#include <algorithm>
-#include <cmath>
 #include <QScopeGuard>
-#include <QSet>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <exception>
+#include <thread>
 
-#include "ranking/ItemText.h"
+#include "ranking/MedicineVocabulary.h"
 
 namespace esoa::assist {
 namespace {
 
-// How much agreeing strengths and forms add, and a disagreement takes away. The name match lies in
-// [0, 1]; these stay below what a different drug name loses, so they only order one drug's variants.
-// The amount of drug (mg, IU, %) counts more than the volumes beside it, which are mostly pack sizes or
-// the "per 5 mL" of a liquid.
-constexpr double kAmountWeight = 0.25;
-constexpr double kAmountConflict = 0.15;
-constexpr double kVolumeWeight = 0.08;
-constexpr double kVolumeConflict = 0.04;
-constexpr double kFormWeight = 0.15;
-constexpr double kFormConflict = 0.1;
 // A query word that is itself a known word is more likely meant than a loose neighbour of it.
 constexpr double kNeighbourOfKnownWord = 0.8;
 // Share of the item's own length in the length normalisation (0: only the query's, 1: plain cosine).
 constexpr double kPivot = 0.5;
-
-// Salts and esters of a drug: masters and the PhilHealth lists often disagree on them ("Losartan" and
-// "Losartan Potassium"), so they weigh less than the drug's own name.
 constexpr double kSaltWeight = 0.3;
-bool IsSalt(const QString& word) {
-    static const QSet<QString> salts = {
-        "sodium",  "potassium", "calcium",   "magnesium", "hydrochloride", "hydrobromide", "sulfate",
-        "sulphate", "phosphate", "acetate",  "maleate",   "citrate",       "tartrate",     "succinate",
-        "fumarate", "besilate",  "besylate", "mesylate",  "mesilate",      "bromide",      "chloride",
-        "nitrate",  "lactate",   "gluconate", "disodium", "dihydrate",     "monohydrate",  "trihydrate"};
-    return salts.contains(word);
+// Share of the description's weight below which a word does not tell two items apart for the confidence.
+constexpr double kSignificantShare = 0.05;
+// Different products (by their rarest word) a word must occur with to be read as a qualifier or form.
+constexpr int kModifierSpread = 3;
+// An aside (a word only in brackets, or a brand beside the generic name) in the length of a text.
+constexpr double kAsideWeight = 0.3;
+// Names are short; a pathological one keeps its first terms of each part.
+constexpr qsizetype kMaxTerms = 1000;
+
+void AppendNew(QStringList& to, const QStringList& from) {
+    for (const QString& s : from)
+        if (!to.contains(s)) to.append(s);
 }
 
-bool IsVolume(const QString& strength) { return strength.endsWith(QLatin1String("ml")); }
-
-// Dice overlap of two small id sets, scaled to `weight`; `conflict` taken away when they share nothing; nothing
-// when either side is silent.
-double Agreement(const std::vector<int>& query, const std::vector<int>& item, double weight, double conflict) {
-    if (query.empty() || item.empty()) return 0;
-    const auto same = std::count_if(query.begin(), query.end(), [&item](int s) {
-        return std::find(item.begin(), item.end(), s) != item.end();
-    });
-    return same == 0 ? -conflict : weight * 2.0 * double(same) / double(query.size() + item.size());
+// An item's name and generic name read as one text. Many items share a generic name: each is read once.
+ItemTerms ReadCandidate(const SuggestCandidate& c, QHash<QString, ItemTerms>& generics) {
+    ItemTerms terms = AnalyseText(c.itemName, c.kind);
+    if (c.genericName.isEmpty()) return terms;
+    auto cached = generics.constFind(c.genericName);
+    if (cached == generics.constEnd())
+        cached = generics.insert(c.genericName, AnalyseText(c.genericName, c.kind));
+    const ItemTerms& generic = *cached;
+    // Beside a generic name, the other words of the item name are a brand, a maker or packing.
+    for (const QString& w : terms.words)
+        if (!generic.words.contains(w) && !terms.asides.contains(w)) terms.asides.append(w);
+    for (const QString& w : generic.words) terms.asides.removeOne(w);
+    AppendNew(terms.words, generic.words);
+    AppendNew(terms.strengths, generic.strengths);
+    AppendNew(terms.packs, generic.packs);
+    AppendNew(terms.forms, generic.forms);
+    AppendNew(terms.qualifiers, generic.qualifiers);
+    AppendNew(terms.attributes, generic.attributes);
+    return terms;
 }
 
-int IdOf(QHash<QString, int>& ids, const QString& key) {
-    const auto it = ids.constFind(key);
-    return it != ids.constEnd() ? *it : *ids.insert(key, int(ids.size()));
-}
+// Items read together on the cores; a smaller list is read on the calling thread alone.
+constexpr qsizetype kReadBlock = 32768;
+constexpr qsizetype kReadAlone = 2048;
 
-bool Shares(const std::vector<int>& a, const std::vector<int>& b) {
-    return std::any_of(a.begin(), a.end(), [&b](int x) { return std::find(b.begin(), b.end(), x) != b.end(); });
+std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end) {
+    std::vector<ItemTerms> out(size_t(end - begin));
+    const auto read = [&](qsizetype from, qsizetype to) {
+        QHash<QString, ItemTerms> generics;
+        for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], generics);
+    };
+    const qsizetype threads =
+        end - begin < kReadAlone ? 1 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
+    const qsizetype share = (end - begin + threads - 1) / threads;
+    std::vector<std::thread> workers;
+    std::vector<std::exception_ptr> failures(static_cast<size_t>(threads));
+    for (qsizetype t = 1; t < threads; ++t) {
+        workers.emplace_back([&, t] {
+            try {
+                read(begin + t * share, std::min(end, begin + (t + 1) * share));
+            } catch (...) {
+                failures[size_t(t)] = std::current_exception();
+            }
+        });
+    }
+    try {
+        read(begin, std::min(end, begin + share));
+    } catch (...) {
+        failures[0] = std::current_exception();
+    }
+    for (std::thread& w : workers) w.join();
+    for (const std::exception_ptr& f : failures)
+        if (f) std::rethrow_exception(f);
+    return out;
 }
 
 }  // namespace
 
+// A candidate as ranked: its score and what tells it from the others for the confidence (the query words
+// it matches and how each of its terms agreed).
+struct SuggestIndex::Scored {
+    int item;
+    double score;
+    double text;     // the name match, from 0 to 1
+    double against;  // what disagreements with the description cost (silences cost nothing here)
+    int reading;
+    quint64 words;
+    quint64 outcome;
+    bool formSilent;
+};
+
 SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std::move(candidates)) {
     items_.resize(candidates_.size());
-    for (qsizetype i = 0; i < candidates_.size(); ++i) {
-        const ItemTerms name = AnalyseItemText(candidates_[i].itemName);
-        const ItemTerms generic = AnalyseItemText(candidates_[i].genericName);
-        Item& item = items_[i];
-        for (const QString& w : name.words) item.name.push_back(vocabulary_.Add(w));
-        for (const QString& w : generic.words) item.generic.push_back(vocabulary_.Add(w));
-        for (const ItemTerms* t : {&name, &generic}) {
-            for (const QString& s : t->strengths)
-                (IsVolume(s) ? item.volumes : item.amounts).push_back(IdOf(strengthIds_, s));
-            for (const QString& f : t->forms) {
-                item.forms.push_back(IdOf(formIds_, f));
-                item.families.push_back(IdOf(formIds_, QLatin1Char('~') + FormFamily(f)));
+    for (const QString& usual : UsualAttributes())
+        usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
+    // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
+    // ids do not depend on the number of cores.
+    for (qsizetype begin = 0; begin < candidates_.size(); begin += kReadBlock) {
+        const qsizetype end = std::min(candidates_.size(), begin + kReadBlock);
+        const std::vector<ItemTerms> block = ReadBlock(candidates_, begin, end);
+        for (qsizetype i = begin; i < end; ++i) {
+            const ItemKind kind = candidates_[i].kind;
+            auto reading = std::find_if(readings_.begin(), readings_.end(),
+                                        [kind](const Reading& r) { return r.kind == kind; });
+            if (reading == readings_.end()) {
+                readings_.push_back({kind, {}, {}, {}, {}, 0});
+                reading = readings_.end() - 1;
             }
-        }
-        for (std::vector<int>* v : {&item.amounts, &item.volumes, &item.forms, &item.families}) {
-            std::sort(v->begin(), v->end());
-            v->erase(std::unique(v->begin(), v->end()), v->end());
-        }
-        if (postings_.size() < size_t(vocabulary_.size())) postings_.resize(vocabulary_.size());
-        for (const int w : item.name) postings_[w].push_back({int(i), 1});
-        for (const int w : item.generic) {
-            std::vector<Posting>& list = postings_[w];
-            if (!list.empty() && list.back().item == int(i)) list.back().views |= 2;
-            else list.push_back({int(i), 2});
+            Add(int(i), block[size_t(i - begin)], *reading);
         }
     }
-    vocabulary_.Finish();
-    idf_.resize(vocabulary_.size());
-    for (int t = 0; t < int(idf_.size()); ++t)
-        idf_[t] = float(Idf(postings_[t].size()) * (IsSalt(vocabulary_.word(t)) ? kSaltWeight : 1.0));
-    for (Item& item : items_) {
-        for (const int w : item.name) item.nameMass += idf_[w] * idf_[w];
-        for (const int w : item.generic) item.genericMass += idf_[w] * idf_[w];
+    for (Reading& r : readings_) {
+        r.vocabulary.Finish();
+        r.idf.resize(r.vocabulary.size());
+        for (int t = 0; t < int(r.idf.size()); ++t) {
+            const bool salt = r.kind == ItemKind::Medicine && medicine::IsSaltOrEster(r.vocabulary.word(t));
+            r.idf[t] = float(Idf(r.postings[t].size(), r.items) * (salt ? kSaltWeight : 1.0));
+        }
+    }
+    // Per word, up to kModifierSpread different products it occurs with, a product known by the rarest
+    // word of its item that stands in the name itself.
+    std::vector<std::vector<std::array<int, kModifierSpread>>> anchors(readings_.size());
+    for (size_t r = 0; r < readings_.size(); ++r) {
+        anchors[r].assign(readings_[r].vocabulary.size(), {-1, -1, -1});
+        readings_[r].spread.assign(readings_[r].vocabulary.size(), 0);
+    }
+    for (size_t i = 0; i < items_.size(); ++i) {
+        Item& item = items_[i];
+        const ItemKind kind = candidates_[qsizetype(i)].kind;
+        const size_t ri = size_t(std::find_if(readings_.begin(), readings_.end(),
+                                              [kind](const Reading& x) { return x.kind == kind; }) -
+                                 readings_.begin());
+        Reading& r = readings_[ri];
+        const int* w = Begin(item, Words);
+        int anchor = -1;
+        for (int k = 0; k < item.count[Words]; ++k) {
+            const double weight = w[k] >= 0 ? r.idf[w[k]] : r.idf[~w[k]] * kAsideWeight;
+            item.mass += float(weight * weight);
+            if (w[k] >= 0 && (anchor < 0 || r.idf[w[k]] > r.idf[anchor])) anchor = w[k];
+        }
+        for (int k = 0; k < item.count[Words] && anchor >= 0; ++k) {
+            const int id = w[k] >= 0 ? w[k] : ~w[k];
+            std::array<int, kModifierSpread>& seen = anchors[ri][id];
+            if (r.spread[id] >= kModifierSpread || std::find(seen.begin(), seen.end(), anchor) != seen.end())
+                continue;
+            seen[r.spread[id]++] = anchor;
+        }
     }
 }
 
+int SuggestIndex::NewTermId() {
+    family_.push_back(-1);
+    dimension_.push_back(-1);
+    concentration_.push_back(false);
+    return int(family_.size()) - 1;
+}
+
+int SuggestIndex::TermId(Part part, const QString& key) {
+    QHash<QString, int>& ids = termIds_[part];
+    const auto it = ids.constFind(key);
+    if (it != ids.constEnd()) return *it;
+    int family = -1;
+    if (part == Forms) {
+        const QString name = FormFamily(key);
+        family = familyIds_.value(name, -1);
+        if (family < 0) familyIds_.insert(name, family = NewTermId());
+    }
+    const int id = NewTermId();
+    ids.insert(key, id);
+    family_[id] = family;
+    if (part == Attributes) dimension_[id] = DimensionOf(key);
+    concentration_[id] = part == Amounts && IsConcentration(key);
+    return id;
+}
+
+void SuggestIndex::Add(int index, const ItemTerms& terms, Reading& reading) {
+    Item& item = items_[index];
+    item.begin = quint32(terms_.size());
+    ++reading.items;
+    const QStringList words = terms.words.mid(0, kMaxTerms);
+    for (const QString& w : words) {
+        const int id = reading.vocabulary.Add(w);
+        if (size_t(id) >= reading.postings.size()) reading.postings.resize(id + 1);
+        reading.postings[id].push_back(index);
+        terms_.push_back(terms.asides.contains(w) ? ~id : id);  // an aside kept as its complement
+    }
+    const auto add = [this](Part part, const QStringList& list) {
+        const qsizetype n = std::min(list.size(), kMaxTerms);
+        for (qsizetype k = 0; k < n; ++k) terms_.push_back(TermId(part, list[k]));
+        return quint16(n);
+    };
+    item.count[Words] = quint16(words.size());
+    item.count[Amounts] = add(Amounts, terms.strengths);
+    item.count[Packs] = add(Packs, terms.packs);
+    item.count[Forms] = add(Forms, terms.forms);
+    item.count[Qualifiers] = add(Qualifiers, terms.qualifiers);
+    item.count[Attributes] = add(Attributes, terms.attributes);
+}
+
+const int* SuggestIndex::Begin(const Item& item, Part part) const {
+    quint32 at = item.begin;
+    for (int p = 0; p < part; ++p) at += item.count[p];
+    return terms_.data() + at;
+}
+
 // The BM25 form of inverse document frequency: never negative, highest for words only one item has.
-double SuggestIndex::Idf(size_t holders) const {
-    const double n = double(items_.size()), df = double(holders);
+double SuggestIndex::Idf(size_t holders, size_t items) {
+    const double n = double(items), df = double(holders);
     return std::log(1.0 + (n - df + 0.5) / (df + 0.5));
 }
 
 // Pivoted normalisation: the query's own norm stands in for part of the item's, so an exact match scores 1
 // and extra item words cost less than under a plain cosine. Never above 1, as `matched` never exceeds the
 // query's own mass.
-double SuggestIndex::TextScore(float matched, double queryMass, float itemMass) const {
+double SuggestIndex::TextScore(double matched, double queryMass, double itemMass) {
     if (itemMass <= 0 || matched <= 0) return 0;
     const double q = std::sqrt(queryMass);
-    return matched / (q * std::max(q, (1 - kPivot) * q + kPivot * std::sqrt(double(itemMass))));
+    return matched / (q * std::max(q, (1 - kPivot) * q + kPivot * std::sqrt(itemMass)));
+}
+
+// The scales were chosen on the calibration part of the evaluation set (README, "Suggestions").
+double SuggestIndex::Confidence(double nameMatch, double disagreement, int unread, double margin) {
+    if (unread > 0) return 0;
+    const double clear = std::clamp(margin / 0.1, 0.0, 1.0);
+    const double agrees = std::clamp(1.0 - disagreement / 0.05, 0.0, 1.0);
+    const double named = std::clamp((nameMatch - 0.7) / 0.3, 0.0, 1.0);
+    return clear * agrees * named;
+}
+
+void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& out,
+                        std::vector<int>& met) const {
+    const Reading& reading = readings_[r];
+    const ItemTerms query = AnalyseText(description, reading.kind);
+    if (query.words.isEmpty() || reading.items == 0) return;
+
+    // Matched weight per item; a query word counts once per item, at its closest match (the matches come
+    // closest first, so the first one seen for a word is kept). The tallies are kept per thread and cleared
+    // item by item after use: clearing a million items afresh for every query would cost more than the query.
+    thread_local std::vector<float> matched;
+    thread_local std::vector<int> lastWord;
+    thread_local std::vector<quint64> words;
+    thread_local std::vector<int> touched;
+    const size_t n = items_.size();
+    if (matched.size() < n) {
+        matched.assign(n, 0.0f);
+        lastWord.assign(n, -1);
+        words.assign(n, 0);
+    }
+    touched.clear();
+    const auto clear = qScopeGuard([&] {
+        for (const int i : touched) {
+            matched[i] = 0.0f;
+            lastWord[i] = -1;
+            words[i] = 0;
+        }
+        touched.clear();
+    });
+    struct Word {
+        QList<TermMatcher::Match> matches;
+        bool known;
+        double weight;
+        bool significant = false;
+    };
+    std::vector<Word> ws;
+    double queryMass = 0;
+    const bool medicine = reading.kind == ItemKind::Medicine;
+    for (const QString& word : query.words) {
+        const QList<TermMatcher::Match> matches = reading.vocabulary.Matches(word);
+        const int exact = reading.vocabulary.Find(word);
+        const bool salt = medicine && medicine::IsSaltOrEster(word);
+        const double aside = query.asides.contains(word) ? kAsideWeight : 1.0;
+        const double weight =
+            aside * (exact >= 0           ? reading.idf[exact]
+                     : !matches.isEmpty() ? reading.idf[matches[0].term]
+                                          : Idf(0, reading.items) * (salt ? kSaltWeight : 1.0));
+        queryMass += weight * weight;
+        ws.push_back({matches, exact >= 0, weight, !salt});
+    }
+    for (int q = 0; q < int(ws.size()); ++q) {
+        const Word& w = ws[q];
+        // Whether an item matches a salt or a minor word does not make it another product.
+        const quint64 bit = w.significant && w.weight * w.weight >= kSignificantShare * queryMass
+                                ? quint64(1) << (q % 64)
+                                : 0;
+        for (const TermMatcher::Match& m : w.matches) {
+            met.push_back(m.term);
+            const double closeness = w.known && m.loose ? m.closeness * kNeighbourOfKnownWord : m.closeness;
+            // A misspelt word that only a few items hold weighs more than the word meant: it may stand in
+            // for that word, never outweigh it.
+            const float gain = float(w.weight * std::min<double>(w.weight, reading.idf[m.term]) * closeness);
+            for (const int i : reading.postings[m.term]) {
+                if (lastWord[i] == q) continue;
+                if (lastWord[i] == -1) touched.push_back(i);
+                lastWord[i] = q;
+                matched[i] += gain;
+                words[i] |= bit;
+            }
+        }
+    }
+    const QueryTerms q = Read(query);
+    out.reserve(out.size() + touched.size());
+    for (const int i : touched) {
+        const double text = TextScore(matched[i], queryMass, items_[i].mass);
+        const Agreement agreement = Features(items_[i], q);
+        out.push_back({i, text + agreement.score, text, agreement.against, r, words[i], agreement.outcome,
+                       agreement.formSilent});
+    }
+    std::sort(met.begin(), met.end());
+}
+
+// The item's words that the reading could not place and that no word of the description met, but that
+// many different products carry: unread qualifiers or forms ("retard", "OD"), unlike a brand. When the
+// item names no form and the description does, one of them is taken for the form.
+int SuggestIndex::Unread(int index, const Reading& r, const std::vector<int>& met, bool formSilent) const {
+    const Item& item = items_[index];
+    const int* w = Begin(item, Words);
+    // Words in brackets are the maker or a note.
+    const QStringList asides = AnalyseText(candidates_[index].itemName, r.kind).asides;
+    int unread = 0;
+    for (int k = 0; k < item.count[Words]; ++k) {
+        const int id = w[k] >= 0 ? w[k] : ~w[k];
+        if (r.spread[id] < kModifierSpread || std::binary_search(met.begin(), met.end(), id)) continue;
+        const QString& word = r.vocabulary.word(id);
+        if (word[0].isDigit() || asides.contains(word)) continue;
+        if (r.kind == ItemKind::Medicine && medicine::IsSaltOrEster(word)) continue;
+        ++unread;
+    }
+    return std::max(0, unread - (formSilent ? 1 : 0));
 }
 
 bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {
@@ -123,80 +351,38 @@ bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {
 }
 
 QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) const {
-    const ItemTerms query = AnalyseItemText(description);
-    if (limit <= 0 || query.words.isEmpty() || items_.empty()) return {};
+    if (limit <= 0 || items_.empty()) return {};
+    std::vector<Scored> scored;
+    std::vector<std::vector<int>> met(readings_.size());
+    for (int r = 0; r < int(readings_.size()); ++r) Rank(r, description, scored, met[r]);
+    if (scored.empty()) return {};
 
-    // Matched weight per item and view; a query word counts once per view, at its closest match (the
-    // matches come closest first, so the first one seen for a word is kept).
-    // The per-item tallies are kept per thread and cleared item by item after use: clearing 100,000 items
-    // afresh for every query would cost more than the query.
-    thread_local std::vector<float> matched;
-    thread_local std::vector<int> lastWord;
-    thread_local std::vector<int> touched;
-    const size_t n = items_.size();
-    if (matched.size() < 2 * n) {
-        matched.assign(2 * n, 0.0f);
-        lastWord.assign(2 * n, -1);
-    }
-    touched.clear();
-    const auto clear = qScopeGuard([&] {
-        for (const int i : touched) {
-            matched[2 * i] = matched[2 * i + 1] = 0.0f;
-            lastWord[2 * i] = lastWord[2 * i + 1] = -1;
-        }
-        touched.clear();
-    });
-    double queryMass = 0;
-    for (int q = 0; q < int(query.words.size()); ++q) {
-        const QString& word = query.words[q];
-        const QList<TermMatcher::Match> matches = vocabulary_.Matches(word);
-        const int exact = vocabulary_.Find(word);
-        const double weight = exact >= 0          ? idf_[exact]
-                              : !matches.isEmpty() ? idf_[matches[0].term]
-                                                   : Idf(0) * (IsSalt(word) ? kSaltWeight : 1.0);
-        queryMass += weight * weight;
-        for (const TermMatcher::Match& m : matches) {
-            const double closeness = exact >= 0 && m.loose ? m.closeness * kNeighbourOfKnownWord : m.closeness;
-            const float gain = float(weight * idf_[m.term] * closeness);
-            for (const Posting& p : postings_[m.term]) {
-                if (lastWord[2 * p.item] == -1 && lastWord[2 * p.item + 1] == -1) touched.push_back(p.item);
-                for (int v = 0; v < 2; ++v) {
-                    if (!(p.views & (1 << v)) || lastWord[2 * p.item + v] == q) continue;
-                    lastWord[2 * p.item + v] = q;
-                    matched[2 * p.item + v] += gain;
-                }
-            }
-        }
-    }
+    QList<Suggestion> out;
+    out.reserve(qsizetype(scored.size()));
+    for (const Scored& s : scored) out.append({s.item, s.score});
+    const qsizetype keep = std::min<qsizetype>(limit, out.size());
+    const auto before = [this](const Suggestion& a, const Suggestion& b) { return Before(a, b); };
+    std::partial_sort(out.begin(), out.begin() + keep, out.end(), before);
 
-    std::vector<int> queryAmounts, queryVolumes, queryForms, queryFamilies;
-    for (const QString& s : query.strengths)
-        (IsVolume(s) ? queryVolumes : queryAmounts).push_back(strengthIds_.value(s, -1));
-    for (const QString& f : query.forms) {
-        queryForms.push_back(formIds_.value(f, -1));
-        queryFamilies.push_back(formIds_.value(QLatin1Char('~') + FormFamily(f), -1));
+    // The runner-up: the best item that differs from the first in what the description asks for.
+    const auto first = std::find_if(scored.begin(), scored.end(),
+                                    [&](const Scored& s) { return s.item == out[0].candidate; });
+    double runnerUp = 0;
+    bool found = false;
+    for (const Scored& s : scored) {
+        if (s.words == first->words && s.outcome == first->outcome) continue;
+        if (!found || s.score > runnerUp) runnerUp = s.score;
+        found = true;
     }
-
-    QList<Suggestion> scored;
-    scored.reserve(qsizetype(touched.size()));
-    for (const int i : touched) {
-        const Item& item = items_[i];
-        double score = std::max(TextScore(matched[2 * i], queryMass, item.nameMass),
-                                TextScore(matched[2 * i + 1], queryMass, item.genericMass));
-        score += Agreement(queryAmounts, item.amounts, kAmountWeight, kAmountConflict);
-        score += Agreement(queryVolumes, item.volumes, kVolumeWeight, kVolumeConflict);
-        if (!queryForms.empty() && !item.forms.empty()) {
-            score += Shares(queryForms, item.forms)         ? kFormWeight
-                     : Shares(queryFamilies, item.families) ? kFormWeight / 2
-                                                            : -kFormConflict;
-        }
-        scored.append({i, score});
-    }
-    const qsizetype keep = std::min<qsizetype>(limit, scored.size());
-    std::partial_sort(scored.begin(), scored.begin() + keep, scored.end(),
-                      [this](const Suggestion& a, const Suggestion& b) { return Before(a, b); });
-    scored.resize(keep);
-    return scored;
+    out.resize(keep);
+    Suggestion& best = out[0];
+    best.nameMatch = first->text;
+    best.disagreement = first->against;
+    best.unread = Unread(first->item, readings_[first->reading], met[first->reading], first->formSilent);
+    best.margin = best.score - (found ? std::max(0.0, runnerUp) : 0.0);
+    best.confidence = Confidence(best.nameMatch, best.disagreement, best.unread, best.margin);
+    best.confident = best.confidence >= kConfidentAt;
+    return out;
 }
 
 }  // namespace esoa::assist

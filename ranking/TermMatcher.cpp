@@ -6,9 +6,13 @@ namespace esoa::assist {
 namespace {
 
 // Typing errors count only on words long enough for them to be told from another word.
-int Allowed(qsizetype length) { return length >= 8 ? 2 : length >= 5 ? 1 : 0; }
+int Allowed(qsizetype length) {
+    return length >= 8 ? 2 : length >= 5 ? 1 : 0;
+}
 
-bool IsNumber(const QString& w) { return !w.isEmpty() && w[0].isDigit(); }
+bool IsNumber(const QString& w) {
+    return !w.isEmpty() && w[0].isDigit();
+}
 
 // Shortest part of a word that may stand for the whole.
 constexpr qsizetype kMinPrefix = 4;
@@ -73,8 +77,10 @@ QList<TermMatcher::Match> TermMatcher::Matches(const QString& word) const {
     QHash<int, Match> best;
     const auto offer = [&best](int id, double closeness, bool loose) {
         auto it = best.find(id);
-        if (it == best.end()) best.insert(id, {id, closeness, loose});
-        else if (it->closeness < closeness) *it = {id, closeness, loose};
+        if (it == best.end())
+            best.insert(id, {id, closeness, loose});
+        else if (it->closeness < closeness)
+            *it = {id, closeness, loose};
     };
     const int exact = Find(word);
     if (exact >= 0) offer(exact, 1.0, false);
@@ -95,7 +101,9 @@ QList<TermMatcher::Match> TermMatcher::Matches(const QString& word) const {
                 if (it.value() < need || it.key() == exact) continue;
                 const QString& other = words_[it.key()];
                 const int d = Distance(word, other, std::min(limit, Allowed(other.size())));
-                if (d >= 1 && d <= limit) offer(it.key(), d == 1 ? 0.9 : 0.7, d > 1);
+                // One typing error in a long word is more surely that word than one in a short word.
+                const double length = double(std::max(word.size(), other.size()));
+                if (d >= 1 && d <= limit) offer(it.key(), d == 1 ? 1.0 - 0.5 / length : 0.75, d > 1);
             }
         }
         // Words cut short: the query part starts a vocabulary word, or a vocabulary word starts it.
@@ -106,7 +114,8 @@ QList<TermMatcher::Match> TermMatcher::Matches(const QString& word) const {
             for (auto it = from; it != sorted_.end() && taken < kMaxPrefixMatches; ++it, ++taken) {
                 const QString& longer = words_[*it];
                 if (!longer.startsWith(word)) break;
-                if (longer.size() > word.size()) offer(*it, 0.6 + 0.3 * double(word.size()) / longer.size(), true);
+                if (longer.size() > word.size())
+                    offer(*it, 0.6 + 0.3 * double(word.size()) / longer.size(), true);
             }
             for (qsizetype len = kMinPrefix; len < word.size(); ++len) {
                 const int id = Find(word.left(len));

@@ -15,7 +15,7 @@ class TermMatcher {
 public:
     struct Match {
         int term;          // id of the vocabulary word
-        double closeness;  // 1 for the word itself, less the further off
+        double closeness;  // 1 for the word itself, less the further off (0.9 to 0.97 for one typing error)
         bool loose;        // two typing errors or cut short: as likely another word as this one
     };
 
@@ -39,7 +39,7 @@ private:
 
     QList<QString> words_;
     QHash<QString, int> ids_;
-    std::vector<int> sorted_;                                  // ids in word order, for prefixes
+    std::vector<int> sorted_;                                 // ids in word order, for prefixes
     std::unordered_map<quint64, std::vector<int>> trigrams_;  // trigram -> ids holding it
 };
 

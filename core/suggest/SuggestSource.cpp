@@ -60,7 +60,9 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
         candidates.append({row.value(0), row.value(1), s.inventory ? row.value(2) : QString(),
-                           linked.value(row.value(0).toLower()), s.inventory ? row.value(3) : QString()});
+                           linked.value(row.value(0).toLower()), s.inventory ? row.value(3) : QString(),
+                           s.inventory ? QString() : s.examTable,
+                           s.inventory ? ItemKind::Medicine : ItemKind::Procedure});
     }
     return candidates;
 }

@@ -1,36 +1,121 @@
 #include <gtest/gtest.h>
 
 #include "ranking/ItemText.h"
+#include "ranking/ProcedureText.h"
 #include "ranking/SuggestIndex.h"
 
 namespace esoa::assist {
 namespace {
 
+QStringList Sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+void ExpectSameTerms(const ItemTerms& x, const ItemTerms& y) {
+    for (QStringList ItemTerms::*field : {&ItemTerms::words, &ItemTerms::strengths, &ItemTerms::packs,
+                                          &ItemTerms::forms, &ItemTerms::qualifiers, &ItemTerms::attributes})
+        EXPECT_EQ(Sorted(x.*field), Sorted(y.*field));
+}
+
 // Texts written differently in masters and in the PhilHealth lists that must read the same.
 TEST(SuggestText, DifferentSpellingsOfOneProductGiveTheSameTerms) {
-    const std::pair<QString, QString> same[] = {
+    const std::pair<QString, QString> medicines[] = {
         {"PARACETAMOL 500 mg tablet", "paracetamol 500MG Tab."},
         {"Ceftriaxone 1 g vial", "CEFTRIAXONE 1000mg vl"},
-        {"Salbutamol 500 mcg", "salbutamol 0.5 mg"},
+        {"Ceftriaxone 1 g powder for injection, vial", "CEFTRIAXONE 1000mg vl"},
         {"Salbutamol 100 µg", "Salbutamol 100 micrograms"},
-        {"Amoxicillin 250 mg/5 mL susp", "AMOXICILLIN 250mg/5ml suspension"},
-        {"Sodium chloride 1,000 mL", "Sodium Chloride 1 L"},
         {"Sto. Niño ampoule", "sto nino AMP"},
-        {"Chest X-ray PA", "chest x ray pa"},
-        {"CBC w/ platelet count", "CBC with Platelet Count"},
-        {"Insulin 100 IU/mL", "insulin 100 units/ml"},
+        {"Heparin 5,000 I.U./mL", "heparin 5000 units/ml"},
+        {"Mupirocin 2% ointment, 15 g", "MUPIROCIN 20 mg/g OINT 15gm"},
+        {"Losartan + HCTZ 50/12.5mg tab", "LOSARTAN + HYDROCHLOROTHIAZIDE 50 mg + 12.5 mg tablet"},
+        {"Co-amoxiclav 400+57mg per 5ml susp", "AMOXICILLIN + CLAVULANIC ACID 400 mg/57 mg/5 mL suspension"},
+        {"Metformin 500 mg XR tab", "METFORMIN 500 mg extended-release tablet"},
+        {"Nifedipine 30mg CR tab", "NIFEDIPINE 30 mg controlled release tablet"},
+        {"ISDN 5mg S/L tab", "ISOSORBIDE DINITRATE 5 mg sublingual tablet"},
+        {"Ofloxacin 0.3% ophth soln 5ml", "OFLOXACIN 0.3% eye drops, 5 mL"},
+        {"Bisacodyl 10mg suppo", "BISACODYL 10 mg suppository"},
+        {"Amoxicillin 250mg DT", "AMOXICILLIN 250 mg dispersible"},
+        {"Tobramycin 0.3% ophthalmic ointment", "tobramycin 0.3 % eye oint"},
+        {"Sodium chloride 1,000 mL", "Sodium Chloride 1 L"},
+        {"X-ray film 14x17", "x ray FILM 14x17"},
     };
-    for (const auto& [a, b] : same) {
+    for (const auto& [a, b] : medicines) {
         SCOPED_TRACE(qPrintable(a + " | " + b));
-        const ItemTerms x = AnalyseItemText(a), y = AnalyseItemText(b);
-        EXPECT_EQ(x.words, y.words);
-        EXPECT_EQ(x.strengths, y.strengths);
-        EXPECT_EQ(x.forms, y.forms);
+        ExpectSameTerms(AnalyseItemText(a), AnalyseItemText(b));
     }
-    const ItemTerms t = AnalyseItemText("Amoxicillin 250mg/5mL susp, 60 mL");
-    EXPECT_EQ(t.words, QStringList{"amoxicillin"});
-    EXPECT_EQ(t.strengths, (QStringList{"250mg", "5ml", "60ml"}));
-    EXPECT_EQ(t.forms, QStringList{"suspension"});
+    const std::pair<QString, QString> procedures[] = {
+        {"CBC", "Complete Blood Count"},
+        {"SGPT/ALT", "ALANINE AMINOTRANSFERASE"},
+        {"Urinalysis", "ROUTINE URINE EXAMINATION"},
+        {"Fecalysis", "Routine Stool Examination"},
+        {"Lytes", "SERUM ELECTROLYTES"},
+        {"CHON, CSF", "Cerebrospinal fluid protein"},
+        {"CXR PA", "Chest X-ray, PA view"},
+        {"UTZ KUB", "Ultrasound of the kidneys, ureters and bladder"},
+        {"CT Scan Head Plain", "CT brain without contrast"},
+        {"12-Lead ECG", "Electrocardiogram"},
+        {"TENS", "Transcutaneous electrical nerve stimulation"},
+        {"BT/CT", "Bleeding time and clotting time"},
+        {"Haemoglobin", "Hemoglobin"},
+        {"S.G.O.T.", "AST"},
+    };
+    for (const auto& [a, b] : procedures) {
+        SCOPED_TRACE(qPrintable(a + " | " + b));
+        ExpectSameTerms(AnalyseProcedureText(a), AnalyseProcedureText(b));
+    }
+}
+
+// What a text is read as: strengths apart from pack sizes, every part of a combination, qualifiers and
+// forms by what else the text holds, the attributes of an exam.
+TEST(SuggestText, ReadsStrengthsPacksQualifiersAndAttributes) {
+    struct Case {
+        QString text;
+        QStringList ItemTerms::*field;
+        QStringList expected;
+    };
+    const Case medicines[] = {
+        {"Amoxicillin 250mg/5mL susp, 60 mL", &ItemTerms::strengths, {"250mg", "50mg/ml"}},
+        {"Amoxicillin 250mg/5mL susp, 60 mL", &ItemTerms::packs, {"60ml"}},
+        {"Hydrocortisone 1% cr 15g", &ItemTerms::forms, {"cream"}},
+        {"Hydrocortisone 1% cr 15g", &ItemTerms::strengths, {"10mg/ml"}},
+        {"Hydrocortisone 1% cr 15g", &ItemTerms::packs, {"15000mg"}},
+        {"Nifedipine 30mg CR tab", &ItemTerms::qualifiers, {"modified-release"}},
+        {"Cotrimoxazole 200mg/40mg/5ml", &ItemTerms::strengths, {"200mg", "40mg", "40mg/ml", "8mg/ml"}},
+        {"Ketorolac 20+5 mg/ml", &ItemTerms::strengths, {"20mg", "5mg", "20mg/ml", "5mg/ml"}},
+        {"Furosemide 20mg/2ml amp", &ItemTerms::packs, {"2ml"}},
+        {"Furosemide 10 mg/mL ampule, 2 mL", &ItemTerms::strengths, {"10mg", "10mg/ml", "20mg"}},
+        {"Budesonide 200 mcg/dose inhaler", &ItemTerms::strengths, {"0.2mg"}},
+        {"Olanzapine 10mg tablt", &ItemTerms::forms, {"tablet"}},
+        {"INH 300mg tab", &ItemTerms::words, {"isoniazid"}},
+        {"Adult Diaper XL", &ItemTerms::qualifiers, {}},
+        {"Amoxicillin (Amoxil) 500mg cap", &ItemTerms::asides, {"amoxil"}},
+    };
+    for (const Case& c : medicines) {
+        SCOPED_TRACE(qPrintable(c.text));
+        EXPECT_EQ(Sorted(AnalyseItemText(c.text).*c.field), Sorted(c.expected));
+    }
+    const Case procedures[] = {
+        {"Chest AP (portable)", &ItemTerms::attributes, {"view:ap", "mobile:yes", "modality:xray"}},
+        {"Glucose, pleural fluid", &ItemTerms::attributes, {"specimen:pleural"}},
+        {"CT Abdomen plain and with contrast",
+         &ItemTerms::attributes,
+         {"modality:ct", "contrast:plain", "contrast:contrast"}},
+        {"Direct Coombs", &ItemTerms::attributes, {"fraction:direct"}},
+        {"Breast UTZ (both)", &ItemTerms::attributes, {"modality:ultrasound", "side:bilateral"}},
+        {"Pediatric ECG", &ItemTerms::attributes, {"age:pediatric"}},
+        {"Na, K, Cl", &ItemTerms::attributes, {"scope:panel"}},
+        {"CT (clotting time) with BT", &ItemTerms::words, {"clottingtime", "bleedingtime"}},
+        {"PT evaluation", &ItemTerms::words, {"physicaltherapy", "evaluation"}},
+    };
+    for (const Case& c : procedures) {
+        SCOPED_TRACE(qPrintable(c.text));
+        EXPECT_EQ(Sorted(AnalyseProcedureText(c.text).*c.field), Sorted(c.expected));
+    }
+}
+
+SuggestCandidate Exam(const char* id, const char* name, const char* table) {
+    return {id, name, {}, {}, {}, table, ItemKind::Procedure};
 }
 
 const QList<SuggestCandidate>& Master() {
@@ -39,58 +124,158 @@ const QList<SuggestCandidate>& Master() {
         {"2", "Paracetamol 250mg/5mL syrup 60mL", "Paracetamol", "M0001008"},
         {"3", "AMOXIL 500 MG CAP", "Amoxicillin", ""},
         {"4", "Amoxicillin 250mg/5ml susp 60ml", "Amoxicillin", ""},
-        {"5", "Amoxicillin + Clavulanic Acid 625mg tab", "Co-Amoxiclav", ""},
+        {"5", "Amoxicillin 250mg DT tab", "", ""},
         {"6", "Ceftriaxone 1000mg vl", "", ""},
         {"7", "Ceftriaxone 2g vial", "", ""},
         {"8", "Metronidazol 500mg tab", "", ""},
-        {"9", "Metformin 500mg tab", "Metformin", ""},
-        {"10", "Ibuprofen 200mg tab", "Ibuprofen", ""},
-        {"11", "Ibuprofen 400mg tab", "Ibuprofen", ""},
-        {"12", "Tramadol 50mg cap", "Tramadol", ""},
-        {"13", "Tramadol 50mg/ml amp 2ml", "Tramadol", ""},
-        {"14", "Salbutamol 2mg tab", "Salbutamol", ""},
-        {"15", "Salbutamol 100mcg/dose inh", "Salbutamol", ""},
-        {"16", "ADULT DIAPER PANAL", "", ""},
-        {"17", "XRAY CHEST PA VIEW", "", ""},
-        {"18", "Chest Ultrasound", "", ""},
-        {"19", "CBC W/ PLATELET COUNT", "", ""},
-        {"20", "Platelet Count", "", ""},
-        {"21", "Losartan Potassium 50mg tab", "Losartan", ""},
-        {"22", "Losartan Potassium 100mg tab", "Losartan", ""},
+        {"9", "Nifedipine 30mg tab", "", ""},
+        {"10", "Nifedipine 30mg MR tab", "", ""},
+        {"11", "Ofloxacin 0.3% otic drops 5ml", "", ""},
+        {"12", "Ofloxacin 0.3% ophth drops 5ml", "", ""},
+        {"13", "Hydrocortisone 1% oint 15g", "", ""},
+        {"14", "Hydrocortisone 1% cr 15g", "", ""},
+        {"15", "Mupirocin 2% oint 5g", "", ""},
+        {"16", "Mupirocin 20mg/g oint 15gm", "", ""},
+        {"17", "Losartan 50mg tab", "Losartan", ""},
+        {"18", "Losartan+HCTZ 100/25mg tab", "", ""},
+        {"19", "Hyzaar Hydrochlorothiazide 50/12.5mg tab", "Losartan", ""},
+        {"20", "Paracetmol 500mg tab", "", ""},
+        {"21", "Paracetamol 650mg tab", "", ""},
+        {"22", "Paracetamol 100mg/mL drops", "", ""},
+        {"23", "Olmesartan medoxomil 40mg tab", "", ""},
+        {"24", "Azilsartan 40mg tab", "", ""},
+        {"25", "Heparin 1000 IU/ml 5ml vial", "", ""},
+        {"26", "Heparin 5000 I.U./ml 5ml vial", "", ""},
+        {"27", "Bisacodyl 10mg suppo", "", ""},
+        {"28", "Bisacodyl 5mg EC tab", "", ""},
+        {"29", "ADULT DIAPER PANAL", "", ""},
+    };
+    return items;
+}
+
+const QList<SuggestCandidate>& Exams() {
+    static const QList<SuggestCandidate> items = {
+        Exam("L1", "Electrolytes (Na, K, Cl)", "tbcoLabExam"),
+        Exam("L2", "Sodium (Na)", "tbcoLabExam"),
+        Exam("L3", "Bleeding Time", "tbcoLabExam"),
+        Exam("L4", "Clotting Time", "tbcoLabExam"),
+        Exam("L5", "Coombs Test (indirect)", "tbcoLabExam"),
+        Exam("L6", "Coombs Test (direct)", "tbcoLabExam"),
+        Exam("L7", "FBS", "tbcoLabExam"),
+        Exam("L8", "CSF Glucose", "tbcoLabExam"),
+        Exam("L9", "CBC with Platelet Count", "tbcoLabExam"),
+        Exam("L10", "Complete Blood Count", "tbcoLabExam"),
+        Exam("L11", "Creatinine, urine", "tbcoLabExam"),
+        Exam("L12", "Creatinine", "tbcoLabExam"),
+        Exam("X1", "Chest PA and Lateral", "tbcoXRayExam"),
+        Exam("X2", "Chest AP (portable)", "tbcoXRayExam"),
+        Exam("X3", "Chest PA", "tbcoXRayExam"),
+        Exam("X4", "KUB", "tbcoXRayExam"),
+        Exam("C1", "CT Scan Chest Plain", "tbcoCTExam"),
+        Exam("C2", "CT Head with Contrast", "tbcoCTExam"),
+        Exam("C3", "CT Head Plain", "tbcoCTExam"),
+        Exam("U1", "Breast Ultrasound", "tbcoUltraExam"),
+        Exam("U2", "Breast UTZ (both)", "tbcoUltraExam"),
+        Exam("U3", "KUB Ultrasound", "tbcoUltraExam"),
     };
     return items;
 }
 
 TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
-    const SuggestIndex index(Master());
     struct Case {
         QString query, first, below;  // `below`, when given, must be listed after `first`
     };
-    const Case cases[] = {
-        {"ADULT DIAPER (PAÑAL)", "16", ""},                                   // accents and punctuation
-        {"AMOXICILLIN 250 mg/5 mL suspension, 60 mL", "4", "3"},              // abbreviated form, glued units
-        {"AMOXICILLIN 500 mg capsule", "3", "4"},                             // brand carried by its generic
-        {"CEFTRIAXONE 1 g vial", "6", "7"},                                   // 1 g = 1000 mg, vl = vial
-        {"SALBUTAMOL 100 micrograms inhaler", "15", "14"},                    // mcg, inh
-        {"METRONIDAZOLE 500 mg tablet", "8", ""},                             // a letter missing in the master
-        {"IBUPROFEN 400 mg tablet", "11", "10"},                              // strength mismatch below
-        {"TRAMADOL 50 mg/mL ampule, 2 mL", "13", "12"},                       // form mismatch below
-        {"Chest X-ray PA", "17", "18"},                                       // word order, hyphen
-        {"CBC with Platelet Count", "19", "20"},                              // "w/"
-        {"LOSARTAN 100 mg tablet", "22", "21"},                               // salt only in the master
-        {"paracetamol 250 MG/5 ML SYRUP", "2", "1"},                          // letter case
+    const Case medicines[] = {
+        {"ADULT DIAPER (PAÑAL)", "29", ""},                       // accents and punctuation
+        {"AMOXICILLIN 250 mg/5 mL suspension, 60 mL", "4", "3"},  // concentration, pack
+        {"AMOXICILLIN 500 mg capsule", "3", "4"},                 // brand carried by its generic
+        {"AMOXICILLIN 250 mg dispersible tablet", "5", "4"},      // qualifier "DT"
+        {"CEFTRIAXONE 1 g vial", "6", "7"},                       // 1 g = 1000 mg, vl = vial
+        {"METRONIDAZOLE 500 mg tablet", "8", ""},                 // a letter missing in the master
+        {"NIFEDIPINE 30 mg modified release tablet", "10", "9"},  // "MR"
+        {"NIFEDIPINE 30 mg tablet", "9", "10"},                   // a qualifier one side only
+        {"OFLOXACIN 0.3% eye drops, 5 mL", "12", "11"},           // ophthalmic against otic
+        {"HYDROCORTISONE 1% cream, 15 g", "14", "13"},            // "cr" is cream beside no tablet
+        {"MUPIROCIN 2% ointment, 15 g", "16", "15"},              // 20 mg/g = 2%, tube apart
+        {"LOSARTAN + HYDROCHLOROTHIAZIDE 50 mg + 12.5 mg tablet", "19",
+         "18"},                                             // combination; name and generic
+        {"PARACETAMOL 500 mg tablet", "1", "20"},           // a rare misspelling never wins
+        {"AZILSARTAN MEDOXOMIL 40 mg tablet", "24", "23"},  // an ester weighs little
+        {"HEPARIN 5,000 IU/mL vial, 5 mL", "26", "25"},     // "I.U."
+        {"BISACODYL 10 mg suppository", "27", "28"},        // "suppo"
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(qPrintable(c.query));
-        const QList<Suggestion> found = index.Suggest(c.query);
-        ASSERT_FALSE(found.isEmpty());
-        EXPECT_EQ(index.candidate(found[0].candidate).itemId, c.first);
-        if (c.below.isEmpty()) continue;
-        const auto at = std::find_if(found.begin(), found.end(),
-                                     [&](const Suggestion& s) { return index.candidate(s.candidate).itemId == c.below; });
-        ASSERT_NE(at, found.end()) << "the other variant is still suggested";
-        EXPECT_LT(at->score, found[0].score);
+    const Case exams[] = {
+        {"SERUM ELECTROLYTES", "L1", "L2"},  // a panel against a single test
+        {"SODIUM", "L2", "L1"},
+        {"BLEEDING TIME", "L3", "L4"},  // close relatives
+        {"DIRECT COOMBS TEST", "L6", "L5"},
+        {"GLUCOSE, CSF", "L8", "L7"},          // the specimen
+        {"CREATININE", "L12", "L11"},          // no specimen named: blood
+        {"CBC", "L10", "L9"},                  // acronym, an extra test below
+        {"CHEST X-RAY, PA VIEW", "X3", "X1"},  // a view set against a single view
+        {"RADIOGRAPHY, CHEST, AP VIEW, PORTABLE", "X2", "X3"},
+        {"CT SCAN OF THE CHEST, PLAIN", "C1", "X3"},      // the modality, across tables
+        {"CT SCAN, HEAD, WITHOUT CONTRAST", "C3", "C2"},  // contrast
+        {"ULTRASOUND, BREAST, BILATERAL", "U2", "U1"},    // side
+        {"ULTRASOUND OF THE KIDNEYS, URETERS AND BLADDER", "U3", "X4"},
+    };
+    const SuggestIndex medicineIndex(Master()), examIndex(Exams());
+    for (const auto& [index, cases] :
+         {std::pair{&medicineIndex, QList<Case>(std::begin(medicines), std::end(medicines))},
+          std::pair{&examIndex, QList<Case>(std::begin(exams), std::end(exams))}}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(qPrintable(c.query));
+            const QList<Suggestion> found = index->Suggest(c.query);
+            ASSERT_FALSE(found.isEmpty());
+            EXPECT_EQ(index->candidate(found[0].candidate).itemId, c.first);
+            if (c.below.isEmpty()) continue;
+            const auto at = std::find_if(found.begin(), found.end(), [&](const Suggestion& s) {
+                return index->candidate(s.candidate).itemId == c.below;
+            });
+            if (at != found.end()) {
+                EXPECT_LT(at->score, found[0].score);
+            }
+        }
     }
+    // Exam rows keep the table they came from.
+    const QList<Suggestion> kub = examIndex.Suggest("KUB ultrasound", 1);
+    ASSERT_EQ(kub.size(), 1);
+    EXPECT_EQ(examIndex.candidate(kub[0].candidate).source, "tbcoUltraExam");
+}
+
+// Confident only when the first item agrees with everything the description states, names it well,
+// leaves no word unread and leads every item that differs from it in what the description asks for.
+TEST(SuggestIndex, IsConfidentOnlyOfAClearFullAgreement) {
+    QList<SuggestCandidate> items = Master();
+    // The same product stocked twice does not make either doubtful.
+    items.append({"30", "ROSUVASTATIN 10MG TAB", "", ""});
+    items.append({"31", "Rosuvastatin 10 mg tablet (Crestor)", "", ""});
+    // A word many products carry and nothing reads may be a qualifier.
+    for (const char* drug : {"Gliclazide 80mg", "Diltiazem 60mg", "Valproate 500mg", "Tramadol 100mg"})
+        items.append({drug, QString::fromLatin1(drug) + " tab retard", "", ""});
+    const SuggestIndex index(items);
+    const std::pair<QString, bool> cases[] = {
+        {"CEFTRIAXONE 1 g vial", true},
+        {"ROSUVASTATIN 10 mg tablet", true},
+        {"NIFEDIPINE 30 mg tablet", true},
+        {"NIFEDIPINE 30 mg sublingual tablet", false},  // neither item has the qualifier
+        {"MUPIROCIN 2% ointment, 10 g", false},         // pack sizes differ
+        {"TRAMADOL 100 mg tablet", false},              // the only item says "retard"
+        {"AMOXICILLIN 250 mg tablet", false},           // dispersible, not asked for
+        {"METOPROLOL 50 mg tablet", false},             // no such drug
+    };
+    for (const auto& [query, confident] : cases) {
+        SCOPED_TRACE(qPrintable(query));
+        const QList<Suggestion> found = index.Suggest(query, 1);
+        if (!confident && found.isEmpty()) continue;
+        ASSERT_EQ(found.size(), 1);
+        EXPECT_EQ(found[0].confident, confident) << found[0].confidence;
+        EXPECT_EQ(found[0].confident, found[0].confidence >= SuggestIndex::kConfidentAt);
+    }
+    const QList<Suggestion> two = index.Suggest("CEFTRIAXONE 1 g vial", 2);
+    ASSERT_EQ(two.size(), 2);
+    EXPECT_FALSE(two[1].confident);
+    EXPECT_EQ(two[1].confidence, 0);
 }
 
 TEST(SuggestIndex, OrdersEqualScoresByNameThenIdAndKeepsTheLimit) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace esoa::assist::text {
+
+// The first steps shared by the medicine and the procedure readings: folding and cutting a text into
+// pieces. Internal to the ranking library.
+
+enum class Kind { Word, Number, Slash, Plus, Open, Close };
+
+struct Piece {
+    QString text;
+    Kind kind;
+    bool aside = false;  // inside brackets ("Amoxicillin (Amoxil)", "Creatinine (STAT)")
+};
+
+// Lower case without accents ("Niño" gives "nino"), the micro sign written "mc" as in "mcg", "w/" and
+// "w/o" spelt "with" and "without", "w/v" and "w/w" dropped, and letters written with dots run together
+// ("I.U." gives "iu", "S.G.P.T." gives "sgpt").
+QString Normalised(const QString& text);
+
+// Cuts a normalised text into words, numbers (decimal point kept, thousands commas dropped), "/", "+"
+// (also "&") and brackets; every other mark separates. A word glued behind a number ("500mg") is its own
+// piece; a hyphen between letters joins the two sides when one of them is a single letter or both have at
+// most two ("x-ray", "c-spine", "ck-mb") and separates them otherwise ("film-coated", "ap-lat",
+// "co-amoxiclav"); a possessive "'s" goes.
+QList<Piece> Cut(const QString& normalised);
+
+// A number as a short text: whole numbers without a decimal point, others with up to ten digits.
+QString Number(double value);
+
+}  // namespace esoa::assist::text
