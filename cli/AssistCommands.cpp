@@ -1,12 +1,12 @@
 #include <QLocale>
 
+#include "cli/Commands.h"
+#include "cli/Terminal.h"
+#include "core/coverage/Coverage.h"
+#include "core/suggest/SuggestSource.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
-#include "core/coverage/Coverage.h"
-#include "core/suggest/SuggestSource.h"
-#include "cli/Commands.h"
-#include "cli/Terminal.h"
 
 namespace esoa::cli {
 namespace {
@@ -66,26 +66,27 @@ int Suggest(const Options& options) {
 }  // namespace
 
 Command SuggestCommand() {
-    return {QStringLiteral("suggest"),
-            QStringLiteral("The hospital items that best match a PhilHealth code."),
-            QStringLiteral("Lists the hospital items that best match a PhilHealth code, one a line: rank, score, "
-                           "ItemID, ItemName, GenericName, then where each comes from (InvOrProc, RevenueID, "
-                           "SectionID), tab-separated."),
-            {},
-            {ListOption(),
-             {{QStringLiteral("code"), QStringLiteral("The PhilHealth code."), QStringLiteral("CODE")}, true},
-             {{QStringLiteral("revenue"),
-               QStringLiteral("Search the exam table of this revenue (default: the one the code's category "
-                              "routes to, as in the window)."),
-               QStringLiteral("ID")}},
-             {{QStringLiteral("limit"), QStringLiteral("Candidates listed (default 50)."), QStringLiteral("N")},
-              false,
-              [](const QString& value) {
-                  return LimitOf(value) > 0 ? QString()
-                                            : QStringLiteral("--limit must be a positive number, not \"%1\".")
-                                                  .arg(value);
-              }}},
-            Suggest};
+    return {
+        QStringLiteral("suggest"),
+        QStringLiteral("The hospital items that best match a PhilHealth code."),
+        QStringLiteral("Lists the hospital items that best match a PhilHealth code, one a line: rank, score, "
+                       "ItemID, ItemName, GenericName, then where each comes from (InvOrProc, RevenueID, "
+                       "SectionID), tab-separated."),
+        {},
+        {ListOption(),
+         {{QStringLiteral("code"), QStringLiteral("The PhilHealth code."), QStringLiteral("CODE")}, true},
+         {{QStringLiteral("revenue"),
+           QStringLiteral("Search the exam table of this revenue (default: the one the code's category "
+                          "routes to, as in the window)."),
+           QStringLiteral("ID")}},
+         {{QStringLiteral("limit"), QStringLiteral("Candidates listed (default 50)."), QStringLiteral("N")},
+          false,
+          [](const QString& value) {
+              return LimitOf(value) > 0
+                         ? QString()
+                         : QStringLiteral("--limit must be a positive number, not \"%1\".").arg(value);
+          }}},
+        Suggest};
 }
 
 int CoverageReport(const Options& options, const ReferenceList& list, bool asCsv) {

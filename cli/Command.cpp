@@ -3,7 +3,9 @@
 namespace esoa::cli {
 namespace {
 
-QString LongName(const QCommandLineOption& option) { return option.names().constLast(); }
+QString LongName(const QCommandLineOption& option) {
+    return option.names().constLast();
+}
 
 // "--list item|er" or "[--folder DIR]".
 QString Synopsis(const QCommandLineOption& option, bool required) {
@@ -35,15 +37,17 @@ QString Wrapped(const QString& text, int indent) {
 
 QCommandLineOption ConnectionOption() {
     return {QStringLiteral("connection"),
-            QStringLiteral("Connect to SETTING for this run: demo, embedded:<folder> or odbc:<connection string>."),
+            QStringLiteral(
+                "Connect to SETTING for this run: demo, embedded:<folder> or odbc:<connection string>."),
             QStringLiteral("SETTING")};
 }
 
 QCommandLineOption VerboseOption() {
-    return {QStringLiteral("verbose"),
-            QStringLiteral("Log every statement (T-SQL, transactions included) and database error on standard "
-                           "error. The embedded database's own SQLite statements: "
-                           "QT_LOGGING_RULES=esoa.sqlite.debug=true.")};
+    return {
+        QStringLiteral("verbose"),
+        QStringLiteral("Log every statement (T-SQL, transactions included) and database error on standard "
+                       "error. The embedded database's own SQLite statements: "
+                       "QT_LOGGING_RULES=esoa.sqlite.debug=true.")};
 }
 
 QCommandLineOption HelpOption() {
@@ -73,8 +77,8 @@ QString HelpOf(const QCommandLineParser& parser, const Command& command) {
     usage << Synopsis(ConnectionOption(), false) << Synopsis(VerboseOption(), false);
     // The parser's own first line names the program by the path it was started with.
     const QString first = QStringLiteral("Usage: %1 %2 ").arg(kProgram, command.name);
-    return Wrapped(QStringLiteral("Usage: ") + usage.join(QLatin1Char(' ')), int(first.size())) + QLatin1Char('\n') +
-           parser.helpText().section(QLatin1Char('\n'), 1);
+    return Wrapped(QStringLiteral("Usage: ") + usage.join(QLatin1Char(' ')), int(first.size())) +
+           QLatin1Char('\n') + parser.helpText().section(QLatin1Char('\n'), 1);
 }
 
 void Check(const QCommandLineParser& parser, const Command& command) {
@@ -82,12 +86,15 @@ void Check(const QCommandLineParser& parser, const Command& command) {
     for (std::size_t i = 0; i < command.arguments.size(); ++i) {
         const CommandArgument& a = command.arguments[i];
         const QString what = a.choices.isEmpty() ? a.syntax : OneOf(a.choices);
-        if (qsizetype(i) >= given.size()) throw UsageError{QStringLiteral("%1 needs %2.").arg(command.name, what)};
+        if (qsizetype(i) >= given.size())
+            throw UsageError{QStringLiteral("%1 needs %2.").arg(command.name, what)};
         if (!a.choices.isEmpty() && !a.choices.contains(given[qsizetype(i)]))
-            throw UsageError{QStringLiteral("%1 needs %2, not \"%3\".").arg(command.name, what, given[qsizetype(i)])};
+            throw UsageError{
+                QStringLiteral("%1 needs %2, not \"%3\".").arg(command.name, what, given[qsizetype(i)])};
     }
     if (given.size() > qsizetype(command.arguments.size()))
-        throw UsageError{QStringLiteral("Unexpected argument \"%1\".").arg(given[qsizetype(command.arguments.size())])};
+        throw UsageError{
+            QStringLiteral("Unexpected argument \"%1\".").arg(given[qsizetype(command.arguments.size())])};
 
     std::vector<CommandOption> options = command.options;
     options.push_back({ConnectionOption()});
@@ -99,6 +106,12 @@ void Check(const QCommandLineParser& parser, const Command& command) {
         const QString value = parser.value(name);
         if (o.required && value.isEmpty())
             throw UsageError{QStringLiteral("%1 is needed.").arg(Synopsis(o.option, true))};
+        // An empty value is most often a script's unset variable: the default it would fall back to
+        // (standard output, the program's folder) is not what was asked for. An empty --connection
+        // keeps meaning the current user's setting.
+        if (value.isEmpty() && parser.isSet(name) && !o.option.valueName().isEmpty() &&
+            name != LongName(ConnectionOption()))
+            throw UsageError{QStringLiteral("--%1 needs a value.").arg(name)};
         if (o.problem && parser.isSet(name)) {
             if (const QString problem = o.problem(value); !problem.isEmpty()) throw UsageError{problem};
         }

@@ -5,9 +5,9 @@
 #include <QLoggingCategory>
 #include <QSet>
 
-#include "database/DbError.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
+#include "database/DbError.h"
 
 namespace esoa::cli {
 namespace {
@@ -58,7 +58,8 @@ qsizetype CommandAt(const QStringList& arguments) {
 
 // One line naming the problem and where to read more.
 int UsageProblem(const QString& problem, const QString& command) {
-    const QString who = QString::fromLatin1(kProgram) + (command.isEmpty() ? QString() : QLatin1Char(' ') + command);
+    const QString who =
+        QString::fromLatin1(kProgram) + (command.isEmpty() ? QString() : QLatin1Char(' ') + command);
     Err(QStringLiteral("%1: %2\nTry \"%1 --help\".\n").arg(who, problem));
     return 2;
 }
@@ -117,7 +118,8 @@ int RunProgram(const Invocation& inv) {
 }  // namespace
 
 void EnableStatementLog() {
-    QLoggingCategory::setFilterRules(QStringLiteral("esoa.sql.debug=true\nesoa.sql.info=true\nesoa.sql.warning=true"));
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("esoa.sql.debug=true\nesoa.sql.info=true\nesoa.sql.warning=true"));
 }
 
 Invocation Parse(const QStringList& arguments) {
@@ -126,7 +128,8 @@ Invocation Parse(const QStringList& arguments) {
     if (const qsizetype at = CommandAt(arguments); at >= 0) {
         inv.command = arguments[at];
         inv.kind = FindCommand(inv.command) ? Invocation::Kind::Headless : Invocation::Kind::Usage;
-        if (inv.kind == Invocation::Kind::Usage) inv.error = QStringLiteral("Unknown command \"%1\".").arg(inv.command);
+        if (inv.kind == Invocation::Kind::Usage)
+            inv.error = QStringLiteral("Unknown command \"%1\".").arg(inv.command);
         return inv;
     }
     QCommandLineParser parser;

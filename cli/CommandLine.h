@@ -16,8 +16,8 @@ struct Invocation {
     Kind kind = Kind::Window;
     QString connection;  // --connection: overrides the current user's setting for this run (Window)
     bool verbose = false;
-    QString command;     // the command named, if any
-    QString error;       // Usage: what was not understood
+    QString command;  // the command named, if any
+    QString error;    // Usage: what was not understood
     QStringList arguments;
 };
 

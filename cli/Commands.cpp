@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "cli/Terminal.h"
 #include "core/ConnectionSetting.h"
 #include "database/Connection.h"
-#include "cli/Terminal.h"
 
 namespace esoa::cli {
 namespace {
@@ -31,7 +31,8 @@ const Command* FindCommand(const QString& name) {
 }
 
 CommandOption ListOption() {
-    return {{QStringLiteral("list"), QStringLiteral("The reference list: item or er."), QStringLiteral("item|er")},
+    return {{QStringLiteral("list"), QStringLiteral("The reference list: item or er."),
+             QStringLiteral("item|er")},
             true,
             [](const QString& list) {
                 return ListNamed(list) ? QString()
@@ -40,19 +41,21 @@ CommandOption ListOption() {
 }
 
 CommandOption FolderOption() {
-    return {{QStringLiteral("folder"), QStringLiteral("Folder of the reference files (default: the program's folder)."),
+    return {{QStringLiteral("folder"),
+             QStringLiteral("Folder of the reference files (default: the program's folder)."),
              QStringLiteral("DIR")}};
 }
 
 CommandOption FormatOption() {
-    return {{QStringLiteral("format"), QStringLiteral("text or csv (default text)."), QStringLiteral("text|csv")},
-            false,
-            [](const QString& format) {
-                const QString f = format.toLower();
-                return f.isEmpty() || f == QLatin1String("text") || f == QLatin1String("csv")
-                           ? QString()
-                           : QStringLiteral("--format must be text or csv, not \"%1\".").arg(format);
-            }};
+    return {
+        {QStringLiteral("format"), QStringLiteral("text or csv (default text)."), QStringLiteral("text|csv")},
+        false,
+        [](const QString& format) {
+            const QString f = format.toLower();
+            return f.isEmpty() || f == QLatin1String("text") || f == QLatin1String("csv")
+                       ? QString()
+                       : QStringLiteral("--format must be text or csv, not \"%1\".").arg(format);
+        }};
 }
 
 ReferenceList ListOf(const Options& options) {
@@ -67,7 +70,9 @@ QString FolderOf(const Options& options) {
     return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
 }
 
-bool AsCsv(const Options& options) { return options.Value("format").toLower() == QLatin1String("csv"); }
+bool AsCsv(const Options& options) {
+    return options.Value("format").toLower() == QLatin1String("csv");
+}
 
 ConnectionSetting SettingOf(const Options& options) {
     if (!options.connection.isEmpty()) return ConnectionSetting::Parse(options.connection);

@@ -10,7 +10,7 @@
 namespace esoa {
 class Connection;
 struct ConnectionSetting;
-}
+}  // namespace esoa
 
 namespace esoa::cli {
 

@@ -1,13 +1,12 @@
-#include "cli/Commands.h"
-
 #include <QDir>
 
-#include "database/Connection.h"
-#include "database/DbError.h"
+#include "cli/Commands.h"
 #include "cli/Terminal.h"
 #include "core/reference/FirstLines.h"
 #include "core/reference/ImportRun.h"
 #include "core/reference/ReferenceFile.h"
+#include "database/Connection.h"
+#include "database/DbError.h"
 
 namespace esoa::cli {
 
@@ -68,15 +67,17 @@ int Import(const Options& options) {
 }  // namespace
 
 Command ImportCommand() {
-    return {QStringLiteral("import"),
-            QStringLiteral("Import a reference list's files, as b. Scan & Import does."),
-            QStringLiteral("Imports the reference files of a list (ESOA_ITEM.csv and ESOA_MEDICINE.csv, or "
-                           "ESOA_ER.csv), printing each file's counts, refused lines and warnings. Nothing is "
-                           "stored when a file of the list cannot be read."),
-            {},
-            {ListOption(), FolderOption(),
-             {{QStringLiteral("dry-run"), QStringLiteral("Print the change report and write nothing.")}}},
-            Import};
+    return {
+        QStringLiteral("import"),
+        QStringLiteral("Import a reference list's files, as b. Scan & Import does."),
+        QStringLiteral("Imports the reference files of a list (ESOA_ITEM.csv and ESOA_MEDICINE.csv, or "
+                       "ESOA_ER.csv), printing each file's counts, refused lines and warnings. Nothing is "
+                       "stored when a file of the list cannot be read."),
+        {},
+        {ListOption(),
+         FolderOption(),
+         {{QStringLiteral("dry-run"), QStringLiteral("Print the change report and write nothing.")}}},
+        Import};
 }
 
 }  // namespace esoa::cli

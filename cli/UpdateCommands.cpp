@@ -1,12 +1,12 @@
 #include <QDir>
 
-#include "database/Connection.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
-#include "core/updates/ChangeReport.h"
 #include "core/files/Csv.h"
+#include "core/updates/ChangeReport.h"
 #include "core/updates/LinkExport.h"
 #include "core/updates/StaleLinks.h"
+#include "database/Connection.h"
 
 namespace esoa::cli {
 namespace {
@@ -14,8 +14,9 @@ namespace {
 QDir ExistingFolder(const Options& options) {
     const QDir folder(FolderOf(options));
     if (!folder.exists())
-        throw std::runtime_error(
-            QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder.path())).toStdString());
+        throw std::runtime_error(QStringLiteral("The folder %1 does not exist.")
+                                     .arg(QDir::toNativeSeparators(folder.path()))
+                                     .toStdString());
     return folder;
 }
 
@@ -29,7 +30,9 @@ int ExportLinks(const Options& options) {
         Out(links.Text(csv::Flavour::Exact));
     } else {
         csv::Save(output, links, csv::Flavour::Exact);
-        Err(QStringLiteral("%1 links of %2 written to %3.\n").arg(count).arg(list.linkTable(), QDir::toNativeSeparators(output)));
+        Err(QStringLiteral("%1 links of %2 written to %3.\n")
+                .arg(count)
+                .arg(list.linkTable(), QDir::toNativeSeparators(output)));
     }
     return 0;
 }
@@ -61,23 +64,26 @@ int ChangesReport(const Options& options, const ReferenceList& list, bool asCsv)
 }
 
 Command ExportLinksCommand() {
-    return {QStringLiteral("export-links"),
-            QStringLiteral("Write every link of a list as CSV."),
-            QStringLiteral("Writes every link of a list as CSV: exact values, UTF-8 without a byte order mark."),
-            {},
-            {ListOption(),
-             {{QStringLiteral("output"), QStringLiteral("The CSV file (default: standard output)."),
-               QStringLiteral("FILE")}}},
-            ExportLinks};
+    return {
+        QStringLiteral("export-links"),
+        QStringLiteral("Write every link of a list as CSV."),
+        QStringLiteral("Writes every link of a list as CSV: exact values, UTF-8 without a byte order mark."),
+        {},
+        {ListOption(),
+         {{QStringLiteral("output"), QStringLiteral("The CSV file (default: standard output)."),
+           QStringLiteral("FILE")}}},
+        ExportLinks};
 }
 
 Command ReportCommand() {
     return {QStringLiteral("report"),
             QStringLiteral("Reference file changes, stale links or mapping coverage of a list."),
-            QStringLiteral("Prints the change report of a list's reference files against its table (changes), "
-                           "the links that no longer agree with their code or hospital item (stale), or how much of "
-                           "the list is mapped (coverage)."),
-            {{QStringLiteral("changes|stale|coverage"), QStringLiteral("The report."),
+            QStringLiteral(
+                "Prints the change report of a list's reference files against its table (changes), "
+                "the links that no longer agree with their code or hospital item (stale), or how much of "
+                "the list is mapped (coverage)."),
+            {{QStringLiteral("changes|stale|coverage"),
+              QStringLiteral("The report."),
               {QStringLiteral("changes"), QStringLiteral("stale"), QStringLiteral("coverage")}}},
             {ListOption(), FolderOption(), FormatOption()},
             Report};
