@@ -8,6 +8,8 @@
 #include <thread>
 
 #include "ranking/MedicineVocabulary.h"
+#include "ranking/ProcedureText.h"
+#include "ranking/ProcedureVocabulary.h"
 
 namespace esoa::assist {
 namespace {
@@ -31,13 +33,26 @@ void AppendNew(QStringList& to, const QStringList& from) {
         if (!to.contains(s)) to.append(s);
 }
 
-// An item's name and generic name read as one text. Many items share a generic name: each is read once.
-ItemTerms ReadCandidate(const SuggestCandidate& c, QHash<QString, ItemTerms>& generics) {
-    ItemTerms terms = AnalyseText(c.itemName, c.kind);
+// What many items share, read once per block of items.
+struct ReadCache {
+    QHash<QString, ItemTerms> generics;
+    QHash<QString, QStringList> sources;  // what an exam table's name says of its rows
+};
+
+// An item's name and generic name read as one text; an exam row also by what its table says of it.
+ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
+    ItemTerms terms;
+    if (c.kind == ItemKind::Procedure) {
+        auto source = cache.sources.constFind(c.source);
+        if (source == cache.sources.constEnd()) source = cache.sources.insert(c.source, SourceAttributes(c.source));
+        terms = AnalyseProcedureText(c.itemName, *source);
+    } else {
+        terms = AnalyseItemText(c.itemName);
+    }
     if (c.genericName.isEmpty()) return terms;
-    auto cached = generics.constFind(c.genericName);
-    if (cached == generics.constEnd())
-        cached = generics.insert(c.genericName, AnalyseText(c.genericName, c.kind));
+    auto cached = cache.generics.constFind(c.genericName);
+    if (cached == cache.generics.constEnd())
+        cached = cache.generics.insert(c.genericName, AnalyseText(c.genericName, c.kind));
     const ItemTerms& generic = *cached;
     // Beside a generic name, the other words of the item name are a brand, a maker or packing.
     for (const QString& w : terms.words)
@@ -59,8 +74,8 @@ constexpr qsizetype kReadAlone = 2048;
 std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end) {
     std::vector<ItemTerms> out(size_t(end - begin));
     const auto read = [&](qsizetype from, qsizetype to) {
-        QHash<QString, ItemTerms> generics;
-        for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], generics);
+        ReadCache cache;
+        for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
     };
     const qsizetype threads =
         end - begin < kReadAlone ? 1 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
@@ -116,7 +131,7 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
             auto reading = std::find_if(readings_.begin(), readings_.end(),
                                         [kind](const Reading& r) { return r.kind == kind; });
             if (reading == readings_.end()) {
-                readings_.push_back({kind, {}, {}, {}, {}, 0});
+                readings_.push_back({kind, {}, {}, {}, {}, {}, 0});
                 reading = readings_.end() - 1;
             }
             Add(int(i), block[size_t(i - begin)], *reading);
@@ -125,6 +140,9 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
     for (Reading& r : readings_) {
         r.vocabulary.Finish();
         r.idf.resize(r.vocabulary.size());
+        r.known.assign(r.vocabulary.size(), 0);
+        if (r.kind == ItemKind::Procedure)
+            for (int t = 0; t < int(r.known.size()); ++t) r.known[t] = procedure::IsKnownTerm(r.vocabulary.word(t));
         for (int t = 0; t < int(r.idf.size()); ++t) {
             const bool salt = r.kind == ItemKind::Medicine && medicine::IsSaltOrEster(r.vocabulary.word(t));
             r.idf[t] = float(Idf(r.postings[t].size(), r.items) * (salt ? kSaltWeight : 1.0));
@@ -278,8 +296,11 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
     double queryMass = 0;
     const bool medicine = reading.kind == ItemKind::Medicine;
     for (const QString& word : query.words) {
-        const QList<TermMatcher::Match> matches = reading.vocabulary.Matches(word);
+        QList<TermMatcher::Match> matches = reading.vocabulary.Matches(word);
         const int exact = reading.vocabulary.Find(word);
+        // Two exams the reading knows apart ("antihbs", "antihbc") are never a misspelling of one another.
+        if (!reading.known.empty() && procedure::IsKnownTerm(word))
+            matches.removeIf([&](const TermMatcher::Match& m) { return m.term != exact && reading.known[m.term]; });
         const bool salt = medicine && medicine::IsSaltOrEster(word);
         const double aside = query.asides.contains(word) ? kAsideWeight : 1.0;
         const double weight =

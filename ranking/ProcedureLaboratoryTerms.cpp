@@ -1,0 +1,263 @@
+#include "ranking/ProcedureTerms.h"
+
+namespace esoa::assist::procedure {
+
+// Each entry: the spellings of one thing, separated by ";", and the tokens it reads as. Spellings are
+// read after ProcedureWord (plurals and British spellings need no entry) and with dots, hyphens and
+// apostrophes as the text cutter takes them ("S.G.P.T." is "sgpt", "Coomb's" is "coomb").
+const std::vector<text::PhraseEntry>& LaboratoryTerms() {
+    static const std::vector<text::PhraseEntry> terms = {
+        // Specimens.
+        {"serum; plasma; blood; bld; whole blood; venous blood", "specimen:blood"},
+        {"hemoculture; blood culture", "culture specimen:blood"},
+        {"urine; urinary; ur; 24 hour urine; 24 hr urine; 24h urine; 24 hours urine; spot urine; random urine",
+         "specimen:urine"},
+        {"csf; cerebrospinal fluid; spinal fluid; cerebrospinal; cerebro spinal fluid", "specimen:csf"},
+        {"pleural fluid; pleural; pl fluid; thoracentesis fluid; pleural effusion fluid", "specimen:pleural"},
+        {"peritoneal fluid; peritoneal; ascitic fluid; ascitic; ascite; paracentesis fluid; perit fluid",
+         "specimen:peritoneal"},
+        {"synovial fluid; synovial; joint fluid; syn fluid; arthrocentesis fluid; joint aspirate",
+         "specimen:synovial"},
+        {"sputum; sput; expectorate", "specimen:sputum"},
+        {"stool; fecal; faecal; fece; feces; faeces; stool specimen", "specimen:stool"},
+        {"pus; wound swab; wound discharge; abscess fluid; wound culture", "specimen:wound"},
+        // A wound is a specimen beside a stain or culture, else the wound treated ("Wound dressing").
+        {"wound", "?wound"},
+        {"body fluid; other body fluid", "specimen:fluid"},
+        {"throat swab; throat", "specimen:throat"},
+        {"nasopharyngeal swab; nps; nasopharyngeal", "specimen:nasopharyngeal"},
+        {"vaginal discharge; vaginal swab; cervical swab; endocervical swab", "specimen:vaginal"},
+        {"tissue", "specimen:tissue"},
+        // What part of an analyte, and how it is measured.
+        {"total", "fraction:total"},
+        {"direct; conjugated", "fraction:direct"},
+        {"indirect; unconjugated", "fraction:indirect"},
+        {"ionized; ionised", "fraction:ionized"},
+        {"free", "fraction:free"},
+        {"quantitative; quanti; quant; titer; titre; titer determination", "method:quantitative"},
+        {"qualitative; quali; qual; rapid; rapid test; screening test; kit", "method:qualitative"},
+        {"panel; profile", "scope:panel"},
+        // Haematology.
+        {"cbc; complete blood count; complete blood cell count; full blood count; fbc; hemogram; "
+         "complete blood picture",
+         "cbc"},
+        {"cbc / pc; cbc pc; cbc + pc; cbc with pc", "cbc platelet"},
+        {"platelet count; platelet; plt; plt count; plt ct; platelet ct; thrombocyte count; thrombocyte; "
+         "thrombocyte ct",
+         "platelet"},
+        {"hemoglobin; hgb; hb; hemoglobin determination; hb determination", "hemoglobin"},
+        {"hematocrit; hct; packed cell volume; pcv", "hematocrit"},
+        {"h + h; h and h; h / h; hgb / hct; hb / hct; hgb hct; hb hct; hemoglobin / hematocrit; hgbhct",
+         "hemoglobin hematocrit"},
+        {"esr; erythrocyte sedimentation rate; sed rate; sedimentation rate; westergren; esr westergren",
+         "esr"},
+        {"reticulocyte count; reticulocyte; retic; retic count; retic ct", "reticulocyte"},
+        {"peripheral blood smear; peripheral smear; pbs; blood smear; blood film; peripheral blood film; "
+         "pbf; pbs review; smear review",
+         "pbs"},
+        {"differential count; wbc differential; diff count; differential; diff; diff ct; "
+         "differential leukocyte count",
+         "differential"},
+        {"wbc; wbc count; white blood cell count; white blood count; white cell count; leukocyte count; "
+         "total leukocyte count; wbc ct",
+         "wbc"},
+        {"rbc; rbc count; red blood cell count; red cell count; erythrocyte count", "rbc"},
+        {"rbc indices; red cell indices; red blood cell indices; mcv / mch / mchc; mcv mch mchc; mcv",
+         "rbcindices"},
+        {"cell count; cell ct; cell count and differential; cell count + diff; cell count / diff; "
+         "cell ct / diff; cell count and diff",
+         "cellcount"},
+        {"blood typing; blood type; abo rh typing; abo typing; abo; rh typing; abo grouping; abo blood "
+         "grouping; blood grouping; blood group; abo / rh; abo rh; abo / rh typing; bt abo; abo and rh; "
+         "rh",
+         "bloodtyping"},
+        {"crossmatching; crossmatch; cross matching; cross match; xmatch; x match; xm; compatibility "
+         "testing; compatibility test",
+         "crossmatch"},
+        {"prothrombin time; prothrombin; protime; pro time; pt inr; pt / inr; inr; pt with inr", "prothrombin"},
+        {"pt", "?pt"},
+        {"aptt; activated partial thromboplastin time; partial thromboplastin time; ptt; activated ptt; "
+         "apt time",
+         "aptt"},
+        {"bleeding time; bt; bt bleeding time; ivy bleeding time; duke bleeding time", "bleedingtime"},
+        {"clotting time; coagulation time; ct clotting; ct clotting time; lee white; lee white clotting time", "clottingtime"},
+        {"bt / ct; bt ct; btct; bt and ct; bt + ct; bleeding / clotting time; bleeding and clotting time",
+         "bleedingtime clottingtime"},
+        {"ct", "?ct"},
+        {"d dimer; ddimer; fibrin d dimer", "ddimer"},
+        {"fibrinogen; fib", "fibrinogen"},
+        {"g6pd; g 6 pd; g6pd screening; glucose 6 phosphate dehydrogenase", "g6pd"},
+        {"coomb; coomb test; antiglobulin test; antiglobulin", "coomb"},
+        {"dat; direct antiglobulin test; direct coomb", "coomb fraction:direct"},
+        {"iat; indirect antiglobulin test; indirect coomb", "coomb fraction:indirect"},
+        {"malaria; malarial; mp smear; malarial smear; malaria smear; malarial parasite; malaria parasite; "
+         "thick and thin smear; thick + thin smear",
+         "malaria"},
+        // Clinical microscopy.
+        {"urinalysis; ua; routine urinalysis; urine routine; routine urine examination; urine analysis; "
+         "urine r / e; urine re; urine examination; urine exam; u / a",
+         "urinalysis"},
+        {"fecalysis; stool exam; routine fecalysis; routine stool examination; stool routine; stool r / e; "
+         "stool examination; fecal analysis; stool analysis; stool re",
+         "fecalysis"},
+        {"fecal occult blood; fecal occult blood test; occult blood; fobt; stool occult blood; guaiac; "
+         "guaiac test; stool obt",
+         "occultblood specimen:stool"},
+        {"pregnancy test; ptest; p test; upt; urine pregnancy test; preg test; pt pregnancy; "
+         "pregnancy test urine",
+         "pregnancytest"},
+        {"beta hcg; b hcg; bhcg; hcg; beta human chorionic gonadotropin; serum hcg", "hcg"},
+        {"semen analysis; sperm count; seminalysis; seminal fluid analysis; seminal fluid exam", "semenanalysis"},
+        {"koh; koh mount; koh smear; koh prep; potassium hydroxide; potassium hydroxide prep", "koh"},
+        // Chemistry.
+        {"fbs; fasting blood sugar; fasting blood glucose; fasting plasma glucose; fpg; fbg; fasting "
+         "glucose; glucose fasting; fasting sugar",
+         "fbs"},
+        {"rbs; random blood sugar; random blood glucose; random plasma glucose; rbg; random glucose; "
+         "glucose random",
+         "rbs"},
+        {"cbg; capillary blood glucose; capillary blood sugar; hgt; glucometer; glucometer test; "
+         "blood glucose capillary; capillary glucose",
+         "cbg"},
+        {"ogtt; oral glucose tolerance test; glucose tolerance test; gtt; 75g ogtt; ogtt 75g; 75 g ogtt",
+         "ogtt"},
+        {"ppbs; postprandial blood sugar; post prandial blood sugar; 2 hour postprandial blood sugar; "
+         "2 hr ppbs; hppbs; 2hppbs; 2 hour ppbs; postprandial glucose; post prandial glucose; 2 hr post "
+         "prandial glucose; 2 hour postprandial; 2 hr postprandial; postprandial",
+         "ppbs"},
+        {"hba1c; glycosylated hemoglobin; glycated hemoglobin; hgba1c; hb a1c; glycohemoglobin; a1c; "
+         "glycated hb; hgb a1c; glycosylated hb",
+         "hba1c"},
+        {"glucose; sugar; glu; blood sugar; blood glucose", "glucose"},
+        {"lipid profile; lipid panel; lipid; lipid prof; cholesterol tg hdl ldl", "lipidprofile scope:panel"},
+        {"cholesterol; chole; chol", "cholesterol"},
+        {"triglyceride; tg; trig; trigly; tag", "triglyceride"},
+        {"hdl; hdl c; hdlc; hdl cholesterol; high density lipoprotein; hdl chole", "hdl"},
+        {"ldl; ldl c; ldlc; ldl cholesterol; low density lipoprotein; ldl chole", "ldl"},
+        {"vldl; very low density lipoprotein", "vldl"},
+        {"uric acid; bua; blood uric acid; serum uric acid; urate", "uricacid"},
+        {"creatinine; crea; creat; crt; serum creatinine", "creatinine"},
+        {"bun; blood urea nitrogen; urea nitrogen; urea", "bun"},
+        {"sgpt; alt; alanine aminotransferase; alat; sgpt alt; alt sgpt; alt / sgpt; sgpt / alt; gpt; "
+         "alanine transaminase",
+         "alt"},
+        {"sgot; ast; aspartate aminotransferase; asat; sgot ast; ast sgot; ast / sgot; sgot / ast; got; "
+         "aspartate transaminase",
+         "ast"},
+        {"alkaline phosphatase; alp; alk phos; alkphos; alk phosphatase; alkaline phos", "alp"},
+        {"ggt; gamma gt; ggtp; gamma glutamyl transferase; gamma glutamyl transpeptidase; gamma glutamyl "
+         "transaminase",
+         "ggt"},
+        {"bilirubin; bili; bilirubins", "bilirubin"},
+        {"tb bilirubin; bilirubin tb; tbil; tbili; t bilirubin", "bilirubin fraction:total"},
+        {"db bilirubin; bilirubin db; dbil; dbili; d bilirubin", "bilirubin fraction:direct"},
+        {"ib bilirubin; bilirubin ib", "bilirubin fraction:indirect"},
+        {"bilirubin tb db ib; tb db ib; tb / db / ib; b1b2; b1 b2; b1 / b2; bilirubin fractionation",
+         "bilirubin fraction:total fraction:direct fraction:indirect"},
+        {"protein; chon; prot", "protein"},
+        {"tp; t protein; serum protein", "protein fraction:total"},
+        {"albumin; alb", "albumin"},
+        {"globulin; glob", "globulin"},
+        {"a / g ratio; ag ratio; albumin globulin ratio; a / g", "agratio"},
+        {"tpag; tp alb glob; total protein albumin globulin", "protein fraction:total albumin globulin agratio"},
+        {"electrolyte; lyte; elyte; serum electrolyte", "electrolyte scope:panel"},
+        {"sodium; na; natrium", "sodium"},
+        {"potassium; k; kalium", "potassium"},
+        {"vitamin k; vit k", "vitamink"},
+        {"chloride; cl; chlorid", "chloride"},
+        {"calcium; ca", "calcium"},
+        {"ica; ionized ca; ionised ca; ionized calcium; free calcium", "calcium fraction:ionized"},
+        {"magnesium; mg; mag", "magnesium"},
+        {"phosphorus; inorganic phosphorus; phos; po4; phosphate; inorg phos; inorganic phosphate",
+         "phosphorus"},
+        {"amylase; amy; alpha amylase", "amylase"},
+        {"lipase; lps", "lipase"},
+        {"ldh; ld; lactate dehydrogenase; lactic dehydrogenase; lactic acid dehydrogenase", "ldh"},
+        {"cpk; ck; creatine kinase; creatine phosphokinase; cpk mm", "cpk"},
+        {"ckmb; cpkmb; ck mb; cpk mb; ck mb mass; creatine kinase mb", "ckmb"},
+        {"troponin; trop; troponin i; trop i; tni; ctni; tn i", "troponin"},
+        {"troponin t; trop t; tnt; ctnt; tn t", "troponin troponint"},
+        {"hs troponin; high sensitivity troponin; hs trop", "troponin highsensitivity"},
+        {"ntprobnp; probnp; pro bnp; nt pro bnp; bnp; n terminal pro bnp", "bnp"},
+        {"tsh; thyroid stimulating hormone; thyrotropin", "tsh"},
+        {"ft4; free t4; free thyroxine; ft 4", "ft4"},
+        {"ft3; free t3; free triiodothyronine; ft 3", "ft3"},
+        {"t3; triiodothyronine; total t3", "t3"},
+        {"t4; thyroxine; total t4", "t4"},
+        {"thyroid function test; tft; thyroid panel; thyroid profile; thyroid function", "tft scope:panel"},
+        {"liver function test; lft; liver profile; liver panel; liver function", "lft scope:panel"},
+        {"renal function test; rft; kidney function test; renal profile; renal panel; kft", "rft scope:panel"},
+        {"lactate; lactic acid; serum lactate", "lactate"},
+        {"abg; arterial blood gas; blood gas analysis; blood gas; arterial blood gases", "abg"},
+        {"procalcitonin; pct; proct", "procalcitonin"},
+        {"ferritin; ferr; serum ferritin", "ferritin"},
+        {"iron; fe; serum iron; serum fe", "iron"},
+        {"tibc; total iron binding capacity", "tibc"},
+        {"iron studies; iron panel; iron profile", "iron tibc ferritin scope:panel"},
+        {"crcl; creatinine clearance; crea clearance; creat clearance", "crcl"},
+        {"microalbumin; urine microalbumin; micral; microalbuminuria; umalb", "microalbumin"},
+        {"vitamin d; vit d; 25 oh vitamin d; 25 hydroxy vitamin d; 25 hydroxy vit d; 25 oh vit d; "
+         "calcidiol; vit d3; vitamin d3",
+         "vitamind"},
+        {"vitamin b12; vit b12; cobalamin", "vitaminb12"},
+        {"cortisol; serum cortisol", "cortisol"},
+        {"ammonia; serum ammonia", "ammonia"},
+        {"osmolality; serum osmolality", "osmolality"},
+        {"psa; prostate specific antigen; prostate antigen", "psa"},
+        {"cea; carcinoembryonic antigen; carcino embryonic antigen", "cea"},
+        {"afp; alpha fetoprotein; alpha 1 fetoprotein", "afp"},
+        {"ca 125; ca125; cancer antigen 125", "ca125"},
+        {"ca 19 9; ca19 9; ca 199", "ca199"},
+        {"ca 15 3; ca15 3; ca 153", "ca153"},
+        // Immunology and serology.
+        {"hbsag; hepatitis b surface antigen; hbs ag; hep b screening; hepatitis b screening; hbsag "
+         "screening",
+         "hbsag"},
+        {"anti hbs; antihbs; hbsab; hbs ab; hepatitis b surface antibody; anti hbs titer", "antihbs"},
+        {"anti hbc; antihbc; hbc; hepatitis b core antibody", "antihbc"},
+        {"hbeag; hepatitis b e antigen; hbe ag", "hbeag"},
+        {"anti hcv; antihcv; hcv antibody; hepatitis c antibody; hcv ab; hep c ab; anti hcv screening",
+         "antihcv"},
+        {"anti hav; antihav; hav; hepatitis a antibody; hepatitis a", "antihav"},
+        {"hiv; hiv screening; hiv 1 / 2; hiv test; anti hiv; hiv ab; hiv antibody; hiv 1 and 2", "hiv"},
+        {"rpr; vdrl; rpr / vdrl; syphilis screening; rapid plasma reagin; syphilis", "rpr"},
+        {"tpha; treponema pallidum hemagglutination; tppa; treponemal antibody", "tpha"},
+        {"asot; aso titer; aso; antistreptolysin o; anti streptolysin o; antistreptolysin o titer; aso titre",
+         "asot"},
+        {"crp; creactive protein; c reactive protein; c reactive prot", "crp"},
+        {"hscrp; hs crp; high sensitivity crp; high sensitivity c reactive protein", "crp highsensitivity"},
+        {"ra factor; rf; rheumatoid factor; ra latex; rf latex", "rheumatoidfactor"},
+        {"ana; antinuclear antibody; antinuclear antibodies; ana screening", "ana"},
+        {"ns1; ns1 antigen; ns1 ag; dengue ns1; dengue ns1 ag; dengue antigen", "ns1 dengue"},
+        {"dengue duo; dengue igg igm; dengue igg / igm; dengue igg + igm; dengue antibody; dengue ab; "
+         "dengue serology; dengue blot",
+         "dengue igg igm"},
+        {"typhidot; typhoid igm; typhidot m; typhi dot", "typhidot"},
+        {"widal; widal test; febrile agglutination; typhoid agglutinin", "widal"},
+        {"h pylori; helicobacter pylori; hpylori", "hpylori"},
+        {"lepto; leptospira; leptospirosis", "leptospira"},
+        {"covid; covid 19; sars cov 2; covid19", "covid"},
+        {"rt pcr; rtpcr; pcr", "pcr"},
+        // Microbiology and pathology.
+        {"gram stain; gs; gram smear; gram st; gram staining", "gramstain"},
+        {"afb; afb smear; afb stain; acid fast bacilli; acid fast stain; dssm; zn smear; ziehl neelsen",
+         "afb"},
+        {"culture and sensitivity; culture + sensitivity; c / s; c + s; culture sensitivity; c and s; "
+         "culture / sensitivity; culture with abst; culture and abst",
+         "culture sensitivity"},
+        {"culture; cx", "culture"},
+        {"ada; adenosine deaminase; adenosine deam", "ada"},
+        {"genexpert; gene xpert; xpert mtb / rif; xpert mtb rif; mtb / rif; mtb rif; xpert", "genexpert"},
+        {"pap smear; papanicolaou smear; papanicolaou; pap test; paps; pap; cervical smear", "papsmear"},
+        {"histopathology; histopath; hpe; histopathologic; histopathological; surgical pathology; biopsy; "
+         "tissue exam; tissue examination",
+         "histopathology"},
+        {"cytology; fnab; fine needle aspiration biopsy; fna", "cytology"},
+        {"india ink", "indiaink"},
+        {"blood transfusion; transfusion; bt service", "transfusion"},
+        {"blood bank; blood banking", "bloodbank"},
+    };
+    return terms;
+}
+
+}  // namespace esoa::assist::procedure
