@@ -65,7 +65,7 @@ const std::vector<text::PhraseEntry>& ImagingTerms() {
         {"plain; non contrast; noncontrast; without contrast; nc; unenhanced; non enhanced; nonenhanced; "
          "no contrast; scout; precontrast; pre contrast; non ionic; ncct",
          "contrast:plain"},
-        {"contrast; with contrast; contrast enhanced; enhanced; iv contrast; c +; cect; with iv contrast; "
+        {"contrast; contr; cont; with contrast; contrast enhanced; enhanced; iv contrast; c +; cect; with iv contrast; "
          "post contrast; with dye; contrast study",
          "contrast:contrast"},
         {"plain and contrast; plain and with contrast; with and without contrast; plain + contrast; plain / "

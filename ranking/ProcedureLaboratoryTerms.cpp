@@ -10,8 +10,8 @@ const std::vector<text::PhraseEntry>& LaboratoryTerms() {
         // Specimens.
         {"serum; plasma; blood; bld; whole blood; venous blood", "specimen:blood"},
         {"hemoculture; blood culture", "culture specimen:blood"},
-        {"urine; urinary; ur; 24 hour urine; 24 hr urine; 24h urine; 24 hours urine; spot urine; random urine",
-         "specimen:urine"},
+        {"urine; urinary; ur; spot urine; random urine", "specimen:urine"},
+        {"24 hour; 24 hr; 24h; 24 hours; 24 hrs; 24hr; 24hrs", "24hour"},
         {"csf; cerebrospinal fluid; spinal fluid; cerebrospinal; cerebro spinal fluid", "specimen:csf"},
         {"pleural fluid; pleural; pl fluid; thoracentesis fluid; pleural effusion fluid", "specimen:pleural"},
         {"peritoneal fluid; peritoneal; ascitic fluid; ascitic; ascite; paracentesis fluid; perit fluid",
@@ -29,7 +29,7 @@ const std::vector<text::PhraseEntry>& LaboratoryTerms() {
         {"vaginal discharge; vaginal swab; cervical swab; endocervical swab", "specimen:vaginal"},
         {"tissue", "specimen:tissue"},
         // What part of an analyte, and how it is measured.
-        {"total", "fraction:total"},
+        {"total; t", "fraction:total"},
         {"direct; conjugated", "fraction:direct"},
         {"indirect; unconjugated", "fraction:indirect"},
         {"ionized; ionised", "fraction:ionized"},

@@ -52,24 +52,24 @@ void AddPanels(ItemTerms& t) {
     }
 }
 
-// What an abbreviation read by the rest of the text stands for.
-void Resolve(ItemTerms& t, const QString& pending) {
+// What an abbreviation read by the rest of the text (`tokens`, the words with the filler) stands for.
+void Resolve(ItemTerms& t, const QStringList& tokens, const QString& pending) {
     if (pending == QLatin1String("?ct")) {
-        if (HasAny(t.words, {"bleedingtime", "clottingtime", "clotting", "coagulation"}))
+        if (HasAny(tokens, {"bleedingtime", "clottingtime", "clotting", "coagulation"}))
             AddOnce(t.words, QStringLiteral("clottingtime"));
         else
             AddOnce(t.attributes, QStringLiteral("modality:ct"));
     } else if (pending == QLatin1String("?pt")) {
-        const bool therapy = HasAny(t.words, {"evaluation", "therapy", "physicaltherapy", "session", "rehabilitation",
+        const bool therapy = HasAny(tokens, {"evaluation", "therapy", "physicaltherapy", "session", "rehabilitation",
                                               "treatment", "exercise", "therapeuticexercise"});
         AddOnce(t.words, therapy ? QStringLiteral("physicaltherapy") : QStringLiteral("prothrombin"));
     } else if (pending == QLatin1String("?us")) {
-        if (HasAny(t.words, {"therapy", "therapeutic", "physicaltherapy", "rehabilitation"}))
+        if (HasAny(tokens, {"therapy", "therapeutic", "physicaltherapy", "rehabilitation"}))
             AddOnce(t.words, QStringLiteral("therapeuticultrasound"));
         else
             AddOnce(t.attributes, QStringLiteral("modality:ultrasound"));
     } else if (pending == QLatin1String("?wound")) {
-        if (HasAny(t.words, {"gramstain", "culture", "sensitivity", "afb", "koh", "cytology"}))
+        if (HasAny(tokens, {"gramstain", "culture", "sensitivity", "afb", "koh", "cytology"}))
             AddOnce(t.attributes, QStringLiteral("specimen:wound"));
         else
             AddOnce(t.words, QStringLiteral("wound"));
@@ -99,21 +99,22 @@ QString TableWords(const QString& source) {
 ItemTerms AnalyseProcedureText(const QString& text, const QStringList& context) {
     const QList<text::Piece> pieces = procedure::Phrases().Apply(text::Cut(text::Normalised(text)));
     ItemTerms t;
-    QStringList pending;
+    QStringList pending, tokens;
     for (const text::Piece& p : pieces) {
         if (p.kind == text::Kind::Number) {
-            AddWord(t, text::Number(p.text.toDouble()), p.aside);
+            AddWord(t, text::Number(p.text.toDouble()), false);
         } else if (p.kind != text::Kind::Word) {
             continue;
         } else if (p.text.startsWith(QLatin1Char('?'))) {
             pending.append(p.text);
         } else if (p.text.contains(QLatin1Char(':'))) {
             AddOnce(t.attributes, p.text);
-        } else if (!procedure::IsFiller(p.text)) {
-            AddWord(t, p.text, p.aside);
+        } else {
+            tokens.append(p.text);
+            if (!procedure::IsFiller(p.text)) AddWord(t, p.text, false);
         }
     }
-    for (const QString& p : pending) Resolve(t, p);
+    for (const QString& p : pending) Resolve(t, tokens, p);
     AddPanels(t);
     for (const QString& c : context) {
         if (!HasDimension(t.attributes, QStringView(c).left(c.indexOf(QLatin1Char(':')) + 1)))

@@ -35,7 +35,7 @@ struct Dimension {
     const char* usual = nullptr;
     double usualDiffer = 0;
 };
-constexpr Dimension kDimensions[] = {{"modality", 0.10, 0.40, false, "modality:xray", 0.10},
+constexpr Dimension kDimensions[] = {{"modality", 0.10, 0.60, false, "modality:xray", 0.10},
                                      {"view", 0.15, 0.15, false},
                                      {"specimen", 0.20, 0.50, false, "specimen:blood", 0.50},
                                      {"contrast", 0.15, 0.20, false, "contrast:plain", 0.20},
@@ -215,8 +215,9 @@ SuggestIndex::Agreement SuggestIndex::Features(const Item& item, const QueryTerm
             else
                 add(-dim.usualDiffer, dim.usualDiffer, 2, 3);
         } else if (inQuery == 0 || inItem == 0) {
+            // An item silent on what the description asks for may be meant, but is not surely meant.
             const double lost = dim.yesOrNo ? dim.differ : kAttributeMissing;
-            add(-lost, inItem > 0 || dim.yesOrNo ? lost : 0, 1, 3);
+            add(-lost, lost, 1, 3);
         } else if (same == 0) {
             add(-dim.differ, dim.differ + dim.same, 2, 3);
         } else {

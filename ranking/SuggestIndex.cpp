@@ -110,6 +110,7 @@ struct SuggestIndex::Scored {
     int item;
     double score;
     double text;     // the name match, from 0 to 1
+    double matched, queryMass;  // what the name match was made of
     double against;  // what disagreements with the description cost (silences cost nothing here)
     int reading;
     quint64 words;
@@ -165,7 +166,9 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
         const int* w = Begin(item, Words);
         int anchor = -1;
         for (int k = 0; k < item.count[Words]; ++k) {
-            const double weight = w[k] >= 0 ? r.idf[w[k]] : r.idf[~w[k]] * kAsideWeight;
+            // In an exam name, a word no other row has and no reading knows is most likely a typing error
+            // or a remark: it counts as little as an aside.
+            const double weight = WordWeight(w[k], r, true);
             item.mass += float(weight * weight);
             if (w[k] >= 0 && (anchor < 0 || r.idf[w[k]] > r.idf[anchor])) anchor = w[k];
         }
@@ -177,6 +180,23 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
             seen[r.spread[id]++] = anchor;
         }
     }
+}
+
+double SuggestIndex::WordWeight(int term, const Reading& r, bool discountStray) {
+    const int id = term >= 0 ? term : ~term;
+    // In an exam name, a word no other row has and no reading knows is most likely a typing error or a
+    // remark: for the ranking it counts as little as an aside.
+    const bool stray = discountStray && r.kind == ItemKind::Procedure && r.postings[id].size() == 1 && !r.known[id];
+    return term >= 0 && !stray ? r.idf[id] : r.idf[id] * kAsideWeight;
+}
+
+double SuggestIndex::StrictNameMatch(const Scored& s) const {
+    const Item& item = items_[s.item];
+    const Reading& r = readings_[s.reading];
+    const int* w = Begin(item, Words);
+    double mass = 0;
+    for (int k = 0; k < item.count[Words]; ++k) mass += std::pow(WordWeight(w[k], r, false), 2);
+    return TextScore(s.matched, s.queryMass, mass);
 }
 
 int SuggestIndex::NewTermId() {
@@ -336,8 +356,8 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
     for (const int i : touched) {
         const double text = TextScore(matched[i], queryMass, items_[i].mass);
         const Agreement agreement = Features(items_[i], q);
-        out.push_back({i, text + agreement.score, text, agreement.against, r, words[i], agreement.outcome,
-                       agreement.formSilent});
+        out.push_back({i, text + agreement.score, text, matched[i], queryMass, agreement.against, r, words[i],
+                       agreement.outcome, agreement.formSilent});
     }
     std::sort(met.begin(), met.end());
 }
@@ -390,14 +410,19 @@ QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) c
                                     [&](const Scored& s) { return s.item == out[0].candidate; });
     double runnerUp = 0;
     bool found = false;
+    // A medicine stocked twice is either stock item. Two exam rows that read alike are still two charges
+    // (the exam's in the emergency room and in the heart station): only one of them is meant.
+    const bool exams = readings_[first->reading].kind == ItemKind::Procedure;
     for (const Scored& s : scored) {
-        if (s.words == first->words && s.outcome == first->outcome) continue;
+        if (s.item == first->item) continue;
+        if (!exams && s.words == first->words && s.outcome == first->outcome) continue;
         if (!found || s.score > runnerUp) runnerUp = s.score;
         found = true;
     }
     out.resize(keep);
     Suggestion& best = out[0];
-    best.nameMatch = first->text;
+    // Whether a word is a typing error is a guess good enough to rank by, not to be sure by.
+    best.nameMatch = StrictNameMatch(*first);
     best.disagreement = first->against;
     best.unread = Unread(first->item, readings_[first->reading], met[first->reading], first->formSilent);
     best.margin = best.score - (found ? std::max(0.0, runnerUp) : 0.0);

@@ -133,6 +133,10 @@ private:
     // Inverse document frequency of a word that `holders` of `items` hold.
     static double Idf(size_t holders, size_t items);
     static double TextScore(double matched, double queryMass, double itemMass);
+    // A word's weight in the length of an item's name (`term` as stored: an aside as its complement).
+    static double WordWeight(int term, const Reading& reading, bool discountStray);
+    // The name match of a scored item with every word of its name at full weight.
+    double StrictNameMatch(const Scored& scored) const;
     QueryTerms Read(const ItemTerms& terms) const;
     void Rank(int reading, const QString& description, std::vector<Scored>& out, std::vector<int>& met) const;
     int Unread(int item, const Reading& reading, const std::vector<int>& met, bool formSilent) const;

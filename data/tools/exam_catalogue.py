@@ -151,7 +151,7 @@ SPECIMENS = {
     "pleural": ("PLEURAL FLUID", "Pleural Fluid ; Pleural ; Pl. Fluid ; Thoracentesis Fluid"),
     "peritoneal": ("PERITONEAL FLUID ; ASCITIC FLUID", "Peritoneal Fluid ; Ascitic Fluid ; Ascites ; Paracentesis Fluid"),
     "synovial": ("SYNOVIAL FLUID", "Synovial Fluid ; Joint Fluid ; Syn. Fluid"),
-    "urine": ("URINE", "Urine ; Urinary ; 24h Urine ; Ur."),
+    "urine": ("URINE", "Urine ; Urinary ; Ur."),
     "sputum": ("SPUTUM", "Sputum ; Sput."),
     "blood": ("BLOOD", "Blood ; Bld ; Hemoculture"),
     "wound": ("WOUND", "Wound ; Wound Swab ; Pus"),
@@ -360,3 +360,48 @@ OTHER_SECTIONS = [
             "Oxygen per hour (ward)", "Wound Dressing (ward)", "Blood Transfusion Service Fee"]),
     ("RT", ["Mechanical Ventilator per day", "CPAP per day", "Nebulization per session"]),
 ]
+
+# Rows no description is meant for: exams of the same tables that are close to the described ones.
+DISTRACTORS = {
+    "tbcoLabExam": [
+        "CBC with ESR", "CBC (Pedia)", "Urine Ketone", "Urine Sugar", "Urine Albumin", "24-Hour Urine Protein",
+        "Urine Culture (send out)", "Hepatitis B Profile", "Dengue Package (NS1 + IgG/IgM)", "Fasting Lipid Panel + FBS",
+        "Blood Sugar (post-meal)", "Sodium & Potassium", "Potassium, Urine (24h)", "Calcium, Urine (24h)",
+        "Glucose, Urine", "Protein, Urine (spot)", "Direct Bilirubin (neonatal)", "Albumin, Urine (micro)",
+        "Gram Stain, Vaginal Discharge", "Culture, Throat Swab", "AFB Culture", "Fungal Culture", "Stool Culture",
+        "Troponin I (ER rate)", "HbA1c (POC)", "Cholesterol (capillary)", "Anti-TPO", "Prolactin", "Estradiol",
+        "Progesterone", "Testosterone", "FSH", "LH", "Cortisol (AM)", "Beta HCG (urine, qualitative)",
+        "Blood Typing (newborn)", "Crossmatch (platelet)", "Platelet Aggregation", "Factor VIII Assay",
+        "Reticulocyte Production Index", "Sputum Cytology", "Body Fluid Cytology", "Urine Cytology",
+        "Semen Fructose", "KOH (nail)", "Ova & Parasites", "Kato-Katz", "Occult Blood, Urine", "Urine Myoglobin",
+    ],
+    "tbcoXRayExam": [
+        "Chest PA & Lateral (Pedia)", "Chest Decubitus", "Chest Lateral Decubitus (Pedia)", "Skull Series",
+        "Cervical Spine AP/Lat (Pedia)", "Lumbosacral Spine (4 views)", "Pelvis AP (Pedia)", "Hip Frog Leg Bilateral",
+        "Shoulder Y-View", "Elbow Oblique", "Wrist Scaphoid View", "Hand Bone Age", "Knee Standing AP",
+        "Ankle Stress Views", "Foot Standing Lateral", "Abdomen Decubitus", "Ribs Bilateral", "Mandible Oblique",
+        "Sternum Lateral", "Scoliosis Series", "Long Bone Survey (Pedia)", "Barium Swallow", "Upper GI Series",
+        "IVP", "HSG", "Fistulogram", "T-Tube Cholangiogram",
+    ],
+    "tbcoUltraExam": [
+        "Abdomen (Pedia)", "KUB (Pedia)", "Pelvic (Pedia)", "Follicle Monitoring (TVS)", "Cervical Length (TVS)",
+        "Twin Pregnancy OB", "OB with Doppler", "Breast with Doppler", "Thyroid with Doppler", "Renal Doppler",
+        "Hip (infant)", "Shoulder (musculoskeletal)", "Knee (musculoskeletal)", "Ultrasound-guided Biopsy",
+        "Ultrasound-guided Aspiration", "Venous Duplex, Upper Extremity", "Arterial Duplex, Upper Extremity",
+        "Scrotal with Doppler", "Transcranial Doppler",
+    ],
+    "tbcoCTExam": [
+        "CT Head (Pedia) Plain", "CT Chest HRCT", "CT Angiography Head", "CT Angiography Chest (PE protocol)",
+        "CT Whole Abdomen Triple Phase", "CT Urogram", "CT Thoracic Spine Plain", "CT Knee Plain", "CT Ankle Plain",
+        "CT Facial Bones Plain", "CT Guided Biopsy", "CT Enteroclysis",
+    ],
+    "tbcoMRIExam": [
+        "MRI Brain with MRA", "MRI Orbits", "MRI Thoracic Spine Plain", "MRI Hip Plain", "MRI Ankle Plain",
+        "MRI Breast with Contrast", "MRCP",
+    ],
+    "tbcoECGExam": ["ECG (ER rate)", "Signal-Averaged ECG", "Tilt Table Test", "Event Monitoring"],
+    "tbcoPTExam": ["PT Re-evaluation", "Cervical Traction (home program)", "Hydrotherapy", "Cryotherapy",
+                   "Infrared Therapy", "Massage Therapy"],
+    "tbcoOtherRevenue/ER": ["ER Fee (after hours)", "ER Minor Suturing Set", "ER Dressing Set Use",
+                            "ER Nebulizer Use", "ER Oxygen Tank Use", "ER Wheelchair Use", "ER Stretcher Use"],
+}

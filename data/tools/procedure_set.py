@@ -4,8 +4,9 @@ written the way hospitals write them, and PhilHealth-style descriptions to rank 
 
 Every exam of exam_catalogue.py becomes a row of its table (a few become two rows, both right): one of its
 hospital wordings, in capitals or not, with "&", "/" or "+" for "and" and "w/" for "with", sometimes a
-remark in brackets or after a dash, sometimes a typing error; an imaging row names its modality or leaves it
-to its table. An exam is "tune", "calibration" or "holdout" by a hash of its key. Each description is ranked
+remark in brackets or after a dash, a word cut short or two words turned round, sometimes a typing error; an
+imaging row names its modality or leaves it to its table. Exams that no description is meant for stand beside
+them. An exam is "tune", "calibration" or "holdout" by a hash of its key. Each description is ranked
 among the tables its category leads to: all imaging tables for an imaging code, the laboratory table or
 every exam table for a laboratory code (the emergency list's "Laboratory" and the item list's
 "LaboratoryAndDiagnostic"), the emergency section or every exam table for an emergency service, every exam
@@ -18,6 +19,7 @@ import exam_catalogue as ex
 
 IMAGING = ["tbcoXRayExam", "tbcoUltraExam", "tbcoCTExam", "tbcoMRIExam"]
 EXAM_TABLES = ["tbcoLabExam"] + IMAGING + ["tbcoECGExam", "tbcoPTExam"]
+PREFIXES = ["LAB - ", "* ", "OPD ", "NEW - "]
 NOISE = [" (STAT)", " - OPD", " *", " (routine)", " - IPD", " (new)", " (send out)", " (per test)", " - IN",
          " (outside lab)", " [OPD]"]
 
@@ -72,11 +74,33 @@ class Tables:
             text = re.sub(r"\bwith\b", "w/", text, flags=re.I)
         r = rnd.random()
         text = text.upper() if r < 0.45 else text.title() if r < 0.6 else text
+        r = rnd.random()
+        if r < 0.06:
+            text = self.inverted(text)
+        elif r < 0.12:
+            text = self.cut_short(text)
         if rnd.random() < 0.25:
             text += rnd.choice(NOISE)
+        elif rnd.random() < 0.05:
+            text = rnd.choice(PREFIXES) + text
         if rnd.random() < 0.12:
             text = self.typo(text)
         return clean(text)
+
+    def inverted(self, text):
+        """The last word first, after a comma ("Spine, Cervical")."""
+        words = text.split()
+        if len(words) != 2 or not all(w.isalpha() for w in words):
+            return text
+        return "%s, %s" % (words[1], words[0])
+
+    def cut_short(self, text):
+        """A long word cut short with a dot ("Hemat.", "Chol.")."""
+        words = [m for m in re.finditer(r"[A-Za-z]{8,}", text)]
+        if not words:
+            return text
+        m = self.rnd.choice(words)
+        return text[:m.start()] + m.group()[:self.rnd.randrange(4, 7)] + "." + text[m.end():]
 
     def add_row(self, source, name):
         self.next += 1
@@ -87,13 +111,13 @@ class Tables:
         return row_id
 
     def add_exam(self, key, source, names, descriptions, pool):
-        """One exam: its row (two rows for a few), and two or three of its descriptions."""
+        """One exam: its row (two rows for a few), and three or four of its descriptions."""
         rnd = self.rnd
         ids = [self.add_row(source, self.hospital_style(rnd.choice(names)))]
         if rnd.random() < 0.05:
             ids.append(self.add_row(source, self.hospital_style(rnd.choice(names))))
         group = "%s/procedure" % split_of(key)
-        picks = rnd.sample(descriptions, min(len(descriptions), rnd.choice([2, 2, 3])))
+        picks = rnd.sample(descriptions, min(len(descriptions), rnd.choice([3, 4])))
         for text in picks:
             r = rnd.random()
             text = text if r < 0.7 else text.title()
@@ -196,6 +220,12 @@ def other_sections(t):
             t.add_row("tbcoOtherRevenue/" + section, name)
 
 
+def distractors(t):
+    for source, names in sorted(ex.DISTRACTORS.items()):
+        for name in names:
+            t.add_row(source, t.hospital_style(name))
+
+
 def make(rnd):
     t = Tables(rnd)
     other_sections(t)
@@ -206,4 +236,5 @@ def make(rnd):
     sectional(t, "ct", "tbcoCTExam", ex.CT_REGIONS, ["plain", "contrast", "both"])
     sectional(t, "mri", "tbcoMRIExam", ex.MRI_REGIONS, ["plain", "contrast"])
     services(t)
+    distractors(t)
     return t.rows, t.queries
