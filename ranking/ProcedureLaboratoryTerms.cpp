@@ -20,7 +20,7 @@ const std::vector<text::PhraseEntry>& LaboratoryTerms() {
          "specimen:synovial"},
         {"sputum; sput; expectorate", "specimen:sputum"},
         {"stool; fecal; faecal; fece; feces; faeces; stool specimen", "specimen:stool"},
-        {"pus; wound swab; wound discharge; abscess fluid; wound culture", "specimen:wound"},
+        {"pus; wound swab; wound discharge; abscess fluid", "specimen:wound"},
         // A wound is a specimen beside a stain or culture, else the wound treated ("Wound dressing").
         {"wound", "?wound"},
         {"body fluid; other body fluid", "specimen:fluid"},
@@ -34,7 +34,7 @@ const std::vector<text::PhraseEntry>& LaboratoryTerms() {
         {"indirect; unconjugated", "fraction:indirect"},
         {"ionized; ionised", "fraction:ionized"},
         {"free", "fraction:free"},
-        {"quantitative; quanti; quant; titer; titre; titer determination", "method:quantitative"},
+        {"quantitative; quanti; quant", "method:quantitative"},
         {"qualitative; quali; qual; rapid; rapid test; screening test; kit", "method:qualitative"},
         {"panel; profile", "scope:panel"},
         // Haematology.
@@ -222,7 +222,7 @@ const std::vector<text::PhraseEntry>& LaboratoryTerms() {
         {"hiv; hiv screening; hiv 1 / 2; hiv test; anti hiv; hiv ab; hiv antibody; hiv 1 and 2", "hiv"},
         {"rpr; vdrl; rpr / vdrl; syphilis screening; rapid plasma reagin; syphilis", "rpr"},
         {"tpha; treponema pallidum hemagglutination; tppa; treponemal antibody", "tpha"},
-        {"asot; aso titer; aso; antistreptolysin o; anti streptolysin o; antistreptolysin o titer; aso titre",
+        {"asot; aso; antistreptolysin o; anti streptolysin o",
          "asot"},
         {"crp; creactive protein; c reactive protein; c reactive prot", "crp"},
         {"hscrp; hs crp; high sensitivity crp; high sensitivity c reactive protein", "crp highsensitivity"},

@@ -70,7 +70,7 @@ bool IsFiller(const QString& word) {
               "old",       "done",      "fee",     "charge",   "rate",       "use",        "tracing",  "less",
               "than",      "more",      "over",    "under",    "up",         "or",         "send",     "out",
               "sendout",   "outsourced", "outside", "lab",     "laboratory", "unit",       "sample",   "specimen",
-              "request",   "item",      "time",    "session",  "visit",      "cm",      "mm",       "package",    "promo",      "is",       "as"})
+              "request",   "item",      "time",    "session",  "visit",   "titer",      "cm",      "mm",       "package",    "promo",      "is",       "as"})
             set.insert(ProcedureWord(QString::fromLatin1(w)));
         return set;
     }();
