@@ -38,6 +38,9 @@ const std::vector<text::PhraseEntry>& ImagingTerms() {
         {"lateral; lat; lateral view; lat view; side view; lateral projection", "view:lateral"},
         {"apl; ap / l; ap l; ap lat; aplat", "view:ap view:lateral"},
         {"pal; pa / l; pa l; pa lat", "view:pa view:lateral"},
+        {"apo; ap / o; ap obl", "view:ap view:oblique"},
+        {"pao; pa / o; pa obl", "view:pa view:oblique"},
+        {"aplo; apl obl; apl / obl; ap / lat / obl", "view:ap view:lateral view:oblique"},
         {"oblique; obl; obliq; oblique view; both oblique; oblique projection", "view:oblique"},
         {"waters; water; waters view; water view; occipitomental; om view", "view:waters"},
         {"caldwell; caldwell view; pa axial", "view:caldwell"},
@@ -88,6 +91,7 @@ const std::vector<text::PhraseEntry>& ImagingTerms() {
          "bladder; kidneys ureters bladder; kub renal",
          "kub"},
         {"kidney; renal", "kidney"},
+        {"kubp; kub p; kub / p; kub / prostate; kub prostate", "kub prostate"},
         {"hbt; hepatobiliary tree; hepatobiliary; liver and gallbladder; liver + gallbladder; "
          "liver / gallbladder; gallbladder and liver",
          "hbt"},

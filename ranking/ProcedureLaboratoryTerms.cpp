@@ -98,7 +98,7 @@ const std::vector<text::PhraseEntry>& LaboratoryTerms() {
          "urine r / e; urine re; urine examination; urine exam; u / a",
          "urinalysis"},
         {"fecalysis; stool exam; routine fecalysis; routine stool examination; stool routine; stool r / e; "
-         "stool examination; fecal analysis; stool analysis; stool re",
+         "stool examination; fecal analysis; stool analysis; stool re; fa; f / a",
          "fecalysis"},
         {"fecal occult blood; fecal occult blood test; occult blood; fobt; stool occult blood; guaiac; "
          "guaiac test; stool obt",

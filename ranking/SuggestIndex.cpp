@@ -196,7 +196,7 @@ double SuggestIndex::StrictNameMatch(const Scored& s) const {
     const int* w = Begin(item, Words);
     double mass = 0;
     for (int k = 0; k < item.count[Words]; ++k) mass += std::pow(WordWeight(w[k], r, false), 2);
-    return TextScore(s.matched, s.queryMass, mass);
+    return TextScore(s.matched, s.queryMass, mass, r.kind);
 }
 
 int SuggestIndex::NewTermId() {
@@ -262,11 +262,16 @@ double SuggestIndex::Idf(size_t holders, size_t items) {
 
 // Pivoted normalisation: the query's own norm stands in for part of the item's, so an exact match scores 1
 // and extra item words cost less than under a plain cosine. Never above 1, as `matched` never exceeds the
-// query's own mass.
-double SuggestIndex::TextScore(double matched, double queryMass, double itemMass) {
+// query's own mass. A medicine's name shorter than the description counts as long as the description (a
+// master's short name says as much); an exam row's counts as it is, so that of two rows that match the
+// same words of the description, the one without other words comes first ("Prostate" before "KUB and
+// prostate" for a transabdominal prostate ultrasound).
+double SuggestIndex::TextScore(double matched, double queryMass, double itemMass, ItemKind kind) {
     if (itemMass <= 0 || matched <= 0) return 0;
     const double q = std::sqrt(queryMass);
-    return matched / (q * std::max(q, (1 - kPivot) * q + kPivot * std::sqrt(itemMass)));
+    const double length = (1 - kPivot) * q + kPivot * std::sqrt(itemMass);
+    if (kind == ItemKind::Procedure) return std::min(1.0, matched / (q * length));
+    return matched / (q * std::max(q, length));
 }
 
 // The scales were chosen on the calibration part of the evaluation set (README, "Suggestions").
@@ -354,7 +359,7 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
     const QueryTerms q = Read(query);
     out.reserve(out.size() + touched.size());
     for (const int i : touched) {
-        const double text = TextScore(matched[i], queryMass, items_[i].mass);
+        const double text = TextScore(matched[i], queryMass, items_[i].mass, reading.kind);
         const Agreement agreement = Features(items_[i], q);
         out.push_back({i, text + agreement.score, text, matched[i], queryMass, agreement.against, r, words[i],
                        agreement.outcome, agreement.formSilent});

@@ -132,7 +132,7 @@ private:
     void Add(int index, const ItemTerms& terms, Reading& reading);
     // Inverse document frequency of a word that `holders` of `items` hold.
     static double Idf(size_t holders, size_t items);
-    static double TextScore(double matched, double queryMass, double itemMass);
+    static double TextScore(double matched, double queryMass, double itemMass, ItemKind kind);
     // A word's weight in the length of an item's name (`term` as stored: an aside as its complement).
     static double WordWeight(int term, const Reading& reading, bool discountStray);
     // The name match of a scored item with every word of its name at full weight.
