@@ -86,7 +86,7 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
     out.reserve(seen.size());
     for (qsizetype i = 0; i < seen.size();) {
         const auto it = byFirst_.constFind(seen[i].text);
-        const QList<Phrase>* starting = it != byFirst_.constEnd() ? &*it
+        const QList<Phrase>* starting = it != byFirst_.constEnd()    ? &*it
                                         : seen[i].kind == Kind::Word ? Misspelt(seen[i].text)
                                                                      : nullptr;
         const Phrase* found = nullptr;

@@ -9,7 +9,8 @@ const std::vector<text::PhraseEntry>& ImagingTerms() {
         {"xray; x ray; xr; radiograph; radiography; radiographic; roentgenogram; plain film; plain "
          "radiograph; radiology; xray film",
          "modality:xray"},
-        {"cxr; chest xray; chest x ray; chest radiograph; chest radiography; chest film", "chest modality:xray"},
+        {"cxr; chest xray; chest x ray; chest radiograph; chest radiography; chest film",
+         "chest modality:xray"},
         {"ct scan; computed tomography; computerized tomography; computerised tomography; ctscan; cat scan; "
          "msct; mdct; computed tomo; ct scan imaging",
          "modality:ct"},
@@ -44,7 +45,8 @@ const std::vector<text::PhraseEntry>& ImagingTerms() {
         {"oblique; obl; obliq; oblique view; both oblique; oblique projection", "view:oblique"},
         {"waters; water; waters view; water view; occipitomental; om view", "view:waters"},
         {"caldwell; caldwell view; pa axial", "view:caldwell"},
-        {"sinus series; pns series; series caldwell waters lateral", "view:caldwell view:waters view:lateral"},
+        {"sinus series; pns series; series caldwell waters lateral",
+         "view:caldwell view:waters view:lateral"},
         {"apicolordotic; apico lordotic; lordotic; lordotic view; apical lordotic", "view:apicolordotic"},
         {"mortise; mortise view", "view:mortise"},
         {"skyline; sunrise view; sunrise; skyline view; merchant view; merchant; tangential", "view:skyline"},
@@ -68,7 +70,8 @@ const std::vector<text::PhraseEntry>& ImagingTerms() {
         {"plain; non contrast; noncontrast; without contrast; nc; unenhanced; non enhanced; nonenhanced; "
          "no contrast; scout; precontrast; pre contrast; non ionic; ncct",
          "contrast:plain"},
-        {"contrast; contr; cont; with contrast; contrast enhanced; enhanced; iv contrast; c +; cect; with iv contrast; "
+        {"contrast; contr; cont; with contrast; contrast enhanced; enhanced; iv contrast; c +; cect; with iv "
+         "contrast; "
          "post contrast; with dye; contrast study",
          "contrast:contrast"},
         {"plain and contrast; plain and with contrast; with and without contrast; plain + contrast; plain / "
@@ -104,14 +107,17 @@ const std::vector<text::PhraseEntry>& ImagingTerms() {
         {"scrotum; scrotal; testicular; teste; testis; testicle; hemiscrotum", "scrotal"},
         {"inguinal; groin; inguinal region; inguinoscrotal", "inguinal"},
         {"soft tissue; superficial mass; soft tissue mass; superficial", "softtissue"},
-        {"cervical spine; cspine; c spine; cervical vertebra; cervical vertebrae; c spine series", "cervicalspine"},
+        {"cervical spine; cspine; c spine; cervical vertebra; cervical vertebrae; c spine series",
+         "cervicalspine"},
         {"thoracic spine; tspine; t spine; dorsal spine; thoracic vertebra; thoracic vertebrae",
          "thoracicspine"},
-        {"lumbosacral spine; ls spine; lumbosacral; lss; lumbar spine; l spine; lspine; lumbosacral vertebra; "
+        {"lumbosacral spine; ls spine; lumbosacral; lss; lumbar spine; l spine; lspine; lumbosacral "
+         "vertebra; "
          "lumbar vertebra; lumbar vertebrae; l s spine; lumbo sacral; lumbo sacral spine",
          "lumbosacralspine"},
         {"thoracolumbar spine; tl spine; thoracolumbar", "thoracolumbarspine"},
-        {"sacrum; sacral; coccyx; sacrococcygeal; sacro coccygeal; sacrum coccyx; sacrum and coccyx", "sacrum"},
+        {"sacrum; sacral; coccyx; sacrococcygeal; sacro coccygeal; sacrum coccyx; sacrum and coccyx",
+         "sacrum"},
         {"whole spine; entire spine; spine survey", "wholespine"},
         {"paranasal sinus; pns; sinus; paranasal", "pns"},
         {"facial bone; face; facial", "facialbone"},

@@ -60,8 +60,9 @@ void Resolve(ItemTerms& t, const QStringList& tokens, const QString& pending) {
         else
             AddOnce(t.attributes, QStringLiteral("modality:ct"));
     } else if (pending == QLatin1String("?pt")) {
-        const bool therapy = HasAny(tokens, {"evaluation", "therapy", "physicaltherapy", "session", "rehabilitation",
-                                              "treatment", "exercise", "therapeuticexercise"});
+        const bool therapy =
+            HasAny(tokens, {"evaluation", "therapy", "physicaltherapy", "session", "rehabilitation",
+                            "treatment", "exercise", "therapeuticexercise"});
         AddOnce(t.words, therapy ? QStringLiteral("physicaltherapy") : QStringLiteral("prothrombin"));
     } else if (pending == QLatin1String("?us")) {
         if (HasAny(tokens, {"therapy", "therapeutic", "physicaltherapy", "rehabilitation"}))
@@ -85,8 +86,7 @@ QString TableWords(const QString& source) {
         const QChar c = name[i];
         const QChar before = i > 0 ? name[i - 1] : QChar(' ');
         const QChar after = i + 1 < name.size() ? name[i + 1] : QChar(' ');
-        const bool startsWord =
-            c.isUpper() && (before.isLower() || (before.isUpper() && after.isLower()));
+        const bool startsWord = c.isUpper() && (before.isLower() || (before.isUpper() && after.isLower()));
         if (startsWord) out.append(QLatin1Char(' '));
         out.append(c.isLetterOrNumber() ? c : QChar(' '));
     }
@@ -120,8 +120,7 @@ ItemTerms AnalyseProcedureText(const QString& text, const QStringList& context) 
         if (!HasDimension(t.attributes, QStringView(c).left(c.indexOf(QLatin1Char(':')) + 1)))
             t.attributes.append(c);
     }
-    if (!HasDimension(t.attributes, u"modality:") &&
-        HasDimension(t.attributes, u"view:"))
+    if (!HasDimension(t.attributes, u"modality:") && HasDimension(t.attributes, u"view:"))
         t.attributes.append(QStringLiteral("modality:xray"));
     return t;
 }

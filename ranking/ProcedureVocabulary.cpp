@@ -61,17 +61,13 @@ QString ProcedureWord(const QString& word) {
 bool IsFiller(const QString& word) {
     static const QSet<QString> filler = [] {
         QSet<QString> set;
-        for (const char* w :
-             {"with",      "and",       "of",      "for",      "the",        "a",          "an",       "w",
-              "c",         "in",        "to",      "per",      "x",          "s",          "g",        "test",
-              "exam",      "examination", "determination", "level", "assay", "study",    "procedure", "service",
-              "routine",   "stat",      "opd",     "ipd",      "view",       "series",     "scan",     "imaging",
-              "only",      "on",        "by",      "at",       "including",  "incl",       "no",       "new",
-              "old",       "done",      "fee",     "charge",   "rate",       "use",        "tracing",  "less",
-              "than",      "more",      "over",    "under",    "up",         "or",         "send",     "out",
-              "sendout",   "outsourced", "outside", "lab",     "laboratory", "unit",       "sample",   "specimen",
-              "request",   "item",      "time",    "session",  "visit",   "titer",      "cm",      "mm",       "package",    "promo",      "is",       "as"})
-            set.insert(ProcedureWord(QString::fromLatin1(w)));
+        const QString words = QStringLiteral(
+            "with and of for the a an w c in to per x s g is as on by at up or no only including incl less "
+            "than more over under test exam examination determination level assay study procedure service "
+            "routine stat opd ipd view series scan imaging new old done fee charge rate use tracing send out "
+            "sendout outsourced outside lab laboratory unit sample specimen request item time session visit "
+            "titer cm mm package promo");
+        for (const QString& w : words.split(QLatin1Char(' '))) set.insert(ProcedureWord(w));
         return set;
     }();
     return filler.contains(word);

@@ -44,7 +44,8 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
     ItemTerms terms;
     if (c.kind == ItemKind::Procedure) {
         auto source = cache.sources.constFind(c.source);
-        if (source == cache.sources.constEnd()) source = cache.sources.insert(c.source, SourceAttributes(c.source));
+        if (source == cache.sources.constEnd())
+            source = cache.sources.insert(c.source, SourceAttributes(c.source));
         terms = AnalyseProcedureText(c.itemName, *source);
     } else {
         terms = AnalyseItemText(c.itemName);
@@ -109,9 +110,9 @@ std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsiz
 struct SuggestIndex::Scored {
     int item;
     double score;
-    double text;     // the name match, from 0 to 1
+    double text;                // the name match, from 0 to 1
     double matched, queryMass;  // what the name match was made of
-    double against;  // what disagreements with the description cost (silences cost nothing here)
+    double against;             // what disagreements with the description cost (silences cost nothing here)
     int reading;
     quint64 words;
     quint64 outcome;
@@ -143,7 +144,8 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
         r.idf.resize(r.vocabulary.size());
         r.known.assign(r.vocabulary.size(), 0);
         if (r.kind == ItemKind::Procedure)
-            for (int t = 0; t < int(r.known.size()); ++t) r.known[t] = procedure::IsKnownTerm(r.vocabulary.word(t));
+            for (int t = 0; t < int(r.known.size()); ++t)
+                r.known[t] = procedure::IsKnownTerm(r.vocabulary.word(t));
         for (int t = 0; t < int(r.idf.size()); ++t) {
             const bool salt = r.kind == ItemKind::Medicine && medicine::IsSaltOrEster(r.vocabulary.word(t));
             r.idf[t] = float(Idf(r.postings[t].size(), r.items) * (salt ? kSaltWeight : 1.0));
@@ -186,7 +188,8 @@ double SuggestIndex::WordWeight(int term, const Reading& r, bool discountStray) 
     const int id = term >= 0 ? term : ~term;
     // In an exam name, a word no other row has and no reading knows is most likely a typing error or a
     // remark: for the ranking it counts as little as an aside.
-    const bool stray = discountStray && r.kind == ItemKind::Procedure && r.postings[id].size() == 1 && !r.known[id];
+    const bool stray =
+        discountStray && r.kind == ItemKind::Procedure && r.postings[id].size() == 1 && !r.known[id];
     return term >= 0 && !stray ? r.idf[id] : r.idf[id] * kAsideWeight;
 }
 
@@ -325,7 +328,8 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
         const int exact = reading.vocabulary.Find(word);
         // Two exams the reading knows apart ("antihbs", "antihbc") are never a misspelling of one another.
         if (!reading.known.empty() && procedure::IsKnownTerm(word))
-            matches.removeIf([&](const TermMatcher::Match& m) { return m.term != exact && reading.known[m.term]; });
+            matches.removeIf(
+                [&](const TermMatcher::Match& m) { return m.term != exact && reading.known[m.term]; });
         const bool salt = medicine && medicine::IsSaltOrEster(word);
         const double aside = query.asides.contains(word) ? kAsideWeight : 1.0;
         const double weight =

@@ -3,10 +3,10 @@
 #include <QHash>
 #include <algorithm>
 
+#include "core/routing/CategoryRoute.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
-#include "core/routing/CategoryRoute.h"
 #include "ranking/ProcedureText.h"
 
 namespace esoa::assist {
@@ -16,24 +16,29 @@ ReadResult read(Connection& c, const QString& statement) {
     return c.Read(statement, CursorType::ForwardOnly, LockType::ReadOnly);
 }
 
-QString quoted(const QString& value) { return QLatin1Char('\'') + sql::Escaped(value) + QLatin1Char('\''); }
+QString quoted(const QString& value) {
+    return QLatin1Char('\'') + sql::Escaped(value) + QLatin1Char('\'');
+}
 
 void requirePlain(const CandidateSource& s) {
     for (const QString& name : {s.examTable, s.idField, s.nameField}) {
         if (!sql::IsPlainName(name))
-            throw DbError(QStringLiteral("The exam table or column name \"%1\" is not a plain name.").arg(name), {}, {},
-                          DbError::Cause::Statement);
+            throw DbError(
+                QStringLiteral("The exam table or column name \"%1\" is not a plain name.").arg(name), {}, {},
+                DbError::Cause::Statement);
     }
 }
 
 QString procedureFrom(const CandidateSource& s) {
-    QString from = QStringLiteral(" FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE Status='A'").arg(s.examTable);
+    QString from =
+        QStringLiteral(" FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE Status='A'").arg(s.examTable);
     if (!s.section.isEmpty()) from += QStringLiteral(" AND OtherSectionID = ") + quoted(s.section);
     return from;
 }
 
 bool isPlain(const CandidateSource& s) {
-    return s.inventory || (sql::IsPlainName(s.examTable) && sql::IsPlainName(s.idField) && sql::IsPlainName(s.nameField));
+    return s.inventory ||
+           (sql::IsPlainName(s.examTable) && sql::IsPlainName(s.idField) && sql::IsPlainName(s.nameField));
 }
 
 ExamTableNames otherRevenue() {
@@ -48,8 +53,9 @@ QHash<QString, QString> linkedCodes(Connection& c, const CandidateSource& s) {
                           : s.sectionPerRow ? QStringLiteral("InvOrProc = 'PROC' AND SectionID <> ''")
                                             : QStringLiteral("RevenueID = ") + quoted(s.revenueId);
     try {
-        const ReadResult links = read(
-            c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2").arg(s.linkTable, where));
+        const ReadResult links =
+            read(c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
+                        .arg(s.linkTable, where));
         for (const QStringList& row : links.rows) linked.insert(row.value(0).toLower(), row.value(1));
     } catch (const DbError& e) {
         if (e.cause() != DbError::Cause::MissingTable) throw;
@@ -64,8 +70,9 @@ struct RevenueTable {
 };
 
 QList<RevenueTable> revenueTables(Connection& c) {
-    const ReadResult r = read(c, QStringLiteral("SELECT RevenueID,ExamTableName,IDFieldName,ExamFieldName FROM "
-                                                "[Build_FIle].[dbo].[tbRevenues] WITH (NOLOCK) ORDER BY RevenueID"));
+    const ReadResult r =
+        read(c, QStringLiteral("SELECT RevenueID,ExamTableName,IDFieldName,ExamFieldName FROM "
+                               "[Build_FIle].[dbo].[tbRevenues] WITH (NOLOCK) ORDER BY RevenueID"));
     QList<RevenueTable> tables;
     for (const QStringList& row : r.rows) {
         if (row.value(1).isEmpty()) continue;
@@ -104,26 +111,34 @@ bool spansExamTables(const QString& table, const QString& category) {
 QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
     ReadResult items;
     if (s.inventory) {
-        items = read(c, QStringLiteral("SELECT A.ItemID, A.ItemName, B.GenericName, A.ItemDesc FROM Inventory..tbInvMaster A WITH "
-                                       "(NOLOCK) LEFT OUTER JOIN Inventory..tbForGeneric B ON A.GenericID=B.GenericID "
-                                       "WHERE A.itemstatus = 0"));
+        items = read(
+            c,
+            QStringLiteral(
+                "SELECT A.ItemID, A.ItemName, B.GenericName, A.ItemDesc FROM Inventory..tbInvMaster A WITH "
+                "(NOLOCK) LEFT OUTER JOIN Inventory..tbForGeneric B ON A.GenericID=B.GenericID "
+                "WHERE A.itemstatus = 0"));
     } else {
         requirePlain(s);
         const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
-        items = read(c, QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s));
+        items = read(
+            c, QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s));
     }
     const QHash<QString, QString> linked = linkedCodes(c, s);
     QList<SuggestCandidate> candidates;
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
-        SuggestCandidate candidate{row.value(0), row.value(1), s.inventory ? row.value(2) : QString(),
-                                   linked.value(row.value(0).toLower()), s.inventory ? row.value(3) : QString(),
+        SuggestCandidate candidate{row.value(0),
+                                   row.value(1),
+                                   s.inventory ? row.value(2) : QString(),
+                                   linked.value(row.value(0).toLower()),
+                                   s.inventory ? row.value(3) : QString(),
                                    s.inventory ? QString() : s.examTable,
                                    s.inventory ? ItemKind::Medicine : ItemKind::Procedure};
         candidate.invOrProc = s.inventory ? QStringLiteral("INV") : QStringLiteral("PROC");
         candidate.revenueId = s.inventory ? QStringLiteral("PH") : s.revenueId;
         candidate.sectionId = s.section;
-        if (s.sectionPerRow && !row.value(2).isEmpty()) candidate.revenueId = candidate.sectionId = row.value(2);
+        if (s.sectionPerRow && !row.value(2).isEmpty())
+            candidate.revenueId = candidate.sectionId = row.value(2);
         candidates.append(std::move(candidate));
     }
     return candidates;
@@ -146,19 +161,22 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const QList<CandidateSourc
 QString Fingerprint(Connection& c, const CandidateSource& s) {
     ReadResult r;
     if (s.inventory) {
-        r = read(c, QStringLiteral("SELECT COUNT(*), MAX(ItemID), MAX(ItemName) FROM Inventory..tbInvMaster WITH "
-                                   "(NOLOCK) WHERE itemstatus = 0"));
+        r = read(
+            c, QStringLiteral("SELECT COUNT(*), MAX(ItemID), MAX(ItemName) FROM Inventory..tbInvMaster WITH "
+                              "(NOLOCK) WHERE itemstatus = 0"));
     } else {
         requirePlain(s);
-        r = read(c, QStringLiteral("SELECT COUNT(*), MAX(%1), MAX(%2)").arg(s.idField, s.nameField) + procedureFrom(s));
+        r = read(c, QStringLiteral("SELECT COUNT(*), MAX(%1), MAX(%2)").arg(s.idField, s.nameField) +
+                        procedureFrom(s));
     }
     QString links;
     if (!s.linkTable.isEmpty() && sql::IsPlainName(s.linkTable)) {
         try {
-            links = read(c, QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
-                                .arg(s.linkTable))
-                        .rows.front()
-                        .join(QLatin1Char('/'));
+            links =
+                read(c, QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
+                            .arg(s.linkTable))
+                    .rows.front()
+                    .join(QLatin1Char('/'));
         } catch (const DbError& e) {
             if (e.cause() != DbError::Cause::MissingTable) throw;
         }
@@ -191,10 +209,11 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateS
 }
 
 bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource& s) {
-    const ReadResult r =
-        read(c, QStringLiteral("SELECT [ExamTableName],[IDFieldName],[ExamFieldName] FROM [Build_FIle].[dbo].[tbRevenues] "
-                               "WITH (NOLOCK) WHERE RevenueID = ") +
-                    quoted(revenueId));
+    const ReadResult r = read(
+        c, QStringLiteral(
+               "SELECT [ExamTableName],[IDFieldName],[ExamFieldName] FROM [Build_FIle].[dbo].[tbRevenues] "
+               "WITH (NOLOCK) WHERE RevenueID = ") +
+               quoted(revenueId));
     s.inventory = false;
     s.revenueId = revenueId;
     if (!r.rows.empty() && !r.rows.front().value(0).isEmpty()) {
@@ -205,8 +224,9 @@ bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource
         return true;
     }
     const ReadResult code = read(
-        c, QStringLiteral("SELECT RevenueID FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE RevenueID = ") +
-               quoted(revenueId));
+        c,
+        QStringLiteral("SELECT RevenueID FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE RevenueID = ") +
+            quoted(revenueId));
     if (code.rows.empty()) return false;
     // A revenue code without an exam table of its own: its items are a section of the other revenues.
     const ExamTableNames other = ExamTableNames::OfStem(QStringLiteral("OtherRevenue"));

@@ -78,6 +78,7 @@ bool SourceOfCategory(const QString& table, const QString& category, CandidateSo
 // A table that several revenues name is read once, under the first of them by RevenueID; when tbRevenues
 // names no such table, the route's own source is used, or none. Sources carry `linkTable`, the link
 // table of `table`. Throws DbError.
-QList<CandidateSource> CandidateSources(Connection& connection, const QString& table, const QString& category);
+QList<CandidateSource> CandidateSources(Connection& connection, const QString& table,
+                                        const QString& category);
 
 }  // namespace esoa::assist

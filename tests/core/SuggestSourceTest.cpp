@@ -19,8 +19,9 @@ protected:
     void SetUp() override {
         c = demo::OpenDemo(dir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
         // A revenue whose exam table this database lacks: read around, never a failure.
-        c->Execute("INSERT INTO [Build_FIle].[dbo].[tbRevenues] (RevenueID, ExamTableName, IDFieldName, "
-                   "ExamFieldName) VALUES ('MR', 'tbcoMRIExam', 'MRIExamID', 'MRIExam')");
+        c->Execute(
+            "INSERT INTO [Build_FIle].[dbo].[tbRevenues] (RevenueID, ExamTableName, IDFieldName, "
+            "ExamFieldName) VALUES ('MR', 'tbcoMRIExam', 'MRIExamID', 'MRIExam')");
     }
 
     QTemporaryDir dir;
@@ -31,20 +32,24 @@ protected:
 QStringList Described(const QList<CandidateSource>& sources) {
     QStringList out;
     for (const CandidateSource& s : sources)
-        out << (s.inventory ? QStringLiteral("inventory")
-                            : QStringList{s.examTable, s.revenueId, s.sectionPerRow ? "*" : s.section}.join(' '));
+        out << (s.inventory
+                    ? QStringLiteral("inventory")
+                    : QStringList{s.examTable, s.revenueId, s.sectionPerRow ? "*" : s.section}.join(' '));
     return out;
 }
 
 TEST_F(SuggestSources, ImagingCodesSearchEveryImagingTableAndCodesWithoutATableEveryExamTable) {
-    const QStringList everyTable{"tbcoCTExam CT ",   "tbcoECGExam EC ",  "tbcoLabExam LB ",  "tbcoMRIExam MR ",
-                                 "tbcoOtherRevenue OR *", "tbcoPTExam PT ", "tbcoUltraExam US ", "tbcoXRayExam XR "};
+    const QStringList everyTable{"tbcoCTExam CT ",    "tbcoECGExam EC ",       "tbcoLabExam LB ",
+                                 "tbcoMRIExam MR ",   "tbcoOtherRevenue OR *", "tbcoPTExam PT ",
+                                 "tbcoUltraExam US ", "tbcoXRayExam XR "};
     const struct {
         const char* table;
         const char* category;
         QStringList expected;
     } cases[] = {
-        {"ESOA_ER", "Imaging", {"tbcoCTExam CT ", "tbcoMRIExam MR ", "tbcoUltraExam US ", "tbcoXRayExam XR "}},
+        {"ESOA_ER",
+         "Imaging",
+         {"tbcoCTExam CT ", "tbcoMRIExam MR ", "tbcoUltraExam US ", "tbcoXRayExam XR "}},
         {"ESOA_ER", "Laboratory", {"tbcoLabExam LB "}},
         {"ESOA_ER", "ED Service", {"tbcoOtherRevenue  ER"}},
         {"ESOA_ER", "Supplies", everyTable},
@@ -72,15 +77,37 @@ TEST_F(SuggestSources, EachSuggestionIsFiledUnderItsOwnSource) {
         const char* first;
         QStringList filed;  // InvOrProc, RevenueID, SectionID
     } cases[] = {
-        {"ESOA_ER", "Imaging", "ERI-0019", "Whole Abdomen Ultrasound", "Whole Abdomen Ultrasound", {"PROC", "US", ""}},
+        {"ESOA_ER",
+         "Imaging",
+         "ERI-0019",
+         "Whole Abdomen Ultrasound",
+         "Whole Abdomen Ultrasound",
+         {"PROC", "US", ""}},
         {"ESOA_ER", "Imaging", "ERI-0020", "CT Scan Head Plain", "CT Scan Head Plain", {"PROC", "CT", ""}},
         {"ESOA_ER", "Supplies", "ERP-0002", "Dressing Set", "Wound Dressing (ER)", {"PROC", "ER", "ER"}},
-        {"ESOA_ITEM", "Rehabilitation", "RH-00703", "TENS", "TENS (transcutaneous electrical nerve stimulation)",
+        {"ESOA_ITEM",
+         "Rehabilitation",
+         "RH-00703",
+         "TENS",
+         "TENS (transcutaneous electrical nerve stimulation)",
          {"PROC", "PT", ""}},
-        {"ESOA_ITEM", "LaboratoryAndDiagnostic", "LD-00149", "12-Lead ECG", "12-Lead ECG", {"PROC", "EC", ""}},
-        {"ESOA_ITEM", "Others", "OT-00602", "Nebulization per session", "Nebulization per session",
+        {"ESOA_ITEM",
+         "LaboratoryAndDiagnostic",
+         "LD-00149",
+         "12-Lead ECG",
+         "12-Lead ECG",
+         {"PROC", "EC", ""}},
+        {"ESOA_ITEM",
+         "Others",
+         "OT-00602",
+         "Nebulization per session",
+         "Nebulization per session",
          {"PROC", "RT", "RT"}},
-        {"ESOA_ER", "Therapeutics", "ERT-0002", "PARACETAMOL 500 mg tablet", "Paracetamol 500mg tablet",
+        {"ESOA_ER",
+         "Therapeutics",
+         "ERT-0002",
+         "PARACETAMOL 500 mg tablet",
+         "Paracetamol 500mg tablet",
          {"INV", "PH", ""}},
     };
     for (const auto& k : cases) {
@@ -92,8 +119,8 @@ TEST_F(SuggestSources, EachSuggestionIsFiledUnderItsOwnSource) {
         EXPECT_EQ(best.itemName, k.first);
         EXPECT_GT(found[0].score, 0);
         EXPECT_EQ((QStringList{best.invOrProc, best.revenueId, best.sectionId}), k.filed);
-        EXPECT_NO_THROW(WriteLink(*c, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc, k.code,
-                                       best.sectionId, k.category, k.description, "1", "x"}));
+        EXPECT_NO_THROW(WriteLink(*c, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
+                                       k.code, best.sectionId, k.category, k.description, "1", "x"}));
     }
 }
 

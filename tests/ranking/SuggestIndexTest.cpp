@@ -133,11 +133,15 @@ TEST(SuggestText, ReadsStrengthsPacksQualifiersAndAttributes) {
     // What an exam table's name says of its rows: an imaging table's modality, which a row's own words
     // and views come after.
     const std::pair<QString, QStringList> tables[] = {
-        {"tbcoXRayExam", {"modality:xray"}},  {"tbcoUltraExam", {"modality:ultrasound"}},
-        {"tbcoCTExam", {"modality:ct"}},      {"tbcoMRIExam", {"modality:mri"}},
-        {"tbcoLabExam", {}},                  {"tbcoOtherRevenue", {}},
+        {"tbcoXRayExam", {"modality:xray"}},
+        {"tbcoUltraExam", {"modality:ultrasound"}},
+        {"tbcoCTExam", {"modality:ct"}},
+        {"tbcoMRIExam", {"modality:mri"}},
+        {"tbcoLabExam", {}},
+        {"tbcoOtherRevenue", {}},
     };
-    for (const auto& [table, attributes] : tables) EXPECT_EQ(SourceAttributes(table), attributes) << qPrintable(table);
+    for (const auto& [table, attributes] : tables)
+        EXPECT_EQ(SourceAttributes(table), attributes) << qPrintable(table);
     EXPECT_EQ(AnalyseProcedureText("Whole Abdomen", SourceAttributes("tbcoUltraExam")).attributes,
               QStringList{"modality:ultrasound"});
     EXPECT_EQ(AnalyseProcedureText("Chest, axial", SourceAttributes("tbcoCTExam")).attributes,
@@ -152,8 +156,8 @@ TEST(SuggestText, MatchesTypingErrorsOnlyWhereBothWordsAllowThem) {
     for (const char* w : {"nursing", "dressing", "clacium", "ceftriaxone"}) vocabulary.Add(w);
     vocabulary.Finish();
     const std::pair<QString, QStringList> cases[] = {
-        {"dressing", {"dressing"}},     // "nursing" is three errors away
-        {"calcium", {"clacium"}},       // swapped letters
+        {"dressing", {"dressing"}},  // "nursing" is three errors away
+        {"calcium", {"clacium"}},    // swapped letters
         {"ceftriaxon", {"ceftriaxone"}},
     };
     for (const auto& [word, expected] : cases) {
@@ -280,14 +284,14 @@ TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
         {"CT SCAN, HEAD, WITHOUT CONTRAST", "C3", "C2"},  // contrast
         {"ULTRASOUND, BREAST, BILATERAL", "U2", "U1"},    // side
         {"ULTRASOUND OF THE KIDNEYS, URETERS AND BLADDER", "U3", "X4"},
-        {"KUB", "X4", "U3"},                      // an imaging code that names no modality: an X-ray
-        {"WHOLE ABDOMEN ULTRASOUND", "U4", "C4"}, // the modality from the row's table
-        {"CT SCAN, HEAD", "C3", "C5"},            // no contrast named: plain
+        {"KUB", "X4", "U3"},                       // an imaging code that names no modality: an X-ray
+        {"WHOLE ABDOMEN ULTRASOUND", "U4", "C4"},  // the modality from the row's table
+        {"CT SCAN, HEAD", "C3", "C5"},             // no contrast named: plain
         {"CT HEAD, PLAIN AND WITH CONTRAST", "C5", "C3"},
-        {"CHEST PA", "X3", "X5"},                 // pediatric only when asked for
-        {"ANTI-HBC", "L14", "L13"},               // two known tests are never each other's typing error
+        {"CHEST PA", "X3", "X5"},    // pediatric only when asked for
+        {"ANTI-HBC", "L14", "L13"},  // two known tests are never each other's typing error
         {"GRAM STAIN, PLEURAL FLUID", "L16", "L15"},
-        {"Dressing Set", "E1", "E2"},             // an exact word beats a distant one
+        {"Dressing Set", "E1", "E2"},  // an exact word beats a distant one
         {"MINOR OR FEE", "E3", "E4"},
     };
     const SuggestIndex medicineIndex(Master()), examIndex(Exams());
@@ -345,7 +349,8 @@ TEST(SuggestIndex, IsConfidentOnlyOfAClearFullAgreement) {
         EXPECT_EQ(found[0].confident, found[0].confidence >= SuggestIndex::kConfidentAt);
     }
     // The same exam charged by two revenues: either may be meant, so neither is sure.
-    const SuggestIndex exams({Exam("1", "ECG (ER rate)", "tbcoECGExam"), Exam("2", "ECG in ER", "tbcoOtherRevenue"),
+    const SuggestIndex exams({Exam("1", "ECG (ER rate)", "tbcoECGExam"),
+                              Exam("2", "ECG in ER", "tbcoOtherRevenue"),
                               Exam("3", "Holter monitoring", "tbcoECGExam")});
     EXPECT_FALSE(exams.Suggest("ECG TRACING (ER)", 1).value(0).confident);
     EXPECT_TRUE(exams.Suggest("HOLTER MONITORING", 1).value(0).confident);
