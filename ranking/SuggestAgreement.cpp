@@ -27,7 +27,8 @@ constexpr double kQualifierConflict = 0.2;
 // kAttributeMissing, or the whole `differ` for a yes-or-no attribute (a panel or a portable exam).
 // A dimension with a usual value reads a silent side as that value: an exam that names no specimen is
 // done on blood, one that names no contrast is plain, and an imaging exam that names no modality is most
-// likely an X-ray (a weak guess: `usualDiffer` is what an item stating another value loses against it).
+// likely an X-ray. `usualDiffer` is what a side stating another value loses against a silent one: less
+// than against one stating a different value, as a silent side is only most likely the usual one.
 struct Dimension {
     const char* name;
     double same, differ;
@@ -37,8 +38,8 @@ struct Dimension {
 };
 constexpr Dimension kDimensions[] = {{"modality", 0.10, 0.60, false, "modality:xray", 0.10},
                                      {"view", 0.15, 0.15, false},
-                                     {"specimen", 0.20, 0.50, false, "specimen:blood", 0.50},
-                                     {"contrast", 0.15, 0.20, false, "contrast:plain", 0.20},
+                                     {"specimen", 0.20, 0.50, false, "specimen:blood", 0.30},
+                                     {"contrast", 0.15, 0.20, false, "contrast:plain", 0.12},
                                      {"age", 0.08, 0.15, true},
                                      {"side", 0.08, 0.15, true},
                                      {"scope", 0.05, 0.10, true},

@@ -239,6 +239,8 @@ const QList<SuggestCandidate>& Exams() {
         Exam("L14", "HBc Antibody", "tbcoLabExam"),
         Exam("L15", "Gram stain, sputum", "tbcoLabExam"),
         Exam("L16", "Gram stain, pleural fluid", "tbcoLabExam"),
+        Exam("L17", "Glucose, pleural fluid", "tbcoLabExam"),
+        Exam("L18", "Glucose", "tbcoLabExam"),
         Exam("E1", "Wound Dressing (ER)", "tbcoOtherRevenue"),
         Exam("E2", "Nursing Care Fee per day", "tbcoOtherRevenue"),
         Exam("E3", "Minor OR Fee", "tbcoOtherRevenue"),
@@ -291,7 +293,8 @@ TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
         {"CHEST PA", "X3", "X5"},    // pediatric only when asked for
         {"ANTI-HBC", "L14", "L13"},  // two known tests are never each other's typing error
         {"GRAM STAIN, PLEURAL FLUID", "L16", "L15"},
-        {"Dressing Set", "E1", "E2"},  // an exact word beats a distant one
+        {"GLUCOSE, SYNOVIAL FLUID", "L18", "L17"},  // a different specimen ranks below a missing one
+        {"Dressing Set", "E1", "E2"},               // an exact word beats a distant one
         {"MINOR OR FEE", "E3", "E4"},
     };
     const SuggestIndex medicineIndex(Master()), examIndex(Exams());
