@@ -20,6 +20,7 @@
 #include "window/reference/PhilHealthLists.h"
 #include "window/reference/ReferenceImport.h"
 #include "window/reference/ReferenceTables.h"
+#include "window/review/ReviewWindow.h"
 #include "window/screen/EventGuard.h"
 #include "window/screen/FormAccess.h"
 #include "window/screen/ListReader.h"
@@ -146,6 +147,7 @@ void frmESOA_Items::wireEvents() {
     onClick(ui_.cmdSuggest, [this] { suggest_->cmdSuggest_Click(); });
     connect(ui_.chkUnlinked, &QCheckBox::toggled, this, [this] { guarded([this] { lists_->LoadEsoaItems(); }); });
     connect(ui_.lblCoverage, &LinkLabel::Click, this, [this] { guarded([this] { lblCoverage_Click(); }); });
+    connect(ui_.lblReview, &LinkLabel::Click, this, [this] { guarded([this] { lblReview_Click(); }); });
 
     // What is typed or pasted reaches the database exactly: a NUL is dropped and an unpaired surrogate
     // replaced as it enters a box, so that the box shows what a statement will carry.
@@ -268,6 +270,23 @@ void frmESOA_Items::lblCoverage_Click() {
         messages_.SetBusy(false);
         throw;
     }
+}
+
+void frmESOA_Items::lblReview_Click() {
+    const std::optional<ReferenceList> list = ReferenceList::Named(ui_.lblESOATableName->text());
+    if (!list) return;
+    const QString category = ui_.txtAreaCat->text();
+    auto* window = new ReviewWindow(
+        screen_, *list, category.isEmpty() ? std::nullopt : std::optional<QString>(category),
+        [this] {
+            // The saved codes leave the unlinked ones; the links of the code shown may have grown.
+            mappings_->LoadMappings();
+            if (ui_.chkUnlinked->isChecked()) lists_->LoadEsoaItems();
+        },
+        this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->Rank();
 }
 
 void frmESOA_Items::resizeEvent(QResizeEvent* event) {

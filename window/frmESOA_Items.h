@@ -48,6 +48,9 @@ public:
     void lblMaint_Click();
     // Opens a window with the coverage of the current list (a new one at each click).
     void lblCoverage_Click();
+    // Opens the review of the current list and category (a new window at each click) and starts
+    // ranking its codes.
+    void lblReview_Click();
     void cmdClose_Click() { close(); }
 
     // Shrinks the window, where needed, so that it and its frame fit `available` (a screen's

@@ -1,5 +1,7 @@
 #include "core/links/LinkWrite.h"
 
+#include <optional>
+
 #include "database/Connection.h"
 #include "database/RetryOnBusy.h"
 #include "database/SqlText.h"
@@ -52,7 +54,9 @@ void WriteLink(Connection& connection, const LinkValues& link) {
                               QStringLiteral(" AND ItemID    ='") + sql::Escaped(link.itemId) +
                               QStringLiteral("'");
     RetryOnBusy(connection, [&] {
-        Transaction transaction(connection);
+        // Inside the caller's transaction (several links written as one), that transaction decides.
+        std::optional<Transaction> transaction;
+        if (!connection.inTransaction()) transaction.emplace(connection);
         RequireItemInSource(connection, link, table, source);
         Recordset rs = connection.OpenRecordset(statement, CursorType::Dynamic, LockType::Optimistic);
         if (rs.isEOF()) {
@@ -70,7 +74,7 @@ void WriteLink(Connection& connection, const LinkValues& link) {
         rs.SetField(QStringLiteral("ChargingUnit"), link.chargingUnit);
         rs.Update();
         rs.Close();
-        transaction.Commit();
+        if (transaction) transaction->Commit();
     });
 }
 

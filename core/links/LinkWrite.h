@@ -29,7 +29,8 @@ public:
 // anything is written, the item must be a row of the link's source (LinkSource.h); otherwise
 // ItemNotInSource is thrown. The exam table of a revenue is read before the transaction; a name
 // there that is not a plain name is refused (DbError) before anything is written. No other
-// validation. Throws DbError.
+// validation. Called inside a transaction of the caller's, the write is a part of it (the caller
+// commits, or rolls back everything on a failure). Throws DbError.
 void WriteLink(Connection& connection, const LinkValues& link);
 
 }  // namespace esoa

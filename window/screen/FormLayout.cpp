@@ -157,6 +157,11 @@ ScreenControls BuildScreenControls(QWidget* form) {
     c.lblCoverage->setObjectName(QStringLiteral("lblCoverage"));
     place(c.lblCoverage, 14400, 0, 1455, 240);
     c.lblCoverage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Further left in the same strip, leaving room for one more link beside "Coverage...".
+    c.lblReview = new LinkLabel(QStringLiteral("Review..."), form);
+    c.lblReview->setObjectName(QStringLiteral("lblReview"));
+    place(c.lblReview, 11280, 0, 1455, 240);
+    c.lblReview->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.fraMaint = frame(form, "fraMaint", QStringLiteral("Maintenance"), 15960, 240, 3750, 1950);
     c.cmdCreateTable =
         button(c.fraMaint, "cmdCreateTable", QStringLiteral("a. Create Tables"), 120, 300, 1695, 450);

@@ -79,6 +79,8 @@ struct ScreenControls {
     QPushButton* cmdSuggest;
     QCheckBox* chkUnlinked;
     LinkLabel* lblCoverage;
+    // The review queue: every unlinked code with its best candidate, accepted in bulk.
+    LinkLabel* lblReview;
 };
 
 // Creates every control on `form` at its design place, with its design caption, text and settings.

@@ -1,0 +1,66 @@
+#include "core/review/AcceptedLinks.h"
+
+#include <QHash>
+
+#include "database/CodeKey.h"
+#include "database/Connection.h"
+#include "database/RetryOnBusy.h"
+
+namespace esoa::assist {
+namespace {
+
+// The identity under which the link write looks an item's link up.
+QString ItemKey(const QString& revenueId, const QString& itemId) {
+    return CodeKey(revenueId) + QLatin1Char('\n') + CodeKey(itemId);
+}
+
+QString Named(const AcceptedLink& a) {
+    return QStringLiteral("%1: item %2 (%3)").arg(a.code.code, a.item.itemId, a.item.itemName);
+}
+
+}  // namespace
+
+LinkValues LinkOf(const ReferenceList& list, const AcceptedLink& a) {
+    const CodeValues& v = a.code.values;
+    return {list.table,       a.item.itemId, a.item.revenueId, a.item.itemName, a.item.invOrProc, a.code.code,
+            a.item.sectionId, v.category,    v.description,    v.fixedFee,      v.chargingUnit};
+}
+
+AcceptedOutcome WriteAcceptedLinks(Connection& c, const ReferenceList& list,
+                                   const std::vector<AcceptedLink>& accepted) {
+    QHash<QString, QList<int>> byItem;
+    for (int i = 0; i < int(accepted.size()); ++i)
+        byItem[ItemKey(accepted[size_t(i)].item.revenueId, accepted[size_t(i)].item.itemId)].append(i);
+
+    AcceptedOutcome outcome;
+    RetryOnBusy(c, [&] {
+        Transaction transaction(c);
+        outcome = {};
+        // Read inside the transaction: on the embedded database its write lock keeps them as read.
+        QHash<QString, QString> linkedTo;
+        for (const LinkRow& link : ReadLinks(c, list))
+            linkedTo.insert(ItemKey(link.revenueId, link.itemId), link.code);
+        for (int i = 0; i < int(accepted.size()); ++i) {
+            const AcceptedLink& a = accepted[size_t(i)];
+            const QString key = ItemKey(a.item.revenueId, a.item.itemId);
+            const auto other = linkedTo.constFind(key);
+            const QList<int> sharing = byItem.value(key);
+            if (other != linkedTo.constEnd() && CodeKey(*other) != CodeKey(a.code.code)) {
+                outcome.leftOut << QStringLiteral("%1 is already linked to code %2").arg(Named(a), *other);
+            } else if (sharing.size() > 1) {
+                QStringList codes;
+                for (const int j : sharing)
+                    if (j != i) codes << accepted[size_t(j)].code.code;
+                outcome.leftOut << QStringLiteral("%1 is accepted for code %2 too")
+                                       .arg(Named(a), codes.join(QStringLiteral(", ")));
+            } else {
+                WriteLink(c, LinkOf(list, a));
+                outcome.written.push_back(i);
+            }
+        }
+        transaction.Commit();
+    });
+    return outcome;
+}
+
+}  // namespace esoa::assist
