@@ -127,7 +127,8 @@ QVariant ReviewModel::data(const QModelIndex& index, int role) const {
         case Score:
             return e.chosen ? QString::number(e.chosen->score, 'f', 3) : QString();
         case Confident:
-            return e.row.confident ? QStringLiteral("yes") : QStringLiteral("no");
+            // The confidence is the best candidate's: another item chosen is the reviewer's own call.
+            return e.row.confident && e.bestChosen() ? QStringLiteral("yes") : QStringLiteral("no");
         case RunnerUp:
             return Described(e.alternative());
         case Decision:

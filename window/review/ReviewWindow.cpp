@@ -70,10 +70,10 @@ ReviewWindow::ReviewWindow(Screen& screen, ReferenceList list, std::optional<QSt
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    const std::pair<int, int> widths[] = {{ReviewModel::Code, 90},      {ReviewModel::Description, 260},
-                                          {ReviewModel::ItemId, 60},    {ReviewModel::ItemName, 240},
-                                          {ReviewModel::Source, 110},   {ReviewModel::Score, 50},
-                                          {ReviewModel::Confident, 70}, {ReviewModel::RunnerUp, 240}};
+    const std::pair<int, int> widths[] = {{ReviewModel::Code, 80},      {ReviewModel::Description, 230},
+                                          {ReviewModel::ItemId, 55},    {ReviewModel::ItemName, 230},
+                                          {ReviewModel::Source, 100},   {ReviewModel::Score, 50},
+                                          {ReviewModel::Confident, 70}, {ReviewModel::RunnerUp, 230}};
     for (const auto& [column, width] : widths) table_->setColumnWidth(column, width);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->installEventFilter(this);
