@@ -20,7 +20,9 @@
 namespace esoa {
 namespace {
 
-QString Quoted(const QString& text) { return QLatin1Char('\'') + sql::Escaped(text) + QLatin1Char('\''); }
+QString Quoted(const QString& text) {
+    return QLatin1Char('\'') + sql::Escaped(text) + QLatin1Char('\'');
+}
 
 struct ReviewHospital {
     QTemporaryDir dir;
@@ -51,20 +53,24 @@ struct ReviewHospital {
                     }
                     generic = QString::number(generics.value(f[4]));
                 }
-                statements << QStringLiteral("INSERT INTO Inventory.tbInvMaster VALUES (%1, %2, '', %3, 0, NULL)")
+                statements << QStringLiteral(
+                                  "INSERT INTO Inventory.tbInvMaster (ItemID, ItemName, ItemDesc, GenericID, "
+                                  "itemstatus) VALUES (%1, %2, '', %3, 0)")
                                   .arg(f[2], Quoted(f[3]), generic);
                 ++items;
             } else if (f.value(0) == QLatin1String("Q")) {
                 const QString code = QStringLiteral("EV-%1").arg(++codes, 5, 10, QLatin1Char('0'));
                 const QStringList ids = f.value(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
                 expected.insert(code, QSet<QString>(ids.begin(), ids.end()));
-                statements << QStringLiteral(
-                                  "INSERT INTO Build_FIle.ESOA_ITEM (Code, Category, Description) VALUES (%1, "
-                                  "'Medicine', %2)")
-                                  .arg(Quoted(code), Quoted(f.value(3)));
+                statements
+                    << QStringLiteral(
+                           "INSERT INTO Build_FIle.ESOA_ITEM (Code, Category, Description) VALUES (%1, "
+                           "'Medicine', %2)")
+                           .arg(Quoted(code), Quoted(f.value(3)));
             }
         }
-        sqlite.RunScript(QStringLiteral("BEGIN;") + statements.join(QLatin1Char(';')) + QStringLiteral(";COMMIT;"));
+        sqlite.RunScript(QStringLiteral("BEGIN;") + statements.join(QLatin1Char(';')) +
+                         QStringLiteral(";COMMIT;"));
     }
 };
 
@@ -77,7 +83,8 @@ void BM_ReviewMedicines(benchmark::State& state) {
     ReviewHospital& h = hospital();
     int codes = 0, right = 0, confident = 0, confidentRight = 0;
     for (auto _ : state) {
-        const auto queue = assist::ReviewQueue::Read(*h.c, ReferenceList::Item(), {QStringLiteral("Medicine"), false});
+        const auto queue =
+            assist::ReviewQueue::Read(*h.c, ReferenceList::Item(), {QStringLiteral("Medicine"), false});
         codes = right = confident = confidentRight = 0;
         for (qsizetype i = 0; i < queue->size(); ++i) {
             const assist::ReviewRow row = queue->Rank(i);
