@@ -5,6 +5,8 @@
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
+#include "core/links/LinkSource.h"
+#include "core/lookup/HospitalLists.h"
 #include "core/routing/CategoryRoute.h"
 
 namespace esoa::assist {
@@ -14,19 +16,19 @@ ReadResult read(Connection& c, const QString& statement) {
     return c.Read(statement, CursorType::ForwardOnly, LockType::ReadOnly);
 }
 
-QString quoted(const QString& value) { return QLatin1Char('\'') + sql::Escaped(value) + QLatin1Char('\''); }
-
 void requirePlain(const CandidateSource& s) {
-    for (const QString& name : {s.examTable, s.idField, s.nameField}) {
-        if (!sql::IsPlainName(name))
-            throw DbError(QStringLiteral("The exam table or column name \"%1\" is not a plain name.").arg(name), {}, {},
-                          DbError::Cause::Statement);
-    }
+    RequirePlainNames({s.examTable, s.idField, s.nameField, false});
+}
+
+void setExamTable(CandidateSource& s, const ExamTableNames& names) {
+    s.examTable = names.table;
+    s.idField = names.idField;
+    s.nameField = names.nameField;
 }
 
 QString procedureFrom(const CandidateSource& s) {
     QString from = QStringLiteral(" FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE Status='A'").arg(s.examTable);
-    if (!s.section.isEmpty()) from += QStringLiteral(" AND OtherSectionID = ") + quoted(s.section);
+    if (!s.section.isEmpty()) from += QStringLiteral(" AND OtherSectionID = ") + sql::Literal(s.section);
     return from;
 }
 
@@ -35,9 +37,7 @@ QString procedureFrom(const CandidateSource& s) {
 QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
     ReadResult items;
     if (s.inventory) {
-        items = read(c, QStringLiteral("SELECT A.ItemID, A.ItemName, B.GenericName, A.ItemDesc FROM Inventory..tbInvMaster A WITH "
-                                       "(NOLOCK) LEFT OUTER JOIN Inventory..tbForGeneric B ON A.GenericID=B.GenericID "
-                                       "WHERE A.itemstatus = 0"));
+        items = read(c, ActiveInventoryStatement());
     } else {
         requirePlain(s);
         items = read(c, QStringLiteral("SELECT %1, %2").arg(s.idField, s.nameField) + procedureFrom(s));
@@ -47,7 +47,7 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
     if (!s.linkTable.isEmpty() && sql::IsPlainName(s.linkTable)) {
         try {
             const QString where = s.inventory ? QStringLiteral("InvOrProc = 'INV'")
-                                              : QStringLiteral("RevenueID = ") + quoted(s.revenueId);
+                                              : QStringLiteral("RevenueID = ") + sql::Literal(s.revenueId);
             const ReadResult links = read(
                 c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
                        .arg(s.linkTable, where));
@@ -59,8 +59,8 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
     QList<SuggestCandidate> candidates;
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
-        candidates.append({row.value(0), row.value(1), s.inventory ? row.value(2) : QString(),
-                           linked.value(row.value(0).toLower()), s.inventory ? row.value(3) : QString(),
+        candidates.append({row.value(0), row.value(1), s.inventory ? row.value(3) : QString(),
+                           linked.value(row.value(0).toLower()), s.inventory ? row.value(2) : QString(),
                            s.inventory ? QString() : s.examTable,
                            s.inventory ? ItemKind::Medicine : ItemKind::Procedure});
     }
@@ -101,10 +101,11 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource&
 }
 
 bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource& s) {
-    const ReadResult r =
-        read(c, QStringLiteral("SELECT [ExamTableName],[IDFieldName],[ExamFieldName] FROM [Build_FIle].[dbo].[tbRevenues] "
-                               "WITH (NOLOCK) WHERE RevenueID = ") +
-                    quoted(revenueId));
+    const ReadResult r = read(
+        c, QStringLiteral(
+               "SELECT [ExamTableName],[IDFieldName],[ExamFieldName] FROM [Build_FIle].[dbo].[tbRevenues] "
+               "WITH (NOLOCK) WHERE RevenueID = ") +
+               sql::Literal(revenueId));
     s.inventory = false;
     s.revenueId = revenueId;
     if (!r.rows.empty() && !r.rows.front().value(0).isEmpty()) {
@@ -115,14 +116,12 @@ bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource
         return true;
     }
     const ReadResult code = read(
-        c, QStringLiteral("SELECT RevenueID FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE RevenueID = ") +
-               quoted(revenueId));
+        c,
+        QStringLiteral("SELECT RevenueID FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE RevenueID = ") +
+            sql::Literal(revenueId));
     if (code.rows.empty()) return false;
     // A revenue code without an exam table of its own: its items are a section of the other revenues.
-    const ExamTableNames other = ExamTableNames::OfStem(QStringLiteral("OtherRevenue"));
-    s.examTable = other.table;
-    s.idField = other.idField;
-    s.nameField = other.nameField;
+    setExamTable(s, ExamTableNames::OtherRevenue());
     s.section = revenueId;
     return true;
 }
@@ -139,11 +138,8 @@ bool SourceOfCategory(const QString& table, const QString& category, CandidateSo
         return true;
     }
     if (!route.stem) return false;
-    const ExamTableNames names = ExamTableNames::OfStem(QLatin1String(route.stem));
     s.inventory = false;
-    s.examTable = names.table;
-    s.idField = names.idField;
-    s.nameField = names.nameField;
+    setExamTable(s, ExamTableNames::OfStem(QLatin1String(route.stem)));
     s.revenueId = route.revenueId ? QString::fromLatin1(route.revenueId) : QString();
     if (route.sectionId) s.section = QLatin1String(route.sectionId);
     return true;

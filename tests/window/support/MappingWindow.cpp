@@ -43,7 +43,7 @@ MappingWindow::MappingWindow(Tables tables, bool show, Seeding seeding) {
     ClearLogs();
     form_ = std::make_unique<frmESOA_Items>(user, messages);
     form_->referenceImport().setFolder(files.path());
-    form_->updates().setPrompts(prompts);
+    form_->listUpdates().setPrompts(prompts);
     if (show) Show();
 }
 
