@@ -101,17 +101,11 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource&
 }
 
 bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource& s) {
-    const ReadResult r = read(
-        c, QStringLiteral(
-               "SELECT [ExamTableName],[IDFieldName],[ExamFieldName] FROM [Build_FIle].[dbo].[tbRevenues] "
-               "WITH (NOLOCK) WHERE RevenueID = ") +
-               sql::Literal(revenueId));
+    const RevenueExamTables revenues = RevenueExamTables::ReadOne(c, revenueId);
     s.inventory = false;
     s.revenueId = revenueId;
-    if (!r.rows.empty() && !r.rows.front().value(0).isEmpty()) {
-        s.examTable = r.rows.front().value(0);
-        s.idField = r.rows.front().value(1);
-        s.nameField = r.rows.front().value(2);
+    if (const ItemTable* exam = revenues.Of(revenueId)) {
+        setExamTable(s, {exam->name, exam->idField, exam->nameField});
         s.section.clear();
         return true;
     }

@@ -22,7 +22,7 @@ struct Failure {
 QString ReferenceTables::CreateEsoaTables() {
     const QString table = s_.ui.lblESOATableName->text();
     const QString link = ReferenceList::LinkTableOf(table);
-    const QStringList statements = CreateStatements(table);
+    const QStringList statements = CreateTableStatements(table);
     std::map<int, Failure> failed;
     for (int i = 0; i < statements.size(); ++i) {
         // A column already gone, a table or index already there: each statement stands alone.

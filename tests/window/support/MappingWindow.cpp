@@ -9,7 +9,7 @@
 #include "core/demo/DemoDatabase.h"
 #include "database/SqlText.h"
 #include "window/reference/ReferenceImport.h"
-#include "window/reference/ReferenceTables.h"
+#include "core/reference/ReferenceSchema.h"
 #include "window/updates/ListUpdates.h"
 
 namespace esoa::test {
@@ -55,7 +55,7 @@ void MappingWindow::Show() {
 }
 
 void MappingWindow::CreateReferenceTables(const QString& table) {
-    for (const QString& statement : ReferenceTables::CreateStatements(table)) {
+    for (const QString& statement : CreateTableStatements(table)) {
         try {
             db.connection().Execute(statement);
         } catch (const std::exception&) {
