@@ -20,8 +20,8 @@ inline QString Literal(const QString& value) {
     return QLatin1Char('\'') + Escaped(value) + QLatin1Char('\'');
 }
 
-// A name that may hold any character, as T-SQL writes it (and SQLite reads it): between brackets, a
-// closing bracket doubled ("a]b" -> "[a]]b]").
+// A name that may hold any character, as T-SQL writes it: between brackets, a closing bracket doubled
+// ("a]b" -> "[a]]b]"). SQLite reads the same form for names without a closing bracket.
 inline QString Name(const QString& name) {
     QString inner = name;
     inner.replace(QLatin1Char(']'), QLatin1String("]]"));

@@ -38,9 +38,10 @@ QString MissingTablesText(const std::vector<NeededTable>& missing) {
         for (const QString& name : {list.table, list.linkTable()}) {
             if (own.contains(name)) tables << name;
         }
-        if (!tables.isEmpty())
+        if (!tables.isEmpty()) {
             made << QStringLiteral("%1 with \"%2\" chosen")
                         .arg(tables.join(QStringLiteral(" and ")), list.caption);
+        }
     }
     if (!made.isEmpty()) {
         lines << QStringLiteral("\"a. Create Tables\" under Maintenance makes %1.")
