@@ -57,7 +57,8 @@ public:
     // A statement without result (DROP, CREATE, ALTER, DELETE, INSERT, UPDATE).
     void Execute(const QString& statement);
 
-    // Reads the whole result of a SELECT.
+    // Reads the whole result of a SELECT. The cursor and lock types are those the routine names; the
+    // whole result is copied at once, so they change nothing and are sent to no backend.
     ReadResult Read(const QString& statement, CursorType cursor, LockType lock);
 
     // Opens an updatable recordset on a SELECT that finds a row by its key (insert-or-update).

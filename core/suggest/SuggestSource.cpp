@@ -3,7 +3,10 @@
 #include <QHash>
 #include <algorithm>
 
+#include "core/links/LinkSource.h"
+#include "core/lookup/HospitalLists.h"
 #include "core/routing/CategoryRoute.h"
+#include "core/routing/ExamTableNames.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
@@ -16,23 +19,20 @@ ReadResult read(Connection& c, const QString& statement) {
     return c.Read(statement, CursorType::ForwardOnly, LockType::ReadOnly);
 }
 
-QString quoted(const QString& value) {
-    return QLatin1Char('\'') + sql::Escaped(value) + QLatin1Char('\'');
+void requirePlain(const CandidateSource& s) {
+    RequirePlainNames({s.examTable, s.idField, s.nameField, false});
 }
 
-void requirePlain(const CandidateSource& s) {
-    for (const QString& name : {s.examTable, s.idField, s.nameField}) {
-        if (!sql::IsPlainName(name))
-            throw DbError(
-                QStringLiteral("The exam table or column name \"%1\" is not a plain name.").arg(name), {}, {},
-                DbError::Cause::Statement);
-    }
+void setExamTable(CandidateSource& s, const ExamTableNames& names) {
+    s.examTable = names.table;
+    s.idField = names.idField;
+    s.nameField = names.nameField;
 }
 
 QString procedureFrom(const CandidateSource& s) {
     QString from =
         QStringLiteral(" FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE Status='A'").arg(s.examTable);
-    if (!s.section.isEmpty()) from += QStringLiteral(" AND OtherSectionID = ") + quoted(s.section);
+    if (!s.section.isEmpty()) from += QStringLiteral(" AND OtherSectionID = ") + sql::Literal(s.section);
     return from;
 }
 
@@ -41,17 +41,13 @@ bool isPlain(const CandidateSource& s) {
            (sql::IsPlainName(s.examTable) && sql::IsPlainName(s.idField) && sql::IsPlainName(s.nameField));
 }
 
-ExamTableNames otherRevenue() {
-    return ExamTableNames::OfStem(QStringLiteral("OtherRevenue"));
-}
-
 // The code each item already carries in the link table; a missing link table just means none.
 QHash<QString, QString> linkedCodes(Connection& c, const CandidateSource& s) {
     QHash<QString, QString> linked;
     if (s.linkTable.isEmpty() || !sql::IsPlainName(s.linkTable)) return linked;
     const QString where = s.inventory       ? QStringLiteral("InvOrProc = 'INV'")
                           : s.sectionPerRow ? QStringLiteral("InvOrProc = 'PROC' AND SectionID <> ''")
-                                            : QStringLiteral("RevenueID = ") + quoted(s.revenueId);
+                                            : QStringLiteral("RevenueID = ") + sql::Literal(s.revenueId);
     try {
         const ReadResult links =
             read(c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
@@ -93,7 +89,7 @@ CandidateSource examSource(const RevenueTable& t, const QString& linkTable) {
     s.revenueId = t.revenueId;
     s.linkTable = linkTable;
     // The other-revenue table holds the items of every revenue code, each row in its section.
-    s.sectionPerRow = t.names.table.compare(otherRevenue().table, Qt::CaseInsensitive) == 0;
+    s.sectionPerRow = t.names.table.compare(ExamTableNames::OtherRevenue().table, Qt::CaseInsensitive) == 0;
     return s;
 }
 
@@ -111,12 +107,7 @@ bool spansExamTables(const QString& table, const QString& category) {
 QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
     ReadResult items;
     if (s.inventory) {
-        items = read(
-            c,
-            QStringLiteral(
-                "SELECT A.ItemID, A.ItemName, B.GenericName, A.ItemDesc FROM Inventory..tbInvMaster A WITH "
-                "(NOLOCK) LEFT OUTER JOIN Inventory..tbForGeneric B ON A.GenericID=B.GenericID "
-                "WHERE A.itemstatus = 0"));
+        items = read(c, ActiveInventoryStatement());
     } else {
         requirePlain(s);
         const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
@@ -129,9 +120,9 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
     for (const QStringList& row : items.rows) {
         SuggestCandidate candidate{row.value(0),
                                    row.value(1),
-                                   s.inventory ? row.value(2) : QString(),
-                                   linked.value(row.value(0).toLower()),
                                    s.inventory ? row.value(3) : QString(),
+                                   linked.value(row.value(0).toLower()),
+                                   s.inventory ? row.value(2) : QString(),
                                    s.inventory ? QString() : s.examTable,
                                    s.inventory ? ItemKind::Medicine : ItemKind::Procedure};
         candidate.invOrProc = s.inventory ? QStringLiteral("INV") : QStringLiteral("PROC");
@@ -209,30 +200,21 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateS
 }
 
 bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource& s) {
-    const ReadResult r = read(
-        c, QStringLiteral(
-               "SELECT [ExamTableName],[IDFieldName],[ExamFieldName] FROM [Build_FIle].[dbo].[tbRevenues] "
-               "WITH (NOLOCK) WHERE RevenueID = ") +
-               quoted(revenueId));
+    const RevenueExamTables revenues = RevenueExamTables::ReadOne(c, revenueId);
     s.inventory = false;
     s.revenueId = revenueId;
-    if (!r.rows.empty() && !r.rows.front().value(0).isEmpty()) {
-        s.examTable = r.rows.front().value(0);
-        s.idField = r.rows.front().value(1);
-        s.nameField = r.rows.front().value(2);
+    if (const ItemTable* exam = revenues.Of(revenueId)) {
+        setExamTable(s, {exam->name, exam->idField, exam->nameField});
         s.section.clear();
         return true;
     }
     const ReadResult code = read(
         c,
         QStringLiteral("SELECT RevenueID FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE RevenueID = ") +
-            quoted(revenueId));
+            sql::Literal(revenueId));
     if (code.rows.empty()) return false;
     // A revenue code without an exam table of its own: its items are a section of the other revenues.
-    const ExamTableNames other = ExamTableNames::OfStem(QStringLiteral("OtherRevenue"));
-    s.examTable = other.table;
-    s.idField = other.idField;
-    s.nameField = other.nameField;
+    setExamTable(s, ExamTableNames::OtherRevenue());
     s.section = revenueId;
     return true;
 }
@@ -249,11 +231,8 @@ bool SourceOfCategory(const QString& table, const QString& category, CandidateSo
         return true;
     }
     if (!route.stem) return false;
-    const ExamTableNames names = ExamTableNames::OfStem(QLatin1String(route.stem));
     s.inventory = false;
-    s.examTable = names.table;
-    s.idField = names.idField;
-    s.nameField = names.nameField;
+    setExamTable(s, ExamTableNames::OfStem(QLatin1String(route.stem)));
     s.revenueId = route.revenueId ? QString::fromLatin1(route.revenueId) : QString();
     if (route.sectionId) s.section = QLatin1String(route.sectionId);
     return true;

@@ -55,9 +55,9 @@ private:
     std::unique_ptr<SuggestIndex> index_;
 };
 
-// The exam table of a revenue as tbRevenues names it; a revenue code of tbcorevenuecode that is not in
-// tbRevenues is taken as a section of the other-revenue table. Throws DbError; returns false when
-// neither is found.
+// The exam table of a revenue as tbRevenues names it (RevenueExamTables); a revenue code of
+// tbcorevenuecode that tbRevenues gives no exam table is taken as a section of the other-revenue
+// table. Throws DbError; returns false when neither is found.
 bool ExamTableOfRevenue(Connection& connection, const QString& revenueId, CandidateSource& source);
 
 // The source a click on `category` of the reference table `table` gives the window's search

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlDatabase;
+
 #include "database/Connection.h"
 
 namespace esoa {
@@ -35,6 +37,11 @@ protected:
     QueryResult Run(const QString& statement, const QVariantList& params) override;
 
 private:
+    // Ends the transaction with `end` (commit or rollback). The flag is cleared once that succeeded;
+    // after a failure it tells whether the transaction is still open (StillInTransaction).
+    void EndTransaction(const QString& statement, bool (QSqlDatabase::*end)());
+    bool StillInTransaction(const DbError& failure);
+
     QString name_;
     QString connectionString_;
     int statementSeconds_;
