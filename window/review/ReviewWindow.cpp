@@ -39,7 +39,7 @@ ReviewWindow::ReviewWindow(Screen& screen, ReferenceList list, std::optional<QSt
       category_(new QComboBox(this)),
       table_(new QTableView(this)),
       progress_(new QProgressBar(this)),
-      cancel_(NewButton(this, "cancelRanking", QStringLiteral("&Cancel"))),
+      cancel_(NewButton(this, "cancelRanking", QStringLiteral("Ca&ncel"))),
       acceptConfident_(NewButton(this, "acceptConfident", QStringLiteral("Accept all &confident"))),
       more_(NewButton(this, "more", QStringLiteral("&More..."))),
       save_(NewButton(this, "saveAccepted", QStringLiteral("Sa&ve accepted"))),
@@ -77,6 +77,8 @@ ReviewWindow::ReviewWindow(Screen& screen, ReferenceList list, std::optional<QSt
     for (const auto& [column, width] : widths) table_->setColumnWidth(column, width);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->installEventFilter(this);
+    // The reviewer starts in the list: Enter accepts at once.
+    table_->setFocus();
 
     progress_->setObjectName(QStringLiteral("progress"));
     status_->setObjectName(QStringLiteral("status"));
