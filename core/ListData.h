@@ -14,8 +14,8 @@ class Connection;
 // One PhilHealth list as the files and the tables know it: the reference table, its link table and
 // the files read into it, in the order the import reads them.
 struct ReferenceList {
-    QString table;       // "ESOA_ITEM" or "ESOA_ER"
-    QStringList names;   // the files' list names, without folder or ".csv"
+    QString table;      // "ESOA_ITEM" or "ESOA_ER"
+    QStringList names;  // the files' list names, without folder or ".csv"
 
     QString linkTable() const { return table + QStringLiteral("_LINK"); }
     bool erTable() const { return table == QLatin1String("ESOA_ER"); }
@@ -58,5 +58,17 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to);
 // Throw DbError.
 std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list);
 std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list);
+
+// The link table's columns in the order LinkRowFrom reads them ("ID,Code,...,SortOrder").
+QString LinkColumns();
+LinkRow LinkRowFrom(const QStringList& cells);
+
+// The links (or reference rows) of `list` with the given IDs, in ID order, read in batches with the
+// table hint `hint` ("NOLOCK", or "UPDLOCK, HOLDLOCK" inside a writer's transaction). IDs that are no
+// row IDs are refused (std::invalid_argument); rows that do not exist are left out. DbError.
+std::vector<LinkRow> ReadLinksById(Connection& connection, const ReferenceList& list, const QStringList& ids,
+                                   const QString& hint);
+std::vector<ReferenceRow> ReadReferenceRowsById(Connection& connection, const ReferenceList& list,
+                                                const QStringList& ids, const QString& hint);
 
 }  // namespace esoa

@@ -77,6 +77,7 @@ public:
     std::optional<bool> Connected() const override { return true; }
     Connection& sqlconnection() override { return *connection_; }
     ZemoraClasses& ZEMORAClasses() override { return classes_; }
+    QString UserName() const override { return QStringLiteral("race"); }
 
 private:
     std::unique_ptr<Connection> connection_;
