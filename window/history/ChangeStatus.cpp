@@ -1,5 +1,6 @@
 #include "window/history/ChangeStatus.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -13,18 +14,23 @@
 
 namespace esoa {
 
-ChangeStatus::ChangeStatus(Screen& screen, QStatusBar& bar)
-    : QObject(&bar),
-      s_(screen),
-      label_(new QLabel(&bar)),
-      undo_(new LinkLabel(QStringLiteral("Undo"), &bar)) {
+ChangeStatus::ChangeStatus(Screen& screen, QStatusBar& bar) : QObject(&bar), s_(screen) {
+    // The text and its Undo link read as one line.
+    auto* line = new QWidget(&bar);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    label_ = new QLabel(line);
     label_->setObjectName(QStringLiteral("lblStatus"));
     label_->setTextFormat(Qt::PlainText);
+    undo_ = new LinkLabel(QStringLiteral("Undo"), line);
     undo_->setObjectName(QStringLiteral("lblUndo"));
     undo_->setAccessibleName(QStringLiteral("Undo"));
     undo_->hide();
-    bar.addWidget(label_);
-    bar.addWidget(undo_, 1);
+    layout->addWidget(label_);
+    layout->addWidget(undo_);
+    layout->addStretch(1);
+    bar.addWidget(line, 1);
     bar.setSizeGripEnabled(false);
     connect(undo_, &LinkLabel::Click, this, [this] {
         Guarded(s_.messages, [this] {
