@@ -1,25 +1,29 @@
 #include <QLocale>
 
+#include "cli/Commands.h"
+#include "cli/Terminal.h"
+#include "core/coverage/Coverage.h"
+#include "core/suggest/SuggestSource.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
-#include "core/coverage/Coverage.h"
-#include "core/suggest/SuggestSource.h"
-#include "cli/Commands.h"
-#include "cli/Terminal.h"
 
 namespace esoa::cli {
+namespace {
 
-int SuggestCommand(const Options& options) {
+constexpr int kDefaultLimit = 50;
+
+// The --limit a value gives; 0 when it is not a positive number.
+int LimitOf(const QString& value) {
+    bool ok = false;
+    const int limit = value.toInt(&ok);
+    return ok && limit > 0 ? limit : 0;
+}
+
+int Suggest(const Options& options) {
     const ReferenceList list = ListOf(options);
     const QString code = options.Value("code");
-    if (code.isEmpty()) throw UsageError{QStringLiteral("--code CODE is needed.")};
-    int limit = 50;
-    if (options.IsSet("limit")) {
-        bool ok = false;
-        limit = options.Value("limit").toInt(&ok);
-        if (!ok || limit < 1) throw UsageError{QStringLiteral("--limit must be a positive number.")};
-    }
+    const int limit = options.IsSet("limit") ? LimitOf(options.Value("limit")) : kDefaultLimit;
     std::unique_ptr<Connection> c = OpenConnection(options);
     const ReadResult item = c->Read(
         QStringLiteral("SELECT Code, Description, Category FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) "
@@ -59,7 +63,33 @@ int SuggestCommand(const Options& options) {
     return 0;
 }
 
-int CoverageCommand(const Options& options, const ReferenceList& list, bool asCsv) {
+}  // namespace
+
+Command SuggestCommand() {
+    return {
+        QStringLiteral("suggest"),
+        QStringLiteral("The hospital items that best match a PhilHealth code."),
+        QStringLiteral("Lists the hospital items that best match a PhilHealth code, one a line: rank, score, "
+                       "ItemID, ItemName, GenericName, then where each comes from (InvOrProc, RevenueID, "
+                       "SectionID), tab-separated."),
+        {},
+        {ListOption(),
+         {{QStringLiteral("code"), QStringLiteral("The PhilHealth code."), QStringLiteral("CODE")}, true},
+         {{QStringLiteral("revenue"),
+           QStringLiteral("Search the exam table of this revenue (default: the one the code's category "
+                          "routes to, as in the window)."),
+           QStringLiteral("ID")}},
+         {{QStringLiteral("limit"), QStringLiteral("Candidates listed (default 50)."), QStringLiteral("N")},
+          false,
+          [](const QString& value) {
+              return LimitOf(value) > 0
+                         ? QString()
+                         : QStringLiteral("--limit must be a positive number, not \"%1\".").arg(value);
+          }}},
+        Suggest};
+}
+
+int CoverageReport(const Options& options, const ReferenceList& list, bool asCsv) {
     std::unique_ptr<Connection> c = OpenConnection(options);
     assist::Coverage coverage = assist::Coverage::Build(*c, list);
     coverage.MarkWithdrawn(*c, FolderOf(options));

@@ -3,106 +3,103 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QSet>
 
-#include "database/DbError.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
+#include "database/DbError.h"
 
 namespace esoa::cli {
 namespace {
 
-const QStringList kCommands{QStringLiteral("import"), QStringLiteral("export-links"), QStringLiteral("report"),
-                            QStringLiteral("suggest")};
+QCommandLineOption CheckConnectionOption() {
+    return {QStringLiteral("check-connection"),
+            QStringLiteral("Connect as the program would and tell what it reached; changes nothing.")};
+}
 
-// One parser for the window's options and every command's, so that --help lists them all.
-void Describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "Links PhilHealth eSOA reference codes to the hospital's chargeable items.\n"
-        "Without a command the mapping window opens.\n\n"
-        "Commands (no window; exit code 0 when everything was done, 1 otherwise):\n"
-        "  import --list item|er [--folder DIR] [--dry-run]\n"
-        "  export-links --list item|er [--output FILE]\n"
-        "  report changes|stale|coverage --list item|er [--folder DIR] [--format text|csv]\n"
-        "  suggest --list item|er --code CODE [--revenue ID] [--limit N]"));
+// The program's own options, for the window and --check-connection; --help lists the commands.
+void DescribeProgram(QCommandLineParser& parser) {
+    QString commands;
+    for (const Command& command : CommandTable())
+        commands += QStringLiteral("  %1  %2\n").arg(command.name, -12).arg(command.summary);
+    parser.setApplicationDescription(
+        QStringLiteral("Links PhilHealth eSOA reference codes to the hospital's chargeable items.\n"
+                       "Without a command the mapping window opens.\n\n"
+                       "Commands (no window; exit code 0 when everything was done, 1 otherwise,\n"
+                       "2 for arguments not understood):\n") +
+        commands + QStringLiteral("Run \"%1 COMMAND --help\" for a command's options.").arg(kProgram));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
+    parser.addOptions({ConnectionOption(), CheckConnectionOption(), VerboseOption()});
+    parser.addOption(HelpOption());
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(helpAll);
     parser.addVersionOption();
-    parser.addOptions({
-        {QStringLiteral("connection"),
-         QStringLiteral(
-             "Connect to SETTING for this run: demo, embedded:<folder> or odbc:<connection string>."),
-         QStringLiteral("SETTING")},
-        {QStringLiteral("check-connection"),
-         QStringLiteral("Connect as the program would and tell what it reached; changes nothing.")},
-        {QStringLiteral("verbose"),
-         QStringLiteral("Log every statement (T-SQL, transactions included) and database error on standard "
-                        "error. The embedded database's own SQLite statements: "
-                        "QT_LOGGING_RULES=esoa.sqlite.debug=true.")},
-        {QStringLiteral("list"), QStringLiteral("The reference list: item or er."), QStringLiteral("LIST")},
-        {QStringLiteral("folder"),
-         QStringLiteral("Folder of the reference files (default: the program's folder)."),
-         QStringLiteral("DIR")},
-        {QStringLiteral("dry-run"), QStringLiteral("import: print the change report and write nothing.")},
-        {QStringLiteral("output"),
-         QStringLiteral("export-links: the CSV file (default: standard output); exact values, no byte "
-                        "order mark."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("format"), QStringLiteral("report: text or csv (default text)."),
-         QStringLiteral("FORMAT")},
-        {QStringLiteral("code"), QStringLiteral("suggest: the PhilHealth code."), QStringLiteral("CODE")},
-        {QStringLiteral("revenue"),
-         QStringLiteral("suggest: search the exam table of this revenue (default: the one the code's "
-                        "category routes to, as in the window)."),
-         QStringLiteral("ID")},
-        {QStringLiteral("limit"), QStringLiteral("suggest: candidates listed (default 50)."),
-         QStringLiteral("N")},
-    });
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("import, export-links, report or suggest."),
-                                 QStringLiteral("[command]"));
 }
 
-}  // namespace
-
-void EnableStatementLog() {
-    QLoggingCategory::setFilterRules(QStringLiteral("esoa.sql.debug=true\nesoa.sql.info=true\nesoa.sql.warning=true"));
+// Where the command's name is among the arguments (-1: none). Options may come before it, so the
+// values of options that take one are skipped.
+qsizetype CommandAt(const QStringList& arguments) {
+    QSet<QString> takingValues{ConnectionOption().names().constFirst()};
+    for (const Command& command : CommandTable()) {
+        for (const CommandOption& o : command.options) {
+            if (!o.option.valueName().isEmpty()) takingValues.insert(o.option.names().constLast());
+        }
+    }
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) return i + 1 < arguments.size() ? i + 1 : -1;
+        if (!a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) return i;
+        QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (!name.contains(QLatin1Char('=')) && takingValues.contains(name)) ++i;
+    }
+    return -1;
 }
 
-Invocation Parse(const QStringList& arguments) {
-    Invocation inv;
-    inv.arguments = arguments;
+// One line naming the problem and where to read more.
+int UsageProblem(const QString& problem, const QString& command) {
+    const QString who =
+        QString::fromLatin1(kProgram) + (command.isEmpty() ? QString() : QLatin1Char(' ') + command);
+    Err(QStringLiteral("%1: %2\nTry \"%1 --help\".\n").arg(who, problem));
+    return 2;
+}
+
+int Failure(const std::exception& e) {
+    Err(DescriptionOf(e) + QLatin1Char('\n'));
+    return 1;
+}
+
+int RunCommand(const Invocation& inv) {
+    const Command& command = *FindCommand(inv.command);
+    QStringList arguments = inv.arguments;
+    arguments.removeAt(CommandAt(arguments));
     QCommandLineParser parser;
-    Describe(parser);
-    if (!parser.parse(arguments)) {
-        inv.kind = Invocation::Kind::Usage;
-        inv.error = parser.errorText();
-        return inv;
+    Describe(parser, command);
+    if (!parser.parse(arguments)) return UsageProblem(parser.errorText(), command.name);
+    if (parser.isSet(QStringLiteral("help"))) {
+        Out(HelpOf(parser, command));
+        return 0;
     }
-    inv.connection = parser.value(QStringLiteral("connection"));
-    inv.verbose = parser.isSet(QStringLiteral("verbose"));
-    const QStringList positional = parser.positionalArguments();
-    if (!positional.isEmpty() && !kCommands.contains(positional.front())) {
-        inv.kind = Invocation::Kind::Usage;
-        inv.error = QStringLiteral("Unknown command \"%1\".").arg(positional.front());
-        return inv;
+    try {
+        Check(parser, command);
+        if (parser.isSet(QStringLiteral("verbose"))) EnableStatementLog();
+        return command.run(
+            Options{parser, parser.value(QStringLiteral("connection")), parser.positionalArguments()});
+    } catch (const UsageError& e) {
+        return UsageProblem(e.text, command.name);
+    } catch (const std::exception& e) {
+        return Failure(e);
     }
-    const bool textOnly = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-                          parser.isSet(QStringLiteral("version"));
-    if (textOnly || parser.isSet(QStringLiteral("check-connection")) || !positional.isEmpty())
-        inv.kind = Invocation::Kind::Headless;
-    return inv;
 }
 
-namespace {
-
-int RunParsed(const Invocation& inv) {
+int RunProgram(const Invocation& inv) {
     QCommandLineParser parser;
-    Describe(parser);
-    if (inv.kind == Invocation::Kind::Usage || !parser.parse(inv.arguments)) {
-        Err((inv.error.isEmpty() ? parser.errorText() : inv.error) + QStringLiteral("\n\n") + parser.helpText());
-        return 2;
-    }
+    DescribeProgram(parser);
+    if (inv.kind == Invocation::Kind::Usage || !parser.parse(inv.arguments))
+        return UsageProblem(inv.error.isEmpty() ? parser.errorText() : inv.error, {});
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        Out(parser.helpText());
+        Out(QStringLiteral("Usage: %1 [options] [COMMAND ...]\n").arg(kProgram) +
+            parser.helpText().section(QLatin1Char('\n'), 1));
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -111,30 +108,48 @@ int RunParsed(const Invocation& inv) {
         return 0;
     }
     if (inv.verbose) EnableStatementLog();
-    Options options{parser, inv.connection};
-    if (parser.isSet(QStringLiteral("check-connection"))) return CheckConnection(options);
-    const QStringList positional = parser.positionalArguments();
-    const QString command = positional.value(0);
     try {
-        if (command == QLatin1String("import")) return ImportCommand(options);
-        if (command == QLatin1String("export-links")) return ExportLinksCommand(options);
-        if (command == QLatin1String("report")) return ReportCommand(options, positional.value(1));
-        if (command == QLatin1String("suggest")) return SuggestCommand(options);
-    } catch (const UsageError& e) {
-        Err(e.text + QStringLiteral("\n\n") + parser.helpText());
-        return 2;
+        return CheckConnection(Options{parser, inv.connection, {}});
     } catch (const std::exception& e) {
-        Err(DescriptionOf(e) + QLatin1Char('\n'));
-        return 1;
+        return Failure(e);
     }
-    Err(parser.helpText());
-    return 2;
 }
 
 }  // namespace
 
+void EnableStatementLog() {
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("esoa.sql.debug=true\nesoa.sql.info=true\nesoa.sql.warning=true"));
+}
+
+Invocation Parse(const QStringList& arguments) {
+    Invocation inv;
+    inv.arguments = arguments;
+    if (const qsizetype at = CommandAt(arguments); at >= 0) {
+        inv.command = arguments[at];
+        inv.kind = FindCommand(inv.command) ? Invocation::Kind::Headless : Invocation::Kind::Usage;
+        if (inv.kind == Invocation::Kind::Usage)
+            inv.error = QStringLiteral("Unknown command \"%1\".").arg(inv.command);
+        return inv;
+    }
+    QCommandLineParser parser;
+    DescribeProgram(parser);
+    if (!parser.parse(arguments)) {
+        inv.kind = Invocation::Kind::Usage;
+        inv.error = parser.errorText();
+        return inv;
+    }
+    inv.connection = parser.value(QStringLiteral("connection"));
+    inv.verbose = parser.isSet(QStringLiteral("verbose"));
+    for (const char* headless : {"help", "help-all", "version", "check-connection"}) {
+        if (parser.isSet(QLatin1String(headless))) inv.kind = Invocation::Kind::Headless;
+    }
+    return inv;
+}
+
 int Run(const Invocation& inv) {
-    const int code = RunParsed(inv);
+    const bool command = inv.kind != Invocation::Kind::Usage && !inv.command.isEmpty();
+    const int code = command ? RunCommand(inv) : RunProgram(inv);
     // A result that did not reach its file is no result: a job must not take it for one.
     if (const QString failure = OutFailure(); !failure.isEmpty()) {
         Err(QStringLiteral("Cannot write the results to standard output: %1.\n").arg(failure));

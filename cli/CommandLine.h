@@ -11,12 +11,13 @@ struct Invocation {
     enum class Kind {
         Window,    // open the mapping window (no command given)
         Headless,  // answer a command on the terminal
-        Usage,     // the arguments are not understood: print the usage and exit 2
+        Usage,     // the arguments are not understood: one line naming the problem, a hint, exit 2
     };
     Kind kind = Kind::Window;
-    QString connection;  // --connection: overrides the current user's setting for this run
+    QString connection;  // --connection: overrides the current user's setting for this run (Window)
     bool verbose = false;
-    QString error;       // Usage: what was not understood
+    QString command;  // the command named, if any
+    QString error;    // Usage: what was not understood
     QStringList arguments;
 };
 

@@ -1,22 +1,66 @@
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
-#include "database/Connection.h"
-#include "core/ConnectionSetting.h"
-#include "database/DbError.h"
 #include "cli/Terminal.h"
-#include "core/reference/FirstLines.h"
-#include "core/reference/ImportRun.h"
-#include "core/reference/ReferenceFile.h"
+#include "core/ConnectionSetting.h"
+#include "database/Connection.h"
 
 namespace esoa::cli {
+namespace {
+
+std::optional<ReferenceList> ListNamed(const QString& list) {
+    // The lists' own names ("ESOA ITEM") are the window's; the command line takes item and er.
+    if (list.startsWith(QLatin1String("ESOA"), Qt::CaseInsensitive)) return std::nullopt;
+    return ReferenceList::Named(list);
+}
+
+}  // namespace
+
+const std::vector<Command>& CommandTable() {
+    static const std::vector<Command> table{ImportCommand(), ExportLinksCommand(), ReportCommand(),
+                                            SuggestCommand()};
+    return table;
+}
+
+const Command* FindCommand(const QString& name) {
+    for (const Command& command : CommandTable()) {
+        if (command.name == name) return &command;
+    }
+    return nullptr;
+}
+
+CommandOption ListOption() {
+    return {{QStringLiteral("list"), QStringLiteral("The reference list: item or er."),
+             QStringLiteral("item|er")},
+            true,
+            [](const QString& list) {
+                return ListNamed(list) ? QString()
+                                       : QStringLiteral("--list must be item or er, not \"%1\".").arg(list);
+            }};
+}
+
+CommandOption FolderOption() {
+    return {{QStringLiteral("folder"),
+             QStringLiteral("Folder of the reference files (default: the program's folder)."),
+             QStringLiteral("DIR")}};
+}
+
+CommandOption FormatOption() {
+    return {
+        {QStringLiteral("format"), QStringLiteral("text or csv (default text)."), QStringLiteral("text|csv")},
+        false,
+        [](const QString& format) {
+            const QString f = format.toLower();
+            return f.isEmpty() || f == QLatin1String("text") || f == QLatin1String("csv")
+                       ? QString()
+                       : QStringLiteral("--format must be text or csv, not \"%1\".").arg(format);
+        }};
+}
 
 ReferenceList ListOf(const Options& options) {
     const QString list = options.Value("list");
-    if (const auto named = ReferenceList::Named(list); named && !list.startsWith(QLatin1String("ESOA"), Qt::CaseInsensitive))
-        return *named;
+    if (const auto named = ListNamed(list)) return *named;
     throw UsageError{list.isEmpty() ? QStringLiteral("--list item|er is needed.")
                                     : QStringLiteral("--list must be item or er, not \"%1\".").arg(list)};
 }
@@ -24,6 +68,10 @@ ReferenceList ListOf(const Options& options) {
 QString FolderOf(const Options& options) {
     const QString folder = options.Value("folder");
     return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+bool AsCsv(const Options& options) {
+    return options.Value("format").toLower() == QLatin1String("csv");
 }
 
 ConnectionSetting SettingOf(const Options& options) {
@@ -37,58 +85,6 @@ std::unique_ptr<Connection> OpenConnection(const Options& options) {
     // The component tells its user why a demo is built again; here that is the terminal.
     return OpenSetting(SettingOf(options), ConnectionSetting::CurrentTimeouts(*settings),
                        [](const QString& text) { Err(text + QLatin1Char('\n')); });
-}
-
-int ImportCommand(const Options& options) {
-    const ReferenceList list = ListOf(options);
-    const QDir folder(FolderOf(options));
-    if (!folder.exists()) {
-        Err(QStringLiteral("The folder %1 does not exist.\n").arg(QDir::toNativeSeparators(folder.path())));
-        return 1;
-    }
-    if (options.IsSet("dry-run")) return ReportCommand(options, QStringLiteral("changes"));
-    // Every file before anything is stored: a list is imported whole or not at all when a file is
-    // missing, as no one is there to agree to half of it.
-    const std::vector<ListFile> files = ReadListFiles(folder.path(), list.names);
-    QStringList needed;
-    bool readable = true;
-    for (const ListFile& file : files) {
-        needed << file.fileName();
-        if (file.readable()) continue;
-        Err(QStringLiteral("%1 cannot be read: %2\n").arg(file.fileName(), file.error));
-        readable = false;
-    }
-    if (!readable) {
-        Err(QStringLiteral("Nothing was imported: the list needs all of %1.\n")
-                .arg(needed.join(QStringLiteral(", "))));
-        return 1;
-    }
-    std::unique_ptr<Connection> c = OpenConnection(options);
-    bool everything = true;
-    FirstLines first;
-    for (const ListFile& file : files) {
-        ProgressLine progress;
-        ImportRun run(*c, list.table);
-        run.setFirstLines(first);
-        const ImportSummary summary = run.Import(file, [&](int done, int total) {
-            if (done % 200 == 0 || done == total)
-                progress.Show(QStringLiteral("Importing %1: %2 of %3 lines")
-                                  .arg(file.fileName(), QString::number(done), QString::number(total)));
-            return true;
-        });
-        progress.Clear();
-        Out(summary.Counts() + QLatin1Char('\n'));
-        for (const LineNote& refused : summary.refused)
-            Out(QStringLiteral("  ") + refused.Text() + QLatin1Char('\n'));
-        for (const LineNote& warning : summary.warnings)
-            Out(QStringLiteral("  warning: ") + warning.Text() + QLatin1Char('\n'));
-        if (!summary.finished()) {
-            Err(summary.Message(0, ImportSummary::Reader::Terminal) + QLatin1Char('\n'));
-            return 1;
-        }
-        everything = everything && summary.refused.empty();
-    }
-    return everything ? 0 : 1;
 }
 
 }  // namespace esoa::cli

@@ -1,37 +1,41 @@
 #pragma once
 
-#include <QCommandLineParser>
 #include <QString>
-#include <QStringList>
 #include <memory>
+#include <vector>
 
+#include "cli/Command.h"
 #include "core/ListData.h"
 
 namespace esoa {
 class Connection;
 struct ConnectionSetting;
-}
+}  // namespace esoa
 
 namespace esoa::cli {
 
-// The parsed arguments of one command, and the --connection override.
-struct Options {
-    const QCommandLineParser& parser;
-    QString connection;
+// Every command of the command line, in the order the program's --help lists them. A new command
+// is a file of its own (or of its group) giving its Command, and one line in this table.
+const std::vector<Command>& CommandTable();
+// The command of that name, or null.
+const Command* FindCommand(const QString& name);
 
-    QString Value(const char* name) const { return parser.value(QLatin1String(name)); }
-    bool IsSet(const char* name) const { return parser.isSet(QLatin1String(name)); }
-};
+Command ImportCommand();
+Command ExportLinksCommand();
+Command ReportCommand();
+Command SuggestCommand();
 
-// Arguments a command cannot work with: printed with the usage, exit code 2.
-struct UsageError {
-    QString text;
-};
+// Options more than one command takes.
+CommandOption ListOption();    // --list item|er, required
+CommandOption FolderOption();  // --folder DIR
+CommandOption FormatOption();  // --format text|csv
 
 // The reference list --list names ("item", "er"); throws UsageError.
 ReferenceList ListOf(const Options& options);
 // The folder of the reference files: --folder, or the program's own folder.
 QString FolderOf(const Options& options);
+// Whether --format asks for CSV.
+bool AsCsv(const Options& options);
 
 // The connection setting the program would use, or --connection's; throws std::invalid_argument.
 ConnectionSetting SettingOf(const Options& options);
@@ -45,10 +49,10 @@ int CheckConnection(const Options& options);
 // needs: one row of CreateTable (CREATE TABLE in Build_FIle), AlterSchema (ALTER on its schema dbo)
 // and ReadInventory (SELECT on Inventory.dbo.tbInvMaster), each 1, 0 or NULL.
 QString RightsStatement();
-int ImportCommand(const Options& options);
-int ExportLinksCommand(const Options& options);
-int ReportCommand(const Options& options, const QString& which);
-int SuggestCommand(const Options& options);
-int CoverageCommand(const Options& options, const ReferenceList& list, bool asCsv);
+
+// The change report of the list's reference files (report changes, import --dry-run).
+int ChangesReport(const Options& options, const ReferenceList& list, bool asCsv);
+// The mapping coverage of the list (report coverage).
+int CoverageReport(const Options& options, const ReferenceList& list, bool asCsv);
 
 }  // namespace esoa::cli

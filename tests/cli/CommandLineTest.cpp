@@ -101,23 +101,51 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
     } cases[] = {
         {{"--check-connection", "--connection", demo}, 0, "Everything the program needs is there", ""},
         {{"--check-connection", "--connection", empty}, 1, "MISSING Build_FIle.ESOA_ER", ""},
-        {{"--check-connection", "--connection", "embedded:" + demoDir.path() + "/none"}, 1, "Connected: no", "does not exist"},
-        {{"--check-connection", "--connection", "demo"}, 0, "(demo)", ""},  // --connection overrides the setting
-        {{"--check-connection", "--verbose", "--connection", demo}, 0, "", "SELECT TOP 1 * FROM [Build_FIle].[dbo].[ESOA_ITEM]"},
+        {{"--check-connection", "--connection", "embedded:" + demoDir.path() + "/none"},
+         1,
+         "Connected: no",
+         "does not exist"},
+        {{"--check-connection", "--connection", "demo"},
+         0,
+         "(demo)",
+         ""},  // --connection overrides the setting
+        {{"--check-connection", "--verbose", "--connection", demo},
+         0,
+         "",
+         "SELECT TOP 1 * FROM [Build_FIle].[dbo].[ESOA_ITEM]"},
         {{"--no-such-option"}, 2, "", "no-such-option"},
         {{"frobnicate"}, 2, "", "Unknown command"},
         {{"import", "--connection", demo}, 2, "", "--list"},
-        {{"import", "--list", "er", "--connection", demo, "--folder", refs}, 0, "ESOA_ER.csv: 126 lines read, 0 added", ""},
-        {{"import", "--list", "er", "--connection", demo, "--folder", refs + "/none"}, 1, "", "does not exist"},
+        {{"import", "--list", "er", "--connection", demo, "--folder", refs},
+         0,
+         "ESOA_ER.csv: 126 lines read, 0 added",
+         ""},
+        {{"import", "--list", "er", "--connection", demo, "--folder", refs + "/none"},
+         1,
+         "",
+         "does not exist"},
         {{"import", "--list", "item", "--connection", empty, "--folder", refs}, 1, "", "ESOA_ITEM.csv"},
-        {{"import", "--list", "item", "--connection", demo, "--folder", itemsOnly.path()}, 1, "", "ESOA_MEDICINE.csv cannot be read"},
-        {{"report", "changes", "--list", "item", "--connection", demo, "--folder", itemsOnly.path()}, 1, "CLI-NEW", "ESOA_MEDICINE.csv cannot be read"},
+        {{"import", "--list", "item", "--connection", demo, "--folder", itemsOnly.path()},
+         1,
+         "",
+         "ESOA_MEDICINE.csv cannot be read"},
+        {{"report", "changes", "--list", "item", "--connection", demo, "--folder", itemsOnly.path()},
+         1,
+         "CLI-NEW",
+         "ESOA_MEDICINE.csv cannot be read"},
         {{"import", "--list", "er", "--dry-run", "--connection", demo, "--folder", refs}, 0, "", "0 new"},
         {{"export-links", "--list", "item", "--connection", demo}, 0, "LD-00101", ""},
+        {{"--connection", demo, "export-links", "--list", "item"}, 0, "LD-00101", ""},
         {{"export-links", "--list", "er", "--connection", demo, "--output", csv}, 0, "", "1 links"},
         {{"report", "stale", "--list", "item", "--connection", demo, "--format", "csv"}, 0, "", ""},
-        {{"report", "changes", "--list", "er", "--connection", demo, "--folder", refs, "--format", "xml"}, 2, "", "--format"},
-        {{"suggest", "--list", "er", "--code", "ERT-0002", "--connection", demo, "--limit", "3"}, 0, "1\t", ""},
+        {{"report", "changes", "--list", "er", "--connection", demo, "--folder", refs, "--format", "xml"},
+         2,
+         "",
+         "--format"},
+        {{"suggest", "--list", "er", "--code", "ERT-0002", "--connection", demo, "--limit", "3"},
+         0,
+         "1\t",
+         ""},
         {{"suggest", "--list", "er", "--code", "NO-SUCH", "--connection", demo}, 1, "", "NO-SUCH"},
     };
     for (const auto& c : cases) {
@@ -146,6 +174,98 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
     EXPECT_EQ(locked.exitCode, 1);
     EXPECT_LT(elapsed, 15000) << "with the default lock wait and busy budget";
     EXPECT_TRUE(locked.err.contains(QLatin1String("locked"))) << locked.err.toStdString();
+}
+
+// Arguments a command does not take, values it cannot work with, missing or extra ones: exit code 2,
+// one line naming the problem and a hint to the command's --help, and nothing done.
+TEST(CommandLine, UsageErrorsNameTheProblemAndDoNothing) {
+    QTemporaryDir demoDir, data, lists, out;
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    {
+        QFile file(QDir(lists.path()).filePath(QStringLiteral("ESOA_ER.csv")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("ER-NEW|ED Service|A new item|10.00|per use\r\n");
+    }
+    const QString csv = QDir(out.path()).filePath(QStringLiteral("links.csv"));
+    const QStringList db{"--connection", "embedded:" + demoDir.path(), "--folder", lists.path()};
+    const struct {
+        QStringList args;
+        const char* command;  // whose --help the hint names; empty: the program's
+        const char* problem;
+    } cases[] = {
+        {QStringList{"import", "--list", "er", "--output", "x.csv", "--format", "xml"} + db, "import",
+         "output, format"},
+        {QStringList{"import", "--list", "er", "--code", "X"} + db, "import", "'code'"},
+        {QStringList{"import", "--list", "er", "now"} + db, "import", "Unexpected argument \"now\""},
+        {QStringList{"import", "--dry-run=yes", "--list", "er"} + db, "import", "dry-run"},
+        {QStringList{"import", "--list", "ESOA ER"} + db, "import",
+         "--list must be item or er, not \"ESOA ER\""},
+        {QStringList{"import", "--list", "er", "--list", "item"} + db, "import",
+         "--list is given more than once"},
+        {QStringList{"import"} + db + QStringList{"--list"}, "import", "Missing value after '--list'"},
+        {{"export-links", "--list", "er", "extra", "--output", csv}, "export-links", "\"extra\""},
+        {{"export-links", "--output", csv}, "export-links", "--list item|er is needed"},
+        {{"export-links", "--list", "er", "--output", ""}, "export-links", "--output needs a value"},
+        {{"report", "--list", "er"}, "report", "report needs changes, stale or coverage."},
+        {{"report", "summary", "--list", "er"}, "report", "not \"summary\""},
+        {{"report", "stale", "--list", "er", "--format", "xml"}, "report", "--format must be text or csv"},
+        {{"report", "stale", "--list", "er", "--dry-run"}, "report", "'dry-run'"},
+        {{"suggest", "--list", "er"}, "suggest", "--code CODE is needed"},
+        {{"suggest", "--list", "er", "--code", "X", "--limit", "0"}, "suggest", "--limit must be a positive"},
+        {{"suggest", "--list", "er", "--code", "X", "--limit", "ten"}, "suggest", "not \"ten\""},
+        {{"frobnicate", "--list", "er"}, "", "Unknown command \"frobnicate\""},
+        {{"--list", "er"}, "", "'list'"},
+        {{"--check-connection", "--connection"}, "", "Missing value after '--connection'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProgramRun run = RunProgram(c.args, data.path());
+        const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_LE(lines.size(), 3) << run.err.toStdString();
+        EXPECT_TRUE(lines[0].contains(QString::fromUtf8(c.problem))) << run.err.toStdString();
+        const QString hint =
+            QStringLiteral("esoa-mapper %1 --help").arg(QString::fromUtf8(c.command)).simplified();
+        EXPECT_TRUE(run.err.contains(hint)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(csv));
+    SqliteConnection check(demoDir.path(), {});
+    EXPECT_TRUE(
+        check.RunSqlite(QStringLiteral("SELECT 1 FROM Build_FIle.ESOA_ER WHERE Code='ER-NEW'")).rows.empty());
+}
+
+// Each command's --help shows its own options and the shared ones, none of another command's; the
+// program's --help lists the commands, one line each.
+TEST(CommandLine, EachCommandHasItsOwnHelp) {
+    QTemporaryDir data;
+    const ProgramRun program = RunProgram({"--help"}, data.path());
+    EXPECT_EQ(program.exitCode, 0);
+    EXPECT_TRUE(program.out.contains(QLatin1String("esoa-mapper COMMAND --help")))
+        << program.out.toStdString();
+    EXPECT_FALSE(program.out.contains(QLatin1String("--list"))) << program.out.toStdString();
+    QStringList everyOption;
+    for (const cli::Command& command : cli::CommandTable()) {
+        EXPECT_TRUE(
+            program.out.contains(QStringLiteral("  %1  ").arg(command.name, -12) + command.summary + '\n'))
+            << command.name.toStdString();
+        for (const cli::CommandOption& o : command.options)
+            everyOption << "--" + o.option.names().constLast();
+    }
+    for (const cli::Command& command : cli::CommandTable()) {
+        SCOPED_TRACE(command.name.toStdString());
+        const ProgramRun run = RunProgram({command.name, "--help"}, data.path());
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.out.startsWith("Usage: esoa-mapper " + command.name + ' ')) << run.out.toStdString();
+        QStringList own{"--connection", "--verbose", "--help"};
+        for (const cli::CommandOption& o : command.options) own << "--" + o.option.names().constLast();
+        for (const QString& option : own + everyOption) {
+            const bool shown =
+                run.out.contains(QRegularExpression(QRegularExpression::escape(option) + "(?![-a-z])"));
+            EXPECT_EQ(shown, own.contains(option)) << option.toStdString();
+        }
+    }
 }
 
 // Without --revenue a code's candidates come from where a click on its category sends the window's
