@@ -402,6 +402,7 @@ TEST(CommandLine, ImportLinksHistoryAndUndoAnswerWithTheirExitCodes) {
         int exitCode;
         QString inOut, inErr;
     } cases[] = {
+        {{"--check-connection"}, 0, "History: changes will be recorded", ""},
         {{"import-links", "--list", "item", "--file", exported, "--dry-run"}, 0, "3 of 3 rows would be stored", ""},
         {{"history", "--list", "item"}, 1, "", "Changes are not being recorded"},  // no write made the tables yet
         {{"import-links", "--list", "item", "--file", exported}, 0, "3 of 3 rows stored in ESOA_ITEM_LINK as action 1", ""},
@@ -415,6 +416,7 @@ TEST(CommandLine, ImportLinksHistoryAndUndoAnswerWithTheirExitCodes) {
         {{"undo", "--action", "1"}, 1, "", "Action 1 was undone already, by action 3."},
         {{"undo", "--action", "999"}, 1, "", "There is no action 999."},
         {{"undo"}, 2, "", "--action"},
+        {{"--check-connection"}, 0, "History: changes are recorded", ""},
         {{"import-links", "--list", "item", "--file", QDir(files.path()).filePath("none.csv")}, 1, "", "none.csv"},
     };
     for (const auto& c : cases) {

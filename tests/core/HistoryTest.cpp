@@ -303,5 +303,29 @@ TEST_F(History, TheListFiltersByCodeItemUserAndDate) {
     }
 }
 
+// Where the history tables cannot be made (here: files opened read-only), that is said plainly;
+// where they are missing, writes go on unrecorded and there is nothing to undo.
+TEST_F(History, WithoutItsTablesWritesGoOnUnrecordedAndTheNoticeSaysWhy) {
+    for (const char* table : {"ESOA_HISTORY_ROW", "ESOA_HISTORY"})
+        db.connection().Execute(
+            QStringLiteral("DROP TABLE [Build_FIle].[dbo].[%1]").arg(QLatin1String(table)));
+    history::Action action = NewAction(Kind::Save);
+    EXPECT_FALSE(action.recorded());
+    EXPECT_EQ(Save(action, "A", "1001").kind, SaveOutcome::Kind::Inserted);
+    EXPECT_FALSE(action.id());
+    EXPECT_EQ(ReadLinks(db.connection(), ReferenceList::Er()).size(), 1u);
+    EXPECT_THROW(history::Undo(db.connection(), kAlice, 1), history::UndoRefused);
+
+    SqliteConnection::Options readOnly;
+    readOnly.access = SqliteConnection::Access::ReadOnly;
+    db.Reopen(readOnly);
+    const history::Readiness ready = history::Prepare(db.connection());
+    EXPECT_FALSE(ready.recorded);
+    EXPECT_TRUE(
+        ready.Notice().startsWith("Changes are not being recorded: the history tables ESOA_HISTORY and "
+                                  "ESOA_HISTORY_ROW are missing and cannot be created ("))
+        << ready.Notice().toStdString();
+}
+
 }  // namespace
 }  // namespace esoa::test

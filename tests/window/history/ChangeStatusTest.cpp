@@ -131,6 +131,14 @@ TEST_F(ChangeStatusTest, AHospitalItemClickedTellsItsCodeAndARefusedUndoChangesN
     EXPECT_EQ(window->actionTable()->rowCount(), 0);
     EXPECT_FALSE(window->undoButton()->isEnabled());
     window->close();
+
+    // Without the history tables a save still works, and the line says that it was not recorded.
+    for (const char* table : {"ESOA_HISTORY_ROW", "ESOA_HISTORY"})
+        w.db.connection().Execute(
+            QStringLiteral("DROP TABLE [Build_FIle].[dbo].[%1]").arg(QLatin1String(table)));
+    Save("C", "5");
+    EXPECT_EQ(status().text(), "C linked to 5 - changes are not being recorded");
+    EXPECT_FALSE(status().undoLink()->isVisible());
 }
 
 }  // namespace
