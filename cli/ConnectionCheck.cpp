@@ -178,8 +178,8 @@ bool CheckServerRights(Connection& c, Findings& f) {
 // Whether the link writes are recorded: the history tables exist, or the program may make them
 // when it opens the database for writing. Not recording is no reason to fail the check.
 void CheckHistory(Connection& c, bool mayCreate, Findings& f) {
-    const QString tables = QStringLiteral("%1 and %2").arg(QLatin1String(history::kActionTable),
-                                                            QLatin1String(history::kRowTable));
+    const QString tables = QStringLiteral("%1 and %2")
+                               .arg(QLatin1String(history::kActionTable), QLatin1String(history::kRowTable));
     try {
         if (history::Recorded(c)) {
             Out(QStringLiteral("History: changes are recorded (%1)\n").arg(tables));
@@ -189,8 +189,9 @@ void CheckHistory(Connection& c, bool mayCreate, Findings& f) {
                     .arg(tables));
             f.wouldDo << QStringLiteral("create the history tables %1").arg(tables);
         } else {
-            Out(QStringLiteral("History: changes are not being recorded (%1 are missing and this user may not "
-                               "create tables)\n")
+            Out(QStringLiteral(
+                    "History: changes are not being recorded (%1 are missing and this user may not "
+                    "create tables)\n")
                     .arg(tables));
         }
     } catch (const std::exception& e) {
