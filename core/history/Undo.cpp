@@ -76,6 +76,9 @@ public:
         std::optional<RecordedAction> action = ReadAction(c_, id_, hint_);
         if (!action) throw UndoRefused(QStringLiteral("There is no action %1.").arg(id_).toStdString());
         action_ = std::move(*action);
+        if (action_.rows.empty())
+            throw UndoRefused(
+                QStringLiteral("Action %1 changed no row: there is nothing to undo.").arg(id_).toStdString());
         const QMap<qint64, qint64> undos = LaterUndos(c_, action_, hint_);
         const QHash<qint64, qint64> undoneBy = UndoneActions(undos);
         if (undoneBy.contains(id_))

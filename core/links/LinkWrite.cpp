@@ -112,7 +112,8 @@ std::vector<LinkRow> LockedLinks(Connection& connection, const ReferenceList& li
 SaveOutcome SaveLink(history::Action& action, const LinkValues& link) {
     Connection& connection = action.connection();
     const ReferenceList& list = action.list();
-    if (link.table != list.table) throw std::invalid_argument("a link of another list than its action's");
+    if (link.table.compare(list.table, Qt::CaseInsensitive) != 0)
+        throw std::invalid_argument("a link of another list than its action's");
     const LinkSource source(link.invOrProc, link.revenueId, link.sectionId);
     const ItemTable table = SourceTable(connection, source, link.revenueId);
 
