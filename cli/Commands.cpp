@@ -18,8 +18,9 @@ std::optional<ReferenceList> ListNamed(const QString& list) {
 }  // namespace
 
 const std::vector<Command>& CommandTable() {
-    static const std::vector<Command> table{ImportCommand(), ExportLinksCommand(), ReportCommand(),
-                                            SuggestCommand()};
+    static const std::vector<Command> table{ImportCommand(),      ExportLinksCommand(), ReportCommand(),
+                                            SuggestCommand(),     ImportLinksCommand(), HistoryCommand(),
+                                            UndoCommand()};
     return table;
 }
 

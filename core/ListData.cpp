@@ -1,7 +1,10 @@
 #include "core/ListData.h"
 
+#include <stdexcept>
+
 #include "database/Connection.h"
 #include "database/Money.h"
+#include "database/SqlText.h"
 
 namespace esoa {
 namespace {
@@ -72,7 +75,8 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to) {
 
 std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list) {
     const ReadResult result = connection.Read(
-        QStringLiteral("SELECT ID,Code,Category,Description,FixedFee,ChargingUnit FROM [Build_FIle].[dbo].[") +
+        QStringLiteral(
+            "SELECT ID,Code,Category,Description,FixedFee,ChargingUnit FROM [Build_FIle].[dbo].[") +
             list.table + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
         CursorType::ForwardOnly, LockType::ReadOnly);
     std::vector<ReferenceRow> rows;
@@ -81,17 +85,69 @@ std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const Refere
     return rows;
 }
 
+QString LinkColumns() {
+    return QStringLiteral(
+        "ID,Code,Category,Description,FixedFee,ChargingUnit,ItemID,ItemDesc,InvOrProc,RevenueID,SectionID,"
+        "SortOrder");
+}
+
+LinkRow LinkRowFrom(const QStringList& r) {
+    return {r.value(0), r.value(1),  {r.value(2), r.value(3), r.value(4), r.value(5)},
+            r.value(6), r.value(7),  r.value(8),
+            r.value(9), r.value(10), r.value(11)};
+}
+
 std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list) {
     const ReadResult result = connection.Read(
-        QStringLiteral("SELECT ID,Code,Category,Description,FixedFee,ChargingUnit,ItemID,ItemDesc,InvOrProc,"
-                       "RevenueID,SectionID,SortOrder FROM [Build_FIle].[dbo].[") +
+        QStringLiteral("SELECT ") + LinkColumns() + QStringLiteral(" FROM [Build_FIle].[dbo].[") +
             list.linkTable() + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
         CursorType::ForwardOnly, LockType::ReadOnly);
     std::vector<LinkRow> links;
     links.reserve(result.rows.size());
-    for (const QStringList& r : result.rows)
-        links.push_back({r[0], r[1], {r[2], r[3], r[4], r[5]}, r[6], r[7], r[8], r[9], r[10], r[11]});
+    for (const QStringList& r : result.rows) links.push_back(LinkRowFrom(r));
     return links;
+}
+
+namespace {
+
+// The rows of `table` with the given IDs, 500 to a statement.
+std::vector<QStringList> RowsById(Connection& connection, const QString& columns, const QString& table,
+                                  const QStringList& ids, const QString& hint) {
+    constexpr qsizetype kBatch = 500;
+    std::vector<QStringList> rows;
+    for (qsizetype from = 0; from < ids.size(); from += kBatch) {
+        const QStringList batch = ids.mid(from, kBatch);
+        for (const QString& id : batch) {
+            if (!sql::IsRowId(id))
+                throw std::invalid_argument(QStringLiteral("'%1' is not a row ID").arg(id).toStdString());
+        }
+        const ReadResult result = connection.Read(
+            QStringLiteral("SELECT %1 FROM [Build_FIle].[dbo].[%2] WITH (%3) WHERE ID IN (%4) ORDER BY ID")
+                .arg(columns, table, hint, batch.join(QLatin1Char(','))),
+            CursorType::ForwardOnly, LockType::ReadOnly);
+        rows.insert(rows.end(), result.rows.begin(), result.rows.end());
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::vector<LinkRow> ReadLinksById(Connection& connection, const ReferenceList& list, const QStringList& ids,
+                                   const QString& hint) {
+    std::vector<LinkRow> links;
+    for (const QStringList& r : RowsById(connection, LinkColumns(), list.linkTable(), ids, hint))
+        links.push_back(LinkRowFrom(r));
+    return links;
+}
+
+std::vector<ReferenceRow> ReadReferenceRowsById(Connection& connection, const ReferenceList& list,
+                                                const QStringList& ids, const QString& hint) {
+    std::vector<ReferenceRow> out;
+    for (const QStringList& r :
+         RowsById(connection, QStringLiteral("ID,Code,Category,Description,FixedFee,ChargingUnit"),
+                  list.table, ids, hint))
+        out.push_back({r[0], r[1], {r[2], r[3], r[4], r[5]}});
+    return out;
 }
 
 }  // namespace esoa

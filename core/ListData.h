@@ -75,4 +75,16 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to);
 std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list);
 std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list);
 
+// The link table's columns in the order LinkRowFrom reads them ("ID,Code,...,SortOrder").
+QString LinkColumns();
+LinkRow LinkRowFrom(const QStringList& cells);
+
+// The links (or reference rows) of `list` with the given IDs, in ID order, read in batches with the
+// table hint `hint` ("NOLOCK", or "UPDLOCK, HOLDLOCK" inside a writer's transaction). IDs that are no
+// row IDs are refused (std::invalid_argument); rows that do not exist are left out. DbError.
+std::vector<LinkRow> ReadLinksById(Connection& connection, const ReferenceList& list, const QStringList& ids,
+                                   const QString& hint);
+std::vector<ReferenceRow> ReadReferenceRowsById(Connection& connection, const ReferenceList& list,
+                                                const QStringList& ids, const QString& hint);
+
 }  // namespace esoa

@@ -44,8 +44,8 @@ QString tableOf(const QString& statement) {
 void refuseUnsafe(const QString& text, const QString& statement) {
     const QString what = sql::UnsafeCharacter(text);
     if (!what.isEmpty()) {
-        throw DbError(QStringLiteral("The text contains %1, which cannot be stored or searched.").arg(what), {},
-                      statement, DbError::Cause::Value);
+        throw DbError(QStringLiteral("The text contains %1, which cannot be stored or searched.").arg(what),
+                      {}, statement, DbError::Cause::Value);
     }
 }
 
@@ -85,7 +85,9 @@ void Connection::LogFailure(const DbError& e, const QString& statement) {
                                << "| statement:" << statement;
 }
 
-void Connection::Execute(const QString& statement) { Send(statement); }
+void Connection::Execute(const QString& statement) {
+    Send(statement);
+}
 
 ReadResult Connection::Read(const QString& statement, CursorType, LockType) {
     // Every read here copies the whole result at once, so the cursor and lock types change nothing
@@ -119,7 +121,8 @@ Recordset Connection::OpenRecordset(const QString& statement, CursorType cursor,
         const qlonglong number = id.toLongLong(&isNumber);
         rowId = isNumber ? QVariant(number) : QVariant(id);
     }
-    return Recordset(*this, statement, table, std::move(fields), std::move(rowId));
+    return Recordset(*this, statement, table, std::move(fields), std::move(rowId),
+                     result.rows.empty() ? QStringList() : result.rows.front());
 }
 
 }  // namespace esoa

@@ -2,11 +2,11 @@
 
 #include <QHash>
 
-#include "database/Connection.h"
-#include "database/RetryOnBusy.h"
-#include "core/updates/ApplyChanges.h"
 #include "core/files/Csv.h"
+#include "core/history/Action.h"
+#include "core/links/LinkWrite.h"
 #include "core/updates/HospitalItems.h"
+#include "database/Connection.h"
 
 namespace esoa {
 
@@ -15,14 +15,16 @@ QString StaleLink::ReasonText() const {
     for (const Reason r : reasons) {
         switch (r) {
             case Reason::CopiesDiffer:
-                parts << QStringLiteral("copies differ from the reference row (%1)").arg(differing.join(QStringLiteral(", ")));
+                parts << QStringLiteral("copies differ from the reference row (%1)")
+                             .arg(differing.join(QStringLiteral(", ")));
                 break;
             case Reason::CodeWithdrawn:
                 parts << QStringLiteral("code no longer in the reference table");
                 break;
             case Reason::ItemMissing:
-                parts << (note.isEmpty() ? QStringLiteral("hospital item no longer exists in %1").arg(itemTable)
-                                         : QStringLiteral("hospital item cannot be found: %1").arg(note));
+                parts << (note.isEmpty()
+                              ? QStringLiteral("hospital item no longer exists in %1").arg(itemTable)
+                              : QStringLiteral("hospital item cannot be found: %1").arg(note));
                 break;
             case Reason::ItemInactive:
                 parts << QStringLiteral("hospital item is inactive in %1").arg(itemTable);
@@ -59,30 +61,41 @@ std::vector<StaleLink> StaleLinks::Check(Connection& connection, const Reference
         s.itemName = item.name;
         s.note = item.note;
         if (item.state == HospitalItems::State::Missing) s.reasons.push_back(StaleLink::Reason::ItemMissing);
-        if (item.state == HospitalItems::State::Inactive) s.reasons.push_back(StaleLink::Reason::ItemInactive);
+        if (item.state == HospitalItems::State::Inactive)
+            s.reasons.push_back(StaleLink::Reason::ItemInactive);
         if (!s.reasons.empty()) stale.push_back(std::move(s));
     }
     return stale;
 }
 
-int StaleLinks::Refresh(Connection& connection, const ReferenceList& list, const std::vector<StaleLink>& links) {
-    QStringList statements;
-    for (const StaleLink& s : links)
-        if (s.hasReference) statements << LinkCopiesUpdate(list, s.link.id, s.reference);
-    if (statements.isEmpty()) return 0;
-    RetryOnBusy(connection, [&] {
-        Transaction transaction(connection);
-        for (const QString& statement : statements) connection.Execute(statement);
-        transaction.Commit();
+int StaleLinks::Refresh(history::Action& action, const std::vector<StaleLink>& links) {
+    // The links of one code take the same values: one rewrite for each code.
+    std::vector<std::pair<CodeValues, QStringList>> byCode;
+    QHash<QString, size_t> codes;
+    for (const StaleLink& s : links) {
+        if (!s.hasReference) continue;
+        const QString key = CodeKey(s.link.code);
+        if (!codes.contains(key)) {
+            codes.insert(key, byCode.size());
+            byCode.push_back({s.reference, {}});
+        }
+        byCode[codes.value(key)].second << s.link.id;
+    }
+    if (byCode.empty()) return 0;
+    int refreshed = 0;
+    action.Transact([&] {
+        refreshed = 0;
+        for (const auto& [values, ids] : byCode) refreshed += RewriteLinkCopies(action, ids, values);
     });
-    return int(statements.size());
+    return refreshed;
 }
 
 QString StaleLinks::Text(const ReferenceList& list, const std::vector<StaleLink>& links) {
     QStringList out{QStringLiteral("%1: %2 stale links.").arg(list.linkTable()).arg(links.size())};
     for (const StaleLink& s : links)
         out << QStringLiteral("link %1: code %2, %3 item %4 \"%5\": %6")
-                   .arg(s.link.id, s.link.code, s.link.invOrProc, s.link.itemId, s.link.itemDesc, s.ReasonText());
+                   .arg(s.link.id, s.link.code, s.link.invOrProc, s.link.itemId, s.link.itemDesc,
+                        s.ReasonText());
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

@@ -9,15 +9,17 @@ namespace esoa::sql {
 // names are never touched. Throws DbError naming any construct it does not handle, so nothing is
 // ever sent half-translated.
 //
-// Handled: SELECT (TOP n, DISTINCT(col), WITH (NOLOCK), three-part and two-dot names, joins),
-// INSERT INTO ... VALUES, UPDATE ... SET ... WHERE, DELETE FROM, DROP TABLE,
-// ALTER TABLE ... DROP COLUMN, CREATE TABLE with the column types the reference and link tables use,
-// CREATE CLUSTERED|NONCLUSTERED INDEX.
+// Handled: SELECT (TOP n, DISTINCT(col), WITH (NOLOCK), three-part and two-dot names, joins,
+// CAST(col AS [n]varchar(n))), INSERT INTO ... [OUTPUT INSERTED.col] VALUES, UPDATE ... SET ... WHERE, DELETE
+// FROM, DROP TABLE, ALTER TABLE ... DROP COLUMN, CREATE TABLE with the column types the reference and link
+// tables use, CREATE CLUSTERED|NONCLUSTERED INDEX.
 //
 // "[Build_FIle].[dbo].[T]", "Build_FIle..T", "INVENTORY..T" (any letter case) become "Build_FIle.[T]",
 // "Inventory.T"; the table hints "WITH (NOLOCK)" and "WITH (UPDLOCK, HOLDLOCK, ROWLOCK)" (any of
 // the three) are dropped, "TOP n" becomes a trailing "LIMIT n", N'..' becomes '..'.
-// CREATE TABLE knows [bigint] IDENTITY(1,1), [varchar](n), SMALLMONEY and [smallint], each with a
+// OUTPUT INSERTED.col becomes a trailing "RETURNING col".
+// CREATE TABLE knows [bigint] (also IDENTITY(1,1)), [varchar](n), [nvarchar](n), [datetimeoffset]
+// (kept as SQL Server's own text of it), SMALLMONEY and [smallint], each with a
 // CHECK so that SQLite refuses the values SQL Server refuses (text too long, money or smallint not a
 // number or out of range); text columns are COLLATE NOCASE (see SqliteCaseRules.h).
 // Refused, with a description naming the construct ("The embedded database does not handle

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "core/demo/DemoDatabase.h"
+#include "core/history/Action.h"
 #include "core/links/LinkWrite.h"
 #include "core/suggest/SuggestSource.h"
 #include "database/Connection.h"
@@ -119,8 +120,9 @@ TEST_F(SuggestSources, EachSuggestionIsFiledUnderItsOwnSource) {
         EXPECT_EQ(best.itemName, k.first);
         EXPECT_GT(found[0].score, 0);
         EXPECT_EQ((QStringList{best.invOrProc, best.revenueId, best.sectionId}), k.filed);
-        EXPECT_NO_THROW(WriteLink(*c, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
-                                       k.code, best.sectionId, k.category, k.description, "1", "x"}));
+        history::Action save(*c, {}, history::Kind::Save, *ReferenceList::Named(QLatin1String(k.table)));
+        EXPECT_NO_THROW(SaveLink(save, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
+                                        k.code, best.sectionId, k.category, k.description, "1", "x"}));
     }
 }
 

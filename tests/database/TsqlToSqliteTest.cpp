@@ -6,9 +6,9 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include "core/reference/ReferenceSchema.h"
 #include "database/DbError.h"
 #include "database/tsql/TsqlToSqlite.h"
-#include "core/reference/ReferenceSchema.h"
 #include "support/TestDatabase.h"
 
 namespace esoa {
@@ -63,6 +63,13 @@ TEST(TsqlToSqliteTest, TranslatesTheShapesTheProgramSendsToTheseExactTexts) {
          "UPDATE Build_FIle.ESOA_ER_LINK SET [ItemDesc]=?,[CODE]=? WHERE [ID]=?"},
         {"SELECT * FROM [Build_FIle].[dbo].ESOA_ITEM WHERE Code = N'Señor'   ",
          "SELECT * FROM Build_FIle.ESOA_ITEM WHERE Code = 'Señor'   "},
+        {"INSERT INTO [Build_FIle].[dbo].[H] (Kind) OUTPUT INSERTED.ID VALUES (N'save')",
+         "INSERT INTO Build_FIle.[H] (Kind) VALUES ('save') RETURNING ID"},
+        {"SELECT ID, CAST(A.At AS nvarchar(34)) AS At FROM [Build_FIle].[dbo].[H] A",
+         "SELECT ID, CAST(A.At AS TEXT) AS At FROM Build_FIle.[H] A"},
+        {"CREATE TABLE [Build_FIle].[dbo].[H]([A] [bigint] NOT NULL, [U] [nvarchar](9) NULL)",
+         "CREATE TABLE Build_FIle.[H]([A] INTEGER CHECK([A] IS NULL OR typeof([A]) = 'integer') NOT NULL, "
+         "[U] VARCHAR(9) COLLATE NOCASE CHECK(length([U]) <= 9) NULL)"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TranslateToSqlite(QString::fromUtf8(c.tsql)), QString::fromUtf8(c.sqlite)) << c.tsql;
@@ -148,6 +155,12 @@ TEST(TsqlToSqliteTest, RefusesWhatItDoesNotTranslateAndNamesIt) {
         {"", "an empty statement"},
         {"SELECT * FROM t WHERE Code='x'N'y'", "two literals in a row ('x'N'y')"},
         {"SELECT * FROM t WHERE Code='x' 'y'", "two literals in a row ('x''y')"},
+        {"SELECT CAST(a AS int) FROM t", "CAST other than to a text"},
+        {"UPDATE t SET a=CAST(b AS varchar(5))", "the function 'CAST'"},
+        {"INSERT INTO t (a) OUTPUT DELETED.a VALUES (1)", "OUTPUT other than of one column of INSERTED"},
+        {"INSERT INTO t (a) OUTPUT INSERTED.a INTO u VALUES (1)", "OUTPUT other than before VALUES"},
+        {"CREATE TABLE [Build_FIle].[dbo].[T]([a] [nvarchar](5000) NULL)",
+         "nvarchar without a length from 1 to 4000"},
     };
     for (const Case& c : cases) {
         try {
@@ -168,7 +181,9 @@ TEST(TsqlToSqliteTest, IndexNamesAreQualifiedByTheirTable) {
 }
 
 // The table creation of the maintenance panel, as it sends it.
-QStringList createStatements(const QString& t) { return CreateTableStatements(t); }
+QStringList createStatements(const QString& t) {
+    return CreateTableStatements(t);
+}
 
 class EmbeddedTranslationTest : public ::testing::Test {
 protected:
@@ -230,8 +245,8 @@ TEST_F(EmbeddedTranslationTest, TableCreationMakesBothTablesWithTheirColumnsAndI
     EXPECT_EQ(Indexes("ESOA_ER"),
               (QStringList{"ESOA_ER__by_Category_Description", "ESOA_ER__by_ID", "ESOA_ER__esoa_Code"}));
     EXPECT_EQ(Indexes("ESOA_ER_LINK"),
-              (QStringList{"ESOA_ER_LINK__by_Category_Description", "ESOA_ER_LINK__by_ID", "ESOA_ER_LINK__by_ItemID",
-                           "ESOA_ER_LINK__esoa_Code"}));
+              (QStringList{"ESOA_ER_LINK__by_Category_Description", "ESOA_ER_LINK__by_ID",
+                           "ESOA_ER_LINK__by_ItemID", "ESOA_ER_LINK__esoa_Code"}));
 
     // A second run re-creates the reference table; the link table and its indexes exist already.
     EXPECT_EQ(CreateTables("ESOA_ER"), (QList<int>{1, 2, 3, 4, 9, 10, 11, 12}));
@@ -302,7 +317,8 @@ TEST_F(EmbeddedTranslationTest, RefusesValuesThatDoNotFitTheirColumnType) {
             EXPECT_THROW(rs.Update(), DbError) << c.field << " " << c.value.toStdString();
         }
     }
-    EXPECT_EQ(db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "), 10);
+    EXPECT_EQ(db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "),
+              10);
     EXPECT_EQ(db.Column("SELECT FixedFee FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "
                         "ORDER BY ID")
                   .mid(5, 3),

@@ -160,7 +160,11 @@ void placeMaintenanceAndRevenues(QWidget* form, ScreenControls& c) {
     c.lblCoverage->setObjectName(QStringLiteral("lblCoverage"));
     place(c.lblCoverage, 14400, 0, 1455, 240);
     c.lblCoverage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Further left in the same strip, leaving room for one more link beside "Coverage...".
+    c.lblHistory = new LinkLabel(QStringLiteral("History..."), form);
+    c.lblHistory->setObjectName(QStringLiteral("lblHistory"));
+    place(c.lblHistory, 12840, 0, 1455, 240);
+    c.lblHistory->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Beside "History...", further left in the same strip.
     c.lblReview = new LinkLabel(QStringLiteral("Review..."), form);
     c.lblReview->setObjectName(QStringLiteral("lblReview"));
     place(c.lblReview, 11280, 0, 1455, 240);
@@ -174,7 +178,8 @@ void placeMaintenanceAndRevenues(QWidget* form, ScreenControls& c) {
         button(c.fraMaint, "cmdPreviewChanges", QStringLiteral("Preview changes"), 120, 1380, 1695, 450);
     c.cmdApplyChanges =
         button(c.fraMaint, "cmdApplyChanges", QStringLiteral("Apply changes..."), 1935, 300, 1695, 450);
-    c.cmdCheckLinks = button(c.fraMaint, "cmdCheckLinks", QStringLiteral("Check links"), 1935, 840, 1695, 450);
+    c.cmdCheckLinks =
+        button(c.fraMaint, "cmdCheckLinks", QStringLiteral("Check links"), 1935, 840, 1695, 450);
     c.cmdExportLinks =
         button(c.fraMaint, "cmdExportLinks", QStringLiteral("Export links..."), 1935, 1380, 1695, 450);
     c.fraMaint->setAutoFillBackground(true);  // opens over GridRev: opaque, as a frame is

@@ -79,6 +79,8 @@ struct ScreenControls {
     QPushButton* cmdSuggest;
     QCheckBox* chkUnlinked;
     LinkLabel* lblCoverage;
+    // The history of the link writes, with their undo.
+    LinkLabel* lblHistory;
     // The review queue: every unlinked code with its best candidate, accepted in bulk.
     LinkLabel* lblReview;
 };

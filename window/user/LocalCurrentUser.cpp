@@ -14,6 +14,7 @@
 
 #include "database/Databases.h"
 #include "database/DbError.h"
+#include "core/history/Action.h"
 
 namespace esoa {
 namespace {
@@ -93,6 +94,8 @@ Connection& LocalCurrentUser::sqlconnection() {
     if (!connection_) throw DbError(QStringLiteral("Not connected to the hospital database."));
     return *connection_;
 }
+
+QString LocalCurrentUser::UserName() const { return history::LoginName(); }
 
 void ShowComponentNotice(const QString& text) {
     QMessageBox::warning(nullptr, QStringLiteral("ZEMORA"), text);

@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "database/Connection.h"
-#include "core/CurrentUser.h"
 #include "core/ConnectionSetting.h"
+#include "core/CurrentUser.h"
+#include "database/Connection.h"
 
 namespace esoa {
 
@@ -39,6 +39,8 @@ public:
     std::optional<bool> Connected() const override { return connection_ != nullptr; }
     Connection& sqlconnection() override;
     ZemoraClasses& ZEMORAClasses() override { return store_; }
+    // The login name of the user running the program.
+    QString UserName() const override;
 
     // The component's own settings file (organisation ZEMORA, application CurrentUser).
     static std::unique_ptr<QSettings> OpenSettings();
