@@ -4,7 +4,6 @@
 
 #include "database/CodeKey.h"
 #include "database/Connection.h"
-#include "database/RetryOnBusy.h"
 
 namespace esoa::assist {
 namespace {
@@ -26,15 +25,15 @@ LinkValues LinkOf(const ReferenceList& list, const AcceptedLink& a) {
             a.item.sectionId, v.category,    v.description,    v.fixedFee,      v.chargingUnit};
 }
 
-AcceptedOutcome WriteAcceptedLinks(Connection& c, const ReferenceList& list,
-                                   const std::vector<AcceptedLink>& accepted) {
+AcceptedOutcome WriteAcceptedLinks(history::Action& action, const std::vector<AcceptedLink>& accepted) {
+    Connection& c = action.connection();
+    const ReferenceList& list = action.list();
     QHash<QString, QList<int>> byItem;
     for (int i = 0; i < int(accepted.size()); ++i)
         byItem[ItemKey(accepted[size_t(i)].item.revenueId, accepted[size_t(i)].item.itemId)].append(i);
 
     AcceptedOutcome outcome;
-    RetryOnBusy(c, [&] {
-        Transaction transaction(c);
+    action.Transact([&] {
         outcome = {};
         // Read inside the transaction: on the embedded database its write lock keeps them as read.
         QHash<QString, QString> linkedTo;
@@ -54,11 +53,16 @@ AcceptedOutcome WriteAcceptedLinks(Connection& c, const ReferenceList& list,
                 outcome.leftOut << QStringLiteral("%1 is accepted for code %2 too")
                                        .arg(Named(a), codes.join(QStringLiteral(", ")));
             } else {
-                WriteLink(c, LinkOf(list, a));
+                try {
+                    SaveLink(action, LinkOf(list, a));
+                } catch (const ItemNotInSource& e) {
+                    // The item left its source after it was ranked: name the code it was accepted for.
+                    throw ItemNotInSource(QStringLiteral("%1: %2").arg(a.code.code, e.description()),
+                                          e.nativeCode(), e.statement(), e.cause());
+                }
                 outcome.written.push_back(i);
             }
         }
-        transaction.Commit();
     });
     return outcome;
 }

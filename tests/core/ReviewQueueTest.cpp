@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
 
 #include "core/demo/DemoDatabase.h"
+#include "core/history/HistoryLog.h"
+#include "core/history/HistoryTables.h"
+#include "core/history/Undo.h"
+#include "core/links/LinkImport.h"
 #include "core/review/AcceptedLinks.h"
 #include "core/review/ReviewReport.h"
 #include "database/Connection.h"
@@ -15,10 +18,13 @@
 namespace esoa::assist {
 namespace {
 
+const history::Actor kReviewer{QStringLiteral("reviewer"), QStringLiteral("WS-1")};
+
 class ReviewQueueTest : public ::testing::Test {
 protected:
     void SetUp() override {
         c = demo::OpenDemo(dir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+        ASSERT_TRUE(history::Prepare(*c).recorded);
         // A code nothing in the hospital resembles, and one of a category no list names.
         c->Execute("INSERT INTO [Build_FIle].[dbo].[ESOA_ER] (Code, Category, Description) VALUES "
                    "('ZZ-0001', 'Therapeutics', N'Qwxzv')");
@@ -31,12 +37,8 @@ protected:
         return rows;
     }
 
-    int LinkCount(const QString& table) {
-        return c->Read("SELECT COUNT(*) FROM [Build_FIle].[dbo].[" + table + "]", CursorType::ForwardOnly,
-                       LockType::ReadOnly)
-            .rows.front()
-            .value(0)
-            .toInt();
+    history::Action NewAction(history::Kind kind, const ReferenceList& list) {
+        return history::Action(*c, kReviewer, kind, list);
     }
 
     QTemporaryDir dir;
@@ -104,39 +106,30 @@ TEST_F(ReviewQueueTest, HoldsTheCodesOfTheFilterEachRankedOverItsCategorysSource
     }
 }
 
-// The table's first columns are those a link import reads; every suggested row, loaded back by
-// those columns alone, is a link the link write accepts (its item a row of the source it names).
-TEST_F(ReviewQueueTest, TheTableLoadsBackIntoTheLinkTableByItsOwnColumns) {
+// The CSV loads with the link import as it is: every row with a candidate is stored, filed where its
+// item's source says; the rows refused are those without a candidate and those whose item an
+// earlier row already takes.
+TEST_F(ReviewQueueTest, TheCsvLoadsBackWithTheLinkImportAsItIs) {
     for (const ReferenceList& list : {ReferenceList::Er(), ReferenceList::Item()}) {
         SCOPED_TRACE(list.table.toStdString());
-        const csv::Table table = ReviewCsv(RankAll(list, {}));
-        const QStringList header = table.records().front();
-        EXPECT_EQ(header.mid(0, 9), (QStringList{"Code", "Description", "ItemID", "ItemName", "Score", "Confident",
-                                                 "InvOrProc", "RevenueID", "SectionID"}));
-        EXPECT_TRUE(table.Text(csv::Flavour::Exact).startsWith("Code,Description,ItemID,"));
-        QHash<QString, CodeValues> codes;
-        for (const ReferenceRow& r : ReadReferenceRows(*c, list)) codes.insert(r.code, r.values);
-        const auto column = [&header](const QStringList& record, const char* name) {
-            return record.value(header.indexOf(QString::fromLatin1(name)));
-        };
-        const int before = LinkCount(list.linkTable());
-        QSet<QString> linked, items;
-        for (const LinkRow& l : ReadLinks(*c, list)) linked.insert(l.revenueId + '\n' + l.itemId);
-        for (size_t r = 1; r < table.records().size(); ++r) {
-            const QStringList& record = table.records()[r];
-            ASSERT_EQ(record.size(), header.size());
-            if (column(record, "ItemID").isEmpty()) continue;
-            const CodeValues v = codes.value(column(record, "Code"));
-            const QString revenue = column(record, "RevenueID"), item = column(record, "ItemID");
-            EXPECT_NO_THROW(WriteLink(*c, {list.table, item, revenue, column(record, "ItemName"),
-                                           column(record, "InvOrProc"), column(record, "Code"),
-                                           column(record, "SectionID"), v.category, v.description, v.fixedFee,
-                                           v.chargingUnit}))
-                << record.join(',').toStdString();
-            items.insert(revenue + '\n' + item);
+        const std::vector<ReviewRow> rows = RankAll(list, {});
+        const QString text = ReviewCsv(rows).Text(csv::Flavour::Exact);
+        EXPECT_TRUE(text.startsWith("Code,Description,ItemID,ItemName,Score,Confident,InvOrProc,RevenueID,SectionID,"));
+        history::Action action = NewAction(history::Kind::ImportLinks, list);
+        const LinkImport::Result result = LinkImport::Run(action, csv::Parse(text), false);
+        EXPECT_EQ(result.rows, int(rows.size()));
+        QSet<QString> items;
+        int expectedRefusals = 0;
+        for (const ReviewRow& row : rows) {
+            const bool again = row.best && items.contains(row.best->item.revenueId + '\n' + row.best->item.itemId);
+            if (row.best) items.insert(row.best->item.revenueId + '\n' + row.best->item.itemId);
+            expectedRefusals += !row.best || again ? 1 : 0;
         }
-        // A hospital item suggested for two codes keeps one link: the last one written.
-        EXPECT_EQ(LinkCount(list.linkTable()), before + (items - linked).size());
+        for (const LinkImport::Refusal& r : result.refused)
+            EXPECT_TRUE(r.reason == "no ItemID" || r.reason.startsWith("the same item and revenue"))
+                << r.Text().toStdString();
+        EXPECT_EQ(int(result.refused.size()), expectedRefusals);
+        EXPECT_EQ(result.stored, int(rows.size()) - expectedRefusals);
     }
 }
 
@@ -157,7 +150,8 @@ TEST_F(ReviewQueueTest, AcceptedLinksAreWrittenAllOrNoneAndNeverMoveALink) {
         return item;
     };
     const ReferenceList er = ReferenceList::Er();
-    ASSERT_EQ(WriteAcceptedLinks(*c, er, {{code("ERT-0006"), inventory("1012")}}).written, std::vector<int>{0});
+    history::Action first = NewAction(history::Kind::Review, er);
+    ASSERT_EQ(WriteAcceptedLinks(first, {{code("ERT-0006"), inventory("1012")}}).written, std::vector<int>{0});
     const std::vector<AcceptedLink> accepted{
         {code("ERT-0003"), inventory("1006")},
         {code("ERT-0007"), inventory("1012")},  // linked to ERT-0006 already
@@ -165,7 +159,8 @@ TEST_F(ReviewQueueTest, AcceptedLinksAreWrittenAllOrNoneAndNeverMoveALink) {
         {code("ERT-0005"), inventory("1010")},
         {code("ERT-0002"), inventory("1001")},  // its own link, written again
     };
-    const AcceptedOutcome outcome = WriteAcceptedLinks(*c, er, accepted);
+    history::Action action = NewAction(history::Kind::Review, er);
+    const AcceptedOutcome outcome = WriteAcceptedLinks(action, accepted);
     EXPECT_EQ(outcome.written, (std::vector<int>{0, 4}));
     ASSERT_EQ(outcome.leftOut.size(), 3) << outcome.leftOut.join('\n').toStdString();
     EXPECT_EQ(outcome.leftOut[0], "ERT-0007: item 1012 (Item 1012) is already linked to code ERT-0006");
@@ -175,9 +170,24 @@ TEST_F(ReviewQueueTest, AcceptedLinksAreWrittenAllOrNoneAndNeverMoveALink) {
     EXPECT_EQ(links, (QStringList{"ERT-0002=1001/PARACETAMOL 500 mg tablet", "ERT-0006=1012/MORPHINE SULFATE 10 mg/mL ampule",
                                   "ERT-0003=1006/IBUPROFEN 400 mg tablet"}));
 
-    EXPECT_THROW(WriteAcceptedLinks(*c, er, {{code("ERT-0004"), inventory("1010")}, {code("ERT-0005"), inventory("999999")}}),
-                 ItemNotInSource);
-    EXPECT_EQ(ReadLinks(*c, er).size(), 3u);
+    // One action of the history, undone as a whole.
+    ASSERT_TRUE(action.id());
+    const auto recorded = history::ReadAction(*c, *action.id(), "NOLOCK");
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(recorded->kind, "review");
+    EXPECT_EQ(recorded->rows.size(), 2u);
+    history::Undo(*c, kReviewer, *action.id());
+    EXPECT_EQ(ReadLinks(*c, er).size(), 2u) << "ERT-0002's own link and the first action's";
+
+    history::Action failing = NewAction(history::Kind::Review, er);
+    try {
+        WriteAcceptedLinks(failing, {{code("ERT-0004"), inventory("1010")}, {code("ERT-0005"), inventory("999999")}});
+        ADD_FAILURE() << "an item that is no row of its source is written";
+    } catch (const ItemNotInSource& e) {
+        EXPECT_TRUE(e.description().startsWith("ERT-0005: Item 999999 is not a row of")) << e.what();
+    }
+    EXPECT_EQ(ReadLinks(*c, er).size(), 2u);
+    EXPECT_FALSE(failing.id());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/review/AcceptedLinks.h"
+#include "window/history/ChangeStatus.h"
 #include "window/review/CandidateChoice.h"
 #include "window/review/ReviewRanking.h"
 #include "window/screen/EventGuard.h"
@@ -29,10 +30,11 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 
 }  // namespace
 
-ReviewWindow::ReviewWindow(Screen& screen, ReferenceList list, std::optional<QString> category,
-                           std::function<void()> saved, QWidget* parent)
+ReviewWindow::ReviewWindow(Screen& screen, ChangeStatus& status, ReferenceList list,
+                           std::optional<QString> category, std::function<void()> saved, QWidget* parent)
     : QDialog(parent),
       s_(screen),
+      changes_(status),
       list_(std::move(list)),
       saved_(std::move(saved)),
       model_(this),
@@ -255,10 +257,23 @@ void ReviewWindow::SaveAccepted() {
     for (const int row : rows)
         accepted.push_back({model_.entry(row).row.code, model_.entry(row).chosen->item});
     assist::AcceptedOutcome outcome;
-    {
+    history::Action action = changes_.NewAction(history::Kind::Review, list_);
+    try {
         const BusyPointer busy(s_.messages);
-        outcome = assist::WriteAcceptedLinks(s_.user.sqlconnection(), list_, accepted);
+        outcome = assist::WriteAcceptedLinks(action, accepted);
+    } catch (const DbError& e) {
+        // The links are written all or none: the accepted codes stay accepted, to be saved again
+        // once the one refused is skipped or given another item.
+        s_.messages.Show(QStringLiteral("None of the %1 accepted links was saved.\n\n%2")
+                             .arg(accepted.size())
+                             .arg(e.description()));
+        return;
     }
+    if (!outcome.written.empty())
+        changes_.Done(QStringLiteral("%1 reviewed links saved to %2")
+                          .arg(outcome.written.size())
+                          .arg(list_.linkTable()),
+                      action);
     std::vector<int> written;
     for (const int i : outcome.written) written.push_back(rows[size_t(i)]);
     model_.SetState(written, ReviewModel::State::Saved);

@@ -17,6 +17,7 @@ class QTableView;
 namespace esoa {
 
 struct Screen;
+class ChangeStatus;
 class ReviewRanking;
 
 // "Review...": every code of a list that no link names yet (of one category, or of all), each
@@ -27,15 +28,16 @@ class ReviewRanking;
 // In the list of codes: Enter accepts the code's item and moves to the next code, Space or S skips
 // it, the arrow keys move, R or a click on the runner-up chooses that item instead; "More..." shows
 // the code's ranked list to choose another. "Accept all confident" tells how many codes it would
-// accept and asks first (Messages::Ask). "Save accepted" writes the accepted links (WriteAcceptedLinks),
-// reports them in one message and runs `saved` (the mapping screen refreshes its lists). Closing, or choosing
-// another category, with accepted links not saved asks first.
+// accept and asks first (Messages::Ask). "Save accepted" writes the accepted links as one action of
+// the history (WriteAcceptedLinks; the status line offers its Undo), reports them in one message and
+// runs `saved` (the mapping screen refreshes its lists). Closing, or choosing another category, with
+// accepted links not saved asks first.
 class ReviewWindow : public QDialog {
     Q_OBJECT
 public:
     // Opens on `category` of `list` (nullopt: all categories; "-" or empty: codes without one) and
     // reads the list's categories for the choice; call Rank to read and rank the codes.
-    ReviewWindow(Screen& screen, ReferenceList list, std::optional<QString> category,
+    ReviewWindow(Screen& screen, ChangeStatus& status, ReferenceList list, std::optional<QString> category,
                  std::function<void()> saved, QWidget* parent = nullptr);
     ~ReviewWindow() override;
 
@@ -76,6 +78,7 @@ private:
     void Guarded(Handler&& handler);
 
     Screen& s_;
+    ChangeStatus& changes_;
     ReferenceList list_;
     std::function<void()> saved_;
     ReviewModel model_;

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "window/history/ChangeStatus.h"
 #include "window/review/CandidateChoice.h"
 #include "window/review/ReviewWindow.h"
 #include "window/support/MappingWindow.h"
@@ -73,18 +74,47 @@ TEST_F(Review, KeysAcceptSkipAndMoveAndSaveWritesExactlyTheAcceptedLinks) {
     EXPECT_EQ(States(model).mid(5, 3), (QStringList{"open", "accepted", "open"}));
     EXPECT_EQ(model.entry(6).chosen->item.itemId, model.entry(6).row.runnerUp->item.itemId);
 
+    // An accepted item that left its source since it was ranked: one message, nothing written, the
+    // codes still accepted.
+    const QStringList before = Links();
+    const QString gone = model.entry(4).chosen->item.itemId;
+    ASSERT_EQ(model.entry(4).chosen->item.invOrProc, "INV");
+    const QString elsewhere = QString::number(gone.toLongLong() + 900000);
+    const auto renameItem = [this](const QString& from, const QString& to) {
+        w.db.Raw(QStringLiteral("UPDATE Inventory.tbInvMaster SET ItemID = %1 WHERE ItemID = %2;").arg(to, from));
+    };
+    renameItem(gone, elsewhere);
     w.messages.shown.clear();
-    QStringList expected = Links();
+    QPushButton* save = review.findChild<QPushButton*>("saveAccepted");
+    save->click();
+    ASSERT_EQ(w.messages.shown.size(), 1);
+    EXPECT_TRUE(w.messages.shown[0].startsWith(
+        QStringLiteral("None of the 3 accepted links was saved.\n\n%1: Item %2 is not a row of")
+            .arg(model.entry(4).row.code.code, gone)))
+        << w.messages.shown[0].toStdString();
+    EXPECT_EQ(Links(), before);
+    EXPECT_EQ(model.Count(State::Accepted), 3);
+    renameItem(elsewhere, gone);
+
+    w.messages.shown.clear();
+    QStringList expected = before;
     for (int row : {0, 4, 6}) expected << model.entry(row).row.code.code + "|" + model.entry(row).chosen->item.itemId;
-    review.findChild<QPushButton*>("saveAccepted")->click();
+    save->click();
     EXPECT_EQ(w.messages.shown, QStringList{"3 links saved to ESOA_ER_LINK."});
     EXPECT_EQ(Links(), expected);
+    // One action of the history: the status line's Undo takes all three back.
+    ChangeStatus& status = w.form().status();
+    EXPECT_EQ(status.text(), "3 reviewed links saved to ESOA_ER_LINK - Undo");
+    ASSERT_TRUE(status.shownAction());
+    const qint64 saved = *status.shownAction();
     EXPECT_EQ(States(model).mid(0, 7),
               (QStringList{"saved", "skipped", "skipped", "open", "saved", "open", "saved"}));
     // Saved codes stay as saved: a key no longer changes them.
     review.table()->setCurrentIndex(model.index(0, 0));
     Press(review, Qt::Key_Space);
     EXPECT_EQ(States(model).front(), "saved");
+    ASSERT_TRUE(status.UndoAction(saved));
+    EXPECT_EQ(Links(), before);
 }
 
 TEST_F(Review, AcceptAllConfidentAsksWithTheCountAndMoreChoosesFromTheRankedList) {
