@@ -114,14 +114,16 @@ TEST_F(ReviewQueueTest, TheCsvLoadsBackWithTheLinkImportAsItIs) {
         SCOPED_TRACE(list.table.toStdString());
         const std::vector<ReviewRow> rows = RankAll(list, {});
         const QString text = ReviewCsv(rows).Text(csv::Flavour::Exact);
-        EXPECT_TRUE(text.startsWith("Code,Description,ItemID,ItemName,Score,Confident,InvOrProc,RevenueID,SectionID,"));
+        EXPECT_TRUE(text.startsWith(
+            "Code,Description,ItemID,ItemName,Score,Confident,InvOrProc,RevenueID,SectionID,"));
         history::Action action = NewAction(history::Kind::ImportLinks, list);
         const LinkImport::Result result = LinkImport::Run(action, csv::Parse(text), false);
         EXPECT_EQ(result.rows, int(rows.size()));
         QSet<QString> items;
         int expectedRefusals = 0;
         for (const ReviewRow& row : rows) {
-            const bool again = row.best && items.contains(row.best->item.revenueId + '\n' + row.best->item.itemId);
+            const bool again =
+                row.best && items.contains(row.best->item.revenueId + '\n' + row.best->item.itemId);
             if (row.best) items.insert(row.best->item.revenueId + '\n' + row.best->item.itemId);
             expectedRefusals += !row.best || again ? 1 : 0;
         }
@@ -151,7 +153,8 @@ TEST_F(ReviewQueueTest, AcceptedLinksAreWrittenAllOrNoneAndNeverMoveALink) {
     };
     const ReferenceList er = ReferenceList::Er();
     history::Action first = NewAction(history::Kind::Review, er);
-    ASSERT_EQ(WriteAcceptedLinks(first, {{code("ERT-0006"), inventory("1012")}}).written, std::vector<int>{0});
+    ASSERT_EQ(WriteAcceptedLinks(first, {{code("ERT-0006"), inventory("1012")}}).written,
+              std::vector<int>{0});
     const std::vector<AcceptedLink> accepted{
         {code("ERT-0003"), inventory("1006")},
         {code("ERT-0007"), inventory("1012")},  // linked to ERT-0006 already
@@ -181,7 +184,8 @@ TEST_F(ReviewQueueTest, AcceptedLinksAreWrittenAllOrNoneAndNeverMoveALink) {
 
     history::Action failing = NewAction(history::Kind::Review, er);
     try {
-        WriteAcceptedLinks(failing, {{code("ERT-0004"), inventory("1010")}, {code("ERT-0005"), inventory("999999")}});
+        WriteAcceptedLinks(failing,
+                           {{code("ERT-0004"), inventory("1010")}, {code("ERT-0005"), inventory("999999")}});
         ADD_FAILURE() << "an item that is no row of its source is written";
     } catch (const ItemNotInSource& e) {
         EXPECT_TRUE(e.description().startsWith("ERT-0005: Item 999999 is not a row of")) << e.what();

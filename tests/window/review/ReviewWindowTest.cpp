@@ -81,7 +81,8 @@ TEST_F(Review, KeysAcceptSkipAndMoveAndSaveWritesExactlyTheAcceptedLinks) {
     ASSERT_EQ(model.entry(4).chosen->item.invOrProc, "INV");
     const QString elsewhere = QString::number(gone.toLongLong() + 900000);
     const auto renameItem = [this](const QString& from, const QString& to) {
-        w.db.Raw(QStringLiteral("UPDATE Inventory.tbInvMaster SET ItemID = %1 WHERE ItemID = %2;").arg(to, from));
+        w.db.Raw(
+            QStringLiteral("UPDATE Inventory.tbInvMaster SET ItemID = %1 WHERE ItemID = %2;").arg(to, from));
     };
     renameItem(gone, elsewhere);
     w.messages.shown.clear();
