@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "database/CodeKey.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
@@ -43,7 +44,7 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
         items = read(c, QStringLiteral("SELECT %1, %2").arg(s.idField, s.nameField) + procedureFrom(s));
     }
     // The code each item already carries in the current link table; a missing link table just means none.
-    QHash<QString, QString> linked;
+    QHash<CodeKey, QString> linked;
     if (!s.linkTable.isEmpty() && sql::IsPlainName(s.linkTable)) {
         try {
             const QString where = s.inventory ? QStringLiteral("InvOrProc = 'INV'")
@@ -51,7 +52,7 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
             const ReadResult links = read(
                 c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
                        .arg(s.linkTable, where));
-            for (const QStringList& row : links.rows) linked.insert(row.value(0).toLower(), row.value(1));
+            for (const QStringList& row : links.rows) linked.insert(CodeKey(row.value(0)), row.value(1));
         } catch (const DbError& e) {
             if (e.cause() != DbError::Cause::MissingTable) throw;
         }
@@ -60,7 +61,7 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
         candidates.append({row.value(0), row.value(1), s.inventory ? row.value(2) : QString(),
-                           linked.value(row.value(0).toLower()), s.inventory ? row.value(3) : QString(),
+                           linked.isEmpty() ? QString() : linked.value(CodeKey(row.value(0))), s.inventory ? row.value(3) : QString(),
                            s.inventory ? QString() : s.examTable,
                            s.inventory ? ItemKind::Medicine : ItemKind::Procedure});
     }

@@ -35,9 +35,9 @@ QString StaleLink::ReasonText() const {
 std::vector<StaleLink> StaleLinks::Check(Connection& connection, const ReferenceList& list) {
     const std::vector<ReferenceRow> rows = ReadReferenceRows(connection, list);
     const std::vector<LinkRow> links = ReadLinks(connection, list);
-    QHash<QString, const ReferenceRow*> byCode;
+    QHash<CodeKey, const ReferenceRow*> byCode;
     for (const ReferenceRow& row : rows) {
-        const QString key = CodeKey(row.code);
+        const CodeKey key(row.code);
         if (!byCode.contains(key)) byCode.insert(key, &row);  // the lookup by code finds the first row
     }
     const HospitalItems items(connection, links);

@@ -31,12 +31,19 @@ void ItemSearch::SearchInventory() {
                         QStringLiteral("  FROM Inventory..tbInvMaster A  WITH (NOLOCK)   ") +
                         QStringLiteral(" LEFT OUTER JOIN inventory..tbForGeneric B ON a.GenericID=b.GenericID ") +
                         QStringLiteral(" WHERE  a.itemstatus = 0 ");
-    if (!desc.isEmpty()) statement += QStringLiteral(" AND ItemName like '%") + sql::Escaped(desc) + QStringLiteral("%'  ");
+    // The filters go with the statement as data too, so that the embedded database can narrow the
+    // search with its indexes without reading the statement back.
+    ItemFilters filters;
+    if (!desc.isEmpty()) {
+        statement += QStringLiteral(" AND ItemName like '%") + sql::Escaped(desc) + QStringLiteral("%'  ");
+        filters.name = QLatin1Char('%') + desc + QLatin1Char('%');
+    }
     if (!generic.isEmpty()) {
         statement += QStringLiteral(" AND GenericName like '%") + sql::Escaped(generic) + QStringLiteral("%'  ");
+        filters.generic = QLatin1Char('%') + generic + QLatin1Char('%');
     }
     statement += QStringLiteral(" order by a.ItemName");
-    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None);
+    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None, filters);
 }
 
 void ItemSearch::SearchProcedures() {
