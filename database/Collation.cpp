@@ -30,18 +30,20 @@ Collation::Collation(Strength strength, const QString& rules) {
         ucol_ = ucol_open("", &status);
         if (U_SUCCESS(status)) ucol_setStrength(ucol_, level);
     } else {
-        ucol_ = ucol_openRules(reinterpret_cast<const UChar*>(rules.utf16()), int32_t(rules.size()), UCOL_DEFAULT,
-                               level, nullptr, &status);
+        ucol_ = ucol_openRules(reinterpret_cast<const UChar*>(rules.utf16()), int32_t(rules.size()),
+                               UCOL_DEFAULT, level, nullptr, &status);
     }
     if (U_FAILURE(status)) {
         if (ucol_) ucol_close(ucol_);
-        throw DbError(
-            QStringLiteral("The text comparison cannot be set up: %1").arg(QLatin1String(u_errorName(status))));
+        throw DbError(QStringLiteral("The text comparison cannot be set up: %1")
+                          .arg(QLatin1String(u_errorName(status))));
     }
     emptyKey_ = SortKey({});
 }
 
-Collation::~Collation() { ucol_close(ucol_); }
+Collation::~Collation() {
+    ucol_close(ucol_);
+}
 
 const Collation& Collation::ForThisThread() {
     thread_local const Collation collation;
@@ -69,7 +71,9 @@ int Collation::CompareChars(char32_t a, char32_t b) const {
                         reinterpret_cast<const UChar*>(sb.utf16()), int32_t(sb.size()));
 }
 
-QByteArray Collation::Key(QStringView text) const { return SortKey(withoutTrailingBlanks(text)); }
+QByteArray Collation::Key(QStringView text) const {
+    return SortKey(withoutTrailingBlanks(text));
+}
 
 QByteArray Collation::CharKey(char32_t c) const {
     QByteArray key = SortKey(QString::fromUcs4(&c, 1));
@@ -84,7 +88,8 @@ QByteArray Collation::SortKey(QStringView text) const {
                                    int32_t(key.size()));
     if (size > key.size()) {
         key.resize(size);
-        size = ucol_getSortKey(ucol_, chars, int32_t(text.size()), reinterpret_cast<uint8_t*>(key.data()), size);
+        size =
+            ucol_getSortKey(ucol_, chars, int32_t(text.size()), reinterpret_cast<uint8_t*>(key.data()), size);
     }
     key.resize(size);
     return key;

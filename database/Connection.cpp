@@ -51,7 +51,8 @@ void refuseUnsafe(const QString& text, const QString& statement) {
 
 }  // namespace
 
-QueryResult Connection::Send(const QString& statement, const QVariantList& params, const ItemFilters* filters) {
+QueryResult Connection::Send(const QString& statement, const QVariantList& params,
+                             const ItemFilters* filters) {
     refuseUnsafe(statement, statement);
     for (const QVariant& p : params) {
         if (p.typeId() == QMetaType::QString) refuseUnsafe(p.toString(), statement);

@@ -74,7 +74,8 @@ public:
     void Execute(const QString& statement);
 
     // Reads the whole result of a SELECT; an item search hands its filters with it (ItemFilters).
-    ReadResult Read(const QString& statement, CursorType cursor, LockType lock, const ItemFilters& filters = {});
+    ReadResult Read(const QString& statement, CursorType cursor, LockType lock,
+                    const ItemFilters& filters = {});
 
     // Opens an updatable recordset on a SELECT that finds a row by its key (insert-or-update).
     // Needs a dynamic cursor with optimistic locking, as an updatable ADO recordset does.
@@ -113,11 +114,14 @@ protected:
     // bound parameters and returns its whole result; a statement without result returns no fields.
     virtual QueryResult Run(const QString& statement, const QVariantList& params) = 0;
     // Runs an item search with its filters; by default the statement alone.
-    virtual QueryResult RunItemSearch(const QString& statement, const ItemFilters&) { return Run(statement, {}); }
+    virtual QueryResult RunItemSearch(const QString& statement, const ItemFilters&) {
+        return Run(statement, {});
+    }
 
     // Checks and observes a statement, then runs it (as an item search when `filters` are given):
     // every statement goes through here.
-    QueryResult Send(const QString& statement, const QVariantList& params = {}, const ItemFilters* filters = nullptr);
+    QueryResult Send(const QString& statement, const QVariantList& params = {},
+                     const ItemFilters* filters = nullptr);
     // Sends a statement the backend runs its own way (a transaction's bounds: "BEGIN TRANSACTION",
     // "COMMIT TRANSACTION", "ROLLBACK TRANSACTION"): observed and logged as every other statement,
     // then `run` does it; a DbError it throws is logged and passed on.

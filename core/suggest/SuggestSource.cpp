@@ -2,11 +2,11 @@
 
 #include <QHash>
 
+#include "core/routing/CategoryRoute.h"
 #include "database/CodeKey.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
-#include "core/routing/CategoryRoute.h"
 
 namespace esoa::assist {
 namespace {
@@ -61,8 +61,8 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
         candidates.append({row.value(0), row.value(1), s.inventory ? row.value(2) : QString(),
-                           linked.isEmpty() ? QString() : linked.value(CodeKey(row.value(0))), s.inventory ? row.value(3) : QString(),
-                           s.inventory ? QString() : s.examTable,
+                           linked.isEmpty() ? QString() : linked.value(CodeKey(row.value(0))),
+                           s.inventory ? row.value(3) : QString(), s.inventory ? QString() : s.examTable,
                            s.inventory ? ItemKind::Medicine : ItemKind::Procedure});
     }
     return candidates;

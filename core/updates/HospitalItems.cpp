@@ -44,7 +44,8 @@ void HospitalItems::Load(Connection& connection, Table& table) {
     }
     const CodeKey activeStatus(QStringLiteral("A"));
     for (const QStringList& r : result.rows) {
-        const bool active = source.inventory ? r[2].trimmed() == QLatin1String("0") : CodeKey(r[2]) == activeStatus;
+        const bool active =
+            source.inventory ? r[2].trimmed() == QLatin1String("0") : CodeKey(r[2]) == activeStatus;
         table.items.insert(CodeKey(r[0]), {active ? State::Active : State::Inactive, r[1], source.name, {}});
     }
 }

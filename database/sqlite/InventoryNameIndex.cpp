@@ -57,7 +57,8 @@ QString trigramTerm(const std::u32string& run, size_t start) {
 // of the same name then come in the order of their rowids, as in the walk of the name index.
 TableSource itemsWhere(const QString& hint, const QString& condition) {
     return {QStringLiteral("Inventory.tbInvMaster"),
-            QStringLiteral("(SELECT rowid AS %1, * FROM Inventory.tbInvMaster%2 WHERE %3)").arg(kRowid, hint, condition),
+            QStringLiteral("(SELECT rowid AS %1, * FROM Inventory.tbInvMaster%2 WHERE %3)")
+                .arg(kRowid, hint, condition),
             kRowid};
 }
 
@@ -125,10 +126,11 @@ std::vector<CandidateRestriction> ItemFilterRestrictions(const ItemFilters& filt
     std::vector<CandidateRestriction> out;
     const QString query = filters.name.isEmpty() ? QString() : TrigramQuery(filters.name);
     if (!query.isEmpty()) {
-        const QString candidates =
-            QStringLiteral("SELECT rowid FROM Inventory.%1 WHERE %1 MATCH %2").arg(quotedName(kIndex), quotedText(query));
+        const QString candidates = QStringLiteral("SELECT rowid FROM Inventory.%1 WHERE %1 MATCH %2")
+                                       .arg(quotedName(kIndex), quotedText(query));
         out.push_back(
-            {candidates, itemsWhere(QStringLiteral(" NOT INDEXED"), QStringLiteral("rowid IN (%1)").arg(candidates)),
+            {candidates,
+             itemsWhere(QStringLiteral(" NOT INDEXED"), QStringLiteral("rowid IN (%1)").arg(candidates)),
              true});
     }
     if (!filters.generic.isEmpty()) {
@@ -138,7 +140,8 @@ std::vector<CandidateRestriction> ItemFilterRestrictions(const ItemFilters& filt
                 .arg(quotedText(filters.generic));
         const QString condition = QStringLiteral("GenericID IN (%1)").arg(matching);
         out.push_back({QStringLiteral("SELECT I.rowid FROM Inventory.tbInvMaster I WHERE I.") + condition,
-                       itemsWhere(QStringLiteral(" INDEXED BY ") + quotedName(kGenericIndex), condition), false});
+                       itemsWhere(QStringLiteral(" INDEXED BY ") + quotedName(kGenericIndex), condition),
+                       false});
     }
     return out;
 }

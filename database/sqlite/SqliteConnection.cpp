@@ -261,7 +261,8 @@ QString SqliteConnection::Translated(const QString& statement, const sql::TableS
     const QString key = source ? statement + QChar(0) + source->source : statement;
     const auto cached = translated_.constFind(key);
     if (cached != translated_.constEnd()) return *cached;
-    const QString sent = source ? sql::TranslateToSqlite(statement, *source) : sql::TranslateToSqlite(statement);
+    const QString sent =
+        source ? sql::TranslateToSqlite(statement, *source) : sql::TranslateToSqlite(statement);
     if (translated_.size() >= kPreparedLimit) translated_.clear();
     translated_.insert(key, sent);
     return sent;
@@ -308,7 +309,8 @@ QueryResult SqliteConnection::RunItemSearch(const QString& statement, const Item
     // Some thousands of items by their names: a text that many of them hold may end the walk in
     // name order sooner. (A walk tests a generic name through the join, too slowly to gain.)
     if (fewest > limits.fewItems && best->textIndex) {
-        if (auto walked = ExecuteWithin(limits.walkMicroseconds, sent, {}, statement)) return std::move(*walked);
+        if (auto walked = ExecuteWithin(limits.walkMicroseconds, sent, {}, statement))
+            return std::move(*walked);
     }
     try {
         const QString narrowed = Translated(statement, &best->items);

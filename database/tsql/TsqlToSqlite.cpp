@@ -192,7 +192,8 @@ private:
         if (source_) {
             if (!sourced_) Refuse(QStringLiteral("a SELECT without ") + Quoted(source_->table));
             if (!source_->thenBy.isEmpty()) {
-                if (!ordered_) Refuse(QStringLiteral("a SELECT without ORDER BY, where one is to be extended"));
+                if (!ordered_)
+                    Refuse(QStringLiteral("a SELECT without ORDER BY, where one is to be extended"));
                 out_ += QStringLiteral(", ") + source_->thenBy;
             }
         }

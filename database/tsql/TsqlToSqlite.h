@@ -25,10 +25,11 @@ namespace esoa::sql {
 // other column types and table hints, subqueries, names of unknown databases.
 QString TranslateToSqlite(const QString& tsql);
 
-// A table of a SELECT read from elsewhere: where the statement names `table` ("Inventory.tbInvMaster":
-// the database as the translation writes it, then the table; any letter case, brackets or not) the translation reads `source` instead (an
-// SQLite subquery in parentheses, which the table's alias then names), and `thenBy`, when given,
-// is added to the ORDER BY that ends the statement.
+// A table of a SELECT read from elsewhere: where the statement names `table`
+// ("Inventory.tbInvMaster": the database as the translation writes it, then the table; any letter
+// case, brackets or not) the translation reads `source` instead (an SQLite subquery in parentheses,
+// which the table's alias then names), and `thenBy`, when given, is added to the ORDER BY that ends
+// the statement.
 struct TableSource {
     QString table;
     QString source;

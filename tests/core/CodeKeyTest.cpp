@@ -16,19 +16,20 @@ namespace {
 
 TEST(CodeKey, EveryUserJoinsExactlyTheCodesTheDatabaseJoins) {
     const QStringList codes{
-        "abc",     "ABC",    "abc  ",   "abc\t", " abc",    "Peña", "PENA",  "PEÑA ", "pen\u0303a", "Éclair",
-        "e\u0301clair", "eclair", "ß",   "SS",    "ẞ",       "ss ",  "æ",     "ae",    "Straße",     "STRASSE",
-        "i",       "I",      "İ",       "ı",     "i\u0307", "σ",    "ς",     "Σ",     "ｆ1",         "F1",
-        "Ｆ1",     "ǆ",      "Ǆ",       "dž",    "k",       "\u212A", "ﬁ",   "fi",    "x\x01",      "x",
-        "x\u00AD", "x😀",    "x😁",     "Дом",   "ДОМ ",    "O'Neil", "o'neil", "a-b",  "ab",         "a b",
-        "",        "   "};
+        "abc",    "ABC",          "abc  ",  "abc\t", " abc",    "Peña", "PENA",    "PEÑA ", "pen\u0303a",
+        "Éclair", "e\u0301clair", "eclair", "ß",     "SS",      "ẞ",    "ss ",     "æ",     "ae",
+        "Straße", "STRASSE",      "i",      "I",     "İ",       "ı",    "i\u0307", "σ",     "ς",
+        "Σ",      "ｆ1",          "F1",     "Ｆ1",   "ǆ",       "Ǆ",    "dž",      "k",     "\u212A",
+        "ﬁ",      "fi",           "x\x01",  "x",     "x\u00AD", "x😀",   "x😁",      "Дом",   "ДОМ ",
+        "O'Neil", "o'neil",       "a-b",    "ab",    "a b",     "",     "   "};
     test::TestDatabase db;
-    db.Raw("CREATE TABLE Build_FIle.t(i INTEGER, Code VARCHAR(50) COLLATE NOCASE);"
-           "CREATE TABLE Build_FIle.ESOA_ER_LINK(ItemID VARCHAR(50) COLLATE NOCASE, Code VARCHAR(50), "
-           "InvOrProc VARCHAR(5) COLLATE NOCASE);"
-           "CREATE TABLE Inventory.tbForGeneric(GenericID INTEGER PRIMARY KEY, GenericName TEXT COLLATE NOCASE);"
-           "CREATE TABLE Inventory.tbInvMaster(ItemID VARCHAR(50) COLLATE NOCASE, ItemName TEXT COLLATE NOCASE, "
-           "ItemDesc TEXT, GenericID INTEGER, itemstatus INTEGER);");
+    db.Raw(
+        "CREATE TABLE Build_FIle.t(i INTEGER, Code VARCHAR(50) COLLATE NOCASE);"
+        "CREATE TABLE Build_FIle.ESOA_ER_LINK(ItemID VARCHAR(50) COLLATE NOCASE, Code VARCHAR(50), "
+        "InvOrProc VARCHAR(5) COLLATE NOCASE);"
+        "CREATE TABLE Inventory.tbForGeneric(GenericID INTEGER PRIMARY KEY, GenericName TEXT COLLATE NOCASE);"
+        "CREATE TABLE Inventory.tbInvMaster(ItemID VARCHAR(50) COLLATE NOCASE, ItemName TEXT COLLATE NOCASE, "
+        "ItemDesc TEXT, GenericID INTEGER, itemstatus INTEGER);");
     std::vector<ReferenceRow> rows;
     for (int i = 0; i < codes.size(); ++i) {
         db.sqlite().RunSqlite("INSERT INTO Build_FIle.t VALUES (?, ?)", {i, codes[i]});
@@ -43,7 +44,8 @@ TEST(CodeKey, EveryUserJoinsExactlyTheCodesTheDatabaseJoins) {
         const QString& code = codes[a];
         SCOPED_TRACE(qPrintable(QString("code %1 \"%2\"").arg(a).arg(code)));
         QSet<int> same;
-        for (const QStringList& r : db.sqlite().RunSqlite("SELECT i FROM Build_FIle.t WHERE Code = ?", {code}).rows)
+        for (const QStringList& r :
+             db.sqlite().RunSqlite("SELECT i FROM Build_FIle.t WHERE Code = ?", {code}).rows)
             same.insert(r[0].toInt());
         ASSERT_TRUE(same.contains(a));
 

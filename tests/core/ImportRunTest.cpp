@@ -2,15 +2,15 @@
 
 #include <stdexcept>
 
-#include "database/DbError.h"
-#include "database/SqlText.h"
-#include "database/CodeKey.h"
 #include "core/reference/ImportRun.h"
 #include "core/reference/KnownCodes.h"
 #include "core/reference/NextToken.h"
 #include "core/reference/ReferenceSchema.h"
-#include "support/TestDatabase.h"
 #include "core/updates/ChangeReport.h"
+#include "database/CodeKey.h"
+#include "database/DbError.h"
+#include "database/SqlText.h"
+#include "support/TestDatabase.h"
 
 namespace esoa {
 namespace {

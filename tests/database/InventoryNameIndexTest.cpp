@@ -25,7 +25,8 @@ QString Search(const QString& desc, const QString& generic) {
     return statement + " order by a.ItemName";
 }
 ItemFilters Filters(const QString& desc, const QString& generic) {
-    return {desc.isEmpty() ? QString() : "%" + desc + "%", generic.isEmpty() ? QString() : "%" + generic + "%"};
+    return {desc.isEmpty() ? QString() : "%" + desc + "%",
+            generic.isEmpty() ? QString() : "%" + generic + "%"};
 }
 
 SqliteConnection::Options Narrowing(int fewItems, int someItems, int walkMicroseconds) {
@@ -80,7 +81,9 @@ protected:
     }
 
     std::vector<QStringList> Rows(Connection& c, const QString& desc, const QString& generic) {
-        return c.Read(Search(desc, generic), CursorType::Dynamic, LockType::Optimistic, Filters(desc, generic)).rows;
+        return c
+            .Read(Search(desc, generic), CursorType::Dynamic, LockType::Optimistic, Filters(desc, generic))
+            .rows;
     }
 
     test::TestDatabase db;

@@ -165,15 +165,17 @@ TEST(TsqlToSqliteTest, RefusesWhatItDoesNotTranslateAndNamesIt) {
 // A SELECT's table read from elsewhere: only where the statement names that very table, with the
 // tie-break added to the ORDER BY that ends it; anything else is refused (empty: refused).
 TEST(TsqlToSqliteTest, ATableReadFromElsewhereTakesItsSourceWhereTheStatementNamesIt) {
-    const sql::TableSource items{"Inventory.tbInvMaster", "(SELECT rowid AS r, * FROM Inventory.tbInvMaster)", "r"};
+    const sql::TableSource items{"Inventory.tbInvMaster", "(SELECT rowid AS r, * FROM Inventory.tbInvMaster)",
+                                 "r"};
     const Case cases[] = {
-        {"SELECT TOP 5 A.ItemID FROM Inventory..tbInvMaster A WITH (NOLOCK) WHERE A.itemstatus = 0 order by a.ItemName",
-         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A WHERE A.itemstatus = 0 order by "
-         "a.ItemName, r LIMIT 5"},
+        {"SELECT TOP 5 A.ItemID FROM Inventory..tbInvMaster A WITH (NOLOCK) WHERE A.itemstatus = 0 order by "
+         "a.ItemName",
+         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A WHERE A.itemstatus = 0 "
+         "order by a.ItemName, r LIMIT 5"},
         {"SELECT A.ItemID FROM [Inventory].[dbo].[TBINVMASTER] A LEFT JOIN Inventory..tbForGeneric B ON "
          "A.GenericID=B.GenericID ORDER BY A.ItemName",
-         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A LEFT JOIN Inventory.tbForGeneric B "
-         "ON A.GenericID=B.GenericID ORDER BY A.ItemName, r"},
+         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A LEFT JOIN "
+         "Inventory.tbForGeneric B ON A.GenericID=B.GenericID ORDER BY A.ItemName, r"},
         {"SELECT A.ItemID FROM Inventory..tbInvMaster A", ""},
         {"SELECT A.ItemID FROM Inventory..tbInvMaster A GROUP BY A.ItemID", ""},
         {"SELECT B.GenericID FROM Inventory..tbForGeneric B ORDER BY B.GenericName", ""},
@@ -182,7 +184,8 @@ TEST(TsqlToSqliteTest, ATableReadFromElsewhereTakesItsSourceWhereTheStatementNam
     };
     for (const Case& c : cases) {
         try {
-            EXPECT_EQ(sql::TranslateToSqlite(QString::fromUtf8(c.tsql), items), QString::fromUtf8(c.sqlite)) << c.tsql;
+            EXPECT_EQ(sql::TranslateToSqlite(QString::fromUtf8(c.tsql), items), QString::fromUtf8(c.sqlite))
+                << c.tsql;
         } catch (const DbError& e) {
             EXPECT_STREQ(c.sqlite, "") << c.tsql << ": " << qPrintable(e.description());
         }

@@ -43,7 +43,8 @@ void ItemSearch::SearchInventory() {
         filters.generic = QLatin1Char('%') + generic + QLatin1Char('%');
     }
     statement += QStringLiteral(" order by a.ItemName");
-    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None, filters);
+    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None,
+             filters);
 }
 
 void ItemSearch::SearchProcedures() {

@@ -54,7 +54,8 @@ public:
     void ReportMissingTables();
 
 private:
-    friend bool ReadList(Screen&, FlexGrid&, const QString&, CursorType, LockType, FailureHint, const ItemFilters&);
+    friend bool ReadList(Screen&, FlexGrid&, const QString&, CursorType, LockType, FailureHint,
+                         const ItemFilters&);
     // Whether this failure is to be shown now; records it either way.
     bool ShouldReport(const QString& description, FailureHint hint, bool missingTable);
 
