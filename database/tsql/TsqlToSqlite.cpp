@@ -120,6 +120,8 @@ private:
                 if (hints && source_ && !name.schema.isEmpty() &&
                     (name.schema + QLatin1Char('.') + Unquoted(*name.last))
                             .compare(source_->table, Qt::CaseInsensitive) == 0) {
+                    // Read twice (a self-join), the source would narrow both sides.
+                    if (sourced_) Refuse(Quoted(source_->table) + QStringLiteral(" read from elsewhere twice"));
                     out_ += source_->source;
                     sourced_ = true;
                 } else {

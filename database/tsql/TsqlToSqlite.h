@@ -37,8 +37,8 @@ struct TableSource {
 };
 
 // The translation of a SELECT with one table read from elsewhere. Refuses (DbError) what the plain
-// translation refuses, and a statement that is not a SELECT, does not name the table, or has no
-// ORDER BY to add `thenBy` to.
+// translation refuses, and a statement that is not a SELECT, does not name the table or names it
+// twice, or has no ORDER BY to add `thenBy` to.
 QString TranslateToSqlite(const QString& tsql, const TableSource& source);
 
 // SQLite keeps index names per database, SQL Server per table: the index `name` of `table` is

@@ -177,6 +177,9 @@ TEST(TsqlToSqliteTest, ATableReadFromElsewhereTakesItsSourceWhereTheStatementNam
          "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A LEFT JOIN "
          "Inventory.tbForGeneric B ON A.GenericID=B.GenericID ORDER BY A.ItemName, r"},
         {"SELECT A.ItemID FROM Inventory..tbInvMaster A", ""},
+        {"SELECT A.ItemID FROM Inventory..tbInvMaster A JOIN Inventory..tbInvMaster B ON A.ItemID=B.ItemID "
+         "ORDER BY A.ItemName",
+         ""},
         {"SELECT A.ItemID FROM Inventory..tbInvMaster A GROUP BY A.ItemID", ""},
         {"SELECT B.GenericID FROM Inventory..tbForGeneric B ORDER BY B.GenericName", ""},
         {"SELECT tbInvMaster.ItemID FROM Build_FIle..tbInvMaster ORDER BY ItemName", ""},
