@@ -1,6 +1,7 @@
 #include "core/review/AcceptedLinks.h"
 
 #include <QHash>
+#include <utility>
 
 #include "database/CodeKey.h"
 #include "database/Connection.h"
@@ -9,8 +10,8 @@ namespace esoa::assist {
 namespace {
 
 // The identity under which the link write looks an item's link up.
-QString ItemKey(const QString& revenueId, const QString& itemId) {
-    return CodeKey(revenueId) + QLatin1Char('\n') + CodeKey(itemId);
+std::pair<CodeKey, CodeKey> ItemKey(const QString& revenueId, const QString& itemId) {
+    return {CodeKey(revenueId), CodeKey(itemId)};
 }
 
 QString Named(const AcceptedLink& a) {
@@ -28,7 +29,7 @@ LinkValues LinkOf(const ReferenceList& list, const AcceptedLink& a) {
 AcceptedOutcome WriteAcceptedLinks(history::Action& action, const std::vector<AcceptedLink>& accepted) {
     Connection& c = action.connection();
     const ReferenceList& list = action.list();
-    QHash<QString, QList<int>> byItem;
+    QHash<std::pair<CodeKey, CodeKey>, QList<int>> byItem;
     for (int i = 0; i < int(accepted.size()); ++i)
         byItem[ItemKey(accepted[size_t(i)].item.revenueId, accepted[size_t(i)].item.itemId)].append(i);
 
@@ -36,12 +37,12 @@ AcceptedOutcome WriteAcceptedLinks(history::Action& action, const std::vector<Ac
     action.Transact([&] {
         outcome = {};
         // Read inside the transaction: on the embedded database its write lock keeps them as read.
-        QHash<QString, QString> linkedTo;
+        QHash<std::pair<CodeKey, CodeKey>, QString> linkedTo;
         for (const LinkRow& link : ReadLinks(c, list))
             linkedTo.insert(ItemKey(link.revenueId, link.itemId), link.code);
         for (int i = 0; i < int(accepted.size()); ++i) {
             const AcceptedLink& a = accepted[size_t(i)];
-            const QString key = ItemKey(a.item.revenueId, a.item.itemId);
+            const std::pair<CodeKey, CodeKey> key = ItemKey(a.item.revenueId, a.item.itemId);
             const auto other = linkedTo.constFind(key);
             const QList<int> sharing = byItem.value(key);
             if (other != linkedTo.constEnd() && CodeKey(*other) != CodeKey(a.code.code)) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <optional>
 #include <utility>
 
 #include "database/CodeKey.h"
@@ -12,8 +13,8 @@ namespace esoa::assist {
 namespace {
 
 // The category a filter names, as the database compares it ("-" as the window's box means none).
-QString CategoryKey(const QString& category) {
-    return category == QLatin1String("-") ? QString() : CodeKey(category);
+CodeKey CategoryKey(const QString& category) {
+    return CodeKey(category == QLatin1String("-") ? QString() : category);
 }
 
 ReviewPick PickOf(const SuggestIndex& index, const Suggestion& s) {
@@ -25,13 +26,15 @@ ReviewPick PickOf(const SuggestIndex& index, const Suggestion& s) {
 std::unique_ptr<ReviewQueue> ReviewQueue::Read(Connection& c, const ReferenceList& list,
                                                const Filter& filter) {
     std::unique_ptr<ReviewQueue> queue(new ReviewQueue(list));
-    QSet<QString> linked;
+    QSet<CodeKey> linked;
     for (const LinkRow& link : ReadLinks(c, list)) linked.insert(CodeKey(link.code));
+    const std::optional<CodeKey> category =
+        filter.category ? std::optional<CodeKey>(CategoryKey(*filter.category)) : std::nullopt;
 
     // Sources are looked up once per category, read once per distinct set of them.
     QHash<QString, int> groupOfCategory;
     for (ReferenceRow& row : ReadReferenceRows(c, list)) {
-        if (filter.category && CategoryKey(*filter.category) != CodeKey(row.values.category)) continue;
+        if (category && *category != CodeKey(row.values.category)) continue;
         const bool isLinked = linked.contains(CodeKey(row.code));
         if (isLinked && !filter.includeLinked) continue;
         auto known = groupOfCategory.constFind(row.values.category);
