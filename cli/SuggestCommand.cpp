@@ -1,7 +1,10 @@
+#include <algorithm>
+
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
 #include "core/review/ReviewReport.h"
 #include "core/suggest/SuggestSource.h"
+#include "database/CodeKey.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
@@ -86,6 +89,20 @@ int SuggestAll(const Options& options, const ReferenceList& list, Connection& c)
     if (options.IsSet("category")) filter.category = options.Value("category");
     filter.includeLinked = options.IsSet("include-linked");
     const std::unique_ptr<assist::ReviewQueue> queue = assist::ReviewQueue::Read(c, list, filter);
+    if (filter.category && queue->size() == 0) {
+        // A category no code has is most likely mistyped: say so rather than list nothing.
+        const QStringList categories = assist::ReviewQueue::Categories(c, list);
+        const CodeKey wanted(*filter.category == QLatin1String("-") ? QString() : *filter.category);
+        if (std::none_of(categories.begin(), categories.end(),
+                         [&wanted](const QString& category) { return CodeKey(category) == wanted; })) {
+            QStringList named;
+            for (const QString& category : categories)
+                named << (category.isEmpty() ? QStringLiteral("-") : category);
+            Err(QStringLiteral("No code of %1 has the category \"%2\"; its categories: %3.\n")
+                    .arg(list.table, *filter.category, named.join(QStringLiteral(", "))));
+            return 1;
+        }
+    }
     for (const QString& note : queue->notes()) Err(QStringLiteral("warning: %1\n").arg(note));
     std::vector<assist::ReviewRow> rows;
     rows.reserve(size_t(queue->size()));

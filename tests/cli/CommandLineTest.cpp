@@ -342,6 +342,14 @@ TEST(CommandLine, SuggestAllRanksEveryCodeOfTheList) {
         EXPECT_TRUE(lines[1].startsWith(c.first)) << lines[1].toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("%1 codes of ").arg(c.rows))) << run.err.toStdString();
     }
+    // A category no code has fails, naming those there are.
+    const ProgramRun unknown = RunProgram({"suggest", "--all", "--list", "er", "--category", "Imagng",
+                                           "--connection", "embedded:" + demoDir.path()},
+                                          data.path());
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.startsWith("No code of ESOA_ER has the category \"Imagng\"; its categories: "))
+        << unknown.err.toStdString();
+    EXPECT_TRUE(unknown.err.contains("Imaging")) << unknown.err.toStdString();
 }
 
 // A result that never reached its file is a failure, with its cause, not a success.

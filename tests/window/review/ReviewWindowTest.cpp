@@ -151,6 +151,11 @@ TEST_F(Review, AcceptAllConfidentAsksWithTheCountAndMoreChoosesFromTheRankedList
     auto* choice = review.findChild<CandidateChoice*>();
     ASSERT_NE(choice, nullptr);
     ASSERT_GE(choice->table()->rowCount(), 3);
+    // With ESOA_SCREENSHOT set to a file name, the review is saved there, its ranked list beside it.
+    if (const QString shot = qEnvironmentVariable("ESOA_SCREENSHOT"); !shot.isEmpty()) {
+        EXPECT_TRUE(review.grab().save(shot));
+        EXPECT_TRUE(choice->grab().save(shot + ".more.png"));
+    }
     EXPECT_EQ(choice->table()->item(0, 1)->text(), model.entry(row).row.best->item.itemId);
     choice->table()->setCurrentCell(2, 0);
     QTest::keyClick(choice->table(), Qt::Key_Return);
