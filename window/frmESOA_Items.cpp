@@ -106,6 +106,7 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     });
     status_->setAfterUndo([this](const history::RecordedAction& undone) {
         mappings_->LoadMappings();
+        for (ReviewWindow* review : findChildren<ReviewWindow*>()) review->Undone(undone);
         if (undone.kind != history::Word(history::Kind::ApplyChanges)) return;
         // Reference rows were put back too.
         CoherentRefresh refresh(screen_);

@@ -59,6 +59,15 @@ void ReviewModel::SetState(const std::vector<int>& rows, State state) {
     emit dataChanged(index(*first, 0), index(*last, ColumnCount - 1));
 }
 
+void ReviewModel::Reopen(const std::vector<int>& rows) {
+    for (const int row : rows) {
+        Entry& e = entries_[size_t(row)];
+        if (e.state != State::Saved) continue;
+        e.state = State::Open;
+        Changed(row);
+    }
+}
+
 void ReviewModel::Choose(int row, const assist::ReviewPick& pick) {
     Entry& e = entries_[size_t(row)];
     if (e.state == State::Saved) return;

@@ -48,6 +48,8 @@ public:
     // Marks a code; Accepted only with a chosen item. Saved codes keep their state.
     void SetState(int row, State state);
     void SetState(const std::vector<int>& rows, State state);
+    // Saved codes among `rows` are open again (their links were undone).
+    void Reopen(const std::vector<int>& rows);
     // Chooses `pick` for the code and accepts it.
     void Choose(int row, const assist::ReviewPick& pick);
     // The codes whose best candidate, still chosen, is confident and that nobody decided yet.

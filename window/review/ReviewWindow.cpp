@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/history/HistoryLog.h"
 #include "core/review/AcceptedLinks.h"
+#include "database/CodeKey.h"
 #include "window/history/ChangeStatus.h"
 #include "window/review/CandidateChoice.h"
 #include "window/review/ReviewRanking.h"
@@ -284,6 +287,19 @@ void ReviewWindow::SaveAccepted() {
                     .arg(outcome.leftOut.size())
                     .arg(outcome.leftOut.join(QLatin1Char('\n')));
     s_.messages.Show(text);
+}
+
+void ReviewWindow::Undone(const history::RecordedAction& undone) {
+    if (undone.kind != history::Word(history::Kind::Review) ||
+        undone.linkTable.compare(list_.linkTable(), Qt::CaseInsensitive) != 0)
+        return;
+    QSet<CodeKey> codes;
+    for (const history::RecordedRow& r : undone.rows)
+        if (r.isLink()) codes.insert(CodeKey(r.Code()));
+    std::vector<int> rows;
+    for (int r = 0; r < model_.size(); ++r)
+        if (codes.contains(CodeKey(model_.entry(r).row.code.code))) rows.push_back(r);
+    model_.Reopen(rows);
 }
 
 bool ReviewWindow::MayDiscard(const QString& doing) {

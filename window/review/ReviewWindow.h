@@ -15,6 +15,9 @@ class QPushButton;
 class QTableView;
 
 namespace esoa {
+namespace history {
+struct RecordedAction;
+}
 
 struct Screen;
 class ChangeStatus;
@@ -53,6 +56,8 @@ public:
     void ShowMore();
     void AcceptAllConfident();
     void SaveAccepted();
+    // After an undo: the saved codes of this list whose links the undone action wrote are open again.
+    void Undone(const history::RecordedAction& undone);
 
     bool ranking() const;
     const ReviewModel& model() const { return model_; }

@@ -114,8 +114,11 @@ TEST_F(Review, KeysAcceptSkipAndMoveAndSaveWritesExactlyTheAcceptedLinks) {
     review.table()->setCurrentIndex(model.index(0, 0));
     Press(review, Qt::Key_Space);
     EXPECT_EQ(States(model).front(), "saved");
+    // Undone, the saved codes are open again.
     ASSERT_TRUE(status.UndoAction(saved));
     EXPECT_EQ(Links(), before);
+    EXPECT_EQ(States(model).mid(0, 7),
+              (QStringList{"open", "skipped", "skipped", "open", "open", "open", "open"}));
 }
 
 TEST_F(Review, AcceptAllConfidentAsksWithTheCountAndMoreChoosesFromTheRankedList) {
