@@ -3,6 +3,7 @@
 #include <QHash>
 #include <utility>
 
+#include "core/updates/HospitalItems.h"
 #include "database/CodeKey.h"
 #include "database/Connection.h"
 
@@ -33,9 +34,21 @@ AcceptedOutcome WriteAcceptedLinks(history::Action& action, const std::vector<Ac
     for (int i = 0; i < int(accepted.size()); ++i)
         byItem[ItemKey(accepted[size_t(i)].item.revenueId, accepted[size_t(i)].item.itemId)].append(i);
 
+    std::vector<LinkRow> links;
+    for (const AcceptedLink& a : accepted) {
+        LinkRow link;
+        link.code = a.code.code;
+        link.itemId = a.item.itemId;
+        link.invOrProc = a.item.invOrProc;
+        link.revenueId = a.item.revenueId;
+        link.sectionId = a.item.sectionId;
+        links.push_back(link);
+    }
+
     AcceptedOutcome outcome;
     action.Transact([&] {
         outcome = {};
+        const HospitalItems items(c, links);
         // Read inside the transaction: on the embedded database its write lock keeps them as read.
         QHash<std::pair<CodeKey, CodeKey>, QString> linkedTo;
         for (const LinkRow& link : ReadLinks(c, list))
@@ -54,6 +67,13 @@ AcceptedOutcome WriteAcceptedLinks(history::Action& action, const std::vector<Ac
                 outcome.leftOut << QStringLiteral("%1 is accepted for code %2 too")
                                        .arg(Named(a), codes.join(QStringLiteral(", ")));
             } else {
+                // Ranked as active, the item may have been set inactive since.
+                if (const HospitalItems::Item item = items.Find(links[size_t(i)]);
+                    item.state == HospitalItems::State::Inactive)
+                    throw ItemNotInSource(
+                        QStringLiteral("%1: item %2 is inactive in %3: the link was not saved.")
+                            .arg(a.code.code, a.item.itemId, item.table),
+                        {}, {}, DbError::Cause::Value);
                 try {
                     SaveLink(action, LinkOf(list, a));
                 } catch (const ItemNotInSource& e) {

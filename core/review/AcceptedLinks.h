@@ -29,7 +29,8 @@ struct AcceptedOutcome {
 // Writes the accepted links of the action's list through the link write (SaveLink: each item
 // checked against its source), all in one transaction of `action`, which the history records as
 // one action, undone as a whole: every one of them or, on any failure, none (DbError; an item no
-// longer in its source: ItemNotInSource, its text beginning with the code it was accepted for).
+// longer in its source, or no longer active there (HospitalItems): ItemNotInSource, its text
+// beginning with the code it was accepted for).
 // An item keeps one link per revenue, so saving it for a code moves a link it has under another
 // code: such links are left out instead, and named, as are two accepted links of one item (its
 // RevenueID and ItemID, compared as the database compares them), neither of which is written.

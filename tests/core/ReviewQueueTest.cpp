@@ -136,8 +136,8 @@ TEST_F(ReviewQueueTest, TheCsvLoadsBackWithTheLinkImportAsItIs) {
 }
 
 // Accepted links are written in one transaction: those that would move an item's link from another
-// code, or that give one item to two codes, are left out and named; an item no longer in its source
-// fails the whole save and nothing is written.
+// code, or that give one item to two codes, are left out and named; an item no longer in its
+// source, or inactive there, fails the whole save and nothing is written.
 TEST_F(ReviewQueueTest, AcceptedLinksAreWrittenAllOrNoneAndNeverMoveALink) {
     const auto code = [this](const QString& wanted) {
         for (const ReferenceRow& r : ReadReferenceRows(*c, ReferenceList::Er()))
@@ -182,16 +182,25 @@ TEST_F(ReviewQueueTest, AcceptedLinksAreWrittenAllOrNoneAndNeverMoveALink) {
     history::Undo(*c, kReviewer, *action.id());
     EXPECT_EQ(ReadLinks(*c, er).size(), 2u) << "ERT-0002's own link and the first action's";
 
-    history::Action failing = NewAction(history::Kind::Review, er);
-    try {
-        WriteAcceptedLinks(failing,
-                           {{code("ERT-0004"), inventory("1010")}, {code("ERT-0005"), inventory("999999")}});
-        ADD_FAILURE() << "an item that is no row of its source is written";
-    } catch (const ItemNotInSource& e) {
-        EXPECT_TRUE(e.description().startsWith("ERT-0005: Item 999999 is not a row of")) << e.what();
+    // An item gone from its source, or set inactive there, since it was ranked fails the whole save.
+    c->Execute("UPDATE [Inventory].[dbo].[tbInvMaster] SET itemstatus = 1 WHERE ItemID = 1013");
+    const struct {
+        const char* item;
+        const char* refusal;
+    } failures[] = {{"999999", "ERT-0005: Item 999999 is not a row of"},
+                    {"1013", "ERT-0005: item 1013 is inactive in Inventory..tbInvMaster"}};
+    for (const auto& f : failures) {
+        history::Action failing = NewAction(history::Kind::Review, er);
+        try {
+            WriteAcceptedLinks(
+                failing, {{code("ERT-0004"), inventory("1010")}, {code("ERT-0005"), inventory(f.item)}});
+            ADD_FAILURE() << f.item << " is written";
+        } catch (const ItemNotInSource& e) {
+            EXPECT_TRUE(e.description().startsWith(f.refusal)) << e.what();
+        }
+        EXPECT_FALSE(failing.id());
     }
     EXPECT_EQ(ReadLinks(*c, er).size(), 2u);
-    EXPECT_FALSE(failing.id());
 }
 
 }  // namespace
