@@ -50,16 +50,20 @@ std::unique_ptr<ReviewQueue> ReviewQueue::Read(Connection& c, const ReferenceLis
     }
 
     for (Group& g : queue->groups_) {
-        try {
-            // One source is read as the window's Suggest reads it; of several, a table that
-            // tbRevenues names but the database lacks is left out (ReadCandidates).
-            g.candidates =
-                g.sources.size() == 1 ? ReadCandidates(c, g.sources.front()) : ReadCandidates(c, g.sources);
-        } catch (const DbError& e) {
-            if (e.cause() != DbError::Cause::MissingTable) throw;
-            const CandidateSource& s = g.sources.front();
-            queue->notes_ << QStringLiteral("%1: %2").arg(
-                s.inventory ? QStringLiteral("Inventory..tbInvMaster") : s.examTable, e.description());
+        // Each source read as the window's Suggest reads it. Of several, one whose table tbRevenues
+        // names but the database lacks, or whose names are not plain names, is left out (as
+        // ReadCandidates over several leaves it out) and named in the notes.
+        for (const CandidateSource& s : g.sources) {
+            try {
+                g.candidates.append(ReadCandidates(c, s));
+            } catch (const DbError& e) {
+                const bool leftOut = e.cause() == DbError::Cause::MissingTable ||
+                                     (g.sources.size() > 1 && e.cause() == DbError::Cause::Statement);
+                if (!leftOut) throw;
+                const QString note = QStringLiteral("%1: %2").arg(
+                    s.inventory ? QStringLiteral("Inventory..tbInvMaster") : s.examTable, e.description());
+                if (!queue->notes_.contains(note)) queue->notes_ << note;
+            }
         }
     }
     return queue;

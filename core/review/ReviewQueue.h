@@ -44,8 +44,8 @@ public:
     };
 
     // The codes of `list` in the list's order (by ID) that pass `filter`, with their candidates.
-    // A set of sources whose one table is missing leaves its codes without candidates and is named
-    // in notes(). Throws DbError.
+    // A source whose table is missing (of several, also one whose names are not plain names) is
+    // left out, named once in notes(); its codes are ranked over the others. Throws DbError.
     static std::unique_ptr<ReviewQueue> Read(Connection& connection, const ReferenceList& list,
                                              const Filter& filter);
 

@@ -104,6 +104,14 @@ TEST_F(ReviewQueueTest, HoldsTheCodesOfTheFilterEachRankedOverItsCategorysSource
             EXPECT_GE(row->best->score, row->runnerUp->score);
         }
     }
+
+    // An exam table that tbRevenues names but the database lacks is named once; the others still serve.
+    c->Execute("DROP TABLE [Build_FIle].[dbo].[tbcoXRayExam]");
+    const auto queue = ReviewQueue::Read(*c, ReferenceList::Er(), {QString("Imaging"), false});
+    ASSERT_EQ(queue->notes().size(), 1) << queue->notes().join('\n').toStdString();
+    EXPECT_TRUE(queue->notes()[0].startsWith("tbcoXRayExam: ")) << queue->notes()[0].toStdString();
+    ASSERT_EQ(queue->size(), 21);
+    EXPECT_TRUE(queue->Rank(0).best);
 }
 
 // The CSV loads with the link import as it is: every row with a candidate is stored, filed where its
