@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "ranking/GluedWords.h"
 #include "ranking/MedicineVocabulary.h"
 #include "ranking/ProcedureText.h"
 #include "ranking/TextPieces.h"
@@ -95,6 +96,8 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
             terms.append({1, medicine::FindUnit(p->text), false});
             ++i;
         } else if (!terms.isEmpty() && p && p->kind == Kind::Word && medicine::IsDoseUnit(p->text)) {
+            // "1 g/vial", "500 mg/tab": the amount in one unit, which is the form as well.
+            if (medicine::IsForm(p->text)) ReadWord(p->text, i);
             perUnit = true;
             ++i;
             break;
@@ -218,12 +221,17 @@ void MedicineReader::Resolve() {
         t_.forms.removeAll(QStringLiteral("injection"));
     const bool strengthOrForm =
         !t_.forms.isEmpty() || !t_.strengths.isEmpty() || !concentrations_.isEmpty() || !masses_.isEmpty();
+    // A short qualifier ("ER", "DR") is one only beside a strength or a form ("Wound dressing (ER)").
     for (const QString& p : pending_) {
-        if (!p.startsWith(QLatin1String("?release:"))) continue;
-        if (strengthOrForm)
+        const qsizetype colon = p.indexOf(QLatin1Char(':'));
+        if (colon < 0) continue;
+        const QStringView kind = QStringView(p).mid(1, colon - 1);
+        if (!strengthOrForm)
+            AddWord(p.mid(colon + 1), false);
+        else if (kind == QLatin1String("release"))
             AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
-        else
-            AddWord(p.mid(9), false);
+        else if (kind == QLatin1String("enteric"))
+            AddOnce(t_.qualifiers, QStringLiteral("enteric-coated"));
     }
     for (const Concentration& c : concentrations_)
         AddOnce(t_.strengths, Number(c.value) + c.unit + QLatin1String("/ml"));
@@ -259,8 +267,19 @@ ItemTerms MedicineReader::Read() {
 }  // namespace
 
 ItemTerms AnalyseItemText(const QString& text) {
-    const QList<Piece> pieces = medicine::Phrases().Apply(text::Cut(text::Normalised(text)));
+    const QList<Piece> pieces =
+        medicine::Phrases().Apply(medicine::SplitGluedWords(text::Cut(text::Normalised(text))));
     return MedicineReader(pieces).Read();
+}
+
+void TakeGenericFromBrackets(ItemTerms& terms, const QSet<QString>& drugWords) {
+    const bool generic = std::any_of(terms.asides.cbegin(), terms.asides.cend(),
+                                     [&drugWords](const QString& w) { return drugWords.contains(w); });
+    if (!generic) return;
+    const QStringList bracketed = terms.asides;
+    terms.asides.clear();
+    for (const QString& w : terms.words)
+        if (!bracketed.contains(w)) terms.asides.append(w);
 }
 
 ItemTerms AnalyseText(const QString& text, ItemKind kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,10 @@ struct ItemTerms {
 
 // The medicine reading.
 ItemTerms AnalyseItemText(const QString& text);
+// An item name read without a generic name that holds one in brackets ("BRAND 500 mg tab (amoxicillin)"):
+// when a word in brackets is one of `drugWords` (the words of the master's generic names), the words in
+// brackets are the generic name and the others stand aside, as beside a generic name.
+void TakeGenericFromBrackets(ItemTerms& terms, const QSet<QString>& drugWords);
 // The reading of `kind`: AnalyseItemText or AnalyseProcedureText (ProcedureText.h).
 ItemTerms AnalyseText(const QString& text, ItemKind kind);
 

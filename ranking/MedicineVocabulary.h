@@ -16,7 +16,8 @@ namespace esoa::assist::medicine {
 // - a dose-form qualifier, marked "q:" ("q:modified-release", "q:ophthalmic", ...);
 // - an abbreviation read by what else the text holds, marked "?" ("?cr": a cream, or modified release
 //   when the text names a tablet or capsule; "?release:er": modified release when the text has a
-//   strength or form, else the word itself; "?disp": dispersible beside a tablet, else disposable;
+//   strength or form, else the word itself, and "?enteric:dr" enteric-coated in the same way; "?disp":
+//   dispersible beside a tablet, else disposable;
 //   "?inh": isoniazid beside a tablet or syrup, else an inhaler);
 // - one or more words (a drug's current name for an older one, "kcl" for "potassium chloride").
 const text::PhraseTable& Phrases();

@@ -37,7 +37,19 @@ void AppendNew(QStringList& to, const QStringList& from) {
 struct ReadCache {
     QHash<QString, ItemTerms> generics;
     QHash<QString, QStringList> sources;  // what an exam table's name says of its rows
+    const QSet<QString>& drugWords;       // DrugWords
 };
+
+// The words that name a drug in the medicines' generic names, salts and esters apart.
+QSet<QString> DrugWords(const QList<SuggestCandidate>& candidates) {
+    QSet<QString> generics, words;
+    for (const SuggestCandidate& c : candidates)
+        if (c.kind == ItemKind::Medicine && !c.genericName.isEmpty()) generics.insert(c.genericName);
+    for (const QString& g : generics)
+        for (const QString& w : AnalyseItemText(g).words)
+            if (!medicine::IsSaltOrEster(w)) words.insert(w);
+    return words;
+}
 
 // An item's name and generic name read as one text; an exam row also by what its table says of it.
 ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
@@ -49,6 +61,7 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
         terms = AnalyseProcedureText(c.itemName, *source);
     } else {
         terms = AnalyseItemText(c.itemName);
+        if (c.genericName.isEmpty()) TakeGenericFromBrackets(terms, cache.drugWords);
     }
     if (c.genericName.isEmpty()) return terms;
     auto cached = cache.generics.constFind(c.genericName);
@@ -72,10 +85,11 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
 constexpr qsizetype kReadBlock = 32768;
 constexpr qsizetype kReadAlone = 2048;
 
-std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end) {
+std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end,
+                                 const QSet<QString>& drugWords) {
     std::vector<ItemTerms> out(size_t(end - begin));
     const auto read = [&](qsizetype from, qsizetype to) {
-        ReadCache cache;
+        ReadCache cache{{}, {}, drugWords};
         for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
     };
     const qsizetype threads =
@@ -125,9 +139,10 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
     // ids do not depend on the number of cores.
+    const QSet<QString> drugWords = DrugWords(candidates_);
     for (qsizetype begin = 0; begin < candidates_.size(); begin += kReadBlock) {
         const qsizetype end = std::min(candidates_.size(), begin + kReadBlock);
-        const std::vector<ItemTerms> block = ReadBlock(candidates_, begin, end);
+        const std::vector<ItemTerms> block = ReadBlock(candidates_, begin, end, drugWords);
         for (qsizetype i = begin; i < end; ++i) {
             const ItemKind kind = candidates_[i].kind;
             auto reading = std::find_if(readings_.begin(), readings_.end(),
