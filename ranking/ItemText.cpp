@@ -67,6 +67,7 @@ private:
     QList<double> masses_;      // amounts in mg without a unit dose beside them: strength or tube size
     QList<double> volumes_;     // volumes in mL written alone: pack sizes
     QList<double> fills_;       // volumes a concentration was written per ("20 mg/2 mL")
+    QList<double> totals_;      // sums of the parts of a combination
     QStringList pending_;       // abbreviations read once the rest is known
     qsizetype supersede_ = -1;  // a preparation followed by "for", dropped when another form follows
 };
@@ -146,9 +147,16 @@ void MedicineReader::Interpret(QList<Term>& terms, bool perUnit) {
         if (perVolume && last.written && per != 1) fills_.append(per);
         return;
     }
+    // A combination's parts may be written as their sum ("co-amoxiclav 625 mg" for 500 mg + 125 mg).
+    double total = 0;
+    int parts = 0;
     for (const Term& t : terms) {
         if (!t.unit || !t.written) continue;
         const double amount = t.value * t.unit->factor;
+        if (t.unit->name == QLatin1String("mg")) {
+            total += amount;
+            ++parts;
+        }
         if (t.unit->name == QLatin1String("%"))
             concentrations_.append({amount * 10, QStringLiteral("mg")});
         else if (IsVolume(t.unit))
@@ -158,6 +166,7 @@ void MedicineReader::Interpret(QList<Term>& terms, bool perUnit) {
         else
             AddOnce(t_.strengths, Number(amount) + t.unit->name);
     }
+    if (parts >= 2) totals_.append(total);
 }
 
 void MedicineReader::ReadWord(const QString& word, qsizetype i) {
@@ -239,6 +248,8 @@ void MedicineReader::Resolve() {
     for (const double mg : masses_)
         AddOnce(concentrations_.isEmpty() ? t_.strengths : t_.packs, Number(mg) + "mg");
     for (const double ml : volumes_) AddOnce(t_.packs, Number(ml) + "ml");
+    if (concentrations_.isEmpty())
+        for (const double mg : totals_) AddOnce(t_.totals, Number(mg) + "mg");
     // A unit-dose container holds what its concentration is written per, and in all its volume times the
     // concentration ("10 mg/mL, 2 mL" is the "20 mg/2 mL" ampule).
     const bool unitDose = std::any_of(t_.forms.begin(), t_.forms.end(), [](const QString& f) {

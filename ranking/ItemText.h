@@ -26,6 +26,9 @@ struct ItemTerms {
     // "<amount>/ml" ("250 mg/5 mL" gives "50mg/ml" and the written "250mg"; "2%" and "20 mg/g" both give
     // "20mg/ml"); every part of a combination ("50/12.5 mg", "2 mg + 0.5 mg", "20+5 mg/mL").
     QStringList strengths;
+    // Medicines: the sum of the parts of a combination of masses ("625mg" for "500 mg + 125 mg"), which
+    // masters often write alone.
+    QStringList totals;
     // Medicines: distinct dosage forms, spelt out ("tab" gives "tablet", "amp" and "ampoule" give "ampule").
     QStringList forms;
     // Medicines: pack sizes kept apart from the strength: the volume of a bottle, ampule or bag ("60ml"),

@@ -1,6 +1,7 @@
 #include "ranking/MedicineVocabulary.h"
 
 #include <QSet>
+#include <algorithm>
 
 #include "ranking/TermMatcher.h"
 
@@ -229,7 +230,10 @@ bool IsSaltOrEster(const QString& word) {
         "estolate",     "ethylsuccinate", "lactobionate", "propionate",    "dipropionate",  "valerate",
         "furoate",      "acetonide",      "butyrate",     "trometamol",    "tromethamine",  "meglumine",
         "arginine",     "erbumine",       "oxalate",      "malate",        "xinafoate",     "carbonate",
-        "bicarbonate",  "hydroxide"};
+        "bicarbonate",  "hydroxide",      "propanediol",  "disoproxil",    "alafenamide",   "etexilate",
+        "mofetil",      "methylsulfate",  "metilsulfate", "pentahydrate",  "edisilate",     "napsilate",
+        "isethionate",  "camsilate",      "teoclate",     "ditartrate",    "dimesilate",    "tebutate",
+        "cipionate",    "undecanoate"};
     return salts.contains(word);
 }
 
@@ -241,11 +245,41 @@ bool IsDoseUnit(const QString& word) {
     return units.contains(word);
 }
 
+namespace {
+
+bool IsVowel(QChar c) {
+    return QStringView(u"aeiou").contains(c);
+}
+
+// A name written without its vowels, whole or in part ("tblt", "cpsl", "vls", "chw"): the same first
+// letter, a consonant, then consonants of the name in their order. Two letters ("tb", "cp") only for a
+// form and as the name's first two consonants, as "DS" (double strength) is no dispersible tablet. A word
+// that starts with a vowel is a drug's acronym more often than a form ("ORS").
+bool Abbreviates(const QString& word, const QString& name, bool form) {
+    if (word[0] != name[0] || IsVowel(word[0]) || word.size() > 5) return false;
+    if (std::any_of(word.cbegin() + 1, word.cend(), [](QChar c) { return IsVowel(c) || !c.isLetter(); }))
+        return false;
+    QString consonants;
+    for (qsizetype i = 1; i < name.size(); ++i)
+        if (!IsVowel(name[i])) consonants.append(name[i]);
+    if (word.size() == 2) return form && !consonants.isEmpty() && consonants[0] == word[1];
+    qsizetype at = 0;
+    for (qsizetype i = 1; i < word.size(); ++i) {
+        at = consonants.indexOf(word[i], at);
+        if (at < 0) return false;
+        ++at;
+    }
+    return true;
+}
+
+}  // namespace
+
 QString GuessForm(const QString& word) {
     static const std::pair<const char*, const char*> names[] = {{"tablet", "tablet"},
                                                                 {"capsule", "capsule"},
                                                                 {"ampule", "ampule"},
                                                                 {"ampoule", "ampule"},
+                                                                {"vials", "vial"},
                                                                 {"injection", "injection"},
                                                                 {"suspension", "suspension"},
                                                                 {"syrup", "syrup"},
@@ -272,7 +306,7 @@ QString GuessForm(const QString& word) {
                                                                 {"vaginal", "q:vaginal"},
                                                                 {"concentrate", "q:concentrate"},
                                                                 {"orodispersible", "q:orodispersible"}};
-    if (word.size() < 4 || !word[0].isLetter()) return {};
+    if (word.size() < 2 || !word[0].isLetter()) return {};
     // Masters repeat their spellings: each distinct word is worked out once per thread.
     thread_local QHash<QString, QString> guesses;
     const auto cached = guesses.constFind(word);
@@ -282,10 +316,12 @@ QString GuessForm(const QString& word) {
     for (const auto& [name, token] : names) {
         const QString n = QString::fromLatin1(name);
         if (n[0] != word[0] || n == word) continue;
-        const bool cut = n.size() > word.size() && n.startsWith(word);
+        const bool cut = word.size() >= 4 && n.size() > word.size() && n.startsWith(word);
         const int allowed = word.size() >= 6 ? 2 : n.size() >= 5 ? 1 : 0;
-        const bool typo = !cut && allowed > 0 && TermMatcher::Distance(word, n, allowed) <= allowed;
-        if (!cut && !typo) continue;
+        const bool typo =
+            word.size() >= 4 && !cut && allowed > 0 && TermMatcher::Distance(word, n, allowed) <= allowed;
+        const bool form = !QLatin1String(token).startsWith(QLatin1String("q:"));
+        if (!cut && !typo && !Abbreviates(word, n, form)) continue;
         if (guess != QLatin1String(token)) ++fits;
         guess = QString::fromLatin1(token);
     }

@@ -42,8 +42,9 @@ bool IsSaltOrEster(const QString& word);
 bool IsDoseUnit(const QString& word);
 
 // The form or qualifier (as Phrases() gives it) that a word no table knows is a spelling of: cut short
-// ("suspen", "inhal"), or one typing error away ("tablt", "drps"; two for words of six letters or more,
-// "ointmt"), when only one form or qualifier fits; empty otherwise.
+// ("suspen", "inhal"), one typing error away ("tablt", "drps"; two for words of six letters or more,
+// "ointmt"), or written without its vowels ("tblt", "cpsl", "tb"), when only one form or qualifier fits;
+// empty otherwise.
 QString GuessForm(const QString& word);
 
 }  // namespace esoa::assist::medicine

@@ -91,6 +91,7 @@ SuggestIndex::QueryTerms SuggestIndex::Read(const ItemTerms& terms) const {
     ids(Amounts, terms.strengths);
     for (const QString& s : terms.strengths)
         if (IsConcentration(s)) q.concentrations.push_back(termIds_[Amounts].value(s, -1));
+    for (const QString& s : terms.totals) q.totals.push_back(termIds_[Amounts].value(s, -1));
     ids(Packs, terms.packs);
     ids(Forms, terms.forms);
     for (const QString& f : terms.forms) q.families.push_back(familyIds_.value(FormFamily(f), -1));
@@ -128,8 +129,10 @@ SuggestIndex::Agreement SuggestIndex::Features(const Item& item, const QueryTerm
     }
     if (!amounts.empty() && nAmounts > 0) {
         const int same = Overlap(amounts, itemAmounts, nAmounts);
-        const double dice = 2.0 * same / double(amounts.size() + nAmounts);
-        if (same == 0)
+        // An item that states only the sum of the description's combination states all of it.
+        const bool total = !byConcentration && nAmounts == 1 && Overlap(q.totals, itemAmounts, 1) > 0;
+        const double dice = total ? 1.0 : 2.0 * same / double(amounts.size() + nAmounts);
+        if (same == 0 && !total)
             add(-kAmountConflict, kAmountConflict + kAmountWeight, 1, 4);
         else
             add(kAmountWeight * dice, kAmountWeight * (1 - dice), 1 + quint64(std::lround(dice * 8)), 4);

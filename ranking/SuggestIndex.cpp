@@ -23,6 +23,8 @@ constexpr double kSaltWeight = 0.3;
 constexpr double kSignificantShare = 0.05;
 // Different products (by their rarest word) a word must occur with to be read as a qualifier or form.
 constexpr int kModifierSpread = 3;
+// What an item that may state a qualifier in an unread word regains of the qualifier it lacks.
+constexpr double kQualifierMaybe = 0.03;
 // An aside (a word only in brackets, or a brand beside the generic name) in the length of a text.
 constexpr double kAsideWeight = 0.3;
 // Names are short; a pathological one keeps its first terms of each part.
@@ -376,14 +378,18 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
         }
     }
     const QueryTerms q = Read(query);
+    std::sort(met.begin(), met.end());
     out.reserve(out.size() + touched.size());
     for (const int i : touched) {
         const double text = TextScore(matched[i], queryMass, items_[i].mass, reading.kind);
-        const Agreement agreement = Features(items_[i], q);
+        Agreement agreement = Features(items_[i], q);
+        // A description's qualifier that an item does not state may be one of its words that nothing
+        // reads ("prolong"): such an item is more likely meant than one without any.
+        if (!q.part[Qualifiers].empty() && items_[i].count[Qualifiers] == 0 && Unplaced(i, reading, met))
+            agreement.score += kQualifierMaybe;
         out.push_back({i, text + agreement.score, text, matched[i], queryMass, agreement.against, r, words[i],
                        agreement.outcome, agreement.formSilent});
     }
-    std::sort(met.begin(), met.end());
 }
 
 // The item's words that the reading could not place and that no word of the description met, but that
@@ -404,6 +410,19 @@ int SuggestIndex::Unread(int index, const Reading& r, const std::vector<int>& me
         ++unread;
     }
     return std::max(0, unread - (formSilent ? 1 : 0));
+}
+
+bool SuggestIndex::Unplaced(int index, const Reading& r, const std::vector<int>& met) const {
+    const Item& item = items_[index];
+    const int* w = Begin(item, Words);
+    // The first word is the drug's or a brand's name.
+    for (int k = 1; k < item.count[Words]; ++k) {
+        const int id = w[k] >= 0 ? w[k] : ~w[k];
+        if (r.spread[id] < kModifierSpread || std::binary_search(met.begin(), met.end(), id)) continue;
+        const QString& word = r.vocabulary.word(id);
+        if (!word[0].isDigit() && !medicine::IsSaltOrEster(word)) return true;
+    }
+    return false;
 }
 
 bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {

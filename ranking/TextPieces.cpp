@@ -99,6 +99,9 @@ QList<Piece> Cut(const QString& s) {
             if (cur.isEmpty()) wordStart = i;
             curKind = Kind::Word;
             cur.append(c);
+        } else if (c == '.' && cur.isEmpty() && At(s, i + 1).isDigit() && !At(s, i - 1).isLetterOrNumber()) {
+            curKind = Kind::Number;  // ".5 mg" is 0.5 mg
+            cur = QStringLiteral("0.");
         } else if (c == '.' && curKind == Kind::Word && !cur.isEmpty() && cur.back().isDigit() &&
                    At(s, i + 1).isDigit()) {
             cur.append(c);  // a strength glued to a name keeps its decimals ("amlodipine2.5mg")

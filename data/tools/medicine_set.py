@@ -128,6 +128,8 @@ def hospital_strength(kind, value, pack, form, rnd, holdout):
     if kind == "mg":
         if v >= 1000 and v % 1000 == 0 and rnd.random() < 0.6:
             return rnd.choice(["%sg", "%s gm", "%sGM", "%s G"]) % num(v / 1000)
+        if v < 1 and rnd.random() < 0.4:
+            return rnd.choice([".%smg", ".%s MG"]) % num(value).split(".")[1]
         return rnd.choice(["%smg", "%s mg", "%sMG", "%s MG"] + (["%s mgs", "%smg."] if holdout else [])) % num(value)
     if kind == "mcg":
         return rnd.choice(["%smcg", "%s mcg", "%sMCG"] + (["%s ug", "%sµg"] if holdout else [])) % num(value)
@@ -167,6 +169,8 @@ def hospital_strength(kind, value, pack, form, rnd, holdout):
     if any(float(p) < 1 for p in raw) and rnd.random() < 0.6:
         # Sub-milligram parts in micrograms: "100mg/5mg/50mcg".
         return rnd.choice(["/", " + ", "+"]).join(combo_part(p, rnd, spaced=False) for p in raw) + per
+    if kind == "combo" and all(float(p) >= 1 for p in raw) and rnd.random() < 0.15:
+        return "%smg" % num(sum(float(p) for p in raw))  # the sum: "co-amoxiclav 625mg"
     styles = ["%s mg" % "/".join(parts), "/".join(p + "mg" for p in parts), " + ".join(p + " mg" for p in parts),
               "+".join(parts) + "mg"]
     if holdout:
