@@ -116,7 +116,8 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
     for (qsizetype k = terms.size() - 2; k >= 0; --k)
         if (!terms[k].unit) terms[k].unit = terms[k + 1].unit;
     if (std::none_of(terms.begin(), terms.end(), [](const Term& t) { return t.unit; })) {
-        for (const Term& t : terms) AddWord(Number(t.value), false);
+        // A number without a unit is a count or a size ("box of 100", "#30"): it stands aside.
+        for (const Term& t : terms) AddWord(Number(t.value), true);
         return i;
     }
     Interpret(terms, perUnit);

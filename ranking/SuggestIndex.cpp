@@ -18,13 +18,15 @@ namespace {
 constexpr double kNeighbourOfKnownWord = 0.8;
 // Share of the item's own length in the length normalisation (0: only the query's, 1: plain cosine).
 constexpr double kPivot = 0.5;
-constexpr double kSaltWeight = 0.3;
+// A salt or ester beside a drug's name: hospital masters often leave it out, so it weighs little more
+// than a pack size.
+constexpr double kSaltWeight = 0.15;
 // Share of the description's weight below which a word does not tell two items apart for the confidence.
 constexpr double kSignificantShare = 0.05;
 // Different products (by their rarest word) a word must occur with to be read as a qualifier or form.
 constexpr int kModifierSpread = 3;
 // What an item that may state a qualifier in an unread word regains of the qualifier it lacks.
-constexpr double kQualifierMaybe = 0.03;
+constexpr double kQualifierMaybe = 0.06;
 // An aside (a word only in brackets, or a brand beside the generic name) in the length of a text.
 constexpr double kAsideWeight = 0.3;
 // Names are short; a pathological one keeps its first terms of each part.
@@ -420,7 +422,9 @@ bool SuggestIndex::Unplaced(int index, const Reading& r, const std::vector<int>&
         const int id = w[k] >= 0 ? w[k] : ~w[k];
         if (r.spread[id] < kModifierSpread || std::binary_search(met.begin(), met.end(), id)) continue;
         const QString& word = r.vocabulary.word(id);
-        if (!word[0].isDigit() && !medicine::IsSaltOrEster(word)) return true;
+        if (std::none_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); }) &&
+            !medicine::IsSaltOrEster(word))
+            return true;
     }
     return false;
 }
