@@ -51,14 +51,19 @@ void refuseUnsafe(const QString& text, const QString& statement) {
 
 }  // namespace
 
-QueryResult Connection::Send(const QString& statement, const QVariantList& params) {
+QueryResult Connection::Send(const QString& statement, const QVariantList& params,
+                             const ItemFilters* filters) {
     refuseUnsafe(statement, statement);
     for (const QVariant& p : params) {
         if (p.typeId() == QMetaType::QString) refuseUnsafe(p.toString(), statement);
     }
+    if (filters) {
+        refuseUnsafe(filters->name, statement);
+        refuseUnsafe(filters->generic, statement);
+    }
     Observe(statement);
     try {
-        return Run(statement, params);
+        return filters ? RunItemSearch(statement, *filters) : Run(statement, params);
     } catch (const DbError& e) {
         LogFailure(e, statement);
         throw;
@@ -89,11 +94,11 @@ void Connection::Execute(const QString& statement) {
     Send(statement);
 }
 
-ReadResult Connection::Read(const QString& statement, CursorType, LockType) {
+ReadResult Connection::Read(const QString& statement, CursorType, LockType, const ItemFilters& filters) {
     // Every read here copies the whole result at once, so the cursor and lock types change nothing
     // in what is read, and no backend receives them: they stay in the call as each routine names
     // the cursor and lock it reads with.
-    QueryResult result = Send(statement);
+    QueryResult result = Send(statement, {}, filters.any() ? &filters : nullptr);
     return {std::move(result.fields), std::move(result.rows)};
 }
 

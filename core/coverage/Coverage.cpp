@@ -19,7 +19,7 @@ QString shown(const QString& name) { return name.trimmed().isEmpty() ? QStringLi
 
 // Groups under the database's notion of equal texts, remembering the first spelling met.
 template <typename Row>
-Row& group(std::map<QString, Row>& groups, const QString& name) {
+Row& group(std::map<CodeKey, Row>& groups, const QString& name) {
     auto [it, added] = groups.try_emplace(CodeKey(name));
     if (added) it->second.name = shown(name);
     return it->second;
@@ -68,19 +68,18 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     const std::vector<ReferenceRow> rows = ReadReferenceRows(c, list);
     const std::vector<LinkRow> links = ReadLinks(c, list);
 
-    std::map<QString, Category> categories;  // by CodeKey of the category
-    QHash<QString, QString> categoryOfCode;  // CodeKey of the code -> CodeKey of its first category
+    std::map<CodeKey, Category> categories;  // by the category
+    QHash<CodeKey, CodeKey> categoryOfCode;  // the code -> its first category
     for (const ReferenceRow& r : rows) {
-        const QString code = CodeKey(r.code);
+        const CodeKey code(r.code);
         if (categoryOfCode.contains(code)) continue;
         categoryOfCode.insert(code, CodeKey(r.values.category));
         ++group(categories, r.values.category).codes;
     }
-    QSet<QString> linkedCodes;
-    std::map<QString, Revenue> revenues;
-    QHash<QString, QString> revenueSpelling;
+    QSet<CodeKey> linkedCodes;
+    std::map<CodeKey, Revenue> revenues;
     for (const LinkRow& l : links) {
-        const QString code = CodeKey(l.code);
+        const CodeKey code(l.code);
         const auto category = categoryOfCode.constFind(code);
         if (category == categoryOfCode.cend()) {
             ++cov.orphanLinks;
@@ -90,7 +89,7 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
             if (!linkedCodes.contains(code)) ++cat.linkedCodes;
             linkedCodes.insert(code);
         }
-        const QString revenue = CodeKey(l.revenueId);
+        const CodeKey revenue(l.revenueId);
         auto [it, added] = revenues.try_emplace(revenue);
         if (added) it->second.revenueId = shown(l.revenueId);
         ++it->second.links;
@@ -109,15 +108,16 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     // not counted.
     const ReadResult items =
         read(c, QStringLiteral("SELECT ItemID FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"));
-    QSet<QString> active;
+    QSet<CodeKey> active;
     for (const QStringList& r : items.rows) active.insert(CodeKey(r.value(0)));
     cov.activeItems = int(active.size());
-    QSet<QString> linkedItems;
-    QHash<QString, int> linksByRevenue;  // revenue key -> "INV" links filed under it
+    QSet<CodeKey> linkedItems;
+    QHash<CodeKey, int> linksByRevenue;  // revenue -> "INV" links filed under it
+    const CodeKey inventory(QStringLiteral("INV"));
     for (const LinkRow& l : links) {
-        if (CodeKey(l.invOrProc) != QLatin1String("inv")) continue;
+        if (CodeKey(l.invOrProc) != inventory) continue;
         ++linksByRevenue[CodeKey(l.revenueId)];
-        const QString item = CodeKey(l.itemId);
+        const CodeKey item(l.itemId);
         if (active.contains(item)) linkedItems.insert(item);
     }
     cov.unlinkedItems = cov.activeItems - int(linkedItems.size());
@@ -144,8 +144,9 @@ void Coverage::MarkWithdrawn(Connection& connection, const QString& folder) {
     for (const ChangeReport::Entry& e : report.entries) {
         if (e.kind != ChangeReport::Kind::Withdrawn) continue;
         const QString name = e.stored.category.isEmpty() ? QStringLiteral("-") : e.stored.category;
+        const CodeKey key(name);
         for (Category& cat : categories) {
-            if (CodeKey(cat.name) == CodeKey(name)) {
+            if (CodeKey(cat.name) == key) {
                 ++cat.withdrawn;
                 break;
             }

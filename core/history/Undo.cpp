@@ -13,8 +13,8 @@
 namespace esoa::history {
 namespace {
 
-QString PairKey(const LinkRow& row) {
-    return CodeKey(row.revenueId) + QLatin1Char('\n') + CodeKey(row.itemId);
+std::pair<CodeKey, CodeKey> PairKey(const LinkRow& row) {
+    return {CodeKey(row.revenueId), CodeKey(row.itemId)};
 }
 
 bool SameValues(const LinkRow& a, const LinkRow& b) {

@@ -102,7 +102,7 @@ LinkImport::Result LinkImport::Run(history::Action& action, const std::vector<cs
 
     Connection& connection = action.connection();
     const ReferenceList& list = action.list();
-    QHash<QString, ReferenceRow> codes;
+    QHash<CodeKey, ReferenceRow> codes;
     for (const ReferenceRow& r : ReadReferenceRows(connection, list)) {
         if (!codes.contains(CodeKey(r.code))) codes.insert(CodeKey(r.code), r);  // the lookup finds the first
     }
@@ -111,12 +111,12 @@ LinkImport::Result LinkImport::Run(history::Action& action, const std::vector<cs
     const HospitalItems items(connection, links);
 
     std::vector<LinkValues> good;
-    QHash<QString, int> seen;  // item and revenue -> the line that names them first
+    QHash<std::pair<CodeKey, CodeKey>, int> seen;  // item and revenue -> the line that names them first
     for (const Row& row : rows) {
         const LinkRow& l = row.link;
         QString problem;
         const HospitalItems::Item item = items.Find(l);
-        const QString pair = CodeKey(l.revenueId) + QLatin1Char('\n') + CodeKey(l.itemId);
+        const std::pair<CodeKey, CodeKey> pair{CodeKey(l.revenueId), CodeKey(l.itemId)};
         if (!codes.contains(CodeKey(l.code))) {
             problem = QStringLiteral("code %1 is not in %2").arg(l.code, list.table);
         } else if (!item.note.isEmpty()) {

@@ -7,6 +7,7 @@
 #include "core/lookup/HospitalLists.h"
 #include "core/routing/CategoryRoute.h"
 #include "core/routing/ExamTableNames.h"
+#include "database/CodeKey.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
@@ -42,8 +43,8 @@ bool isPlain(const CandidateSource& s) {
 }
 
 // The code each item already carries in the link table; a missing link table just means none.
-QHash<QString, QString> linkedCodes(Connection& c, const CandidateSource& s) {
-    QHash<QString, QString> linked;
+QHash<CodeKey, QString> linkedCodes(Connection& c, const CandidateSource& s) {
+    QHash<CodeKey, QString> linked;
     if (s.linkTable.isEmpty() || !sql::IsPlainName(s.linkTable)) return linked;
     const QString where = s.inventory       ? QStringLiteral("InvOrProc = 'INV'")
                           : s.sectionPerRow ? QStringLiteral("InvOrProc = 'PROC' AND SectionID <> ''")
@@ -52,7 +53,7 @@ QHash<QString, QString> linkedCodes(Connection& c, const CandidateSource& s) {
         const ReadResult links =
             read(c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
                         .arg(s.linkTable, where));
-        for (const QStringList& row : links.rows) linked.insert(row.value(0).toLower(), row.value(1));
+        for (const QStringList& row : links.rows) linked.insert(CodeKey(row.value(0)), row.value(1));
     } catch (const DbError& e) {
         if (e.cause() != DbError::Cause::MissingTable) throw;
     }
@@ -114,14 +115,14 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
         items = read(
             c, QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s));
     }
-    const QHash<QString, QString> linked = linkedCodes(c, s);
+    const QHash<CodeKey, QString> linked = linkedCodes(c, s);
     QList<SuggestCandidate> candidates;
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
         SuggestCandidate candidate{row.value(0),
                                    row.value(1),
                                    s.inventory ? row.value(3) : QString(),
-                                   linked.value(row.value(0).toLower()),
+                                   linked.isEmpty() ? QString() : linked.value(CodeKey(row.value(0))),
                                    s.inventory ? row.value(2) : QString(),
                                    s.inventory ? QString() : s.examTable,
                                    s.inventory ? ItemKind::Medicine : ItemKind::Procedure};

@@ -12,7 +12,7 @@ HospitalItems::HospitalItems(Connection& connection, const std::vector<LinkRow>&
     if (anyRevenue) revenues_ = RevenueExamTables::ReadAll(connection);
     for (const LinkRow& l : links) {
         const ItemTable source = TableOf(l);
-        const QString key = CodeKey(source.name);
+        const CodeKey key(source.name);
         if (tables_.contains(key)) continue;
         Table table{source, {}, {}};
         Load(connection, table);
@@ -42,9 +42,10 @@ void HospitalItems::Load(Connection& connection, Table& table) {
         table.note = QStringLiteral("the exam table %1 does not exist").arg(source.name);
         return;
     }
+    const CodeKey activeStatus(QStringLiteral("A"));
     for (const QStringList& r : result.rows) {
         const bool active =
-            source.inventory ? r[2].trimmed() == QLatin1String("0") : CodeKey(r[2]) == QLatin1String("a");
+            source.inventory ? r[2].trimmed() == QLatin1String("0") : CodeKey(r[2]) == activeStatus;
         table.items.insert(CodeKey(r[0]), {active ? State::Active : State::Inactive, r[1], source.name, {}});
     }
 }

@@ -37,13 +37,13 @@ private:
     struct Table {
         ItemTable source;
         QString note;                // set when the table could not be read
-        QHash<QString, Item> items;  // by CodeKey of the item ID
+        QHash<CodeKey, Item> items;  // by the item ID
     };
     ItemTable TableOf(const LinkRow& link) const;
     static void Load(Connection& connection, Table& table);
 
     RevenueExamTables revenues_;
-    QHash<QString, Table> tables_;  // by CodeKey of the table name
+    QHash<CodeKey, Table> tables_;  // by the table name
 };
 
 }  // namespace esoa

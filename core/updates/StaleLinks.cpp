@@ -37,9 +37,9 @@ QString StaleLink::ReasonText() const {
 std::vector<StaleLink> StaleLinks::Check(Connection& connection, const ReferenceList& list) {
     const std::vector<ReferenceRow> rows = ReadReferenceRows(connection, list);
     const std::vector<LinkRow> links = ReadLinks(connection, list);
-    QHash<QString, const ReferenceRow*> byCode;
+    QHash<CodeKey, const ReferenceRow*> byCode;
     for (const ReferenceRow& row : rows) {
-        const QString key = CodeKey(row.code);
+        const CodeKey key(row.code);
         if (!byCode.contains(key)) byCode.insert(key, &row);  // the lookup by code finds the first row
     }
     const HospitalItems items(connection, links);
@@ -71,10 +71,10 @@ std::vector<StaleLink> StaleLinks::Check(Connection& connection, const Reference
 int StaleLinks::Refresh(history::Action& action, const std::vector<StaleLink>& links) {
     // The links of one code take the same values: one rewrite for each code.
     std::vector<std::pair<CodeValues, QStringList>> byCode;
-    QHash<QString, size_t> codes;
+    QHash<CodeKey, size_t> codes;
     for (const StaleLink& s : links) {
         if (!s.hasReference) continue;
-        const QString key = CodeKey(s.link.code);
+        const CodeKey key(s.link.code);
         if (!codes.contains(key)) {
             codes.insert(key, byCode.size());
             byCode.push_back({s.reference, {}});

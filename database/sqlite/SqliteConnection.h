@@ -4,7 +4,6 @@
 #include <QLoggingCategory>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "database/Connection.h"
@@ -43,9 +42,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcSqlite)
 // opened. The SQLite statements of this upkeep and of the narrowed searches are logged under
 // "esoa.sqlite", apart from the program's T-SQL.
 //
-// A search of the items by a part of their name or of their generic name reads, when the indexes
-// say that few items can match, only those items; otherwise it walks the items in name order as
-// written. Either way it gives the same rows in the same order.
+// A search of the items by a part of their name or of their generic name, its filters handed as data
+// (ItemFilters), reads, when the indexes say that few items can match, only those items; otherwise
+// it walks the items in name order as written. Either way it gives the same rows in the same order.
 class SqliteConnection : public Connection {
 public:
     // How the files are opened.
@@ -109,10 +108,12 @@ public:
 
 protected:
     QueryResult Run(const QString& statement, const QVariantList& params) override;
+    QueryResult RunItemSearch(const QString& statement, const ItemFilters& filters) override;
 
 private:
+    // The SQLite text of a T-SQL statement (with one table read from elsewhere), kept for reuse.
+    QString Translated(const QString& statement, const sql::TableSource* source = nullptr);
     QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement);
-    QueryResult ExecuteNarrowed(const QString& sent, const QVariantList& params, const QString& statement);
     std::optional<QueryResult> ExecuteWithin(int microseconds, const QString& sent, const QVariantList& params,
                                              const QString& statement);
     bool NameIndexReady();
@@ -133,8 +134,6 @@ private:
     QHash<QString, sqlite3_stmt*> prepared_;
     QHash<QString, QString> translated_;
     Options options_;
-    // Per translated statement: the ways to narrow it (none for most).
-    QHash<QString, std::shared_ptr<const std::vector<sql::CandidateRestriction>>> restrictions_;
     // Whether the text index of item names is complete, as of the Inventory schema version.
     int nameIndexSchema_ = -1;
     bool nameIndexReady_ = false;

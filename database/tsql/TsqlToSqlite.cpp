@@ -44,7 +44,8 @@ const QSet<QString>& functions() {
 // cursor's.
 class Translator : private TsqlCursor {
 public:
-    using TsqlCursor::TsqlCursor;
+    explicit Translator(const QString& tsql, const TableSource* source = nullptr)
+        : TsqlCursor(tsql), source_(source) {}
 
     QString Run() {
         CopySpaces();
@@ -56,6 +57,8 @@ public:
         Emit();
         if (kind == QLatin1String("SELECT")) {
             Select();
+        } else if (source_) {
+            Refuse(QStringLiteral("a table read from elsewhere outside a SELECT"));
         } else if (kind == QLatin1String("INSERT")) {
             Insert();
         } else if (kind == QLatin1String("UPDATE")) {
@@ -103,6 +106,8 @@ private:
                     continue;
                 }
                 if (keywords.contains(upper)) {
+                    // Subqueries are refused, so an ORDER BY is the statement's own and its last clause.
+                    ordered_ = ordered_ || upper == QLatin1String("ORDER");
                     Emit();
                     continue;
                 }
@@ -121,7 +126,16 @@ private:
                     !(name.single && functions().contains(name.text.toUpper()))) {
                     Refuse(QStringLiteral("the function ") + Quoted(name.text));
                 }
-                EmitName(name);
+                if (hints && source_ && !name.schema.isEmpty() &&
+                    (name.schema + QLatin1Char('.') + Unquoted(*name.last))
+                            .compare(source_->table, Qt::CaseInsensitive) == 0) {
+                    // Read twice (a self-join), the source would narrow both sides.
+                    if (sourced_) Refuse(Quoted(source_->table) + QStringLiteral(" read from elsewhere twice"));
+                    out_ += source_->source;
+                    sourced_ = true;
+                } else {
+                    EmitName(name);
+                }
                 continue;
             }
             Emit();
@@ -187,6 +201,14 @@ private:
             }
         }
         Expression(selectKeywords(), Part::Select);
+        if (source_) {
+            if (!sourced_) Refuse(QStringLiteral("a SELECT without ") + Quoted(source_->table));
+            if (!source_->thenBy.isEmpty()) {
+                if (!ordered_)
+                    Refuse(QStringLiteral("a SELECT without ORDER BY, where one is to be extended"));
+                out_ += QStringLiteral(", ") + source_->thenBy;
+            }
+        }
         if (!limit.isEmpty()) {
             if (!out_.back().isSpace()) out_ += QLatin1Char(' ');
             out_ += QStringLiteral("LIMIT ") + limit;
@@ -455,12 +477,20 @@ private:
         Emit();
         End(QStringLiteral("after the column list of CREATE INDEX"));
     }
+
+    const TableSource* source_;
+    bool sourced_ = false;
+    bool ordered_ = false;
 };
 
 }  // namespace
 
 QString TranslateToSqlite(const QString& tsql) {
     return Translator(tsql).Run();
+}
+
+QString TranslateToSqlite(const QString& tsql, const TableSource& source) {
+    return Translator(tsql, &source).Run();
 }
 
 QString SqliteIndexName(const QString& table, const QString& name) {

@@ -27,6 +27,22 @@ namespace esoa::sql {
 // other column types and table hints, subqueries, names of unknown databases.
 QString TranslateToSqlite(const QString& tsql);
 
+// A table of a SELECT read from elsewhere: where the statement names `table`
+// ("Inventory.tbInvMaster": the database as the translation writes it, then the table; any letter
+// case, brackets or not) the translation reads `source` instead (an SQLite subquery in parentheses,
+// which the table's alias then names), and `thenBy`, when given, is added to the ORDER BY that ends
+// the statement.
+struct TableSource {
+    QString table;
+    QString source;
+    QString thenBy;
+};
+
+// The translation of a SELECT with one table read from elsewhere. Refuses (DbError) what the plain
+// translation refuses, and a statement that is not a SELECT, does not name the table or names it
+// twice, or has no ORDER BY to add `thenBy` to.
+QString TranslateToSqlite(const QString& tsql, const TableSource& source);
+
 // SQLite keeps index names per database, SQL Server per table: the index `name` of `table` is
 // created under this name (both plain names, without brackets: "ESOA_ER", "by_ID" -> "ESOA_ER__by_ID").
 QString SqliteIndexName(const QString& table, const QString& name);

@@ -175,6 +175,39 @@ TEST(TsqlToSqliteTest, RefusesWhatItDoesNotTranslateAndNamesIt) {
     }
 }
 
+// A SELECT's table read from elsewhere: only where the statement names that very table, with the
+// tie-break added to the ORDER BY that ends it; anything else is refused (empty: refused).
+TEST(TsqlToSqliteTest, ATableReadFromElsewhereTakesItsSourceWhereTheStatementNamesIt) {
+    const sql::TableSource items{"Inventory.tbInvMaster", "(SELECT rowid AS r, * FROM Inventory.tbInvMaster)",
+                                 "r"};
+    const Case cases[] = {
+        {"SELECT TOP 5 A.ItemID FROM Inventory..tbInvMaster A WITH (NOLOCK) WHERE A.itemstatus = 0 order by "
+         "a.ItemName",
+         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A WHERE A.itemstatus = 0 "
+         "order by a.ItemName, r LIMIT 5"},
+        {"SELECT A.ItemID FROM [Inventory].[dbo].[TBINVMASTER] A LEFT JOIN Inventory..tbForGeneric B ON "
+         "A.GenericID=B.GenericID ORDER BY A.ItemName",
+         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A LEFT JOIN "
+         "Inventory.tbForGeneric B ON A.GenericID=B.GenericID ORDER BY A.ItemName, r"},
+        {"SELECT A.ItemID FROM Inventory..tbInvMaster A", ""},
+        {"SELECT A.ItemID FROM Inventory..tbInvMaster A JOIN Inventory..tbInvMaster B ON A.ItemID=B.ItemID "
+         "ORDER BY A.ItemName",
+         ""},
+        {"SELECT A.ItemID FROM Inventory..tbInvMaster A GROUP BY A.ItemID", ""},
+        {"SELECT B.GenericID FROM Inventory..tbForGeneric B ORDER BY B.GenericName", ""},
+        {"SELECT tbInvMaster.ItemID FROM Build_FIle..tbInvMaster ORDER BY ItemName", ""},
+        {"DELETE FROM Inventory..tbInvMaster WHERE ItemID = 1", ""},
+    };
+    for (const Case& c : cases) {
+        try {
+            EXPECT_EQ(sql::TranslateToSqlite(QString::fromUtf8(c.tsql), items), QString::fromUtf8(c.sqlite))
+                << c.tsql;
+        } catch (const DbError& e) {
+            EXPECT_STREQ(c.sqlite, "") << c.tsql << ": " << qPrintable(e.description());
+        }
+    }
+}
+
 TEST(TsqlToSqliteTest, IndexNamesAreQualifiedByTheirTable) {
     EXPECT_EQ(sql::SqliteIndexName("ESOA_ER", "by_ID"), "ESOA_ER__by_ID");
     EXPECT_EQ(sql::SqliteIndexName("ESOA_ER_LINK", "by_ItemID"), "ESOA_ER_LINK__by_ItemID");
