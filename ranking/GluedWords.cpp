@@ -25,13 +25,17 @@ QString FormOrQualifier(const QString& word) {
     return IsForm(t) || t.startsWith(QLatin1String("q:")) ? t : QString();
 }
 
-// "amlodipine5mg" and "tab500mg": letters, a number and a unit.
+// "amlodipine5mg" and "tab500mg": letters, a number and a unit; "tab500": a form and a number.
 QStringList SplitStrength(const QString& w) {
     qsizetype letters = 0;
     while (letters < w.size() && w[letters].isLetter()) ++letters;
     qsizetype digits = letters;
     while (digits < w.size() && (w[digits].isDigit() || w[digits] == '.')) ++digits;
-    if (letters < kMinGluedName || digits == letters || digits == w.size() || !w[letters].isDigit()) return {};
+    if (letters < kMinGluedName || digits == letters || !w[letters].isDigit()) return {};
+    // "tab500": a form before a strength that states no unit.
+    if (digits == w.size())
+        return FormOrQualifier(w.left(letters)).isEmpty() ? QStringList()
+                                                          : QStringList{w.left(letters), w.mid(letters)};
     const QString unit = w.mid(digits);
     if (!FindUnit(unit)) return {};
     return {w.left(letters), w.mid(letters, digits - letters), unit};
@@ -49,7 +53,8 @@ QStringList SplitQualifierForm(const QString& w) {
     for (qsizetype n = 2; n + 2 <= w.size(); ++n) {
         const QString a = FormOrQualifier(w.left(n)), b = FormOrQualifier(w.mid(n));
         if (a.isEmpty() || b.isEmpty()) continue;
-        if (a.startsWith(QLatin1String("q:")) != b.startsWith(QLatin1String("q:"))) return {w.left(n), w.mid(n)};
+        if (a.startsWith(QLatin1String("q:")) != b.startsWith(QLatin1String("q:")))
+            return {w.left(n), w.mid(n)};
     }
     return {};
 }
@@ -75,9 +80,10 @@ QList<Piece> SplitGluedWords(const QList<Piece>& pieces) {
     out.reserve(pieces.size() + 2);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         const Piece& p = pieces[i];
-        const QStringList parts = p.kind == Kind::Word && p.text.size() >= 4 && p.text[0].isLetter() && !Known(p.text)
-                                      ? Split(p.text, i > 0 && pieces[i - 1].kind == Kind::Number)
-                                      : QStringList();
+        const QStringList parts =
+            p.kind == Kind::Word && p.text.size() >= 4 && p.text[0].isLetter() && !Known(p.text)
+                ? Split(p.text, i > 0 && pieces[i - 1].kind == Kind::Number)
+                : QStringList();
         if (parts.isEmpty()) {
             out.append(p);
             continue;

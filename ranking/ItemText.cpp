@@ -64,12 +64,13 @@ private:
     const QList<Piece>& p_;
     ItemTerms t_;
     QList<Concentration> concentrations_;
-    QList<double> masses_;      // amounts in mg without a unit dose beside them: strength or tube size
-    QList<double> volumes_;     // volumes in mL written alone: pack sizes
-    QList<double> fills_;       // volumes a concentration was written per ("20 mg/2 mL")
-    QList<double> totals_;      // sums of the parts of a combination
-    QStringList pending_;       // abbreviations read once the rest is known
-    qsizetype supersede_ = -1;  // a preparation followed by "for", dropped when another form follows
+    QList<double> masses_;       // amounts in mg without a unit dose beside them: strength or tube size
+    QList<double> volumes_;      // volumes in mL written alone: pack sizes
+    QList<double> fills_;        // volumes a concentration was written per ("20 mg/2 mL")
+    QList<double> totals_;       // sums of the parts of a combination
+    QList<QList<double>> bare_;  // numbers written without a unit, outside brackets, in the order read
+    QStringList pending_;        // abbreviations read once the rest is known
+    qsizetype supersede_ = -1;   // a preparation followed by "for", dropped when another form follows
 };
 
 // "/", "+", "per", and "in" before an amount in mL, join the amounts of one strength.
@@ -85,6 +86,7 @@ bool MedicineReader::IsSeparator(qsizetype i) const {
 
 // Reads the amounts joined by separators from the number at `i`; returns the index after them.
 qsizetype MedicineReader::ReadChain(qsizetype i) {
+    const qsizetype start = i;
     QList<Term> terms;
     bool perUnit = false;  // ended by "/dose", "/tab", ...
     while (true) {
@@ -116,8 +118,14 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
     for (qsizetype k = terms.size() - 2; k >= 0; --k)
         if (!terms[k].unit) terms[k].unit = terms[k + 1].unit;
     if (std::none_of(terms.begin(), terms.end(), [](const Term& t) { return t.unit; })) {
-        // A number without a unit is a count or a size ("box of 100", "#30"): it stands aside.
-        for (const Term& t : terms) AddWord(Number(t.value), true);
+        // A number without a unit is a count or a size ("box of 100", "#30"), which stands aside, or the
+        // strength of a tablet written without its unit ("PARACETAMOL 500 TAB"), known once the rest is read.
+        QList<double> values;
+        for (const Term& t : terms) values.append(t.value);
+        if (p_[start].aside)
+            for (const double v : values) AddWord(Number(v), true);
+        else
+            bare_.append(values);
         return i;
     }
     Interpret(terms, perUnit);
@@ -225,6 +233,20 @@ void MedicineReader::Resolve() {
             else
                 AddOnce(t_.forms, QStringLiteral("inhaler"));
         }
+    }
+    // A tablet or capsule that states no amount with a unit is written in mg by its first number without
+    // one; the numbers after it are counts.
+    const bool solid = hasForm({"tablet", "capsule", "suppository"});
+    const bool stated = !t_.strengths.isEmpty() || !concentrations_.isEmpty() || !masses_.isEmpty();
+    for (qsizetype k = 0; k < bare_.size(); ++k) {
+        if (k == 0 && solid && !stated) {
+            masses_.append(bare_[k]);
+            double total = 0;
+            for (const double v : bare_[k]) total += v;
+            if (bare_[k].size() >= 2) totals_.append(total);
+            continue;
+        }
+        for (const double v : bare_[k]) AddWord(Number(v), true);
     }
     // "Injection" says no more than an ampule, vial or bag does.
     if (t_.forms.size() > 1 && t_.forms.contains(QLatin1String("injection")))

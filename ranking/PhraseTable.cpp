@@ -106,9 +106,12 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
             out.append(seen[i++]);
             continue;
         }
-        // A token that is a number ("dextrose 5 %" for "d5") is read as one.
-        for (const QString& t : found->tokens)
-            out.append({t, t[0].isDigit() ? Kind::Number : Kind::Word, seen[i].aside});
+        // A token that is a number ("dextrose 5 %" for "d5") is read as one; "24hour" is a word.
+        for (const QString& t : found->tokens) {
+            bool number = false;
+            t.toDouble(&number);
+            out.append({t, number ? Kind::Number : Kind::Word, seen[i].aside});
+        }
         i += found->keys.size();
     }
     return out;

@@ -30,8 +30,8 @@ public:
                 bool typingErrors = false);
 
     // The pieces with every found spelling replaced by its tokens (Word pieces, or Number pieces for
-    // tokens that start with a digit, inside brackets when the spelling's first word is); the other word pieces normalised; brackets dropped, each piece marked
-    // `aside` when it stood inside them.
+    // tokens that are numbers, inside brackets when the spelling's first word is); the other word
+    // pieces normalised; brackets dropped, each piece marked `aside` when it stood inside them.
     QList<Piece> Apply(const QList<Piece>& pieces) const;
     // The tokens of a spelling of one word, or none when no spelling is that word alone.
     QStringList Tokens(const QString& word) const;

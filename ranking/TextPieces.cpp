@@ -116,7 +116,8 @@ QList<Piece> Cut(const QString& s) {
         } else if (c == '-' && curKind == Kind::Word && !cur.isEmpty() && At(s, i + 1).isLetter()) {
             qsizetype right = 0;
             bool digits = std::any_of(cur.cbegin(), cur.cend(), [](QChar d) { return d.isDigit(); });
-            for (; At(s, i + 1 + right).isLetterOrNumber(); ++right) digits = digits || At(s, i + 1 + right).isDigit();
+            for (; At(s, i + 1 + right).isLetterOrNumber(); ++right)
+                digits = digits || At(s, i + 1 + right).isDigit();
             const qsizetype left = i - wordStart;
             if (digits || !(left == 1 || right == 1 || (left <= 2 && right <= 2))) flush();
         } else if ((c == '\'' || c == QChar(0x2019)) && curKind == Kind::Word && !cur.isEmpty()) {

@@ -125,6 +125,8 @@ def hospital_strength(kind, value, pack, form, rnd, holdout):
     v = float(value) if kind not in ("combo", "combo5", "pct2") else 0
     if kind in ("mg", "mcg", "iu", "g", "pct") and v == 0:
         return ""
+    if kind == "mg" and form in ("tab", "cap") and rnd.random() < 0.1:
+        return num(value)  # no unit at all: "PARACETAMOL 500 TAB"
     if kind == "mg":
         if v >= 1000 and v % 1000 == 0 and rnd.random() < 0.6:
             return rnd.choice(["%sg", "%s gm", "%sGM", "%s G"]) % num(v / 1000)
@@ -171,6 +173,8 @@ def hospital_strength(kind, value, pack, form, rnd, holdout):
         return rnd.choice(["/", " + ", "+"]).join(combo_part(p, rnd, spaced=False) for p in raw) + per
     if kind == "combo" and all(float(p) >= 1 for p in raw) and rnd.random() < 0.15:
         return "%smg" % num(sum(float(p) for p in raw))  # the sum: "co-amoxiclav 625mg"
+    if kind == "combo" and form == "tab" and rnd.random() < 0.1:
+        return "/".join(parts)  # no unit at all: "LOSARTAN + HCTZ 50/12.5 TAB"
     styles = ["%s mg" % "/".join(parts), "/".join(p + "mg" for p in parts), " + ".join(p + " mg" for p in parts),
               "+".join(parts) + "mg"]
     if holdout:
