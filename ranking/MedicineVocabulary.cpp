@@ -108,9 +108,18 @@ const text::PhraseTable& Phrases() {
             {"ismn", "isosorbide mononitrate"},
             {"asa", "aspirin"},
             {"hctz", "hydrochlorothiazide"},
-            {"kcl", "potassium chloride"},
-            {"nacl", "sodium chloride"},
-            {"pnss; nss; normal saline", "sodium chloride 0.9 %"},
+            // Salts that are the drug itself, one word each so that they weigh as a drug's name, not as a
+            // salt.
+            {"sodium chloride; sod chloride; na chloride; nacl", "sodiumchloride"},
+            {"potassium chloride; pot chloride; k chloride; kcl", "potassiumchloride"},
+            {"calcium chloride; ca chloride; cacl2", "calciumchloride"},
+            {"calcium gluconate; ca gluconate", "calciumgluconate"},
+            {"calcium carbonate; ca carbonate; caco3", "calciumcarbonate"},
+            {"potassium citrate; k citrate", "potassiumcitrate"},
+            {"sodium phosphate; sodium phosphates", "sodiumphosphate"},
+            {"potassium phosphate; potassium phosphates", "potassiumphosphate"},
+            {"magnesium hydroxide", "magnesiumhydroxide"},
+            {"pnss; nss; normal saline", "sodiumchloride 0.9 %"},
             // Infusions by their ward names: dextrose and its strength, in what.
             {"d5", "dextrose 5 %"},
             {"d10", "dextrose 10 %"},
@@ -119,12 +128,12 @@ const text::PhraseTable& Phrases() {
             {"d10w; d10 w; d10 water", "dextrose 10 % water"},
             {"d50w; d50 w; d50", "dextrose 50 %"},
             {"d5nss; d5ns; d5 nss; d5 ns; d5 pnss; d5 0.9 nacl; d5 0.9% nacl; d5 0.9 nss; d5 0.9% nss",
-             "dextrose 5 % sodium chloride 0.9 %"},
-            {"d5 0.3 nacl; d5 0.3% nacl; d5 0.3 nss; d5 0.3% nss", "dextrose 5 % sodium chloride 0.3 %"},
-            {"d5 0.45 nacl; d5 0.45% nacl; d5 0.45 nss; d5 0.45% nss", "dextrose 5 % sodium chloride 0.45 %"},
+             "dextrose 5 % sodiumchloride 0.9 %"},
+            {"d5 0.3 nacl; d5 0.3% nacl; d5 0.3 nss; d5 0.3% nss", "dextrose 5 % sodiumchloride 0.3 %"},
+            {"d5 0.45 nacl; d5 0.45% nacl; d5 0.45 nss; d5 0.45% nss", "dextrose 5 % sodiumchloride 0.45 %"},
             {"lrs", "lactated ringer"},
-            {"nahco3; sodium bicarb; sod bicarb", "sodium bicarbonate"},
-            {"mgso4", "magnesium sulfate"},
+            {"nahco3; sodium bicarbonate; sod bicarbonate; sodium bicarb; sod bicarb", "sodiumbicarbonate"},
+            {"mgso4; magnesium sulfate; magnesium sulphate", "magnesiumsulfate"},
             {"feso4", "ferrous sulfate"},
             {"sulphate", "sulfate"},
             {"vitamin a; vit a", "retinol"},
@@ -201,18 +210,18 @@ QString FormFamily(const QString& form) {
 
 bool IsFiller(const QString& word) {
     static const QSet<QString> filler = {
-        "with",         "and",        "of",     "the",         "a",
-        "an",           "w",          "per",    "in",          "to",
-        "or",           "x",          "s",      "box",         "boxes",
-        "pack",         "packs",      "pck",    "blister",     "pc",
-        "pcs",          "piece",      "pieces", "as",          "oral",
-        "coated",       "filmcoated", "acid",   "bottle",      "bottles",
-        "btl",          "bot",        "tube",   "tubes",       "jar",
-        "bag",          "bags",       "dose",   "doses",       "iv",
-        "im",           "sc",         "po",     "intravenous", "intramuscular",
-        "subcutaneous", "rx",         "each",   "only",        "use",
-        "usp",          "bp",         "for",    "salt",        "lyophilized",
-        "lyophilised",  "diluent",    "plastic", "glass",      "dropper"};
+        "with",         "and",        "of",      "the",         "a",
+        "an",           "w",          "per",     "in",          "to",
+        "or",           "x",          "s",       "box",         "boxes",
+        "pack",         "packs",      "pck",     "blister",     "pc",
+        "pcs",          "piece",      "pieces",  "as",          "oral",
+        "coated",       "filmcoated", "acid",    "bottle",      "bottles",
+        "btl",          "bot",        "tube",    "tubes",       "jar",
+        "bag",          "bags",       "dose",    "doses",       "iv",
+        "im",           "sc",         "po",      "intravenous", "intramuscular",
+        "subcutaneous", "rx",         "each",    "only",        "use",
+        "usp",          "bp",         "for",     "salt",        "lyophilized",
+        "lyophilised",  "diluent",    "plastic", "glass",       "dropper"};
     return filler.contains(word);
 }
 

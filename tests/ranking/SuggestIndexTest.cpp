@@ -230,6 +230,8 @@ const QList<SuggestCandidate>& Master() {
         {"37", "AMLODIPINE 10 TAB", "", ""},
         {"38", "Diclofenac Na 50mg tab", "", ""},
         {"39", "Diclofenac K 50mg tab", "", ""},
+        {"40", "D5W 500ml", "", ""},
+        {"41", "D5NSS 500ml", "", ""},
     };
     return items;
 }
@@ -305,6 +307,7 @@ TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
         {"AMLODIPINE 10 mg tablet", "37", "36"},
         {"DICLOFENAC POTASSIUM 50 mg tablet", "39", "38"},  // salts told apart
         {"DICLOFENAC SODIUM 50 mg tablet", "38", "39"},
+        {"DEXTROSE 5% intravenous infusion, 500 mL", "40", "41"},  // sodium chloride is a drug here
     };
     const Case exams[] = {
         {"SERUM ELECTROLYTES", "L1", "L2"},  // a panel against a single test
