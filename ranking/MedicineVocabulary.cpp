@@ -246,6 +246,11 @@ bool IsSaltOrEster(const QString& word) {
     return salts.contains(word);
 }
 
+bool IsRoute(const QString& qualifier) {
+    return qualifier == QLatin1String("ophthalmic") || qualifier == QLatin1String("otic") ||
+           qualifier == QLatin1String("nasal") || qualifier == QLatin1String("vaginal");
+}
+
 bool IsDoseUnit(const QString& word) {
     static const QSet<QString> units = {
         "dose", "doses",      "puff",    "puffs",       "actuation", "actuations", "spray", "sprays",

@@ -38,6 +38,9 @@ bool IsFiller(const QString& word);
 // Salts, esters and hydrates of a drug: masters and the lists often disagree on them, so they weigh less
 // than the drug's own name.
 bool IsSaltOrEster(const QString& word);
+// Dose-form qualifiers that say where a medicine is used ("ophthalmic", "otic", "nasal", "vaginal"): a
+// product with one is never the plain product of the same name.
+bool IsRoute(const QString& qualifier);
 // Words that, after a "/", stand for one dose ("100 mcg/dose", "5 mg/tab").
 bool IsDoseUnit(const QString& word);
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ranking/MedicineVocabulary.h"
 #include "ranking/SuggestIndex.h"
 
 // How the terms of an item agree with those of a description: strengths, packs, forms, qualifiers and the
@@ -96,6 +97,9 @@ SuggestIndex::QueryTerms SuggestIndex::Read(const ItemTerms& terms) const {
     ids(Forms, terms.forms);
     for (const QString& f : terms.forms) q.families.push_back(familyIds_.value(FormFamily(f), -1));
     ids(Qualifiers, terms.qualifiers);
+    if (terms.qualifiers.isEmpty())
+        for (auto it = termIds_[Qualifiers].cbegin(); it != termIds_[Qualifiers].cend(); ++it)
+            if (medicine::IsRoute(it.key())) q.routes.push_back(it.value());
     ids(Attributes, terms.attributes);
     for (const QString& a : terms.attributes) q.dimensions.push_back(DimensionOf(a));
     return q;
@@ -176,7 +180,10 @@ SuggestIndex::Agreement SuggestIndex::Features(const Item& item, const QueryTerm
 
     const auto& qualifiers = q.part[Qualifiers];
     const int nQualifiers = item.count[Qualifiers];
-    if (qualifiers.empty() != (nQualifiers == 0)) {
+    if (qualifiers.empty() && Overlap(q.routes, Begin(item, Qualifiers), nQualifiers) > 0) {
+        // An eye, ear, nasal or vaginal preparation is another product than the one the description names.
+        add(-kQualifierConflict, kQualifierConflict, 2, 3);
+    } else if (qualifiers.empty() != (nQualifiers == 0)) {
         add(-kQualifierMissing, kQualifierMissing + (qualifiers.empty() ? 0 : kQualifierWeight), 1, 3);
     } else if (!qualifiers.empty()) {
         const int same = Overlap(qualifiers, Begin(item, Qualifiers), nQualifiers);

@@ -25,7 +25,8 @@ constexpr double kSaltWeight = 0.15;
 constexpr double kSignificantShare = 0.05;
 // Different products (by their rarest word) a word must occur with to be read as a qualifier or form.
 constexpr int kModifierSpread = 3;
-// What an item that may state a qualifier in an unread word regains of the qualifier it lacks.
+// What an item that may state a qualifier in an unread word regains of the qualifier it lacks: all of
+// it, so that such an item stands between one that states the qualifier and one that surely lacks it.
 constexpr double kQualifierMaybe = 0.08;
 // An aside (a word only in brackets, or a brand beside the generic name) in the length of a text.
 constexpr double kAsideWeight = 0.3;

@@ -122,6 +122,7 @@ private:
         std::vector<int> part[PartCount];  // amounts, packs, forms, qualifiers, attributes
         std::vector<int> concentrations;   // the amounts that are concentrations
         std::vector<int> totals;           // amounts that are the sum of a combination's parts
+        std::vector<int> routes;           // with no qualifier asked for: the qualifiers of another route
         std::vector<int> families;
         std::vector<int> dimensions;  // of each attribute
     };

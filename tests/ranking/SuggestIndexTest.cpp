@@ -232,6 +232,8 @@ const QList<SuggestCandidate>& Master() {
         {"39", "Diclofenac K 50mg tab", "", ""},
         {"40", "D5W 500ml", "", ""},
         {"41", "D5NSS 500ml", "", ""},
+        {"42", "Clotrimazole 1% cream", "", ""},
+        {"43", "Clotrimazole 1% vaginal cream 20g", "", ""},
     };
     return items;
 }
@@ -308,6 +310,7 @@ TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
         {"DICLOFENAC POTASSIUM 50 mg tablet", "39", "38"},  // salts told apart
         {"DICLOFENAC SODIUM 50 mg tablet", "38", "39"},
         {"DEXTROSE 5% intravenous infusion, 500 mL", "40", "41"},  // sodium chloride is a drug here
+        {"CLOTRIMAZOLE 1% cream, 20 g", "42", "43"},               // a vaginal cream is another product
     };
     const Case exams[] = {
         {"SERUM ELECTROLYTES", "L1", "L2"},  // a panel against a single test
