@@ -16,7 +16,7 @@ namespace {
 constexpr double kAmountWeight = 0.25;
 constexpr double kAmountConflict = 0.15;
 constexpr double kPackWeight = 0.06;
-constexpr double kPackConflict = 0.06;
+constexpr double kPackConflict = 0.09;
 constexpr double kPackMissing = 0.03;  // the description names a pack size that the item does not
 constexpr double kFormWeight = 0.15;
 constexpr double kFamilyWeight = 0.05;  // an ampule for a vial: may be meant, but less likely than no form

@@ -255,6 +255,13 @@ def hospital_generic(generic, salt, rnd, holdout, salted):
             name += rnd.choice([" (%s)", " (as %s)"]) % s
         else:
             late = s
+    if rnd.random() < 0.06:
+        # Short name fields: the longest word cut to its first letters ("CEFTRIAX", "METRONIDAZ").
+        words = name.split(" ")
+        k = max(range(len(words)), key=lambda j: len(words[j]))
+        if len(words[k]) >= 9:
+            words[k] = words[k][:rnd.randint(6, len(words[k]) - 2)]
+            return " ".join(words), late
     if rnd.random() < (0.25 if holdout else 0.12):
         words = name.split(" ")
         k = max(range(len(words)), key=lambda j: len(words[j]))
@@ -298,7 +305,8 @@ def hospital_item(generic, salt, brand, form, qual, kind, value, pack, rnd, hold
     if fluid:
         name = fluid if brand is None else "%s %s" % (cased(brand, rnd), fluid)
         return re.sub(r"\s+", " ", name).strip(), generic if brand and rnd.random() < 0.5 else ""
-    f = rnd.choice(em.FORMS[form][2 if holdout else 1])
+    # Some masters leave out the form of a tablet or capsule ("AMLODIPINE 5MG").
+    f = rnd.choice(em.FORMS[form][2 if holdout else 1]) if form not in ("tab", "cap") or rnd.random() > 0.06 else ""
     q = rnd.choice(em.QUALIFIERS[qual][2 if holdout else 1]) if qual else ""
     s = hospital_strength(kind, value, pack, form, rnd, holdout)
     p = pack_text(pack, form, rnd, holdout) if pack and s.count("/") < 2 and rnd.random() < 0.85 else ""
