@@ -99,8 +99,9 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
             terms.append({1, medicine::FindUnit(p->text), false});
             ++i;
         } else if (!terms.isEmpty() && p && p->kind == Kind::Word && medicine::IsDoseUnit(p->text)) {
-            // "1 g/vial", "500 mg/tab": the amount in one unit, which is the form as well.
-            if (medicine::IsForm(p->text)) ReadWord(p->text, i);
+            // "1 g/vial", "500 mg/tab": the amount in one unit, which is the form as well; "50 mcg/spray"
+            // is as often an inhaler's as a spray's.
+            if (medicine::IsForm(p->text) && p->text != QLatin1String("spray")) ReadWord(p->text, i);
             perUnit = true;
             ++i;
             break;
