@@ -55,6 +55,7 @@ private:
         return p && p->kind == Kind::Word ? medicine::FindUnit(p->text) : nullptr;
     }
     bool IsSeparator(qsizetype i) const;
+    bool IsCount(qsizetype from, qsizetype to) const;
     qsizetype ReadChain(qsizetype i);
     void Interpret(QList<Term>& terms, bool perUnit);
     void ReadWord(const QString& word, qsizetype i);
@@ -82,6 +83,15 @@ bool MedicineReader::IsSeparator(qsizetype i) const {
     if (p->text == QLatin1String("per")) return true;
     const Piece* next = At(i + 1);
     return p->text == QLatin1String("in") && next && next->kind == Kind::Number && IsVolume(UnitAt(i + 2));
+}
+
+// Whether the numbers from `from` to `to` are a count: "x 30", "box of 100", "10s".
+bool MedicineReader::IsCount(qsizetype from, qsizetype to) const {
+    static const QStringList before = {"x", "of", "box", "pack", "per"};
+    const Piece* prev = from > 0 ? At(from - 1) : nullptr;
+    const Piece* next = At(to);
+    return (prev && prev->kind == Kind::Word && before.contains(prev->text)) ||
+           (next && next->kind == Kind::Word && next->text == QLatin1String("s"));
 }
 
 // Reads the amounts joined by separators from the number at `i`; returns the index after them.
@@ -123,7 +133,7 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
         // strength of a tablet written without its unit ("PARACETAMOL 500 TAB"), known once the rest is read.
         QList<double> values;
         for (const Term& t : terms) values.append(t.value);
-        if (p_[start].aside)
+        if (p_[start].aside || IsCount(start, i))
             for (const double v : values) AddWord(Number(v), true);
         else
             bare_.append(values);

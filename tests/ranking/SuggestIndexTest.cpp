@@ -123,6 +123,7 @@ TEST(SuggestText, ReadsStrengthsPacksQualifiersAndAttributes) {
         {"Paracetamol 500 tab #30", &ItemTerms::strengths, {"500mg"}},  // the first number, the rest counts
         {"Paracetamol 500 tab #30", &ItemTerms::asides, {"30"}},
         {"Paracetamol 500mg tab box of 100", &ItemTerms::asides, {"100"}},
+        {"Amoxicillin cap x 30", &ItemTerms::strengths, {}},
         {"Gauze pad 4x4 12 ply", &ItemTerms::strengths, {}},          // no tablet: a number is no strength
         {"Fluticasone 50mcg/spray evohaler", &ItemTerms::forms, {}},  // an inhaler's dose, no spray
     };
