@@ -109,7 +109,7 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
         // A token that is a number ("dextrose 5 %" for "d5") is read as one; "24hour" is a word.
         for (const QString& t : found->tokens) {
             bool number = false;
-            t.toDouble(&number);
+            if (t[0].isDigit()) t.toDouble(&number);
             out.append({t, number ? Kind::Number : Kind::Word, seen[i].aside});
         }
         i += found->keys.size();
