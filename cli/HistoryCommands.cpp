@@ -218,7 +218,7 @@ Command HistoryCommand() {
         QStringLiteral("The recorded changes of a list's links, newest first."),
         QStringLiteral("Lists the recorded changes of a list's links (and of the reference rows that apply "
                        "changes rewrote), one line per changed row, newest action first. Kinds: save, "
-                       "delete, map-all, apply-changes, refresh, import-links, undo."),
+                       "delete, map-all, apply-changes, refresh, import-links, review, undo."),
         {},
         {ListOption(),
          {{QStringLiteral("code"), QStringLiteral("Only rows whose code before or after is CODE."),

@@ -24,6 +24,7 @@
 #include "window/reference/PhilHealthLists.h"
 #include "window/reference/ReferenceImport.h"
 #include "window/reference/ReferenceTables.h"
+#include "window/review/ReviewWindow.h"
 #include "window/screen/EventGuard.h"
 #include "window/screen/FormAccess.h"
 #include "window/screen/ListReader.h"
@@ -105,6 +106,7 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     });
     status_->setAfterUndo([this](const history::RecordedAction& undone) {
         mappings_->LoadMappings();
+        for (ReviewWindow* review : findChildren<ReviewWindow*>()) review->Undone(undone);
         if (undone.kind != history::Word(history::Kind::ApplyChanges)) return;
         // Reference rows were put back too.
         CoherentRefresh refresh(screen_);
@@ -170,6 +172,7 @@ void frmESOA_Items::wireEvents() {
             [this] { guarded([this] { lists_->LoadEsoaItems(); }); });
     connect(ui_.lblCoverage, &LinkLabel::Click, this, [this] { guarded([this] { lblCoverage_Click(); }); });
     connect(ui_.lblHistory, &LinkLabel::Click, this, [this] { guarded([this] { lblHistory_Click(); }); });
+    connect(ui_.lblReview, &LinkLabel::Click, this, [this] { guarded([this] { lblReview_Click(); }); });
 
     // What is typed or pasted reaches the database exactly: a NUL is dropped and an unpaired surrogate
     // replaced as it enters a box, so that the box shows what a statement will carry.
@@ -294,6 +297,23 @@ void frmESOA_Items::lblCoverage_Click() {
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();
+}
+
+void frmESOA_Items::lblReview_Click() {
+    const std::optional<ReferenceList> list = ReferenceList::OfTable(ui_.lblESOATableName->text());
+    if (!list) return;
+    const QString category = ui_.txtAreaCat->text();
+    auto* window = new ReviewWindow(
+        screen_, *status_, *list, category.isEmpty() ? std::nullopt : std::optional<QString>(category),
+        [this] {
+            // The saved codes leave the unlinked ones; the links of the code shown may have grown.
+            mappings_->LoadMappings();
+            if (ui_.chkUnlinked->isChecked()) lists_->LoadEsoaItems();
+        },
+        this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->Rank();
 }
 
 QWidget* frmESOA_Items::lblHistory_Click() {

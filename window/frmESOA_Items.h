@@ -52,6 +52,9 @@ public:
     void lblCoverage_Click();
     // Opens the history of the current list's links (a new window at each click); returns it.
     QWidget* lblHistory_Click();
+    // Opens the review of the current list and category (a new window at each click) and starts
+    // ranking its codes.
+    void lblReview_Click();
     void cmdClose_Click() { close(); }
 
     // Shrinks the window, where needed, so that it and its frame fit `available` (a screen's

@@ -56,6 +56,8 @@ QString Word(Kind kind) {
             return QStringLiteral("refresh");
         case Kind::ImportLinks:
             return QStringLiteral("import-links");
+        case Kind::Review:
+            return QStringLiteral("review");
         case Kind::Undo:
             break;
     }

@@ -13,8 +13,8 @@ class Connection;
 namespace esoa::history {
 
 // What an action did, as the history names it.
-enum class Kind { Save, Delete, MapAll, ApplyChanges, Refresh, ImportLinks, Undo };
-// "save", "delete", "map-all", "apply-changes", "refresh", "import-links", "undo".
+enum class Kind { Save, Delete, MapAll, ApplyChanges, Refresh, ImportLinks, Undo, Review };
+// "save", "delete", "map-all", "apply-changes", "refresh", "import-links", "undo", "review".
 QString Word(Kind kind);
 
 // Who made a change and where.

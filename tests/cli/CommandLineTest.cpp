@@ -210,7 +210,10 @@ TEST(CommandLine, UsageErrorsNameTheProblemAndDoNothing) {
         {{"report", "summary", "--list", "er"}, "report", "not \"summary\""},
         {{"report", "stale", "--list", "er", "--format", "xml"}, "report", "--format must be text or csv"},
         {{"report", "stale", "--list", "er", "--dry-run"}, "report", "'dry-run'"},
-        {{"suggest", "--list", "er"}, "suggest", "--code CODE is needed"},
+        {{"suggest", "--list", "er"}, "suggest", "either --code CODE or --all"},
+        {{"suggest", "--list", "er", "--all", "--code", "X"}, "suggest", "either --code CODE or --all"},
+        {{"suggest", "--list", "er", "--all", "--limit", "3"}, "suggest", "--limit goes with --code"},
+        {{"suggest", "--list", "er", "--code", "X", "--include-linked"}, "suggest", "--include-linked goes with --all"},
         {{"suggest", "--list", "er", "--code", "X", "--limit", "0"}, "suggest", "--limit must be a positive"},
         {{"suggest", "--list", "er", "--code", "X", "--limit", "ten"}, "suggest", "not \"ten\""},
         {{"frobnicate", "--list", "er"}, "", "Unknown command \"frobnicate\""},
@@ -268,43 +271,85 @@ TEST(CommandLine, EachCommandHasItsOwnHelp) {
     }
 }
 
-// Without --revenue a code's candidates come from where a click on its category sends the window's
-// search; each line names that source after the five columns.
-TEST(CommandLine, SuggestSearchesWhereTheCodesCategoryRoutes) {
+// Without --revenue a code's candidates come from the sources of its category: where a click on it
+// sends the window's search, and beyond for imaging and for categories without a table of their
+// own; each line names where its item is filed after the five columns.
+TEST(CommandLine, SuggestSearchesTheSourcesOfTheCodesCategory) {
     QTemporaryDir demoDir, data;
     demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
     const struct {
         QStringList args;
-        QString firstItem;   // "ItemID\tItemName" of the best candidate; empty: not checked
-        QStringList source;  // InvOrProc, RevenueID, SectionID; empty: exit 1 and the error below
-        const char* inErr;
+        QString firstItem;      // "ItemID\tItemName" of the best candidate; empty: not checked
+        QStringList firstFrom;  // InvOrProc, RevenueID, SectionID of the best candidate
+        QStringList revenues;   // the RevenueIDs every line must be among
     } cases[] = {
-        {{"--list", "item", "--code", "LD-00101"}, "1\tCBC with Platelet Count", {"PROC", "LB", ""}, ""},
-        {{"--list", "item", "--code", "MS-00201"}, "", {"INV", "PH", ""}, ""},
-        {{"--list", "item", "--code", "OR-00301"}, "1\tMinor OR Fee", {"PROC", "", "OR"}, ""},
-        {{"--list", "er", "--code", "ERI-0001"}, "", {"PROC", "XR", ""}, ""},
-        {{"--list", "er", "--code", "ERP-0002"}, "27\tWound Dressing (ER)", {"PROC", "", ""}, ""},
-        {{"--list", "item", "--code", "OT-00601"}, "", {}, "--revenue"},
+        {{"--list", "item", "--code", "LD-00101"}, "1\tCBC with Platelet Count", {"PROC", "LB", ""}, {}},
+        {{"--list", "item", "--code", "MS-00201"}, "", {"INV", "PH", ""}, {"PH"}},
+        {{"--list", "item", "--code", "OR-00301"}, "1\tMinor OR Fee", {"PROC", "", "OR"}, {""}},
+        {{"--list", "er", "--code", "ERI-0001"}, "", {"PROC", "XR", ""}, {"XR", "US", "CT"}},
+        {{"--list", "er", "--code", "ERP-0002"}, "27\tWound Dressing (ER)", {"PROC", "ER", "ER"}, {}},
+        {{"--list", "item", "--code", "OT-00601"}, "", {"PROC", "RT", "RT"}, {}},
         {{"--list", "item", "--code", "OT-00602", "--revenue", "OR"}, "43\tNebulization per session",
-         {"PROC", "OR", ""}, ""},
+         {"PROC", "OR", ""}, {"OR"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const QStringList args{"suggest", "--connection", "embedded:" + demoDir.path()};
         const ProgramRun run = RunProgram(args + c.args, data.path());
-        EXPECT_EQ(run.exitCode, c.source.isEmpty() ? 1 : 0) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.inErr))) << run.err.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-        EXPECT_EQ(lines.isEmpty(), c.source.isEmpty()) << run.out.toStdString();
+        ASSERT_FALSE(lines.isEmpty()) << run.out.toStdString();
         for (const QString& line : lines) {
             const QStringList columns = line.split('\t');
             ASSERT_EQ(columns.size(), 8) << line.toStdString();
-            EXPECT_EQ(columns.mid(5), c.source) << line.toStdString();
+            EXPECT_TRUE(c.revenues.isEmpty() || c.revenues.contains(columns[6])) << line.toStdString();
         }
-        if (!c.firstItem.isEmpty() && !lines.isEmpty()) {
+        EXPECT_EQ(lines[0].split('\t').mid(5), c.firstFrom) << lines[0].toStdString();
+        if (!c.firstItem.isEmpty()) {
             EXPECT_EQ(lines[0].section('\t', 2, 3), c.firstItem) << lines[0].toStdString();
         }
     }
+}
+
+// --all ranks every unlinked code of a list (or of a category; every code with --include-linked), one
+// row each, in CSV whose header the link import reads, or as tab-separated text; a summary goes to
+// standard error.
+TEST(CommandLine, SuggestAllRanksEveryCodeOfTheList) {
+    QTemporaryDir demoDir, data;
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    const QString header =
+        "Code,Description,ItemID,ItemName,Score,Confident,InvOrProc,RevenueID,SectionID,Category,Confidence,Source,"
+        "ItemLinkedCode,CodeHasLink,RunnerUpItemID,RunnerUpItemName,RunnerUpScore";
+    const struct {
+        QStringList args;
+        int rows;
+        QString first;  // the first line after the header
+    } cases[] = {
+        {{"--list", "er", "--format", "csv"}, 125, "ERT-0001,PARACETAMOL 150 mg/mL ampule,1004,"},
+        {{"--list", "er", "--format", "csv", "--include-linked"}, 126, "ERT-0001,"},
+        {{"--list", "er", "--category", "Imaging", "--format", "csv"}, 21, "ERI-0001,Chest PA,"},
+        {{"--list", "er", "--category", "Imaging"}, 21, "ERI-0001\tChest PA\t"},
+        {{"--list", "item", "--category", "Medicine", "--format", "csv"}, 99, "M0001008,"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const QStringList args{"suggest", "--all", "--connection", "embedded:" + demoDir.path()};
+        const ProgramRun run = RunProgram(args + c.args, data.path());
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QStringList lines = run.out.split(c.args.contains("csv") ? "\r\n" : "\n", Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), c.rows + 1) << run.out.left(400).toStdString();
+        EXPECT_EQ(lines[0], c.args.contains("csv") ? header : QString(header).replace(',', '\t'));
+        EXPECT_TRUE(lines[1].startsWith(c.first)) << lines[1].toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("%1 codes of ").arg(c.rows))) << run.err.toStdString();
+    }
+    // A category no code has fails, naming those there are.
+    const ProgramRun unknown = RunProgram({"suggest", "--all", "--list", "er", "--category", "Imagng",
+                                           "--connection", "embedded:" + demoDir.path()},
+                                          data.path());
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.startsWith("No code of ESOA_ER has the category \"Imagng\"; its categories: "))
+        << unknown.err.toStdString();
+    EXPECT_TRUE(unknown.err.contains("Imaging")) << unknown.err.toStdString();
 }
 
 // A result that never reached its file is a failure, with its cause, not a success.

@@ -55,7 +55,11 @@ history::Action ChangeStatus::NewAction(history::Kind kind) {
     const std::optional<ReferenceList> list = ReferenceList::Named(table);
     if (!list || list->table.compare(table, Qt::CaseInsensitive) != 0)
         throw DbError(QStringLiteral("\"%1\" is no reference list of this program.").arg(table));
-    return history::Action(s_.user.sqlconnection(), history::Actor::Here(s_.user.UserName()), kind, *list);
+    return NewAction(kind, *list);
+}
+
+history::Action ChangeStatus::NewAction(history::Kind kind, const ReferenceList& list) {
+    return history::Action(s_.user.sqlconnection(), history::Actor::Here(s_.user.UserName()), kind, list);
 }
 
 void ChangeStatus::Done(const QString& text, const history::Action& action) {

@@ -35,6 +35,8 @@ public:
 
     // A new action of the current list (lblESOATableName), by the current user on this workstation.
     history::Action NewAction(history::Kind kind);
+    // A new action of `list` (a window of its own may show another list than the screen).
+    history::Action NewAction(history::Kind kind, const ReferenceList& list);
 
     // After a write: `text`, then " - Undo" when the action was recorded (or the notice that changes
     // are not recorded).

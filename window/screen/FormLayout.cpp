@@ -164,6 +164,11 @@ void placeMaintenanceAndRevenues(QWidget* form, ScreenControls& c) {
     c.lblHistory->setObjectName(QStringLiteral("lblHistory"));
     place(c.lblHistory, 12840, 0, 1455, 240);
     c.lblHistory->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Beside "History...", further left in the same strip.
+    c.lblReview = new LinkLabel(QStringLiteral("Review..."), form);
+    c.lblReview->setObjectName(QStringLiteral("lblReview"));
+    place(c.lblReview, 11280, 0, 1455, 240);
+    c.lblReview->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Two columns of three buttons: the frame ends above "Map ALL Listed", which it would cover.
     c.fraMaint = frame(form, "fraMaint", QStringLiteral("Maintenance"), 15960, 240, 3750, 1950);
     c.cmdCreateTable =

@@ -73,6 +73,16 @@ void MessageBoxes::Show(const QString& text) {
     if (wasBusy) SetBusy(true);
 }
 
+bool MessageBoxes::Ask(const QString& question) {
+    const bool wasBusy = busy_;
+    if (wasBusy) SetBusy(false);
+    const bool yes = QMessageBox::question(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                                           FitForScreen(question), QMessageBox::Yes | QMessageBox::No,
+                                           QMessageBox::No) == QMessageBox::Yes;
+    if (wasBusy) SetBusy(true);
+    return yes;
+}
+
 QString MessageBoxes::AskSaveFile(const QString& text, const QString& suggestedName) {
     const bool wasBusy = busy_;
     if (wasBusy) SetBusy(false);

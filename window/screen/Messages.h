@@ -36,6 +36,11 @@ public:
         Show(text);
         return {};
     }
+    // Asks a question with Yes and No (No the default); true for Yes.
+    virtual bool Ask(const QString& question) {
+        Show(question);
+        return false;
+    }
 };
 
 // Shows the busy mouse pointer for as long as it lives, however the work ends.
@@ -66,6 +71,7 @@ public:
     void SetBusy(bool busy) override;
     std::unique_ptr<Progress> StartProgress(const QString& title, int total, bool modal) override;
     QString AskSaveFile(const QString& text, const QString& suggestedName) override;
+    bool Ask(const QString& question) override;
 
 private:
     bool busy_ = false;

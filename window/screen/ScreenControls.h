@@ -81,6 +81,8 @@ struct ScreenControls {
     LinkLabel* lblCoverage;
     // The history of the link writes, with their undo.
     LinkLabel* lblHistory;
+    // The review queue: every unlinked code with its best candidate, accepted in bulk.
+    LinkLabel* lblReview;
 };
 
 // Creates every control on `form` at its design place, with its design caption, text and settings.

@@ -42,11 +42,11 @@ TEST_F(ActiveWindow, TabFollowsTheNumberedStepsAndEveryStopIsNamedForAScreenRead
         "txtSectionID",     "cmdEdit",     "GridMap",        "cmdDelete",      "cmdMapAll",  // 5
         "GridRev",          "GridRevCode", "lblMaint",       "cmdCreateTable", "cmdScan",
         "cmdPreviewChanges", "cmdApplyChanges", "cmdCheckLinks", "cmdExportLinks", "lblCoverage",
-        "lblHistory",        "cmdInst",
+        "lblHistory",        "lblReview",        "cmdInst",
     };
     // The generic-name box shows only for inventory searches; the ER list starts on procedures.
     steps.removeIf([&](const QString& name) { return !w.form().findChild<QWidget*>(name)->isVisible(); });
-    ASSERT_EQ(steps.size(), 33);
+    ASSERT_EQ(steps.size(), 34);
     ui.optTable->option(0)->setFocus(Qt::TabFocusReason);
     QStringList reached{Focused()->objectName()};
     for (qsizetype press = 0; press < steps.size(); ++press) {
@@ -74,6 +74,7 @@ TEST_F(ActiveWindow, TabFollowsTheNumberedStepsAndEveryStopIsNamedForAScreenRead
         {ui.txtAreaCat, "Category"},
         {ui.lblMaint, "Maintenance..."},
         {ui.lblCoverage, "Coverage..."},
+        {ui.lblReview, "Review..."},
         {ui.chkUnlinked, "Unlinked only"},
     };
     for (const auto& [widget, caption] : captions)

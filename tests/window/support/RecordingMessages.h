@@ -32,7 +32,15 @@ public:
         return saveAnswer;
     }
 
+    // Recorded; the answer is `askAnswer`.
+    bool Ask(const QString& question) override {
+        asked << question;
+        return askAnswer;
+    }
+
     QStringList shown;
+    QStringList asked;
+    bool askAnswer = false;
     bool busy = false;
     QList<bool> busyChanges;
     QStringList progressTitles;
