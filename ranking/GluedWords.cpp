@@ -65,9 +65,13 @@ QStringList Split(const QString& w, bool afterNumber) {
     QHash<QString, QStringList>& seen = cache[afterNumber];
     const auto cached = seen.constFind(w);
     if (cached != seen.constEnd()) return *cached;
-    QStringList parts = SplitStrength(w);
-    if (parts.isEmpty() && afterNumber) parts = SplitUnitForm(w);
-    if (parts.isEmpty()) parts = SplitQualifierForm(w);
+    // A word that a table knows stays whole.
+    QStringList parts;
+    if (!Known(w)) {
+        parts = SplitStrength(w);
+        if (parts.isEmpty() && afterNumber) parts = SplitUnitForm(w);
+        if (parts.isEmpty()) parts = SplitQualifierForm(w);
+    }
     if (seen.size() > 100000) seen.clear();
     seen.insert(w, parts);
     return parts;
@@ -76,22 +80,27 @@ QStringList Split(const QString& w, bool afterNumber) {
 }  // namespace
 
 QList<Piece> SplitGluedWords(const QList<Piece>& pieces) {
+    // Most texts have nothing glued: they are handed back as they came.
     QList<Piece> out;
-    out.reserve(pieces.size() + 2);
+    bool split = false;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         const Piece& p = pieces[i];
-        const QStringList parts =
-            p.kind == Kind::Word && p.text.size() >= 4 && p.text[0].isLetter() && !Known(p.text)
-                ? Split(p.text, i > 0 && pieces[i - 1].kind == Kind::Number)
-                : QStringList();
+        const QStringList parts = p.kind == Kind::Word && p.text.size() >= 4 && p.text[0].isLetter()
+                                      ? Split(p.text, i > 0 && pieces[i - 1].kind == Kind::Number)
+                                      : QStringList();
         if (parts.isEmpty()) {
-            out.append(p);
+            if (split) out.append(p);
             continue;
+        }
+        if (!split) {
+            out.reserve(pieces.size() + 2);
+            out.append(pieces.mid(0, i));
+            split = true;
         }
         for (const QString& part : parts)
             out.append({part, part[0].isDigit() ? Kind::Number : Kind::Word, p.aside});
     }
-    return out;
+    return split ? out : pieces;
 }
 
 }  // namespace esoa::assist::medicine
