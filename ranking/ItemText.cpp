@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "ranking/GluedWords.h"
 #include "ranking/MedicineVocabulary.h"
 #include "ranking/ProcedureText.h"
 #include "ranking/TextPieces.h"
@@ -54,6 +55,7 @@ private:
         return p && p->kind == Kind::Word ? medicine::FindUnit(p->text) : nullptr;
     }
     bool IsSeparator(qsizetype i) const;
+    bool IsCount(qsizetype from, qsizetype to) const;
     qsizetype ReadChain(qsizetype i);
     void Interpret(QList<Term>& terms, bool perUnit);
     void ReadWord(const QString& word, qsizetype i);
@@ -63,11 +65,13 @@ private:
     const QList<Piece>& p_;
     ItemTerms t_;
     QList<Concentration> concentrations_;
-    QList<double> masses_;      // amounts in mg without a unit dose beside them: strength or tube size
-    QList<double> volumes_;     // volumes in mL written alone: pack sizes
-    QList<double> fills_;       // volumes a concentration was written per ("20 mg/2 mL")
-    QStringList pending_;       // abbreviations read once the rest is known
-    qsizetype supersede_ = -1;  // a preparation followed by "for", dropped when another form follows
+    QList<double> masses_;       // amounts in mg without a unit dose beside them: strength or tube size
+    QList<double> volumes_;      // volumes in mL written alone: pack sizes
+    QList<double> fills_;        // volumes a concentration was written per ("20 mg/2 mL")
+    QList<double> totals_;       // sums of the parts of a combination
+    QList<QList<double>> bare_;  // numbers written without a unit, outside brackets, in the order read
+    QStringList pending_;        // abbreviations read once the rest is known
+    qsizetype supersede_ = -1;   // a preparation followed by "for", dropped when another form follows
 };
 
 // "/", "+", "per", and "in" before an amount in mL, join the amounts of one strength.
@@ -81,8 +85,18 @@ bool MedicineReader::IsSeparator(qsizetype i) const {
     return p->text == QLatin1String("in") && next && next->kind == Kind::Number && IsVolume(UnitAt(i + 2));
 }
 
+// Whether the numbers from `from` to `to` are a count: "x 30", "box of 100", "10s".
+bool MedicineReader::IsCount(qsizetype from, qsizetype to) const {
+    static const QStringList before = {"x", "of", "box", "pack", "per"};
+    const Piece* prev = from > 0 ? At(from - 1) : nullptr;
+    const Piece* next = At(to);
+    return (prev && prev->kind == Kind::Word && before.contains(prev->text)) ||
+           (next && next->kind == Kind::Word && next->text == QLatin1String("s"));
+}
+
 // Reads the amounts joined by separators from the number at `i`; returns the index after them.
 qsizetype MedicineReader::ReadChain(qsizetype i) {
+    const qsizetype start = i;
     QList<Term> terms;
     bool perUnit = false;  // ended by "/dose", "/tab", ...
     while (true) {
@@ -95,6 +109,9 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
             terms.append({1, medicine::FindUnit(p->text), false});
             ++i;
         } else if (!terms.isEmpty() && p && p->kind == Kind::Word && medicine::IsDoseUnit(p->text)) {
+            // "1 g/vial", "500 mg/tab": the amount in one unit, which is the form as well; "50 mcg/spray"
+            // is as often an inhaler's as a spray's.
+            if (medicine::IsForm(p->text) && p->text != QLatin1String("spray")) ReadWord(p->text, i);
             perUnit = true;
             ++i;
             break;
@@ -112,7 +129,14 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
     for (qsizetype k = terms.size() - 2; k >= 0; --k)
         if (!terms[k].unit) terms[k].unit = terms[k + 1].unit;
     if (std::none_of(terms.begin(), terms.end(), [](const Term& t) { return t.unit; })) {
-        for (const Term& t : terms) AddWord(Number(t.value), false);
+        // A number without a unit is a count or a size ("box of 100", "#30"), which stands aside, or the
+        // strength of a tablet written without its unit ("PARACETAMOL 500 TAB"), known once the rest is read.
+        QList<double> values;
+        for (const Term& t : terms) values.append(t.value);
+        if (p_[start].aside || IsCount(start, i))
+            for (const double v : values) AddWord(Number(v), true);
+        else
+            bare_.append(values);
         return i;
     }
     Interpret(terms, perUnit);
@@ -143,9 +167,16 @@ void MedicineReader::Interpret(QList<Term>& terms, bool perUnit) {
         if (perVolume && last.written && per != 1) fills_.append(per);
         return;
     }
+    // A combination's parts may be written as their sum ("co-amoxiclav 625 mg" for 500 mg + 125 mg).
+    double total = 0;
+    int parts = 0;
     for (const Term& t : terms) {
         if (!t.unit || !t.written) continue;
         const double amount = t.value * t.unit->factor;
+        if (t.unit->name == QLatin1String("mg")) {
+            total += amount;
+            ++parts;
+        }
         if (t.unit->name == QLatin1String("%"))
             concentrations_.append({amount * 10, QStringLiteral("mg")});
         else if (IsVolume(t.unit))
@@ -155,6 +186,7 @@ void MedicineReader::Interpret(QList<Term>& terms, bool perUnit) {
         else
             AddOnce(t_.strengths, Number(amount) + t.unit->name);
     }
+    if (parts >= 2) totals_.append(total);
 }
 
 void MedicineReader::ReadWord(const QString& word, qsizetype i) {
@@ -213,17 +245,36 @@ void MedicineReader::Resolve() {
                 AddOnce(t_.forms, QStringLiteral("inhaler"));
         }
     }
+    // A tablet or capsule that states no amount with a unit is written in mg by its first number without
+    // one; the numbers after it are counts.
+    const bool solid = hasForm({"tablet", "capsule", "suppository"});
+    const bool stated = !t_.strengths.isEmpty() || !concentrations_.isEmpty() || !masses_.isEmpty();
+    for (qsizetype k = 0; k < bare_.size(); ++k) {
+        if (k == 0 && solid && !stated) {
+            masses_.append(bare_[k]);
+            double total = 0;
+            for (const double v : bare_[k]) total += v;
+            if (bare_[k].size() >= 2) totals_.append(total);
+            continue;
+        }
+        for (const double v : bare_[k]) AddWord(Number(v), true);
+    }
     // "Injection" says no more than an ampule, vial or bag does.
     if (t_.forms.size() > 1 && t_.forms.contains(QLatin1String("injection")))
         t_.forms.removeAll(QStringLiteral("injection"));
     const bool strengthOrForm =
         !t_.forms.isEmpty() || !t_.strengths.isEmpty() || !concentrations_.isEmpty() || !masses_.isEmpty();
+    // A short qualifier ("ER", "DR") is one only beside a strength or a form ("Wound dressing (ER)").
     for (const QString& p : pending_) {
-        if (!p.startsWith(QLatin1String("?release:"))) continue;
-        if (strengthOrForm)
+        const qsizetype colon = p.indexOf(QLatin1Char(':'));
+        if (colon < 0) continue;
+        const QStringView kind = QStringView(p).mid(1, colon - 1);
+        if (!strengthOrForm)
+            AddWord(p.mid(colon + 1), false);
+        else if (kind == QLatin1String("release"))
             AddOnce(t_.qualifiers, QStringLiteral("modified-release"));
-        else
-            AddWord(p.mid(9), false);
+        else if (kind == QLatin1String("enteric"))
+            AddOnce(t_.qualifiers, QStringLiteral("enteric-coated"));
     }
     for (const Concentration& c : concentrations_)
         AddOnce(t_.strengths, Number(c.value) + c.unit + QLatin1String("/ml"));
@@ -231,6 +282,8 @@ void MedicineReader::Resolve() {
     for (const double mg : masses_)
         AddOnce(concentrations_.isEmpty() ? t_.strengths : t_.packs, Number(mg) + "mg");
     for (const double ml : volumes_) AddOnce(t_.packs, Number(ml) + "ml");
+    if (concentrations_.isEmpty())
+        for (const double mg : totals_) AddOnce(t_.totals, Number(mg) + "mg");
     // A unit-dose container holds what its concentration is written per, and in all its volume times the
     // concentration ("10 mg/mL, 2 mL" is the "20 mg/2 mL" ampule).
     const bool unitDose = std::any_of(t_.forms.begin(), t_.forms.end(), [](const QString& f) {
@@ -259,8 +312,19 @@ ItemTerms MedicineReader::Read() {
 }  // namespace
 
 ItemTerms AnalyseItemText(const QString& text) {
-    const QList<Piece> pieces = medicine::Phrases().Apply(text::Cut(text::Normalised(text)));
+    const QList<Piece> pieces =
+        medicine::Phrases().Apply(medicine::SplitGluedWords(text::Cut(text::Normalised(text))));
     return MedicineReader(pieces).Read();
+}
+
+void TakeGenericFromBrackets(ItemTerms& terms, const QSet<QString>& drugWords) {
+    const bool generic = std::any_of(terms.asides.cbegin(), terms.asides.cend(),
+                                     [&drugWords](const QString& w) { return drugWords.contains(w); });
+    if (!generic) return;
+    const QStringList bracketed = terms.asides;
+    terms.asides.clear();
+    for (const QString& w : terms.words)
+        if (!bracketed.contains(w)) terms.asides.append(w);
 }
 
 ItemTerms AnalyseText(const QString& text, ItemKind kind) {

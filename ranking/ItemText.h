@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ struct ItemTerms {
     // "<amount>/ml" ("250 mg/5 mL" gives "50mg/ml" and the written "250mg"; "2%" and "20 mg/g" both give
     // "20mg/ml"); every part of a combination ("50/12.5 mg", "2 mg + 0.5 mg", "20+5 mg/mL").
     QStringList strengths;
+    // Medicines: the sum of the parts of a combination of masses ("625mg" for "500 mg + 125 mg"), which
+    // masters often write alone.
+    QStringList totals;
     // Medicines: distinct dosage forms, spelt out ("tab" gives "tablet", "amp" and "ampoule" give "ampule").
     QStringList forms;
     // Medicines: pack sizes kept apart from the strength: the volume of a bottle, ampule or bag ("60ml"),
@@ -43,6 +47,10 @@ struct ItemTerms {
 
 // The medicine reading.
 ItemTerms AnalyseItemText(const QString& text);
+// An item name read without a generic name that holds one in brackets ("BRAND 500 mg tab (amoxicillin)"):
+// when a word in brackets is one of `drugWords` (the words of the master's generic names), the words in
+// brackets are the generic name and the others stand aside, as beside a generic name.
+void TakeGenericFromBrackets(ItemTerms& terms, const QSet<QString>& drugWords);
 // The reading of `kind`: AnalyseItemText or AnalyseProcedureText (ProcedureText.h).
 ItemTerms AnalyseText(const QString& text, ItemKind kind);
 

@@ -1,6 +1,7 @@
 #include "ranking/MedicineVocabulary.h"
 
 #include <QSet>
+#include <algorithm>
 
 #include "ranking/TermMatcher.h"
 
@@ -30,8 +31,8 @@ const text::PhraseTable& Phrases() {
              "nebule"},
             {"sach; sachet; sachets", "sachet"},
             {"pwd; pdr; powder; powders; pulv", "powder"},
-            {"infusion; infusions; infus; ivf; iv infusion; iv soln; iv solution; intravenous infusion; "
-             "premixed",
+            {"infusion; infusions; infus; inf; ivf; iv infusion; iv inf; iv soln; iv solution; intravenous "
+             "infusion; premixed",
              "infusion"},
             {"lot; lotion; lotions", "lotion"},
             {"gel; gels", "gel"},
@@ -52,6 +53,9 @@ const text::PhraseTable& Phrases() {
              "slow release; long acting",
              "q:modified-release"},
             {"mr", "?release:mr"},
+            {"la", "?release:la"},
+            {"od", "?release:od"},
+            {"retard", "q:modified-release"},
             {"sr", "?release:sr"},
             {"xr", "?release:xr"},
             {"xl", "?release:xl"},
@@ -59,8 +63,10 @@ const text::PhraseTable& Phrases() {
             {"cr", "?cr"},
             {"delayed release; enteric coated; ec; gastro-resistant; gastro resistant; gastroresistant",
              "q:enteric-coated"},
+            {"dr", "?enteric:dr"},
             {"chewable; chew", "q:chewable"},
-            {"dispersible; dt", "q:dispersible"},
+            {"dispersible; dt; soluble", "q:dispersible"},
+            {"sol tab; sol tabs; soluble tablet; soluble tablets", "q:dispersible tablet"},
             {"disp", "?disp"},
             {"orodispersible; odt; orally disintegrating", "q:orodispersible"},
             {"sublingual; sl; s/l", "q:sublingual"},
@@ -102,20 +108,53 @@ const text::PhraseTable& Phrases() {
             {"ismn", "isosorbide mononitrate"},
             {"asa", "aspirin"},
             {"hctz", "hydrochlorothiazide"},
-            {"kcl", "potassium chloride"},
-            {"nacl; pnss; nss; normal saline", "sodium chloride"},
-            {"nahco3; sodium bicarb; sod bicarb", "sodium bicarbonate"},
-            {"mgso4", "magnesium sulfate"},
+            // Salts that are the drug itself, one word each so that they weigh as a drug's name, not as a
+            // salt.
+            {"sodium chloride; sod chloride; na chloride; nacl", "sodiumchloride"},
+            {"potassium chloride; pot chloride; k chloride; kcl", "potassiumchloride"},
+            {"calcium chloride; ca chloride; cacl2", "calciumchloride"},
+            {"calcium gluconate; ca gluconate", "calciumgluconate"},
+            {"calcium carbonate; ca carbonate; caco3", "calciumcarbonate"},
+            {"potassium citrate; k citrate", "potassiumcitrate"},
+            {"sodium phosphate; sodium phosphates", "sodiumphosphate"},
+            {"potassium phosphate; potassium phosphates", "potassiumphosphate"},
+            {"magnesium hydroxide", "magnesiumhydroxide"},
+            {"pnss; nss; normal saline", "sodiumchloride 0.9 %"},
+            // Infusions by their ward names: dextrose and its strength, in what.
+            {"d5", "dextrose 5 %"},
+            {"d10", "dextrose 10 %"},
+            {"d5lr; d5 lr; d5lrs; d5 lrs", "dextrose 5 % lactated ringer"},
+            {"d5w; d5 w; d5 water", "dextrose 5 % water"},
+            {"d10w; d10 w; d10 water", "dextrose 10 % water"},
+            {"d50w; d50 w; d50", "dextrose 50 %"},
+            {"d5nss; d5ns; d5 nss; d5 ns; d5 pnss; d5 0.9 nacl; d5 0.9% nacl; d5 0.9 nss; d5 0.9% nss",
+             "dextrose 5 % sodiumchloride 0.9 %"},
+            {"d5 0.3 nacl; d5 0.3% nacl; d5 0.3 nss; d5 0.3% nss", "dextrose 5 % sodiumchloride 0.3 %"},
+            {"d5 0.45 nacl; d5 0.45% nacl; d5 0.45 nss; d5 0.45% nss", "dextrose 5 % sodiumchloride 0.45 %"},
+            {"lrs", "lactated ringer"},
+            {"nahco3; sodium bicarbonate; sod bicarbonate; sodium bicarb; sod bicarb", "sodiumbicarbonate"},
+            {"mgso4; magnesium sulfate; magnesium sulphate", "magnesiumsulfate"},
             {"feso4", "ferrous sulfate"},
             {"sulphate", "sulfate"},
             {"vitamin a; vit a", "retinol"},
             {"vitamin d3; vit d3", "cholecalciferol"},
             {"vitamin c; vit c", "ascorbic"},
+            {"vitamin e; vit e", "tocopherol"},
+            {"vitamin b1; vit b1; b1", "thiamine"},
+            {"vitamin b2; vit b2; b2", "riboflavin"},
+            {"vitamin b6; vit b6; b6", "pyridoxine"},
+            {"vitamin b12; vit b12; b12", "cyanocobalamin"},
+            {"vitamin b complex; vit b complex; vitamins b complex; b complex; b-complex; vitamin b-complex; "
+             "vit b-complex",
+             "bcomplex"},
+            {"multivitamins; multivitamin; multivit; multivits; multi vitamins; multi vitamin; mvi",
+             "multivitamin"},
             {"lactated ringers; lactated ringer; ringers lactate; ringer lactate; plr", "lactated ringer"},
             {"hcl", "hydrochloride"},
             {"hbr", "hydrobromide"},
-            {"sod", "sodium"},
-            {"pot", "potassium"},
+            {"sod; na", "sodium"},
+            {"pot; k", "potassium"},
+            {"ca", "calcium"},
             {"vit; vits; vitamins", "vitamin"},
             {"ped; peds; pedia; paed; paediatric; pediatrics", "pediatric"},
             {"ster", "sterile"},
@@ -171,17 +210,18 @@ QString FormFamily(const QString& form) {
 
 bool IsFiller(const QString& word) {
     static const QSet<QString> filler = {
-        "with",         "and",        "of",     "the",         "a",
-        "an",           "w",          "per",    "in",          "to",
-        "or",           "x",          "s",      "box",         "boxes",
-        "pack",         "packs",      "pck",    "blister",     "pc",
-        "pcs",          "piece",      "pieces", "as",          "oral",
-        "coated",       "filmcoated", "acid",   "bottle",      "bottles",
-        "btl",          "bot",        "tube",   "tubes",       "jar",
-        "bag",          "bags",       "dose",   "doses",       "iv",
-        "im",           "sc",         "po",     "intravenous", "intramuscular",
-        "subcutaneous", "rx",         "each",   "only",        "use",
-        "usp",          "bp",         "for"};
+        "with",         "and",        "of",      "the",         "a",
+        "an",           "w",          "per",     "in",          "to",
+        "or",           "x",          "s",       "box",         "boxes",
+        "pack",         "packs",      "pck",     "blister",     "pc",
+        "pcs",          "piece",      "pieces",  "as",          "oral",
+        "coated",       "filmcoated", "acid",    "bottle",      "bottles",
+        "btl",          "bot",        "tube",    "tubes",       "jar",
+        "bag",          "bags",       "dose",    "doses",       "iv",
+        "im",           "sc",         "po",      "intravenous", "intramuscular",
+        "subcutaneous", "rx",         "each",    "only",        "use",
+        "usp",          "bp",         "for",     "salt",        "lyophilized",
+        "lyophilised",  "diluent",    "plastic", "glass",       "dropper"};
     return filler.contains(word);
 }
 
@@ -199,8 +239,16 @@ bool IsSaltOrEster(const QString& word) {
         "estolate",     "ethylsuccinate", "lactobionate", "propionate",    "dipropionate",  "valerate",
         "furoate",      "acetonide",      "butyrate",     "trometamol",    "tromethamine",  "meglumine",
         "arginine",     "erbumine",       "oxalate",      "malate",        "xinafoate",     "carbonate",
-        "bicarbonate",  "hydroxide"};
+        "bicarbonate",  "hydroxide",      "propanediol",  "disoproxil",    "alafenamide",   "etexilate",
+        "mofetil",      "methylsulfate",  "metilsulfate", "pentahydrate",  "edisilate",     "napsilate",
+        "isethionate",  "camsilate",      "teoclate",     "ditartrate",    "dimesilate",    "tebutate",
+        "cipionate",    "undecanoate"};
     return salts.contains(word);
+}
+
+bool IsRoute(const QString& qualifier) {
+    return qualifier == QLatin1String("ophthalmic") || qualifier == QLatin1String("otic") ||
+           qualifier == QLatin1String("nasal") || qualifier == QLatin1String("vaginal");
 }
 
 bool IsDoseUnit(const QString& word) {
@@ -211,11 +259,41 @@ bool IsDoseUnit(const QString& word) {
     return units.contains(word);
 }
 
+namespace {
+
+bool IsVowel(QChar c) {
+    return QStringView(u"aeiou").contains(c);
+}
+
+// A name written without its vowels, whole or in part ("tblt", "cpsl", "vls", "chw"): the same first
+// letter, a consonant, then consonants of the name in their order. Two letters ("tb", "cp") only for a
+// form and as the name's first two consonants, as "DS" (double strength) is no dispersible tablet. A word
+// that starts with a vowel is a drug's acronym more often than a form ("ORS").
+bool Abbreviates(const QString& word, const QString& name, bool form) {
+    if (word[0] != name[0] || IsVowel(word[0]) || word.size() > 5) return false;
+    if (std::any_of(word.cbegin() + 1, word.cend(), [](QChar c) { return IsVowel(c) || !c.isLetter(); }))
+        return false;
+    QString consonants;
+    for (qsizetype i = 1; i < name.size(); ++i)
+        if (!IsVowel(name[i])) consonants.append(name[i]);
+    if (word.size() == 2) return form && !consonants.isEmpty() && consonants[0] == word[1];
+    qsizetype at = 0;
+    for (qsizetype i = 1; i < word.size(); ++i) {
+        at = consonants.indexOf(word[i], at);
+        if (at < 0) return false;
+        ++at;
+    }
+    return true;
+}
+
+}  // namespace
+
 QString GuessForm(const QString& word) {
     static const std::pair<const char*, const char*> names[] = {{"tablet", "tablet"},
                                                                 {"capsule", "capsule"},
                                                                 {"ampule", "ampule"},
                                                                 {"ampoule", "ampule"},
+                                                                {"vials", "vial"},
                                                                 {"injection", "injection"},
                                                                 {"suspension", "suspension"},
                                                                 {"syrup", "syrup"},
@@ -242,7 +320,7 @@ QString GuessForm(const QString& word) {
                                                                 {"vaginal", "q:vaginal"},
                                                                 {"concentrate", "q:concentrate"},
                                                                 {"orodispersible", "q:orodispersible"}};
-    if (word.size() < 4 || !word[0].isLetter()) return {};
+    if (word.size() < 2 || !word[0].isLetter()) return {};
     // Masters repeat their spellings: each distinct word is worked out once per thread.
     thread_local QHash<QString, QString> guesses;
     const auto cached = guesses.constFind(word);
@@ -252,10 +330,12 @@ QString GuessForm(const QString& word) {
     for (const auto& [name, token] : names) {
         const QString n = QString::fromLatin1(name);
         if (n[0] != word[0] || n == word) continue;
-        const bool cut = n.size() > word.size() && n.startsWith(word);
+        const bool cut = word.size() >= 4 && n.size() > word.size() && n.startsWith(word);
         const int allowed = word.size() >= 6 ? 2 : n.size() >= 5 ? 1 : 0;
-        const bool typo = !cut && allowed > 0 && TermMatcher::Distance(word, n, allowed) <= allowed;
-        if (!cut && !typo) continue;
+        const bool typo =
+            word.size() >= 4 && !cut && allowed > 0 && TermMatcher::Distance(word, n, allowed) <= allowed;
+        const bool form = !QLatin1String(token).startsWith(QLatin1String("q:"));
+        if (!cut && !typo && !Abbreviates(word, n, form)) continue;
         if (guess != QLatin1String(token)) ++fits;
         guess = QString::fromLatin1(token);
     }

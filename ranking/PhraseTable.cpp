@@ -106,10 +106,23 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
             out.append(seen[i++]);
             continue;
         }
-        for (const QString& t : found->tokens) out.append({t, Kind::Word, seen[i].aside});
+        // A token that is a number ("dextrose 5 %" for "d5") is read as one; "24hour" is a word.
+        for (const QString& t : found->tokens) {
+            bool number = false;
+            if (t[0].isDigit()) t.toDouble(&number);
+            out.append({t, number ? Kind::Number : Kind::Word, seen[i].aside});
+        }
         i += found->keys.size();
     }
     return out;
+}
+
+QStringList PhraseTable::Tokens(const QString& word) const {
+    const auto it = byFirst_.constFind(word_(word));
+    if (it == byFirst_.constEnd()) return {};
+    for (const Phrase& phrase : *it)
+        if (phrase.keys.size() == 1) return phrase.tokens;
+    return {};
 }
 
 }  // namespace esoa::assist::text

@@ -29,10 +29,12 @@ public:
     PhraseTable(const std::vector<PhraseEntry>& entries, std::function<QString(const QString&)> word,
                 bool typingErrors = false);
 
-    // The pieces with every found spelling replaced by its tokens (Word pieces, inside brackets when the
-    // spelling's first word is); the other word pieces normalised; brackets dropped, each piece marked
-    // `aside` when it stood inside them.
+    // The pieces with every found spelling replaced by its tokens (Word pieces, or Number pieces for
+    // tokens that are numbers, inside brackets when the spelling's first word is); the other word
+    // pieces normalised; brackets dropped, each piece marked `aside` when it stood inside them.
     QList<Piece> Apply(const QList<Piece>& pieces) const;
+    // The tokens of a spelling of one word, or none when no spelling is that word alone.
+    QStringList Tokens(const QString& word) const;
 
 private:
     struct Phrase {

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ranking/MedicineVocabulary.h"
 #include "ranking/SuggestIndex.h"
 
 // How the terms of an item agree with those of a description: strengths, packs, forms, qualifiers and the
@@ -15,7 +16,7 @@ namespace {
 constexpr double kAmountWeight = 0.25;
 constexpr double kAmountConflict = 0.15;
 constexpr double kPackWeight = 0.06;
-constexpr double kPackConflict = 0.06;
+constexpr double kPackConflict = 0.09;
 constexpr double kPackMissing = 0.03;  // the description names a pack size that the item does not
 constexpr double kFormWeight = 0.15;
 constexpr double kFamilyWeight = 0.05;  // an ampule for a vial: may be meant, but less likely than no form
@@ -91,10 +92,14 @@ SuggestIndex::QueryTerms SuggestIndex::Read(const ItemTerms& terms) const {
     ids(Amounts, terms.strengths);
     for (const QString& s : terms.strengths)
         if (IsConcentration(s)) q.concentrations.push_back(termIds_[Amounts].value(s, -1));
+    for (const QString& s : terms.totals) q.totals.push_back(termIds_[Amounts].value(s, -1));
     ids(Packs, terms.packs);
     ids(Forms, terms.forms);
     for (const QString& f : terms.forms) q.families.push_back(familyIds_.value(FormFamily(f), -1));
     ids(Qualifiers, terms.qualifiers);
+    if (terms.qualifiers.isEmpty())
+        for (auto it = termIds_[Qualifiers].cbegin(); it != termIds_[Qualifiers].cend(); ++it)
+            if (medicine::IsRoute(it.key())) q.routes.push_back(it.value());
     ids(Attributes, terms.attributes);
     for (const QString& a : terms.attributes) q.dimensions.push_back(DimensionOf(a));
     return q;
@@ -128,8 +133,10 @@ SuggestIndex::Agreement SuggestIndex::Features(const Item& item, const QueryTerm
     }
     if (!amounts.empty() && nAmounts > 0) {
         const int same = Overlap(amounts, itemAmounts, nAmounts);
-        const double dice = 2.0 * same / double(amounts.size() + nAmounts);
-        if (same == 0)
+        // An item that states only the sum of the description's combination states all of it.
+        const bool total = !byConcentration && nAmounts == 1 && Overlap(q.totals, itemAmounts, 1) > 0;
+        const double dice = total ? 1.0 : 2.0 * same / double(amounts.size() + nAmounts);
+        if (same == 0 && !total)
             add(-kAmountConflict, kAmountConflict + kAmountWeight, 1, 4);
         else
             add(kAmountWeight * dice, kAmountWeight * (1 - dice), 1 + quint64(std::lround(dice * 8)), 4);
@@ -173,7 +180,10 @@ SuggestIndex::Agreement SuggestIndex::Features(const Item& item, const QueryTerm
 
     const auto& qualifiers = q.part[Qualifiers];
     const int nQualifiers = item.count[Qualifiers];
-    if (qualifiers.empty() != (nQualifiers == 0)) {
+    if (qualifiers.empty() && Overlap(q.routes, Begin(item, Qualifiers), nQualifiers) > 0) {
+        // An eye, ear, nasal or vaginal preparation is another product than the one the description names.
+        add(-kQualifierConflict, kQualifierConflict, 2, 3);
+    } else if (qualifiers.empty() != (nQualifiers == 0)) {
         add(-kQualifierMissing, kQualifierMissing + (qualifiers.empty() ? 0 : kQualifierWeight), 1, 3);
     } else if (!qualifiers.empty()) {
         const int same = Overlap(qualifiers, Begin(item, Qualifiers), nQualifiers);

@@ -18,11 +18,16 @@ namespace {
 constexpr double kNeighbourOfKnownWord = 0.8;
 // Share of the item's own length in the length normalisation (0: only the query's, 1: plain cosine).
 constexpr double kPivot = 0.5;
-constexpr double kSaltWeight = 0.3;
+// A salt or ester beside a drug's name: hospital masters often leave it out, so it weighs little more
+// than a pack size.
+constexpr double kSaltWeight = 0.15;
 // Share of the description's weight below which a word does not tell two items apart for the confidence.
 constexpr double kSignificantShare = 0.05;
 // Different products (by their rarest word) a word must occur with to be read as a qualifier or form.
 constexpr int kModifierSpread = 3;
+// What an item that may state a qualifier in an unread word regains of the qualifier it lacks: all of
+// it, so that such an item stands between one that states the qualifier and one that surely lacks it.
+constexpr double kQualifierMaybe = 0.08;
 // An aside (a word only in brackets, or a brand beside the generic name) in the length of a text.
 constexpr double kAsideWeight = 0.3;
 // Names are short; a pathological one keeps its first terms of each part.
@@ -37,7 +42,19 @@ void AppendNew(QStringList& to, const QStringList& from) {
 struct ReadCache {
     QHash<QString, ItemTerms> generics;
     QHash<QString, QStringList> sources;  // what an exam table's name says of its rows
+    const QSet<QString>& drugWords;       // DrugWords
 };
+
+// The words that name a drug in the medicines' generic names, salts and esters apart.
+QSet<QString> DrugWords(const QList<SuggestCandidate>& candidates) {
+    QSet<QString> generics, words;
+    for (const SuggestCandidate& c : candidates)
+        if (c.kind == ItemKind::Medicine && !c.genericName.isEmpty()) generics.insert(c.genericName);
+    for (const QString& g : generics)
+        for (const QString& w : AnalyseItemText(g).words)
+            if (!medicine::IsSaltOrEster(w)) words.insert(w);
+    return words;
+}
 
 // An item's name and generic name read as one text; an exam row also by what its table says of it.
 ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
@@ -49,6 +66,7 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
         terms = AnalyseProcedureText(c.itemName, *source);
     } else {
         terms = AnalyseItemText(c.itemName);
+        if (c.genericName.isEmpty()) TakeGenericFromBrackets(terms, cache.drugWords);
     }
     if (c.genericName.isEmpty()) return terms;
     auto cached = cache.generics.constFind(c.genericName);
@@ -72,10 +90,11 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
 constexpr qsizetype kReadBlock = 32768;
 constexpr qsizetype kReadAlone = 2048;
 
-std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end) {
+std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end,
+                                 const QSet<QString>& drugWords) {
     std::vector<ItemTerms> out(size_t(end - begin));
     const auto read = [&](qsizetype from, qsizetype to) {
-        ReadCache cache;
+        ReadCache cache{{}, {}, drugWords};
         for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
     };
     const qsizetype threads =
@@ -125,9 +144,10 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
     // ids do not depend on the number of cores.
+    const QSet<QString> drugWords = DrugWords(candidates_);
     for (qsizetype begin = 0; begin < candidates_.size(); begin += kReadBlock) {
         const qsizetype end = std::min(candidates_.size(), begin + kReadBlock);
-        const std::vector<ItemTerms> block = ReadBlock(candidates_, begin, end);
+        const std::vector<ItemTerms> block = ReadBlock(candidates_, begin, end, drugWords);
         for (qsizetype i = begin; i < end; ++i) {
             const ItemKind kind = candidates_[i].kind;
             auto reading = std::find_if(readings_.begin(), readings_.end(),
@@ -361,14 +381,18 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
         }
     }
     const QueryTerms q = Read(query);
+    std::sort(met.begin(), met.end());
     out.reserve(out.size() + touched.size());
     for (const int i : touched) {
         const double text = TextScore(matched[i], queryMass, items_[i].mass, reading.kind);
-        const Agreement agreement = Features(items_[i], q);
+        Agreement agreement = Features(items_[i], q);
+        // A description's qualifier that an item does not state may be one of its words that nothing
+        // reads ("prolong"): such an item is more likely meant than one without any.
+        if (!q.part[Qualifiers].empty() && items_[i].count[Qualifiers] == 0 && Unplaced(i, reading, met))
+            agreement.score += kQualifierMaybe;
         out.push_back({i, text + agreement.score, text, matched[i], queryMass, agreement.against, r, words[i],
                        agreement.outcome, agreement.formSilent});
     }
-    std::sort(met.begin(), met.end());
 }
 
 // The item's words that the reading could not place and that no word of the description met, but that
@@ -389,6 +413,21 @@ int SuggestIndex::Unread(int index, const Reading& r, const std::vector<int>& me
         ++unread;
     }
     return std::max(0, unread - (formSilent ? 1 : 0));
+}
+
+bool SuggestIndex::Unplaced(int index, const Reading& r, const std::vector<int>& met) const {
+    const Item& item = items_[index];
+    const int* w = Begin(item, Words);
+    // The first word is the drug's or a brand's name.
+    for (int k = 1; k < item.count[Words]; ++k) {
+        const int id = w[k] >= 0 ? w[k] : ~w[k];
+        if (r.spread[id] < kModifierSpread || std::binary_search(met.begin(), met.end(), id)) continue;
+        const QString& word = r.vocabulary.word(id);
+        if (std::none_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); }) &&
+            !medicine::IsSaltOrEster(word))
+            return true;
+    }
+    return false;
 }
 
 bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {

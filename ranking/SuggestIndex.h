@@ -121,6 +121,8 @@ private:
     struct QueryTerms {
         std::vector<int> part[PartCount];  // amounts, packs, forms, qualifiers, attributes
         std::vector<int> concentrations;   // the amounts that are concentrations
+        std::vector<int> totals;           // amounts that are the sum of a combination's parts
+        std::vector<int> routes;           // with no qualifier asked for: the qualifiers of another route
         std::vector<int> families;
         std::vector<int> dimensions;  // of each attribute
     };
@@ -140,6 +142,8 @@ private:
     QueryTerms Read(const ItemTerms& terms) const;
     void Rank(int reading, const QString& description, std::vector<Scored>& out, std::vector<int>& met) const;
     int Unread(int item, const Reading& reading, const std::vector<int>& met, bool formSilent) const;
+    // Whether a medicine has a word after its first that many products carry and nothing read or met.
+    bool Unplaced(int item, const Reading& reading, const std::vector<int>& met) const;
     struct Agreement {
         double score = 0;
         double against = 0;       // what disagreements (not silences) cost

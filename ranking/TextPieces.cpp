@@ -99,6 +99,12 @@ QList<Piece> Cut(const QString& s) {
             if (cur.isEmpty()) wordStart = i;
             curKind = Kind::Word;
             cur.append(c);
+        } else if (c == '.' && cur.isEmpty() && At(s, i + 1).isDigit() && !At(s, i - 1).isLetterOrNumber()) {
+            curKind = Kind::Number;  // ".5 mg" is 0.5 mg
+            cur = QStringLiteral("0.");
+        } else if (c == '.' && curKind == Kind::Word && !cur.isEmpty() && cur.back().isDigit() &&
+                   At(s, i + 1).isDigit()) {
+            cur.append(c);  // a strength glued to a name keeps its decimals ("amlodipine2.5mg")
         } else if ((c == '.' || c == ',') && curKind == Kind::Number && !cur.isEmpty() &&
                    At(s, i + 1).isDigit()) {
             const bool thousands =
@@ -109,9 +115,11 @@ QList<Piece> Cut(const QString& s) {
                 flush();
         } else if (c == '-' && curKind == Kind::Word && !cur.isEmpty() && At(s, i + 1).isLetter()) {
             qsizetype right = 0;
-            while (At(s, i + 1 + right).isLetterOrNumber()) ++right;
+            bool digits = std::any_of(cur.cbegin(), cur.cend(), [](QChar d) { return d.isDigit(); });
+            for (; At(s, i + 1 + right).isLetterOrNumber(); ++right)
+                digits = digits || At(s, i + 1 + right).isDigit();
             const qsizetype left = i - wordStart;
-            if (!(left == 1 || right == 1 || (left <= 2 && right <= 2))) flush();
+            if (digits || !(left == 1 || right == 1 || (left <= 2 && right <= 2))) flush();
         } else if ((c == '\'' || c == QChar(0x2019)) && curKind == Kind::Word && !cur.isEmpty()) {
             if (At(s, i + 1) == 's' && !At(s, i + 2).isLetterOrNumber()) ++i;
         } else {

@@ -21,11 +21,12 @@ struct Piece {
 // ("I.U." gives "iu", "S.G.P.T." gives "sgpt").
 QString Normalised(const QString& text);
 
-// Cuts a normalised text into words, numbers (decimal point kept, thousands commas dropped), "/", "+"
-// (also "&") and brackets; every other mark separates. A word glued behind a number ("500mg") is its own
-// piece; a hyphen between letters joins the two sides when one of them is a single letter or both have at
-// most two ("x-ray", "c-spine", "ck-mb") and separates them otherwise ("film-coated", "ap-lat",
-// "co-amoxiclav"); a possessive "'s" goes.
+// Cuts a normalised text into words, numbers (decimal point kept, ".5" read as 0.5, thousands commas
+// dropped), "/", "+" (also "&") and brackets; every other mark separates. A word glued behind a number
+// ("500mg") is its own piece; digits after letters stay in the word ("b12", "d5", "amlodipine2.5mg"). A
+// hyphen between letters joins the two sides when one of them is a single letter or both have at most
+// two ("x-ray", "c-spine", "ck-mb") and neither holds a digit ("b1-b6-b12"), and separates them otherwise
+// ("film-coated", "ap-lat", "co-amoxiclav"); a possessive "'s" goes.
 QList<Piece> Cut(const QString& normalised);
 
 // A number as a short text: whole numbers without a decimal point, others with up to ten digits.

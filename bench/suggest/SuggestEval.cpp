@@ -14,9 +14,9 @@
 // --calibrate prints, for each threshold on the confidence, the precision and share of the confident
 // suggestions on the calibration and on the holdout groups, and marks the lowest threshold with a
 // precision of at least 99.5% on the calibration groups. --misses K prints the first K wrong first
-// suggestions and every confident wrong one. --dump FILE writes per query its group, the rank of the expected
-// item (-1: not among the first five) and the first suggestion's evidence and confidence (Suggestion), for a
-// look at the scales.
+// suggestions and every confident wrong one, each with the first five ranked (the expected ones marked
+// "*"). --dump FILE writes per query its group, the rank of the expected item (-1: not among the first
+// five) and the first suggestion's evidence and confidence (Suggestion), for a look at the scales.
 // --items N (default 100000; 0 to skip) and --runs R (default 5) set the timing.
 #include <QCoreApplication>
 #include <QDir>
@@ -113,6 +113,12 @@ QList<Outcome> Rank(const EvalSet& set, int misses) {
                 confidentMiss ? "CONFIDENT MISS" : "miss", qPrintable(q.group), qPrintable(q.text),
                 found.isEmpty() ? "(none)" : qPrintable(index->candidate(first.candidate).itemName),
                 first.score, first.nameMatch, first.disagreement, first.unread, first.margin, confidence);
+            // The first five as ranked, the expected ones marked.
+            for (const Suggestion& s : found) {
+                const SuggestCandidate& c = index->candidate(s.candidate);
+                std::printf("    %c %.3f %s\n", q.expected.contains(c.itemId) ? '*' : ' ', s.score,
+                            qPrintable(c.itemName));
+            }
         }
     }
     return outcomes;

@@ -11,7 +11,8 @@ One drug a line: "generic[;salt] | presentation | presentation ...". A presentat
              eardrops eyeoint vagtab vagcream pfs gran soln
   qualifier  mr chew dt sl eff ec conc
   kind       mg mcg g iu (an amount), mg5 (per 5 mL), mgml mcgml iuml meqml (per mL), pct (%), mgg iug
-             (per g), mcgdose (per dose), combo (a/b mg), combo5 (a/b mg per 5 mL)
+             (per g), mcgdose (per dose), combo (a/b mg), combo5 (a/b mg per 5 mL), pct2 (a/b %, two
+             ingredients of an infusion); an amount of 0 names no strength (multivitamins)
   packs      mL of a bottle, ampule or bag; g of a tube
 """
 
@@ -205,7 +206,7 @@ guaifenesin | syr mg5 100 : 60
 theophylline | tab+mr mg 200 300
 lagundi | tab mg 300 600 | syr mg5 300 : 60
 prednisone | tab mg 5 10 20
-prednisolone | syr mg5 15 : 60 | eyedrops pct 1 : 5
+prednisolone | syr mg5 15 : 60 | eyedrops pct 1 : 5 | tab mg 5 20
 methylprednisolone;sodium succinate | vial mg 40 125 500 | tab mg 4 16
 dexamethasone;sodium phosphate | amp mgml 4 5 : 1 | tab mg 0.5 4 | eyedrops pct 0.1 : 5
 hydrocortisone;sodium succinate | vial mg 100 250 | cream pct 1 : 5 15
@@ -254,7 +255,8 @@ magnesium sulfate | amp pct 50 : 10 2 | amp pct 20 : 10
 calcium gluconate | amp pct 10 : 10
 sodium chloride | inf pct 0.9 : 250 500 1000 | inf pct 0.45 : 500 | inf pct 3 : 500 | amp pct 0.9 : 10 | nasal pct 0.65 : 30
 dextrose | inf pct 5 : 250 500 1000 | inf pct 10 : 500 | vial pct 50 : 50
-dextrose + sodium chloride | inf combo 5/0.9 5/0.3 : 500 1000
+dextrose in lactated ringer's | inf pct 5 : 500 1000
+dextrose + sodium chloride | inf pct2 5/0.9 5/0.3 5/0.45 : 500 1000
 lactated ringer's solution | inf mgml 0 : 500 1000
 mannitol | inf pct 20 : 250 500
 sterile water for injection | amp mgml 0 : 5 10 | inf mgml 0 : 1000
@@ -295,6 +297,200 @@ hypromellose | eyedrops pct 0.3 : 10 15
 tetanus toxoid | amp mgml 0 : 0.5
 hepatitis b vaccine | vial mcgml 20 : 1 | vial mcgml 10 : 0.5
 activated charcoal | powder g 50 | tab mg 250
+thiamine;hydrochloride | tab mg 100 | amp mgml 100 : 1
+pyridoxine;hydrochloride | tab mg 50 | amp mgml 100 : 1
+cyanocobalamin | amp mcgml 1000 : 1 | tab mcg 500
+mecobalamin | tab mcg 500 | amp mcgml 500 : 1
+tocopherol | cap iu 400
+nimodipine | tab mg 30
+lercanidipine;hydrochloride | tab mg 10 20
+benazepril;hydrochloride | tab mg 5 10 20
+quinapril;hydrochloride | tab mg 10 20
+trandolapril | tab mg 2 4
+nebivolol;hydrochloride | tab mg 5
+labetalol;hydrochloride | tab mg 100 200 | amp mgml 5 : 20
+sotalol;hydrochloride | tab mg 80 160
+esmolol;hydrochloride | vial mgml 10 : 10
+pitavastatin;calcium | tab mg 1 2 4
+lovastatin | tab mg 20 40
+ezetimibe | tab mg 10
+gemfibrozil | cap mg 300 | tab mg 600
+ticagrelor | tab mg 90
+prasugrel;hydrochloride | tab mg 5 10
+apixaban | tab mg 2.5 5
+dabigatran;etexilate | cap mg 110 150
+fondaparinux;sodium | pfs mgml 5 : 0.5
+ivabradine;hydrochloride | tab mg 5 7.5
+ranolazine | tab+mr mg 500 1000
+torsemide | tab mg 10 20
+bumetanide | tab mg 1 | amp mgml 0.5 : 4
+metolazone | tab mg 2.5 5
+chlorthalidone | tab mg 25 50
+amiloride;hydrochloride | tab mg 5
+acetazolamide | tab mg 250
+propafenone;hydrochloride | tab mg 150 300
+acarbose | tab mg 50 100
+dapagliflozin;propanediol | tab mg 5 10
+empagliflozin | tab mg 10 25
+saxagliptin;hydrochloride | tab mg 2.5 5
+carbimazole | tab mg 5 20
+cimetidine | tab mg 200 400 | amp mgml 100 : 2
+nizatidine | cap mg 150 300
+granisetron;hydrochloride | tab mg 1 2 | amp mgml 1 : 3
+itopride;hydrochloride | tab mg 50
+mebeverine;hydrochloride | tab mg 135 | cap+mr mg 200
+drotaverine;hydrochloride | tab mg 40 80 | amp mgml 20 : 2
+racecadotril | cap mg 100 | sach mg 10 30
+mesalazine | tab+ec mg 400 800 | supp mg 500 1000
+sulfasalazine | tab+ec mg 500
+rifaximin | tab mg 200 550
+linezolid | tab mg 600 | inf mgml 2 : 300
+teicoplanin | vial mg 200 400
+ertapenem;sodium | vial mg 1000
+aztreonam | vial mg 1000
+cefoperazone;sodium | vial mg 1000 2000
+cefradine | cap mg 250 500 | vial mg 500 1000
+cefdinir | cap mg 300 | susp mg5 125 : 60
+cefprozil | tab mg 250 500 | susp mg5 125 250 : 60
+roxithromycin | tab mg 150 300
+spiramycin | tab iu 1500000 3000000
+lincomycin;hydrochloride | cap mg 500 | amp mgml 300 : 2
+minocycline;hydrochloride | cap mg 50 100
+norfloxacin | tab mg 400
+tinidazole | tab mg 500
+secnidazole | tab mg 500 1000
+fosfomycin;trometamol | sach g 3
+colistimethate;sodium | vial iu 1000000 2000000
+voriconazole | tab mg 50 200 | vial mg 200
+griseofulvin | tab mg 125 500
+econazole;nitrate | cream pct 1 : 15 | vagtab mg 150
+sertaconazole;nitrate | cream pct 2 : 15
+isoconazole;nitrate | cream pct 1 : 20
+lamivudine | tab mg 100 150
+tenofovir;disoproxil fumarate | tab mg 300
+entecavir | tab mg 0.5 1
+famciclovir | tab mg 125 250 500
+ganciclovir;sodium | vial mg 500
+ivermectin | tab mg 3 6
+pyrantel;pamoate | susp mg5 125 250 : 10 | tab mg 125
+artesunate | vial mg 60
+quinine;sulfate | tab mg 300 | amp mgml 300 : 2
+lorazepam | tab mg 1 2 | amp mgml 2 4 : 1
+bromazepam | tab mg 1.5 3 6
+aripiprazole | tab mg 5 10 15
+clozapine | tab mg 25 100
+paliperidone | tab+mr mg 3 6 9
+fluphenazine;decanoate | amp mgml 25 : 1
+trifluoperazine;hydrochloride | tab mg 1 5
+citalopram;hydrobromide | tab mg 20 40
+venlafaxine;hydrochloride | cap+mr mg 75 150
+duloxetine;hydrochloride | cap mg 30 60
+mirtazapine | tab mg 15 30
+trazodone;hydrochloride | tab mg 50 100
+imipramine;hydrochloride | tab mg 10 25
+oxcarbazepine | tab mg 300 600 | susp mgml 60 : 100
+topiramate | tab mg 25 50 100
+lacosamide | tab mg 50 100 | vial mgml 10 : 20
+clobazam | tab mg 10
+ebastine | tab mg 10 20
+rupatadine;fumarate | tab mg 10
+bilastine | tab mg 20
+promethazine;hydrochloride | tab mg 25 | amp mgml 25 : 2
+cyproheptadine;hydrochloride | tab mg 4 | syr mg5 2 : 60
+dimenhydrinate | tab mg 50 | amp mgml 50 : 1
+meclizine;hydrochloride | tab mg 12.5 25
+betahistine;dihydrochloride | tab mg 8 16 24
+cinnarizine | tab mg 25 75
+flunarizine;dihydrochloride | cap mg 5 10
+deflazacort | tab mg 6 30
+fludrocortisone;acetate | tab mg 0.1
+aceclofenac | tab mg 100
+dexketoprofen;trometamol | tab mg 25 | amp mgml 25 : 2
+ketoprofen | cap mg 50 100 | gel pct 2.5 : 30
+nabumetone | tab mg 500 750
+parecoxib;sodium | vial mg 40
+lornoxicam | tab mg 4 8 | vial mg 8
+eperisone;hydrochloride | tab mg 50
+orphenadrine;citrate | tab mg 100 | amp mgml 30 : 2
+tizanidine;hydrochloride | tab mg 2 4
+baclofen | tab mg 10 25
+methocarbamol | tab mg 500 750
+fentanyl;citrate | amp mcgml 50 : 2 10
+nalbuphine + naloxone | amp combo 10/0.2
+naloxone;hydrochloride | amp mgml 0.4 : 1
+flumazenil | amp mgml 0.1 : 5
+neostigmine;methylsulfate | amp mgml 0.5 2.5 : 1
+glycopyrronium;bromide | amp mgml 0.2 : 1
+rocuronium;bromide | vial mgml 10 : 5
+vecuronium;bromide | vial mg 4 10
+atracurium;besilate | amp mgml 10 : 2.5 5
+succinylcholine;chloride | vial mgml 20 : 10
+dexmedetomidine;hydrochloride | vial mcgml 100 : 2
+ropivacaine;hydrochloride | amp mgml 2 7.5 : 10 20
+levobupivacaine;hydrochloride | amp mgml 5 : 10
+tiotropium;bromide | inh mcgdose 18 2.5
+formoterol;fumarate | inh mcgdose 12
+aminophylline | amp mgml 25 : 10 | tab mg 225
+doxofylline | tab mg 400 | amp mgml 20 : 10
+bromhexine;hydrochloride | tab mg 8 | syr mg5 4 : 60
+dextromethorphan;hydrobromide | syr mg5 15 : 60
+butamirate;citrate | syr mg5 7.5 : 100 | drops mgml 5 : 20
+erdosteine | cap mg 300 | susp mg5 175 : 60
+epoetin alfa | pfs iuml 4000 10000 : 1 0.5
+iron sucrose | amp mgml 20 : 5
+ferric carboxymaltose | vial mgml 50 : 10
+hydroxyurea | cap mg 500
+methotrexate;sodium | tab mg 2.5 | vial mgml 25 : 2
+tamoxifen;citrate | tab mg 10 20
+anastrozole | tab mg 1
+letrozole | tab mg 2.5
+azathioprine | tab mg 50
+mycophenolate;mofetil | tab mg 500 | cap mg 250
+tacrolimus | cap mg 0.5 1 5
+cyclosporine | cap mg 25 100
+alendronate;sodium | tab mg 70
+risedronate;sodium | tab mg 35
+calcitriol | cap mcg 0.25 0.5
+alfacalcidol | cap mcg 0.25 1
+estradiol;valerate | tab mg 1 2
+medroxyprogesterone;acetate | tab mg 5 10 | vial mgml 150 : 1
+norethisterone | tab mg 5
+cabergoline | tab mg 0.5
+bromocriptine;mesylate | tab mg 2.5
+clomifene;citrate | tab mg 50
+donepezil;hydrochloride | tab mg 5 10
+memantine;hydrochloride | tab mg 10 20
+piracetam | tab mg 800 1200 | amp mgml 200 : 5 15
+citicoline;sodium | amp mgml 125 250 : 2 4 | tab mg 500
+levodopa + carbidopa | tab combo 250/25 100/25
+pramipexole;dihydrochloride | tab mg 0.25 1
+biperiden;hydrochloride | tab mg 2 | amp mgml 5 : 1
+trihexyphenidyl;hydrochloride | tab mg 2 5
+solifenacin;succinate | tab mg 5 10
+tolterodine;tartrate | tab mg 1 2
+oxybutynin;chloride | tab mg 5
+alfuzosin;hydrochloride | tab+mr mg 10
+dutasteride | cap mg 0.5
+brimonidine;tartrate | eyedrops pct 0.2 : 5
+dorzolamide;hydrochloride | eyedrops pct 2 : 5
+travoprost | eyedrops pct 0.004 : 2.5
+cyclopentolate;hydrochloride | eyedrops pct 1 : 15
+natamycin | eyedrops pct 5 : 15
+desonide | cream pct 0.05 : 15
+fluocinolone;acetonide | cream pct 0.025 : 15
+calcipotriol | oint pct 0.005 : 30
+adapalene | gel pct 0.1 : 15 30
+clindamycin;phosphate | gel pct 1 : 15
+salicylic acid | oint pct 2 5 : 30
+hydroquinone | cream pct 2 4 : 15 30
+zinc oxide | oint pct 20 : 30
+calamine | lotion pct 15 : 60 120
+sevoflurane | soln mgml 0 : 250
+protamine;sulfate | amp mgml 10 : 5
+vasopressin | amp iuml 20 : 1
+calcium chloride | amp pct 10 : 10
+multivitamins | syr mgml 0 : 60 120 | cap mg 0 | drops mgml 0 : 15
+vitamin b complex | tab mg 0 | amp mgml 0 : 2
 """
 
 # The generic names that masters and lists write in another accepted spelling.
@@ -330,20 +526,50 @@ SPELLINGS = {
     "methylergometrine": ["methylergonovine"],
     "pethidine": ["meperidine"],
     "nitroglycerin": ["glyceryl trinitrate"],
+    "vitamin b1 + b6 + b12": ["b1 + b6 + b12", "thiamine + pyridoxine + cyanocobalamin", "vit b1-b6-b12"],
+    "thiamine": ["vitamin b1"],
+    "pyridoxine": ["vitamin b6"],
+    "cyanocobalamin": ["vitamin b12"],
+    "tocopherol": ["vitamin e"],
+    "multivitamins": ["multivitamin", "multi-vitamins", "mvi"],
+    "vitamin b complex": ["b-complex", "vit b complex"],
+    "glycopyrronium": ["glycopyrrolate"],
+    "succinylcholine": ["suxamethonium"],
+    "clomifene": ["clomiphene"],
+    "colistimethate": ["colistin"],
 }
+
+# Infusions that wards call by their short names (the tuning part only).
+FLUID_NAMES = {
+    ("dextrose in lactated ringer's", "5"): ["D5LR", "D5 LR", "D5LRS"],
+    ("dextrose", "5"): ["D5W", "D5 W"],
+    ("dextrose", "10"): ["D10W"],
+    ("dextrose", "50"): ["D50W", "D50"],
+    ("sodium chloride", "0.9"): ["PNSS", "NSS", "normal saline", "PNSS 0.9%"],
+    ("dextrose + sodium chloride", "5/0.9"): ["D5NSS", "D5 0.9 NaCl", "D5NS"],
+    ("dextrose + sodium chloride", "5/0.3"): ["D5 0.3 NaCl", "D5 0.3% NaCl"],
+    ("dextrose + sodium chloride", "5/0.45"): ["D5 0.45 NaCl", "D5 0.45% NaCl"],
+}
+
+# Salts as masters shorten them (the tuning part only): the held-out part writes them in full, in other places.
+SALT_SHORT = {"hydrochloride": ["HCl", "HCL"], "sodium": ["Na", "sod."], "potassium": ["K", "pot."],
+              "calcium": ["Ca"], "sodium succinate": ["Na succinate"], "sodium phosphate": ["Na phosphate"]}
 
 # Dose forms: PhilHealth wordings, hospital spellings for the tuning part, spellings kept apart.
 FORMS = {
     "tab": (["tablet", "film-coated tablet"], ["tab", "TAB", "tablet", "Tabs", "tab."], ["tb", "tablt", "TBLT"]),
     "cap": (["capsule"], ["cap", "CAP", "capsule", "caps"], ["cp", "cpsl", "CAPS."]),
-    "susp": (["suspension", "powder for oral suspension", "oral suspension"], ["susp", "SUSP", "suspension"],
+    "susp": (["suspension", "powder for oral suspension", "oral suspension", "granules/powder for oral suspension"], ["susp", "SUSP", "suspension"],
              ["susp'n", "oral susp.", "SUSPEN"]),
     "syr": (["syrup", "oral solution (syrup)"], ["syr", "syrup", "SYR", "syp"], ["syrp", "SYRUP.", "sy"]),
     "drops": (["oral drops", "drops"], ["drops", "gtts", "DROPS"], ["drp", "oral drps", "DRPS"]),
-    "amp": (["ampule", "solution for injection, ampule", "ampul"], ["amp", "ampule", "AMP", "inj amp"],
+    "amp": (["ampule", "solution for injection, ampule", "ampul", "solution for injection (IM/IV), ampule"],
+            ["amp", "ampule", "AMP", "inj amp"],
             ["ampoule", "AMPL", "amps."]),
-    "vial": (["vial", "powder for injection, vial"], ["vial", "VIAL", "vl", "inj vial"], ["vls", "VIAL.", "ivial"]),
-    "inf": (["solution for infusion", "IV infusion", "intravenous infusion"], ["IVF", "infusion", "IV soln", "IV"],
+    "vial": (["vial", "powder for injection, vial", "lyophilized powder for injection, vial",
+              "powder for injection (IM/IV), vial"], ["vial", "VIAL", "vl", "inj vial"], ["vls", "VIAL.", "ivial"]),
+    "inf": (["solution for infusion", "IV infusion", "intravenous infusion", "solution for IV infusion"],
+            ["IVF", "infusion", "IV soln", "IV", "IV inf", "inf"],
             ["INFUS.", "iv fluid", "ivf bag"]),
     "cream": (["cream"], ["cream", "crm", "CREAM", "cr"], ["CRM.", "krim", "crème"]),
     "oint": (["ointment"], ["oint", "ointment", "OINT"], ["ung", "ointmt", "OINTMT"]),
@@ -374,14 +600,14 @@ FORMS = {
 QUALIFIERS = {
     "mr": (["modified release", "extended release", "sustained release", "controlled release"],
            ["MR", "SR", "XR", "ER", "CR", "XL", "modified release", "sustained release", "extended-release",
-            "prolonged release"],
-           ["retard", "LA", "OD"]),
-    "chew": (["chewable"], ["chewable", "chew", "CHEW"], ["chewtab", "chewables", "CHW"]),
-    "dt": (["dispersible"], ["DT", "dispersible", "disp"], ["dispersable", "sol tab", "DISPERS."]),
+            "prolonged release", "retard", "LA", "OD"],
+           ["PR", "prolong", "LP"]),
+    "chew": (["chewable"], ["chewable", "chew", "CHEW", "chewtab"], ["chewables", "CHW", "chewy"]),
+    "dt": (["dispersible"], ["DT", "dispersible", "disp", "sol tab"], ["dispersable", "DISPERS.", "orally dispersing"]),
     "sl": (["sublingual"], ["S/L", "sublingual", "SL"], ["subling", "SUBLING.", "under the tongue"]),
     "eff": (["effervescent"], ["effervescent", "eff", "EFF"], ["effer", "EFFERV.", "fizzy"]),
-    "ec": (["enteric-coated", "delayed release", "gastro-resistant"], ["EC", "enteric coated", "enteric-coated"],
-           ["E.C.", "entcoated", "DR"]),
+    "ec": (["enteric-coated", "delayed release", "gastro-resistant"],
+           ["EC", "enteric coated", "enteric-coated", "E.C.", "DR"], ["entcoated", "ent. coated", "gastro-res."]),
     "conc": (["concentrate", "concentrate for solution for infusion"], ["conc", "concentrate", "CONC."],
              ["concentrated", "concen", "for dilution"]),
 }

@@ -40,6 +40,21 @@ TEST(SuggestText, DifferentSpellingsOfOneProductGiveTheSameTerms) {
         {"Tobramycin 0.3% ophthalmic ointment", "tobramycin 0.3 % eye oint"},
         {"Sodium chloride 1,000 mL", "Sodium Chloride 1 L"},
         {"X-ray film 14x17", "x ray FILM 14x17"},
+        // Strengths and forms run together, forms without vowels, units left off.
+        {"Amlodipine5mg tab", "AMLODIPINE 5 mg tablet"},
+        {"Paracetamol 500mgtab", "PARACETAMOL 500 mg tablet"},
+        {"Mefenamic acid CAP500", "MEFENAMIC ACID 500 mg capsule"},
+        {"Paracetamol 500 tab", "PARACETAMOL 500 mg tablet"},
+        {"Losartan + HCTZ 50/12.5 tab", "LOSARTAN + HYDROCHLOROTHIAZIDE 50 mg + 12.5 mg tablet"},
+        {"Omeprazole 20mg cpsl", "OMEPRAZOLE 20 mg capsule"},
+        {"Colchicine .5 mg tblt", "COLCHICINE 0.5 mg tablet"},
+        {"Ceftriaxone 1g/vial", "CEFTRIAXONE 1 g vial"},
+        {"Montelukast 5mg chewtab", "MONTELUKAST 5 mg chewable tablet"},
+        {"Aspirin 80mg DR tab", "ASPIRIN 80 mg enteric-coated tablet"},
+        // Salts shortened, vitamins by their letters, infusions by their ward names.
+        {"Diclofenac Na 75mg/3ml amp", "DICLOFENAC SODIUM 75 mg/3 mL ampule"},
+        {"Vit B1 B6 B12 tab", "Thiamine + Pyridoxine + Cyanocobalamin tablet"},
+        {"D5LR 1L", "Dextrose 5% Lactated Ringer's 1 L"},
     };
     for (const auto& [a, b] : medicines) {
         SCOPED_TRACE(qPrintable(a + " | " + b));
@@ -104,6 +119,13 @@ TEST(SuggestText, ReadsStrengthsPacksQualifiersAndAttributes) {
         {"Adult Diaper XL", &ItemTerms::qualifiers, {}},
         {"Amoxicillin (Amoxil) 500mg cap", &ItemTerms::asides, {"amoxil"}},
         {"Wound Dressing (ER)", &ItemTerms::qualifiers, {}},  // no extended-release dressing
+        {"Co-amoxiclav 500mg + 125mg tab", &ItemTerms::totals, {"625mg"}},
+        {"Paracetamol 500 tab #30", &ItemTerms::strengths, {"500mg"}},  // the first number, the rest counts
+        {"Paracetamol 500 tab #30", &ItemTerms::asides, {"30"}},
+        {"Paracetamol 500mg tab box of 100", &ItemTerms::asides, {"100"}},
+        {"Amoxicillin cap x 30", &ItemTerms::strengths, {}},
+        {"Gauze pad 4x4 12 ply", &ItemTerms::strengths, {}},          // no tablet: a number is no strength
+        {"Fluticasone 50mcg/spray evohaler", &ItemTerms::forms, {}},  // an inhaler's dose, no spray
     };
     for (const Case& c : medicines) {
         SCOPED_TRACE(qPrintable(c.text));
@@ -202,6 +224,18 @@ const QList<SuggestCandidate>& Master() {
         {"27", "Bisacodyl 10mg suppo", "", ""},
         {"28", "Bisacodyl 5mg EC tab", "", ""},
         {"29", "ADULT DIAPER PANAL", "", ""},
+        {"32", "Zolexa 20mg cap (omeprazole)", "", ""},
+        {"33", "Omeprazole 40mg cap", "", ""},
+        {"34", "Co-amoxiclav 625mg tab", "", ""},
+        {"35", "Co-amoxiclav 1g tab", "", ""},
+        {"36", "AMLODIPINE 5 TAB", "", ""},
+        {"37", "AMLODIPINE 10 TAB", "", ""},
+        {"38", "Diclofenac Na 50mg tab", "", ""},
+        {"39", "Diclofenac K 50mg tab", "", ""},
+        {"40", "D5W 500ml", "", ""},
+        {"41", "D5NSS 500ml", "", ""},
+        {"42", "Clotrimazole 1% cream", "", ""},
+        {"43", "Clotrimazole 1% vaginal cream 20g", "", ""},
     };
     return items;
 }
@@ -271,6 +305,14 @@ TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
         {"AZILSARTAN MEDOXOMIL 40 mg tablet", "24", "23"},  // an ester weighs little
         {"HEPARIN 5,000 IU/mL vial, 5 mL", "26", "25"},     // "I.U."
         {"BISACODYL 10 mg suppository", "27", "28"},        // "suppo"
+        {"OMEPRAZOLE 20 mg capsule", "32", "33"},           // the generic in a brand's brackets
+        {"AMOXICILLIN + CLAVULANIC ACID 500 mg + 125 mg tablet", "34", "35"},  // a combination's sum
+        {"AMLODIPINE 5 mg tablet", "36", "37"},                                // no unit written
+        {"AMLODIPINE 10 mg tablet", "37", "36"},
+        {"DICLOFENAC POTASSIUM 50 mg tablet", "39", "38"},  // salts told apart
+        {"DICLOFENAC SODIUM 50 mg tablet", "38", "39"},
+        {"DEXTROSE 5% intravenous infusion, 500 mL", "40", "41"},  // sodium chloride is a drug here
+        {"CLOTRIMAZOLE 1% cream, 20 g", "42", "43"},               // a vaginal cream is another product
     };
     const Case exams[] = {
         {"SERUM ELECTROLYTES", "L1", "L2"},  // a panel against a single test
