@@ -38,27 +38,41 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to) {
     return names;
 }
 
-std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list) {
-    const ReadResult result = connection.Read(
+void ForEachReferenceRow(Connection& connection, const ReferenceList& list,
+                         const std::function<void(const ReferenceRow& row)>& onRow) {
+    connection.ReadEach(
         QStringLiteral("SELECT ID,Code,Category,Description,FixedFee,ChargingUnit FROM [Build_FIle].[dbo].[") +
             list.table + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
-        CursorType::ForwardOnly, LockType::ReadOnly);
+        [&onRow](const QStringList& r) { onRow({r[0], r[1], {r[2], r[3], r[4], r[5]}}); });
+}
+
+std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list) {
     std::vector<ReferenceRow> rows;
-    rows.reserve(result.rows.size());
-    for (const QStringList& r : result.rows) rows.push_back({r[0], r[1], {r[2], r[3], r[4], r[5]}});
+    ForEachReferenceRow(connection, list, [&rows](const ReferenceRow& row) { rows.push_back(row); });
     return rows;
 }
 
+QString LinkColumns(const QString& alias) {
+    static const QStringList columns{
+        QStringLiteral("ID"),     QStringLiteral("Code"),      QStringLiteral("Category"),
+        QStringLiteral("Description"), QStringLiteral("FixedFee"), QStringLiteral("ChargingUnit"),
+        QStringLiteral("ItemID"), QStringLiteral("ItemDesc"),  QStringLiteral("InvOrProc"),
+        QStringLiteral("RevenueID"), QStringLiteral("SectionID"), QStringLiteral("SortOrder")};
+    if (alias.isEmpty()) return columns.join(QLatin1Char(','));
+    const QString dot = alias + QLatin1Char('.');
+    return dot + columns.join(QLatin1Char(',') + dot);
+}
+
+LinkRow LinkOf(const QStringList& cells, qsizetype first) {
+    const auto at = [&](qsizetype i) { return cells[first + i]; };
+    return {at(0), at(1), {at(2), at(3), at(4), at(5)}, at(6), at(7), at(8), at(9), at(10), at(11)};
+}
+
 std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list) {
-    const ReadResult result = connection.Read(
-        QStringLiteral("SELECT ID,Code,Category,Description,FixedFee,ChargingUnit,ItemID,ItemDesc,InvOrProc,"
-                       "RevenueID,SectionID,SortOrder FROM [Build_FIle].[dbo].[") +
-            list.linkTable() + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
-        CursorType::ForwardOnly, LockType::ReadOnly);
     std::vector<LinkRow> links;
-    links.reserve(result.rows.size());
-    for (const QStringList& r : result.rows)
-        links.push_back({r[0], r[1], {r[2], r[3], r[4], r[5]}, r[6], r[7], r[8], r[9], r[10], r[11]});
+    connection.ReadEach(QStringLiteral("SELECT ") + LinkColumns() + QStringLiteral(" FROM [Build_FIle].[dbo].[") +
+                            list.linkTable() + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
+                        [&links](const QStringList& r) { links.push_back(LinkOf(r)); });
     return links;
 }
 

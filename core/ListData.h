@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -58,5 +59,14 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to);
 // Throw DbError.
 std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list);
 std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list);
+// The same rows of the reference table handed to `onRow` one at a time as they are read (it must
+// not use the connection).
+void ForEachReferenceRow(Connection& connection, const ReferenceList& list,
+                         const std::function<void(const ReferenceRow& row)>& onRow);
+
+// The twelve columns of a link row, in LinkRow's order, each led by "<alias>." when an alias is
+// given ("L.ID,L.Code,..."), and the link row of such cells from `first` on.
+QString LinkColumns(const QString& alias = {});
+LinkRow LinkOf(const QStringList& cells, qsizetype first = 0);
 
 }  // namespace esoa

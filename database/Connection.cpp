@@ -51,14 +51,14 @@ void refuseUnsafe(const QString& text, const QString& statement) {
 
 }  // namespace
 
-QueryResult Connection::Send(const QString& statement, const QVariantList& params) {
+QueryResult Connection::Send(const QString& statement, const QVariantList& params, const RowSink* onRow) {
     refuseUnsafe(statement, statement);
     for (const QVariant& p : params) {
         if (p.typeId() == QMetaType::QString) refuseUnsafe(p.toString(), statement);
     }
     Observe(statement);
     try {
-        return Run(statement, params);
+        return onRow ? RunEach(statement, *onRow) : Run(statement, params);
     } catch (const DbError& e) {
         LogFailure(e, statement);
         throw;
@@ -92,6 +92,10 @@ ReadResult Connection::Read(const QString& statement, CursorType, LockType) {
     // in what is read; they are kept in the call because the server side honours them.
     QueryResult result = Send(statement);
     return {std::move(result.fields), std::move(result.rows)};
+}
+
+QueryResult Connection::ReadEach(const QString& statement, const RowSink& onRow) {
+    return Send(statement, {}, &onRow);
 }
 
 Recordset Connection::OpenRecordset(const QString& statement, CursorType cursor, LockType lock) {

@@ -39,6 +39,9 @@ struct QueryResult {
     std::vector<QStringList> rows;
 };
 
+// Takes the rows of a result one at a time, as they are read (cells as ReadResult holds them).
+using RowSink = std::function<void(const QStringList& row)>;
+
 // The one open database connection of the run (the current user's `sqlconnection`).
 // Every method throws DbError with the database's own description on failure. A value or statement
 // holding a character that cannot reach the database as written (a NUL, an unpaired surrogate) is
@@ -59,6 +62,12 @@ public:
 
     // Reads the whole result of a SELECT.
     ReadResult Read(const QString& statement, CursorType cursor, LockType lock);
+
+    // Reads a SELECT forward only, handing each row to `onRow` as it is read, so that a large result
+    // is never held whole. Returns the fields and their kinds (no rows). `onRow` must not use this
+    // connection: the statement is open until the last row; an exception it throws ends the read
+    // and passes on.
+    QueryResult ReadEach(const QString& statement, const RowSink& onRow);
 
     // Opens an updatable recordset on a SELECT that finds a row by its key (insert-or-update).
     // Needs a dynamic cursor with optimistic locking, as an updatable ADO recordset does.
@@ -96,9 +105,12 @@ protected:
     // Runs one statement (T-SQL as built; the backend translates it when its dialect asks) with
     // bound parameters and returns its whole result; a statement without result returns no fields.
     virtual QueryResult Run(const QString& statement, const QVariantList& params) = 0;
+    // Runs one SELECT as Run does, handing its rows to `onRow` one at a time instead of returning them.
+    virtual QueryResult RunEach(const QString& statement, const RowSink& onRow) = 0;
 
-    // Checks and observes a statement, then runs it: every statement goes through here.
-    QueryResult Send(const QString& statement, const QVariantList& params = {});
+    // Checks and observes a statement, then runs it (each row to `onRow` when given): every
+    // statement goes through here.
+    QueryResult Send(const QString& statement, const QVariantList& params = {}, const RowSink* onRow = nullptr);
     // Sends a statement the backend runs its own way (a transaction's bounds: "BEGIN TRANSACTION",
     // "COMMIT TRANSACTION", "ROLLBACK TRANSACTION"): observed and logged as every other statement,
     // then `run` does it; a DbError it throws is logged and passed on.

@@ -17,6 +17,18 @@ ItemTable ItemTable::OtherRevenue() {
             QStringLiteral("OtherRevenue"), false};
 }
 
+QString ItemTable::Reference() const {
+    return inventory ? name : QStringLiteral("[Build_FIle].[dbo].[") + name + QLatin1Char(']');
+}
+
+QString ItemTable::statusField() const {
+    return inventory ? QStringLiteral("itemstatus") : QStringLiteral("Status");
+}
+
+bool ItemTable::IsActive(const QString& status) const {
+    return inventory ? status.trimmed() == QLatin1String("0") : CodeKey(status) == QLatin1String("a");
+}
+
 RevenueExamTables RevenueExamTables::ReadAll(Connection& connection) {
     return Read(connection, QStringLiteral("SELECT RevenueID,ExamTableName,IDFieldName,ExamFieldName FROM "
                                            "[Build_FIle].[dbo].[tbRevenues] WITH (NOLOCK)"));

@@ -8,15 +8,10 @@
 namespace esoa {
 namespace {
 
-QString TableReference(const ItemTable& table) {
-    return table.inventory ? table.name
-                           : QStringLiteral("[Build_FIle].[dbo].[") + table.name + QLatin1Char(']');
-}
-
 // Inside the write's transaction: the item is a row of its source, or nothing is written.
 void RequireItemInSource(Connection& connection, const LinkValues& link, const ItemTable& table,
                          const LinkSource& source) {
-    const QString statement = QStringLiteral("SELECT COUNT(*) FROM ") + TableReference(table) +
+    const QString statement = QStringLiteral("SELECT COUNT(*) FROM ") + table.Reference() +
                               QStringLiteral(" WHERE ") + table.idField + QStringLiteral(" = '") +
                               sql::Escaped(link.itemId) + QStringLiteral("'");
     bool found = false;

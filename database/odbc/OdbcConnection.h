@@ -33,8 +33,12 @@ public:
 
 protected:
     QueryResult Run(const QString& statement, const QVariantList& params) override;
+    QueryResult RunEach(const QString& statement, const RowSink& onRow) override;
 
 private:
+    // Runs a statement; each row goes to `onRow` when given, else into the result.
+    QueryResult Execute(const QString& statement, const QVariantList& params, const RowSink* onRow);
+
     QString name_;
     QString connectionString_;
     int statementSeconds_;

@@ -220,7 +220,8 @@ sqlite3_stmt* SqliteConnection::Prepared(const QString& sent, const QString& sta
     return stmt;
 }
 
-QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& params, const QString& statement) {
+QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& params, const QString& statement,
+                                      const RowSink* onRow) {
     sqlite3_stmt* stmt = Prepared(sent, statement);
     struct Reset {
         sqlite3_stmt* s;
@@ -251,21 +252,38 @@ QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& p
         QStringList row;
         row.reserve(columns);
         for (int c = 0; c < columns; ++c) row << cellText(stmt, c);
-        result.rows.push_back(std::move(row));
+        if (onRow) {
+            (*onRow)(row);
+        } else {
+            result.rows.push_back(std::move(row));
+        }
     }
     return result;
 }
 
-QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& params) {
-    auto cached = translated_.constFind(statement);
-    QString sent;
-    if (cached != translated_.constEnd()) {
-        sent = *cached;
-    } else {
-        sent = sql::TranslateToSqlite(statement);
-        if (translated_.size() >= kPreparedLimit) translated_.clear();
-        translated_.insert(statement, sent);
+QString SqliteConnection::Translated(const QString& statement) {
+    if (const auto cached = translated_.constFind(statement); cached != translated_.constEnd()) return *cached;
+    const QString sent = sql::TranslateToSqlite(statement);
+    if (translated_.size() >= kPreparedLimit) translated_.clear();
+    translated_.insert(statement, sent);
+    return sent;
+}
+
+QueryResult SqliteConnection::RunEach(const QString& statement, const RowSink& onRow) {
+    const QString sent = Translated(statement);
+    // A search that the indexes may narrow is read whole first: a walk it tries may be cut short.
+    if (sent.contains(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) && !inTransaction() &&
+        !RestrictionsOf(sent)->empty()) {
+        QueryResult result = ExecuteNarrowed(sent, {}, statement);
+        for (const QStringList& row : result.rows) onRow(row);
+        result.rows.clear();
+        return result;
     }
+    return Execute(sent, {}, statement, &onRow);
+}
+
+QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& params) {
+    const QString sent = Translated(statement);
     QueryResult result = sent.contains(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) && !inTransaction()
                              ? ExecuteNarrowed(sent, params, statement)
                              : Execute(sent, params, statement);
@@ -273,15 +291,19 @@ QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& 
     return result;
 }
 
-QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVariantList& params,
-                                              const QString& statement) {
+std::shared_ptr<const std::vector<sql::CandidateRestriction>> SqliteConnection::RestrictionsOf(const QString& sent) {
     auto found = restrictions_.constFind(sent);
     if (found == restrictions_.constEnd()) {
         if (restrictions_.size() >= kPreparedLimit) restrictions_.clear();
         found = restrictions_.insert(sent, std::make_shared<const std::vector<sql::CandidateRestriction>>(
                                                sql::InventoryFilterRestrictions(sent)));
     }
-    const auto restrictions = *found;
+    return *found;
+}
+
+QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVariantList& params,
+                                              const QString& statement) {
+    const auto restrictions = RestrictionsOf(sent);
     if (restrictions->empty()) return Execute(sent, params, statement);
 
     // The narrowest way, by the number of items it leaves (counted up to a bound).

@@ -109,9 +109,14 @@ public:
 
 protected:
     QueryResult Run(const QString& statement, const QVariantList& params) override;
+    QueryResult RunEach(const QString& statement, const RowSink& onRow) override;
 
 private:
-    QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement);
+    QString Translated(const QString& statement);
+    // Runs a prepared statement; each row goes to `onRow` when given, else into the result.
+    QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement,
+                        const RowSink* onRow = nullptr);
+    std::shared_ptr<const std::vector<sql::CandidateRestriction>> RestrictionsOf(const QString& sent);
     QueryResult ExecuteNarrowed(const QString& sent, const QVariantList& params, const QString& statement);
     std::optional<QueryResult> ExecuteWithin(int microseconds, const QString& sent, const QVariantList& params,
                                              const QString& statement);
