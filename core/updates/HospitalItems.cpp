@@ -1,5 +1,6 @@
 #include "core/updates/HospitalItems.h"
 
+#include <QHash>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -21,16 +22,56 @@ QString quotedList(const QStringList& values) {
     return quoted.join(QLatin1Char(','));
 }
 
-// An item table the links may point into, and how the statement reads it.
+// A table, columns included, as the database tells names apart.
+QString KeyOf(const ItemTable& t) {
+    return CodeKey(t.name) + QLatin1Char('\n') + CodeKey(t.idField) + QLatin1Char('\n') + CodeKey(t.nameField);
+}
+
+// An item table the links may point into, with the columns a revenue names for it, and how the
+// statement reads it.
 struct Source {
     ItemTable table;
-    QStringList revenues;      // the revenues (as the links write them) that tbRevenues routes here
-    bool inventory = false;    // links of the inventory may point here
-    bool otherRevenue = false; // links with a section, or of a revenue without exam table, may
+    QStringList revenues;            // the revenues (as the links write them) that tbRevenues routes here
+    bool inventory = false;          // links of the inventory may point here
+    bool otherRevenue = false;       // links with a section, or of a revenue without exam table, may
     std::unique_ptr<ItemJoin> join;  // null when the table is not read
     qsizetype column = 0;            // where its key, name and status stand in a row
-    QString note;                    // why its items cannot be looked for
+    bool notPlain = false;           // a name cannot stand in a statement
+    bool missing = false;            // an exam table that does not exist
     std::optional<DbError> failure;  // it cannot be read for another reason
+};
+
+// Which table a link's item is looked for in. As when each table was read whole once, one table name
+// stands for one table: the first link (in ID order) that names it decides its spelling and the
+// columns it is read by, for every later link that names it too.
+class FirstUses {
+public:
+    struct Use {
+        ItemTable table;
+        const Source* source = nullptr;  // null when the table was not foreseen
+        QString note;                    // why its items cannot be looked for
+    };
+    const Use& Of(const ItemTable& table, const std::vector<Source>& sources) {
+        auto found = uses_.find(CodeKey(table.name));
+        if (found != uses_.end()) return *found;
+        const QString key = KeyOf(table);
+        const auto s = std::find_if(sources.begin(), sources.end(),
+                                    [&](const Source& source) { return KeyOf(source.table) == key; });
+        Use use{table, s == sources.end() ? nullptr : &*s, {}};
+        if (use.source && use.source->missing)
+            use.note = QStringLiteral("the exam table %1 does not exist").arg(table.name);
+        if (use.source && use.source->notPlain) {
+            try {
+                RequirePlainNames(table);
+            } catch (const DbError& e) {
+                use.note = e.description();  // the names as this use spells them
+            }
+        }
+        return *uses_.insert(CodeKey(table.name), use);
+    }
+
+private:
+    QHash<QString, Use> uses_;
 };
 
 class Reader {
@@ -74,10 +115,11 @@ public:
 
 private:
     Source& SourceOf(const ItemTable& table) {
+        const QString key = KeyOf(table);
         for (Source& s : sources_) {
-            if (CodeKey(s.table.name) == CodeKey(table.name)) return s;
+            if (KeyOf(s.table) == key) return s;
         }
-        sources_.push_back({table, {}, false, false, nullptr, 0, {}, {}});
+        sources_.push_back({table, {}, false, false, nullptr, 0, false, false, {}});
         return sources_.back();
     }
 
@@ -99,30 +141,40 @@ private:
         for (Source& s : sources_) {
             try {
                 RequirePlainNames(s.table);
-            } catch (const DbError& e) {
-                s.note = e.description();
+            } catch (const DbError&) {
+                s.notPlain = true;
                 continue;
             }
             try {
                 s.join = std::make_unique<ItemJoin>(c_, s.table, QStringLiteral("T%1").arg(++alias));
             } catch (const DbError& e) {
                 if (!s.table.inventory && e.cause() == DbError::Cause::MissingTable)
-                    s.note = QStringLiteral("the exam table %1 does not exist").arg(s.table.name);
+                    s.missing = true;
                 else
                     s.failure = e;
             }
         }
     }
 
-    // The links that may point into a table, as the database can tell them (LinkSource decides for
-    // each link read): a superset, as the database compares texts more loosely than LinkSource.
-    QString When(const Source& s) const {
+    // The links that may point into a table, as the database can tell them (each link read is then
+    // placed exactly): a superset, as the database compares texts more loosely than LinkSource. A
+    // link may be read through another revenue's columns of the same table (FirstUses), so the
+    // conditions of every source of the table are joined.
+    QString When(const Source& of) const {
+        QStringList revenues;
+        bool inventory = false, otherRevenue = false;
+        for (const Source& s : sources_) {
+            if (CodeKey(s.table.name) != CodeKey(of.table.name)) continue;
+            revenues << s.revenues;
+            inventory = inventory || s.inventory;
+            otherRevenue = otherRevenue || s.otherRevenue;
+        }
         QStringList when;
-        if (s.inventory) when << QStringLiteral("L.InvOrProc = 'INV'");
-        if (!s.revenues.isEmpty())
+        if (inventory) when << QStringLiteral("L.InvOrProc = 'INV'");
+        if (!revenues.isEmpty())
             when << QStringLiteral("L.RevenueID IN (%1) AND (L.SectionID IS NULL OR L.SectionID = '')")
-                        .arg(quotedList(s.revenues));
-        if (s.otherRevenue) {
+                        .arg(quotedList(revenues));
+        if (otherRevenue) {
             QString other = QStringLiteral("L.SectionID IS NOT NULL OR L.RevenueID IS NULL");
             if (!examRevenues_.isEmpty())
                 other += QStringLiteral(" OR L.RevenueID NOT IN (%1)").arg(quotedList(examRevenues_));
@@ -131,7 +183,8 @@ private:
         return QLatin1Char('(') + when.join(QStringLiteral(") OR (")) + QLatin1Char(')');
     }
 
-    // A table, or tbRevenues, that could not be read fails the whole only when a link needs it.
+    // tbRevenues, or a table, that could not be read fails the whole only when a link needs it: the
+    // first such table in the order the links name them.
     void RequireReadable() {
         const bool anyFailure =
             revenuesFailure_ || std::any_of(sources_.begin(), sources_.end(), [](const Source& s) {
@@ -140,32 +193,26 @@ private:
         if (!anyFailure) return;
         bool needsRevenues = false;
         const DbError* first = nullptr;
+        FirstUses uses;
         c_.ReadEach(QStringLiteral("SELECT InvOrProc,RevenueID,SectionID FROM ") + links_ +
                         QStringLiteral(" WITH (NOLOCK) ORDER BY ID"),
                     [&](const QStringList& r) {
                         const LinkSource source(r[0], r[1], r[2]);
                         needsRevenues = needsRevenues || source.NeedsRevenueTables();
-                        const Source* s = Find(source.Table(revenues_));
+                        const Source* s = uses.Of(source.Table(revenues_), sources_).source;
                         if (!first && s && s->failure) first = &*s->failure;
                     });
         if (needsRevenues && revenuesFailure_) throw *revenuesFailure_;
         if (first) throw *first;
     }
 
-    const Source* Find(const ItemTable& table) const {
-        for (const Source& s : sources_) {
-            if (CodeKey(s.table.name) == CodeKey(table.name)) return &s;
-        }
-        return nullptr;
-    }
-
-    // One link: the item of its own source among those its rows found, matched by the program's key.
-    void Hand(const std::vector<QStringList>& rows, const HospitalItems::Visit& visit) const {
+    // One link: the item of its table among those its rows found, matched by the program's key.
+    void Hand(const std::vector<QStringList>& rows, const HospitalItems::Visit& visit) {
         const LinkRow link = LinkOf(rows.front());
-        const ItemTable table = LinkSource(link.invOrProc, link.revenueId, link.sectionId).Table(revenues_);
-        const Source* s = Find(table);
-        HospitalItems::Item item{HospitalItems::State::Missing, {}, s ? s->table.name : table.name,
-                                 s ? s->note : QString()};
+        const FirstUses::Use& use =
+            uses_.Of(LinkSource(link.invOrProc, link.revenueId, link.sectionId).Table(revenues_), sources_);
+        const Source* s = use.source;
+        HospitalItems::Item item{HospitalItems::State::Missing, {}, use.table.name, use.note};
         if (s && s->join) {
             const QString key = CodeKey(link.itemId);
             for (const QStringList& r : rows) {
@@ -173,7 +220,7 @@ private:
                 if (id.isEmpty() || CodeKey(id) != key) continue;
                 const bool active = s->table.IsActive(r[s->column + 2]);
                 item = {active ? HospitalItems::State::Active : HospitalItems::State::Inactive, r[s->column + 1],
-                        s->table.name, {}};
+                        use.table.name, {}};
             }
         }
         visit(link, item);
@@ -185,6 +232,7 @@ private:
     std::optional<DbError> revenuesFailure_;
     std::vector<Source> sources_;
     QStringList examRevenues_;
+    FirstUses uses_;
 };
 
 }  // namespace
