@@ -22,6 +22,7 @@ std::optional<ReferenceList> ReferenceList::Named(const QString& name) {
 }
 
 bool SameFee(const QString& a, const QString& b) {
+    if (a == b) return true;
     const QString ta = a.trimmed(), tb = b.trimmed();
     if (ta.isEmpty() || tb.isEmpty()) return ta.isEmpty() && tb.isEmpty();
     const auto ma = sql::ParseMoney(ta), mb = sql::ParseMoney(tb);

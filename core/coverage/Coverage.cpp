@@ -116,11 +116,9 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     }
     for (const auto& [key, rev] : revenues) cov.revenues.push_back(rev);
 
-    cov.activeItems =
-        read(c, QStringLiteral("SELECT COUNT(*) FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"))
-            .rows.front()
-            .front()
-            .toInt();
+    // Counted in one pass over the items, as the links were read.
+    c.ReadEach(QStringLiteral("SELECT COUNT(*) FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"),
+               [&cov](const QStringList& count) { cov.activeItems = count.front().toInt(); });
     cov.unlinkedItems = cov.activeItems - int(linkedItems.size());
     const ReadResult codes = read(
         c, QStringLiteral("SELECT RevenueID, itemname FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE "

@@ -25,8 +25,7 @@ QString ItemJoin::Join(const QString& when, const QString& extra) const {
     QString condition = QLatin1Char('(') + when + QLatin1Char(')');
     if (numericKey_) {
         condition += QStringLiteral(
-            " AND RTRIM(L.ItemID) NOT LIKE '%[^0-9]%'"
-            " AND RTRIM(L.ItemID) NOT LIKE '%[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]%'");
+            " AND RTRIM(L.ItemID) NOT LIKE '__________%' AND RTRIM(L.ItemID) NOT LIKE '%[^0-9]%'");
     }
     QString join = QStringLiteral(" LEFT OUTER JOIN %1 %2 WITH (NOLOCK) ON %2.%3 = CASE WHEN %4 THEN L.ItemID END")
                        .arg(table_.Reference(), alias_, table_.idField, condition);

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -51,9 +52,10 @@ public:
         const Source* source = nullptr;  // null when the table was not foreseen
         QString note;                    // why its items cannot be looked for
     };
+    // The use of `table`, which stays where it is while the uses last.
     const Use& Of(const ItemTable& table, const std::vector<Source>& sources) {
         auto found = uses_.find(CodeKey(table.name));
-        if (found != uses_.end()) return *found;
+        if (found != uses_.end()) return found->second;
         const QString key = KeyOf(table);
         const auto s = std::find_if(sources.begin(), sources.end(),
                                     [&](const Source& source) { return KeyOf(source.table) == key; });
@@ -67,11 +69,11 @@ public:
                 use.note = e.description();  // the names as this use spells them
             }
         }
-        return *uses_.insert(CodeKey(table.name), use);
+        return uses_.emplace(CodeKey(table.name), use).first->second;
     }
 
 private:
-    QHash<QString, Use> uses_;
+    std::map<QString, Use> uses_;
 };
 
 class Reader {
@@ -209,8 +211,7 @@ private:
     // One link: the item of its table among those its rows found, matched by the program's key.
     void Hand(const std::vector<QStringList>& rows, const HospitalItems::Visit& visit) {
         const LinkRow link = LinkOf(rows.front());
-        const FirstUses::Use& use =
-            uses_.Of(LinkSource(link.invOrProc, link.revenueId, link.sectionId).Table(revenues_), sources_);
+        const FirstUses::Use& use = UseOf(link);
         const Source* s = use.source;
         HospitalItems::Item item{HospitalItems::State::Missing, {}, use.table.name, use.note};
         if (s && s->join) {
@@ -226,6 +227,17 @@ private:
         visit(link, item);
     }
 
+    // The use of a link's table, found once for each way the links name one: LinkSource looks at
+    // whether the link is exactly "INV", whether it has a section and, if neither, its revenue.
+    const FirstUses::Use& UseOf(const LinkRow& link) {
+        const QString route = link.invOrProc == QLatin1String("INV") ? QStringLiteral("I")
+                              : !link.sectionId.isEmpty()            ? QStringLiteral("S")
+                                                                     : QLatin1Char('R') + link.revenueId;
+        const FirstUses::Use*& use = routes_[route];
+        if (!use) use = &uses_.Of(LinkSource(link.invOrProc, link.revenueId, link.sectionId).Table(revenues_), sources_);
+        return *use;
+    }
+
     Connection& c_;
     QString links_;
     RevenueExamTables revenues_;
@@ -233,6 +245,7 @@ private:
     std::vector<Source> sources_;
     QStringList examRevenues_;
     FirstUses uses_;
+    QHash<QString, const FirstUses::Use*> routes_;
 };
 
 }  // namespace

@@ -88,12 +88,22 @@ struct Collator {
     ~Collator() {
         if (ucol) ucol_close(ucol);
     }
-    // Order of two single characters in the collation.
+    // Order of two single characters in the collation. A LIKE class compares them for every
+    // character it tests, so they are written as UTF-16 in place.
     int compareChars(char32_t a, char32_t b) const {
-        const QString sa = QString::fromUcs4(&a, 1);
-        const QString sb = QString::fromUcs4(&b, 1);
-        return ucol_strcoll(ucol, reinterpret_cast<const UChar*>(sa.utf16()), int32_t(sa.size()),
-                            reinterpret_cast<const UChar*>(sb.utf16()), int32_t(sb.size()));
+        UChar ua[2], ub[2];
+        return ucol_strcoll(ucol, ua, utf16(a, ua), ub, utf16(b, ub));
+    }
+
+private:
+    static int32_t utf16(char32_t c, UChar* out) {
+        if (c < 0x10000) {
+            out[0] = UChar(c);
+            return 1;
+        }
+        out[0] = UChar(0xD800 + ((c - 0x10000) >> 10));
+        out[1] = UChar(0xDC00 + ((c - 0x10000) & 0x3FF));
+        return 2;
     }
 };
 

@@ -91,9 +91,11 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
         throw DbError(QStringLiteral("The database folder %1 does not exist.").arg(QDir::toNativeSeparators(folder_)),
                       {}, {}, DbError::Cause::Storage);
     }
-    // URI file names: a file is attached read-only by its URI's parameters.
+    // URI file names: a file is attached read-only by its URI's parameters. One thread at a time
+    // uses a connection, so SQLite need not lock it for every call (a value read is one call).
     const int rc = sqlite3_open_v2(":memory:", &db_,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         Close();
@@ -149,7 +151,7 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
         }
         // A large inventory is read page by page by every search: mapped into memory, a page costs
         // no system call, and the cache keeps the index pages of the lists at hand.
-        RunSqlite(QStringLiteral("PRAGMA %1.mmap_size=%2").arg(schema).arg(kMappedBytes));
+        SetMapped(kMappedBytes, schema);
         RunSqlite(QStringLiteral("PRAGMA %1.cache_size=%2").arg(schema).arg(kCacheKibibytes));
         // A file that is not a database fails here, at its first read, rather than later.
         RunSqlite(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema));
@@ -159,6 +161,12 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
                                                 e.description()),
                       e.nativeCode(), e.statement(), e.cause());
     }
+}
+
+void SqliteConnection::SetMapped(qint64 bytes, const QString& schema) {
+    for (const QString& s : schema.isEmpty() ? QStringList{QStringLiteral("Build_FIle"), QStringLiteral("Inventory")}
+                                             : QStringList{schema})
+        RunSqlite(QStringLiteral("PRAGMA %1.mmap_size=%2").arg(s).arg(bytes));
 }
 
 bool SqliteConnection::IsReadOnly(const QString& schema) const {
@@ -271,6 +279,20 @@ QString SqliteConnection::Translated(const QString& statement) {
 
 QueryResult SqliteConnection::RunEach(const QString& statement, const RowSink& onRow) {
     const QString sent = Translated(statement);
+    // A read row by row is one pass over a large result (a report, an export): its pages go through
+    // SQLite's own cache, a bounded number of them, rather than the memory mapping, whose pages would
+    // stay in the program's memory until the files are closed.
+    struct Unmapped {
+        SqliteConnection& c;
+        explicit Unmapped(SqliteConnection& connection) : c(connection) { c.SetMapped(0); }
+        ~Unmapped() {
+            try {
+                c.SetMapped(kMappedBytes);
+            } catch (const DbError&) {
+                // Still read correctly, through the cache.
+            }
+        }
+    } unmapped(*this);
     // A search that the indexes may narrow is read whole first: a walk it tries may be cut short.
     if (sent.contains(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) && !inTransaction() &&
         !RestrictionsOf(sent)->empty()) {

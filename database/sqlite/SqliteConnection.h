@@ -125,6 +125,8 @@ private:
     sqlite3_stmt* Prepared(const QString& sent, const QString& statement);
     [[noreturn]] void Fail(int rc, const QString& statement) const;
     void Attach(const QString& schema, const QString& file, const Options& options);
+    // How much of a file (of both, without `schema`) is read through memory mapping.
+    void SetMapped(qint64 bytes, const QString& schema = {});
     bool Upkept() const { return options_.access != Access::Inspect; }
     bool CollationStale();
     void UpdateCollation();
