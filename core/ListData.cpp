@@ -4,20 +4,52 @@
 #include "database/Money.h"
 
 namespace esoa {
+namespace {
+
+const QLatin1String kItemTable("ESOA_ITEM"), kErTable("ESOA_ER"), kMedicineName("ESOA_MEDICINE");
+
+}  // namespace
 
 ReferenceList ReferenceList::Item() {
-    return {QStringLiteral("ESOA_ITEM"), {QStringLiteral("ESOA_ITEM"), QStringLiteral("ESOA_MEDICINE")}};
+    return {kItemTable, {kItemTable, kMedicineName}, QStringLiteral("item"), 0, QStringLiteral("ESOA ITEM")};
 }
 
-ReferenceList ReferenceList::Er() { return {QStringLiteral("ESOA_ER"), {QStringLiteral("ESOA_ER")}}; }
+ReferenceList ReferenceList::Er() {
+    return {kErTable, {kErTable}, QStringLiteral("er"), 1, QStringLiteral("PHIC ER Item")};
+}
+
+bool ReferenceList::IsErTable(const QString& table) {
+    return table == kErTable;
+}
+
+bool ReferenceList::IsMedicineFile(const QString& name) {
+    return name == kMedicineName;
+}
+
+std::vector<ReferenceList> ReferenceList::All() {
+    return {Item(), Er()};
+}
 
 std::optional<ReferenceList> ReferenceList::Named(const QString& name) {
-    if (name.compare(QLatin1String("item"), Qt::CaseInsensitive) == 0 ||
-        name.compare(QLatin1String("ESOA_ITEM"), Qt::CaseInsensitive) == 0)
-        return Item();
-    if (name.compare(QLatin1String("er"), Qt::CaseInsensitive) == 0 ||
-        name.compare(QLatin1String("ESOA_ER"), Qt::CaseInsensitive) == 0)
-        return Er();
+    for (ReferenceList& list : All()) {
+        if (name.compare(list.word, Qt::CaseInsensitive) == 0 ||
+            name.compare(list.table, Qt::CaseInsensitive) == 0)
+            return std::move(list);
+    }
+    return std::nullopt;
+}
+
+std::optional<ReferenceList> ReferenceList::OfTable(const QString& table) {
+    for (ReferenceList& list : All()) {
+        if (list.table == table) return std::move(list);
+    }
+    return std::nullopt;
+}
+
+std::optional<ReferenceList> ReferenceList::AtOption(int index) {
+    for (ReferenceList& list : All()) {
+        if (list.option == index) return std::move(list);
+    }
     return std::nullopt;
 }
 

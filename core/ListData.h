@@ -12,20 +12,36 @@ namespace esoa {
 
 class Connection;
 
-// One PhilHealth list as the files and the tables know it: the reference table, its link table and
-// the files read into it, in the order the import reads them.
+// One PhilHealth list, the one place that names it: its reference table, its link table, the files
+// read into it (in the order the import reads them), the command line's word for it and the option
+// of the window's "1. Select Type" that chooses it.
 struct ReferenceList {
-    QString table;       // "ESOA_ITEM" or "ESOA_ER"
-    QStringList names;   // the files' list names, without folder or ".csv"
+    QString table;      // "ESOA_ITEM" or "ESOA_ER"
+    QStringList names;  // the files' list names, without folder or ".csv"
+    QString word;       // "item" or "er"
+    int option = -1;    // 0 or 1
+    QString caption;    // that option's caption: "ESOA ITEM" or "PHIC ER Item"
 
-    QString linkTable() const { return table + QStringLiteral("_LINK"); }
-    bool erTable() const { return table == QLatin1String("ESOA_ER"); }
+    QString linkTable() const { return LinkTableOf(table); }
+    bool erTable() const { return IsErTable(table); }
 
     static ReferenceList Item();  // ESOA_ITEM.csv, then ESOA_MEDICINE.csv (category "Medicine")
     static ReferenceList Er();    // ESOA_ER.csv
+    // Both lists, in the order of their options.
+    static std::vector<ReferenceList> All();
     // The list of a reference table's name ("ESOA_ITEM", "ESOA_ER") or of a command line's word
-    // ("item", "er", any letter case); nullopt for anything else.
+    // ("item", "er"), any letter case; nullopt for anything else.
     static std::optional<ReferenceList> Named(const QString& name);
+    // The list whose table is exactly `table` (the window's caption), or whose option is `index`.
+    static std::optional<ReferenceList> OfTable(const QString& table);
+    static std::optional<ReferenceList> AtOption(int index);
+
+    // The link table of a reference table: its name followed by "_LINK".
+    static QString LinkTableOf(const QString& table) { return table + QStringLiteral("_LINK"); }
+    // Whether `table` is the ER list's, whose lines carry a fee and a unit (exact comparison).
+    static bool IsErTable(const QString& table);
+    // Whether the file of list name `name` holds medicines, stored under the category "Medicine".
+    static bool IsMedicineFile(const QString& name);
 };
 
 // The four values a code carries in a reference table, a file line and a link's copies.

@@ -4,6 +4,8 @@
 
 #include "database/Connection.h"
 #include "database/DbError.h"
+#include "core/ListData.h"
+#include "core/routing/CategoryRoute.h"
 
 namespace esoa {
 
@@ -36,19 +38,25 @@ bool TableExists(Connection& c, const QString& database, const QString& table) {
 std::vector<NeededTable> NeededTables(Connection& c) {
     using Kind = NeededTable::Kind;
     const QString build = QStringLiteral("Build_FIle"), inventory = QStringLiteral("Inventory");
-    std::vector<NeededTable> needed{
-        {build, QStringLiteral("ESOA_ITEM"), Kind::Reference},
-        {build, QStringLiteral("ESOA_ITEM_LINK"), Kind::Link},
-        {build, QStringLiteral("ESOA_ER"), Kind::Reference},
-        {build, QStringLiteral("ESOA_ER_LINK"), Kind::Link},
+    std::vector<NeededTable> needed;
+    for (const ReferenceList& list : ReferenceList::All()) {
+        needed.push_back({build, list.table, Kind::Reference});
+        needed.push_back({build, list.linkTable(), Kind::Link});
+    }
+    const NeededTable hospital[] = {
         {build, QStringLiteral("tbRevenues"), Kind::Hospital},
         {build, QStringLiteral("tbcorevenuecode"), Kind::Hospital},
         {inventory, QStringLiteral("tbInvMaster"), Kind::Hospital},
         {inventory, QStringLiteral("tbForGeneric"), Kind::Hospital},
     };
-    // The exam tables the category routing names, and those the revenues name.
-    QStringList exams{QStringLiteral("tbcoOtherRevenue"), QStringLiteral("tbcoLabExam"),
-                      QStringLiteral("tbcoXRayExam")};
+    needed.insert(needed.end(), std::begin(hospital), std::end(hospital));
+    // The other-revenue table, which revenue codes and sections use, the exam tables the category
+    // routing names, and those the revenues name.
+    QStringList exams{ExamTableNames::OtherRevenue().table};
+    for (const QString& stem : CategoryRoute::ExamStems()) {
+        const QString table = ExamTableNames::OfStem(stem).table;
+        if (!exams.contains(table)) exams << table;
+    }
     if (TableExists(c, build, QStringLiteral("tbRevenues"))) {
         const ReadResult revenues =
             c.Read(QStringLiteral("SELECT DISTINCT(ExamTableName) FROM [Build_FIle].[dbo].[tbRevenues] WITH "

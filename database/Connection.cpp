@@ -89,7 +89,8 @@ void Connection::Execute(const QString& statement) { Send(statement); }
 
 ReadResult Connection::Read(const QString& statement, CursorType, LockType) {
     // Every read here copies the whole result at once, so the cursor and lock types change nothing
-    // in what is read; they are kept in the call because the server side honours them.
+    // in what is read, and no backend receives them: they stay in the call as each routine names
+    // the cursor and lock it reads with.
     QueryResult result = Send(statement);
     return {std::move(result.fields), std::move(result.rows)};
 }

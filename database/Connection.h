@@ -60,7 +60,8 @@ public:
     // A statement without result (DROP, CREATE, ALTER, DELETE, INSERT, UPDATE).
     void Execute(const QString& statement);
 
-    // Reads the whole result of a SELECT.
+    // Reads the whole result of a SELECT. The cursor and lock types are those the routine names; the
+    // whole result is copied at once, so they change nothing and are sent to no backend.
     ReadResult Read(const QString& statement, CursorType cursor, LockType lock);
 
     // Reads a SELECT forward only, handing each row to `onRow` as it is read, so that a large result

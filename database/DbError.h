@@ -7,8 +7,10 @@ namespace esoa {
 
 // The one failure type of the data access. It carries the database's own description (what the user
 // is shown), the driver's native error code when there is one, the statement that was being run, for
-// diagnostics, and what caused it. Thrown by Connection, Recordset and the T-SQL translation; never
-// caught there.
+// diagnostics, and what caused it. Thrown by Connection, Recordset and the T-SQL translation. The
+// data access catches it only to log it and pass it on, to name the file it concerns, to retry work
+// that another writer holds locked (RetryOnBusy), and where its own upkeep or a quicker way of a
+// search may fail without harm (the plain way is taken, or the next opening tries again).
 class DbError : public std::runtime_error {
 public:
     // What a failure says about the work that met it. Only Value belongs to the statement's own
@@ -23,6 +25,7 @@ public:
         ReadOnly,      // the database or its file cannot be written
         Full,          // the disk or the database is full
         Storage,       // the file cannot be read or written, or is damaged
+        MissingFile,   // a database file the connection opens is not there
         Connection,    // the connection was lost or cannot be made
         Statement,     // the statement is not understood (syntax, a construct refused)
     };

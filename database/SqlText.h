@@ -14,6 +14,28 @@ inline QString Escaped(const QString& value) {
     return out;
 }
 
+// A value as a whole literal, quotes included: "O'Brien" -> 'O''Brien'. For statements the program
+// builds of its own; where a statement piece already holds the quotes, Escaped fills them.
+inline QString Literal(const QString& value) {
+    return QLatin1Char('\'') + Escaped(value) + QLatin1Char('\'');
+}
+
+// A name that may hold any character, as T-SQL writes it: between brackets, a closing bracket doubled
+// ("a]b" -> "[a]]b]"). SQLite reads the same form for names without a closing bracket.
+inline QString Name(const QString& name) {
+    QString inner = name;
+    inner.replace(QLatin1Char(']'), QLatin1String("]]"));
+    return QLatin1Char('[') + inner + QLatin1Char(']');
+}
+
+// A text between double quotes, a double quote doubled: a name in the embedded database's own SQLite
+// statements, and a string of an FTS5 query, where brackets mean nothing.
+inline QString DoubleQuoted(const QString& text) {
+    QString inner = text;
+    inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
 }  // namespace esoa::sql
 
 namespace esoa::sql {

@@ -2,11 +2,20 @@
 
 #include <algorithm>
 
+#include "ranking/TermMatcher.h"
+
 namespace esoa::assist::text {
 
-PhraseTable::PhraseTable(std::initializer_list<PhraseEntry> entries,
-                         std::function<QString(const QString&)> word)
-    : word_(std::move(word)) {
+namespace {
+
+// A spelling must be this long for a typing error in it to be told from another word.
+constexpr qsizetype kMisspeltFrom = 8;
+
+}  // namespace
+
+PhraseTable::PhraseTable(const std::vector<PhraseEntry>& entries, std::function<QString(const QString&)> word,
+                         bool typingErrors)
+    : word_(std::move(word)), typingErrors_(typingErrors) {
     for (const PhraseEntry& e : entries) {
         const QStringList tokens = QString::fromUtf8(e.tokens).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& spelling : QString::fromUtf8(e.spellings).split(QLatin1Char(';'))) {
@@ -19,6 +28,34 @@ PhraseTable::PhraseTable(std::initializer_list<PhraseEntry> entries,
     for (QList<Phrase>& list : byFirst_)
         std::stable_sort(list.begin(), list.end(),
                          [](const Phrase& a, const Phrase& b) { return a.keys.size() > b.keys.size(); });
+    for (auto it = byFirst_.cbegin(); it != byFirst_.cend(); ++it)
+        if (it.key().size() >= kMisspeltFrom) longWords_.push_back(it.key());
+    std::sort(longWords_.begin(), longWords_.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+}
+
+bool PhraseTable::SameKey(const QString& word, const QString& key) const {
+    if (word == key) return true;
+    return typingErrors_ && key.size() >= kMisspeltFrom && std::abs(word.size() - key.size()) <= 1 &&
+           TermMatcher::Distance(word, key, 1) == 1;
+}
+
+const QList<PhraseTable::Phrase>* PhraseTable::Misspelt(const QString& word) const {
+    if (!typingErrors_ || word.size() + 1 < kMisspeltFrom ||
+        !std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); }))
+        return nullptr;
+    const auto from = std::lower_bound(longWords_.begin(), longWords_.end(), word.size() - 1,
+                                       [](const QString& w, qsizetype n) { return w.size() < n; });
+    const QString* found = nullptr;
+    for (auto it = from; it != longWords_.end() && it->size() <= word.size() + 1; ++it) {
+        // One error leaves the first or the second letter in place.
+        if ((*it)[0] != word[0] && (*it)[1] != word[1]) continue;
+        if (TermMatcher::Distance(word, *it, 1) != 1) continue;
+        if (found) return nullptr;  // two spellings fit: neither is sure
+        found = &*it;
+    }
+    return found ? &*byFirst_.constFind(*found) : nullptr;
 }
 
 QString PhraseTable::Key(const Piece& piece) const {
@@ -49,13 +86,16 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
     out.reserve(seen.size());
     for (qsizetype i = 0; i < seen.size();) {
         const auto it = byFirst_.constFind(seen[i].text);
+        const QList<Phrase>* starting = it != byFirst_.constEnd()    ? &*it
+                                        : seen[i].kind == Kind::Word ? Misspelt(seen[i].text)
+                                                                     : nullptr;
         const Phrase* found = nullptr;
-        if (it != byFirst_.constEnd()) {
-            for (const Phrase& phrase : *it) {
+        if (starting) {
+            for (const Phrase& phrase : *starting) {
                 if (i + phrase.keys.size() > seen.size()) continue;
                 bool same = true;
                 for (qsizetype k = 1; k < phrase.keys.size() && same; ++k)
-                    same = seen[i + k].text == phrase.keys[k];
+                    same = SameKey(seen[i + k].text, phrase.keys[k]);
                 if (same) {
                     found = &phrase;
                     break;

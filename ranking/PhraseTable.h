@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 #include "ranking/TextPieces.h"
 
@@ -23,7 +23,11 @@ struct PhraseEntry {
 class PhraseTable {
 public:
     // `word` normalises a word of a text and of a spelling alike (e.g. spelling variants, plurals).
-    PhraseTable(std::initializer_list<PhraseEntry> entries, std::function<QString(const QString&)> word);
+    // With `typingErrors`, a word of a spelling that has eight letters or more may be written with one
+    // typing error ("ultrasund", "seminal fluid anlysis"): a word that no spelling starts with starts the
+    // spellings whose first word it is one error away from, when only one such word is.
+    PhraseTable(const std::vector<PhraseEntry>& entries, std::function<QString(const QString&)> word,
+                bool typingErrors = false);
 
     // The pieces with every found spelling replaced by its tokens (Word pieces, inside brackets when the
     // spelling's first word is); the other word pieces normalised; brackets dropped, each piece marked
@@ -36,9 +40,15 @@ private:
         QStringList tokens;
     };
     QString Key(const Piece& piece) const;
+    // Whether a word of a text is the word of a spelling, or one typing error away from a long one.
+    bool SameKey(const QString& word, const QString& key) const;
+    // The spellings that a word no spelling starts with may start, misspelt, or nullptr.
+    const QList<Phrase>* Misspelt(const QString& word) const;
 
     std::function<QString(const QString&)> word_;
     QHash<QString, QList<Phrase>> byFirst_;  // longest first
+    bool typingErrors_;
+    std::vector<QString> longWords_;  // first words of spellings, eight letters or more, sorted by length
 };
 
 }  // namespace esoa::assist::text

@@ -22,4 +22,8 @@ QString ProcedureWord(const QString& word);
 // Joining words and words that every exam row may carry ("test", "exam", "routine", "stat", "OPD").
 bool IsFiller(const QString& word);
 
+// Whether a word is one the table reads a spelling as ("cbc", "antihbs", "lumbosacralspine"): two such
+// words are two different things, never a typing error of one another.
+bool IsKnownTerm(const QString& word);
+
 }  // namespace esoa::assist::procedure

@@ -25,18 +25,21 @@ constexpr double kQualifierMissing = 0.08;  // a modified-release tablet for a p
 constexpr double kQualifierConflict = 0.2;
 // What an agreeing attribute adds and a different one takes away; an attribute on one side only takes
 // kAttributeMissing, or the whole `differ` for a yes-or-no attribute (a panel or a portable exam).
-// A dimension with a usual value reads a silent side as that value (an exam that names no specimen is done
-// on blood).
+// A dimension with a usual value reads a silent side as that value: an exam that names no specimen is
+// done on blood, one that names no contrast is plain, and an imaging exam that names no modality is most
+// likely an X-ray. `usualDiffer` is what a side stating another value loses against a silent one: less
+// than against one stating a different value, as a silent side is only most likely the usual one.
 struct Dimension {
     const char* name;
     double same, differ;
     bool yesOrNo;
     const char* usual = nullptr;
+    double usualDiffer = 0;
 };
-constexpr Dimension kDimensions[] = {{"modality", 0.10, 0.40, false},
+constexpr Dimension kDimensions[] = {{"modality", 0.10, 0.60, false, "modality:xray", 0.10},
                                      {"view", 0.15, 0.15, false},
-                                     {"specimen", 0.20, 0.50, false, "specimen:blood"},
-                                     {"contrast", 0.15, 0.20, false},
+                                     {"specimen", 0.20, 0.50, false, "specimen:blood", 0.30},
+                                     {"contrast", 0.15, 0.20, false, "contrast:plain", 0.12},
                                      {"age", 0.08, 0.15, true},
                                      {"side", 0.08, 0.15, true},
                                      {"scope", 0.05, 0.10, true},
@@ -207,14 +210,15 @@ SuggestIndex::Agreement SuggestIndex::Features(const Item& item, const QueryTerm
         if (inQuery == 0 && inItem == 0) {
             add(0, 0, 0, 3);
         } else if (dim.usual && (inQuery == 0 || inItem == 0)) {
-            // The silent side has the usual value: the other agrees when it has only that one.
+            // The silent side has the usual value: the other says nothing more when it has only that one.
             if (onlyUsual)
-                add(dim.same, 0, 3, 3);
+                add(0, 0, 0, 3);
             else
-                add(-dim.differ, dim.differ + dim.same, 2, 3);
+                add(-dim.usualDiffer, dim.usualDiffer, 2, 3);
         } else if (inQuery == 0 || inItem == 0) {
+            // An item silent on what the description asks for may be meant, but is not surely meant.
             const double lost = dim.yesOrNo ? dim.differ : kAttributeMissing;
-            add(-lost, inItem > 0 || dim.yesOrNo ? lost : 0, 1, 3);
+            add(-lost, lost, 1, 3);
         } else if (same == 0) {
             add(-dim.differ, dim.differ + dim.same, 2, 3);
         } else {

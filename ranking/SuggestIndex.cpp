@@ -8,6 +8,8 @@
 #include <thread>
 
 #include "ranking/MedicineVocabulary.h"
+#include "ranking/ProcedureText.h"
+#include "ranking/ProcedureVocabulary.h"
 
 namespace esoa::assist {
 namespace {
@@ -31,13 +33,27 @@ void AppendNew(QStringList& to, const QStringList& from) {
         if (!to.contains(s)) to.append(s);
 }
 
-// An item's name and generic name read as one text. Many items share a generic name: each is read once.
-ItemTerms ReadCandidate(const SuggestCandidate& c, QHash<QString, ItemTerms>& generics) {
-    ItemTerms terms = AnalyseText(c.itemName, c.kind);
+// What many items share, read once per block of items.
+struct ReadCache {
+    QHash<QString, ItemTerms> generics;
+    QHash<QString, QStringList> sources;  // what an exam table's name says of its rows
+};
+
+// An item's name and generic name read as one text; an exam row also by what its table says of it.
+ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
+    ItemTerms terms;
+    if (c.kind == ItemKind::Procedure) {
+        auto source = cache.sources.constFind(c.source);
+        if (source == cache.sources.constEnd())
+            source = cache.sources.insert(c.source, SourceAttributes(c.source));
+        terms = AnalyseProcedureText(c.itemName, *source);
+    } else {
+        terms = AnalyseItemText(c.itemName);
+    }
     if (c.genericName.isEmpty()) return terms;
-    auto cached = generics.constFind(c.genericName);
-    if (cached == generics.constEnd())
-        cached = generics.insert(c.genericName, AnalyseText(c.genericName, c.kind));
+    auto cached = cache.generics.constFind(c.genericName);
+    if (cached == cache.generics.constEnd())
+        cached = cache.generics.insert(c.genericName, AnalyseText(c.genericName, c.kind));
     const ItemTerms& generic = *cached;
     // Beside a generic name, the other words of the item name are a brand, a maker or packing.
     for (const QString& w : terms.words)
@@ -59,8 +75,8 @@ constexpr qsizetype kReadAlone = 2048;
 std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end) {
     std::vector<ItemTerms> out(size_t(end - begin));
     const auto read = [&](qsizetype from, qsizetype to) {
-        QHash<QString, ItemTerms> generics;
-        for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], generics);
+        ReadCache cache;
+        for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
     };
     const qsizetype threads =
         end - begin < kReadAlone ? 1 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
@@ -94,8 +110,9 @@ std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsiz
 struct SuggestIndex::Scored {
     int item;
     double score;
-    double text;     // the name match, from 0 to 1
-    double against;  // what disagreements with the description cost (silences cost nothing here)
+    double text;                // the name match, from 0 to 1
+    double matched, queryMass;  // what the name match was made of
+    double against;             // what disagreements with the description cost (silences cost nothing here)
     int reading;
     quint64 words;
     quint64 outcome;
@@ -116,7 +133,7 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
             auto reading = std::find_if(readings_.begin(), readings_.end(),
                                         [kind](const Reading& r) { return r.kind == kind; });
             if (reading == readings_.end()) {
-                readings_.push_back({kind, {}, {}, {}, {}, 0});
+                readings_.push_back({kind, {}, {}, {}, {}, {}, 0});
                 reading = readings_.end() - 1;
             }
             Add(int(i), block[size_t(i - begin)], *reading);
@@ -125,6 +142,10 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
     for (Reading& r : readings_) {
         r.vocabulary.Finish();
         r.idf.resize(r.vocabulary.size());
+        r.known.assign(r.vocabulary.size(), 0);
+        if (r.kind == ItemKind::Procedure)
+            for (int t = 0; t < int(r.known.size()); ++t)
+                r.known[t] = procedure::IsKnownTerm(r.vocabulary.word(t));
         for (int t = 0; t < int(r.idf.size()); ++t) {
             const bool salt = r.kind == ItemKind::Medicine && medicine::IsSaltOrEster(r.vocabulary.word(t));
             r.idf[t] = float(Idf(r.postings[t].size(), r.items) * (salt ? kSaltWeight : 1.0));
@@ -147,7 +168,9 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
         const int* w = Begin(item, Words);
         int anchor = -1;
         for (int k = 0; k < item.count[Words]; ++k) {
-            const double weight = w[k] >= 0 ? r.idf[w[k]] : r.idf[~w[k]] * kAsideWeight;
+            // In an exam name, a word no other row has and no reading knows is most likely a typing error
+            // or a remark: it counts as little as an aside.
+            const double weight = WordWeight(w[k], r, true);
             item.mass += float(weight * weight);
             if (w[k] >= 0 && (anchor < 0 || r.idf[w[k]] > r.idf[anchor])) anchor = w[k];
         }
@@ -159,6 +182,24 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
             seen[r.spread[id]++] = anchor;
         }
     }
+}
+
+double SuggestIndex::WordWeight(int term, const Reading& r, bool discountStray) {
+    const int id = term >= 0 ? term : ~term;
+    // In an exam name, a word no other row has and no reading knows is most likely a typing error or a
+    // remark: for the ranking it counts as little as an aside.
+    const bool stray =
+        discountStray && r.kind == ItemKind::Procedure && r.postings[id].size() == 1 && !r.known[id];
+    return term >= 0 && !stray ? r.idf[id] : r.idf[id] * kAsideWeight;
+}
+
+double SuggestIndex::StrictNameMatch(const Scored& s) const {
+    const Item& item = items_[s.item];
+    const Reading& r = readings_[s.reading];
+    const int* w = Begin(item, Words);
+    double mass = 0;
+    for (int k = 0; k < item.count[Words]; ++k) mass += std::pow(WordWeight(w[k], r, false), 2);
+    return TextScore(s.matched, s.queryMass, mass, r.kind);
 }
 
 int SuggestIndex::NewTermId() {
@@ -224,11 +265,16 @@ double SuggestIndex::Idf(size_t holders, size_t items) {
 
 // Pivoted normalisation: the query's own norm stands in for part of the item's, so an exact match scores 1
 // and extra item words cost less than under a plain cosine. Never above 1, as `matched` never exceeds the
-// query's own mass.
-double SuggestIndex::TextScore(double matched, double queryMass, double itemMass) {
+// query's own mass. A medicine's name shorter than the description counts as long as the description (a
+// master's short name says as much); an exam row's counts as it is, so that of two rows that match the
+// same words of the description, the one without other words comes first ("Prostate" before "KUB and
+// prostate" for a transabdominal prostate ultrasound).
+double SuggestIndex::TextScore(double matched, double queryMass, double itemMass, ItemKind kind) {
     if (itemMass <= 0 || matched <= 0) return 0;
     const double q = std::sqrt(queryMass);
-    return matched / (q * std::max(q, (1 - kPivot) * q + kPivot * std::sqrt(itemMass)));
+    const double length = (1 - kPivot) * q + kPivot * std::sqrt(itemMass);
+    if (kind == ItemKind::Procedure) return std::min(1.0, matched / (q * length));
+    return matched / (q * std::max(q, length));
 }
 
 // The scales were chosen on the calibration part of the evaluation set (README, "Suggestions").
@@ -278,8 +324,12 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
     double queryMass = 0;
     const bool medicine = reading.kind == ItemKind::Medicine;
     for (const QString& word : query.words) {
-        const QList<TermMatcher::Match> matches = reading.vocabulary.Matches(word);
+        QList<TermMatcher::Match> matches = reading.vocabulary.Matches(word);
         const int exact = reading.vocabulary.Find(word);
+        // Two exams the reading knows apart ("antihbs", "antihbc") are never a misspelling of one another.
+        if (!reading.known.empty() && procedure::IsKnownTerm(word))
+            matches.removeIf(
+                [&](const TermMatcher::Match& m) { return m.term != exact && reading.known[m.term]; });
         const bool salt = medicine && medicine::IsSaltOrEster(word);
         const double aside = query.asides.contains(word) ? kAsideWeight : 1.0;
         const double weight =
@@ -313,10 +363,10 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
     const QueryTerms q = Read(query);
     out.reserve(out.size() + touched.size());
     for (const int i : touched) {
-        const double text = TextScore(matched[i], queryMass, items_[i].mass);
+        const double text = TextScore(matched[i], queryMass, items_[i].mass, reading.kind);
         const Agreement agreement = Features(items_[i], q);
-        out.push_back({i, text + agreement.score, text, agreement.against, r, words[i], agreement.outcome,
-                       agreement.formSilent});
+        out.push_back({i, text + agreement.score, text, matched[i], queryMass, agreement.against, r, words[i],
+                       agreement.outcome, agreement.formSilent});
     }
     std::sort(met.begin(), met.end());
 }
@@ -369,14 +419,19 @@ QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) c
                                     [&](const Scored& s) { return s.item == out[0].candidate; });
     double runnerUp = 0;
     bool found = false;
+    // A medicine stocked twice is either stock item. Two exam rows that read alike are still two charges
+    // (the exam's in the emergency room and in the heart station): only one of them is meant.
+    const bool exams = readings_[first->reading].kind == ItemKind::Procedure;
     for (const Scored& s : scored) {
-        if (s.words == first->words && s.outcome == first->outcome) continue;
+        if (s.item == first->item) continue;
+        if (!exams && s.words == first->words && s.outcome == first->outcome) continue;
         if (!found || s.score > runnerUp) runnerUp = s.score;
         found = true;
     }
     out.resize(keep);
     Suggestion& best = out[0];
-    best.nameMatch = first->text;
+    // Whether a word is a typing error is a guess good enough to rank by, not to be sure by.
+    best.nameMatch = StrictNameMatch(*first);
     best.disagreement = first->against;
     best.unread = Unread(first->item, readings_[first->reading], met[first->reading], first->formSilent);
     best.margin = best.score - (found ? std::max(0.0, runnerUp) : 0.0);

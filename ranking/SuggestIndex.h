@@ -17,9 +17,13 @@ struct SuggestCandidate {
     QString genericName;    // may be empty
     QString linkedCode;     // the code the item is already linked to, may be empty; shown, not ranked
     QString itemDesc = {};  // inventory items' longer description, may be empty; shown, not ranked
-    QString source = {};    // where the row comes from (e.g. its exam table): kept and returned, never read
+    QString source = {};    // where the row comes from: its exam table, whose name may say what the
+                            // row's own leaves unsaid (the modality of "Whole abdomen" in "tbcoUltraExam")
     ItemKind kind = ItemKind::Medicine;  // how its name is read: inventory items as medicines, exam rows
                                          // as procedures
+    // Where a link to it is filed (the link's InvOrProc, RevenueID and SectionID): kept and returned,
+    // never read.
+    QString invOrProc = {}, revenueId = {}, sectionId = {};
 };
 
 struct Suggestion {
@@ -109,6 +113,7 @@ private:
         std::vector<std::vector<int>> postings;  // by vocabulary id: items holding the word
         std::vector<float> idf;
         std::vector<quint8> spread;  // by vocabulary id: different products it occurs with, up to 3
+        std::vector<char> known;     // by vocabulary id: a word the procedure reading spells out to
         size_t items = 0;
     };
     struct Scored;
@@ -127,7 +132,11 @@ private:
     void Add(int index, const ItemTerms& terms, Reading& reading);
     // Inverse document frequency of a word that `holders` of `items` hold.
     static double Idf(size_t holders, size_t items);
-    static double TextScore(double matched, double queryMass, double itemMass);
+    static double TextScore(double matched, double queryMass, double itemMass, ItemKind kind);
+    // A word's weight in the length of an item's name (`term` as stored: an aside as its complement).
+    static double WordWeight(int term, const Reading& reading, bool discountStray);
+    // The name match of a scored item with every word of its name at full weight.
+    double StrictNameMatch(const Scored& scored) const;
     QueryTerms Read(const ItemTerms& terms) const;
     void Rank(int reading, const QString& description, std::vector<Scored>& out, std::vector<int>& met) const;
     int Unread(int item, const Reading& reading, const std::vector<int>& met, bool formSilent) const;

@@ -86,7 +86,8 @@ QList<TermMatcher::Match> TermMatcher::Matches(const QString& word) const {
     if (exact >= 0) offer(exact, 1.0, false);
 
     if (!IsNumber(word)) {
-        // Typing errors: a word within the allowed distance shares all but 3 trigrams per error.
+        // Typing errors: a word within the allowed distance shares all but 4 trigrams per error (3 for a
+        // wrong, missing or extra letter, 4 for two letters swapped).
         const int limit = Allowed(word.size());
         if (limit > 0) {
             const std::vector<quint64> grams = Trigrams(word);
@@ -96,14 +97,16 @@ QList<TermMatcher::Match> TermMatcher::Matches(const QString& word) const {
                 if (it == trigrams_.end()) continue;
                 for (const int id : it->second) ++shared[id];
             }
-            const int need = int(grams.size()) - 3 * limit;
+            const int need = int(grams.size()) - 4 * limit;
             for (auto it = shared.cbegin(); it != shared.cend(); ++it) {
                 if (it.value() < need || it.key() == exact) continue;
                 const QString& other = words_[it.key()];
-                const int d = Distance(word, other, std::min(limit, Allowed(other.size())));
+                // Both words must be long enough for the errors: "dressing" is three away from "nursing".
+                const int allowed = std::min(limit, Allowed(other.size()));
+                const int d = Distance(word, other, allowed);
                 // One typing error in a long word is more surely that word than one in a short word.
                 const double length = double(std::max(word.size(), other.size()));
-                if (d >= 1 && d <= limit) offer(it.key(), d == 1 ? 1.0 - 0.5 / length : 0.75, d > 1);
+                if (d >= 1 && d <= allowed) offer(it.key(), d == 1 ? 1.0 - 0.5 / length : 0.75, d > 1);
             }
         }
         // Words cut short: the query part starts a vocabulary word, or a vocabulary word starts it.

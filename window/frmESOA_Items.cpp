@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "database/SqlText.h"
+#include "core/ListData.h"
 #include "window/coverage/CoverageWindow.h"
 #include "window/lookup/CategoryRouting.h"
 #include "window/lookup/ItemSearch.h"
@@ -88,10 +89,10 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     selection_ = std::make_unique<ItemSelection>(screen_, *mappings_, *search_);
     save_ = std::make_unique<MappingSave>(screen_, *mappings_);
     bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_);
-    updates_ = std::make_unique<UpdatesWindow>(screen_, *lists_, *mappings_, *import_);
+    listUpdates_ = std::make_unique<ListUpdates>(screen_, *lists_, *mappings_, *import_);
     suggest_ = std::make_unique<ItemSuggest>(screen_);
     import_->setReview([this](const QString& table, const std::vector<ListFile>& files) {
-        return updates_->ReviewBeforeImport(table, files);
+        return listUpdates_->ReviewBeforeImport(table, files);
     });
     wireEvents();
 }
@@ -139,10 +140,10 @@ void frmESOA_Items::wireEvents() {
     onClick(ui_.cmdEdit, [this] { save_->cmdEdit_Click(); });
     onClick(ui_.cmdDelete, [this] { bulk_->cmdDelete_Click(); });
     onClick(ui_.cmdMapAll, [this] { bulk_->cmdMapAll_Click(); });
-    onClick(ui_.cmdPreviewChanges, [this] { updates_->cmdPreviewChanges_Click(); });
-    onClick(ui_.cmdApplyChanges, [this] { updates_->cmdApplyChanges_Click(); });
-    onClick(ui_.cmdCheckLinks, [this] { updates_->cmdCheckLinks_Click(); });
-    onClick(ui_.cmdExportLinks, [this] { updates_->cmdExportLinks_Click(); });
+    onClick(ui_.cmdPreviewChanges, [this] { listUpdates_->cmdPreviewChanges_Click(); });
+    onClick(ui_.cmdApplyChanges, [this] { listUpdates_->cmdApplyChanges_Click(); });
+    onClick(ui_.cmdCheckLinks, [this] { listUpdates_->cmdCheckLinks_Click(); });
+    onClick(ui_.cmdExportLinks, [this] { listUpdates_->cmdExportLinks_Click(); });
     onClick(ui_.cmdSuggest, [this] { suggest_->cmdSuggest_Click(); });
     connect(ui_.chkUnlinked, &QCheckBox::toggled, this, [this] { guarded([this] { lists_->LoadEsoaItems(); }); });
     connect(ui_.lblCoverage, &LinkLabel::Click, this, [this] { guarded([this] { lblCoverage_Click(); }); });
@@ -231,7 +232,7 @@ void frmESOA_Items::Form_Load() {
     lists_->LoadEsoaItems();
     source_->LoadRevenues();
     source_->LoadRevenueCodes();
-    ui_.optTable->select(1);
+    ui_.optTable->select(ReferenceList::Er().option);
     reports.ReportMissingTables();
     if (reports.ownTablesFailed()) {
         guide_.PointAtMaintenance();
@@ -253,21 +254,18 @@ void frmESOA_Items::Form_Resize() {
 void frmESOA_Items::lblMaint_Click() { ui_.fraMaint->setVisible(ui_.fraMaint->isHidden()); }
 
 void frmESOA_Items::lblCoverage_Click() {
-    const std::optional<ReferenceList> list = ReferenceList::Named(ui_.lblESOATableName->text());
+    const std::optional<ReferenceList> list = ReferenceList::OfTable(ui_.lblESOATableName->text());
     if (!list) return;
-    messages_.SetBusy(true);
-    try {
+    assist::CoverageWindow* window = nullptr;
+    {
+        const BusyPointer busy(messages_);
         assist::Coverage coverage = assist::Coverage::Build(screen_.user.sqlconnection(), *list);
         // Withdrawn codes are those the reference files of the import folder no longer carry.
         coverage.MarkWithdrawn(screen_.user.sqlconnection(), import_->folder());
-        auto* window = new assist::CoverageWindow(std::move(coverage), this);
+        window = new assist::CoverageWindow(std::move(coverage), this);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        messages_.SetBusy(false);
-        window->show();
-    } catch (...) {
-        messages_.SetBusy(false);
-        throw;
     }
+    window->show();
 }
 
 void frmESOA_Items::resizeEvent(QResizeEvent* event) {

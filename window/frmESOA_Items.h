@@ -20,7 +20,7 @@ class MappingList;
 class ItemSelection;
 class MappingSave;
 class MappingBulk;
-class UpdatesWindow;
+class ListUpdates;
 
 // The mapping screen, the program's one window. It owns its controls and one object per subsystem,
 // and wires each control's events to them; every handler runs through Guarded, so an error ends
@@ -66,7 +66,7 @@ public:
     ItemSelection& selection() { return *selection_; }
     MappingSave& save() { return *save_; }
     MappingBulk& bulk() { return *bulk_; }
-    UpdatesWindow& updates() { return *updates_; }
+    ListUpdates& listUpdates() { return *listUpdates_; }
     ItemSuggest& suggest() { return *suggest_; }
 
     void setVisible(bool visible) override;
@@ -98,7 +98,7 @@ private:
     std::unique_ptr<ItemSelection> selection_;
     std::unique_ptr<MappingSave> save_;
     std::unique_ptr<MappingBulk> bulk_;
-    std::unique_ptr<UpdatesWindow> updates_;
+    std::unique_ptr<ListUpdates> listUpdates_;
     std::unique_ptr<ItemSuggest> suggest_;
     bool loaded_ = false;
 };

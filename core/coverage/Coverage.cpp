@@ -10,6 +10,7 @@
 
 #include "core/files/Csv.h"
 #include "core/links/ItemJoin.h"
+#include "core/lookup/HospitalLists.h"
 #include "core/reference/ReferenceFile.h"
 #include "database/Connection.h"
 
@@ -120,9 +121,7 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     c.ReadEach(QStringLiteral("SELECT COUNT(*) FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"),
                [&cov](const QStringList& count) { cov.activeItems = count.front().toInt(); });
     cov.unlinkedItems = cov.activeItems - int(linkedItems.size());
-    const ReadResult codes = read(
-        c, QStringLiteral("SELECT RevenueID, itemname FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE "
-                          "Recordstatus='A' AND (LocationID IS NOT NULL AND LocationID <> '') ORDER BY RevenueID"));
+    const ReadResult codes = read(c, RevenueCodesStatement(true, QStringLiteral("RevenueID")));
     for (const QStringList& r : codes.rows)
         cov.inventoryRevenues.push_back({r.value(0), r.value(1), linksByRevenue.value(CodeKey(r.value(0)))});
     return cov;

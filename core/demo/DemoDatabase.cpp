@@ -9,6 +9,7 @@
 #include "database/DbError.h"
 #include "database/SqlText.h"
 #include "database/sqlite/SqliteConnection.h"
+#include "core/ListData.h"
 #include "core/links/LinkWrite.h"
 #include "core/reference/ImportRun.h"
 #include "core/reference/ReferenceSchema.h"
@@ -29,15 +30,19 @@ void runScript(SqliteConnection& connection, const QString& resource) {
 }
 
 bool hasReferenceTables(SqliteConnection& c) {
-    return c.RunSqlite(QStringLiteral("SELECT 1 FROM Build_FIle.sqlite_master WHERE type='table' AND name IN "
-                                      "('ESOA_ITEM','ESOA_ER','ESOA_ITEM_LINK','ESOA_ER_LINK')"))
-               .rows.size() == 4;
+    QStringList tables;
+    for (const ReferenceList& list : ReferenceList::All())
+        tables << sql::Literal(list.table) << sql::Literal(list.linkTable());
+    return c.RunSqlite(
+                QStringLiteral("SELECT 1 FROM Build_FIle.sqlite_master WHERE type='table' AND name IN (%1)")
+                    .arg(tables.join(QLatin1Char(','))))
+               .rows.size() == size_t(tables.size());
 }
 
 // A link as the mapping screen saves one: looked up by revenue and item, the PhilHealth item's
 // values copied from its reference row.
 struct ExampleLink {
-    const char* table;
+    ReferenceList (*list)();
     const char* code;
     const char* revenueId;
     const char* sectionId;
@@ -47,14 +52,14 @@ struct ExampleLink {
 };
 
 constexpr ExampleLink kExampleLinks[] = {
-    {"ESOA_ER", "ERT-0002", "PH", "", "1001", "Paracetamol 500mg tablet", "INV"},
-    {"ESOA_ITEM", "M0001001", "PH", "", "1001", "Paracetamol 500mg tablet", "INV"},
-    {"ESOA_ITEM", "LD-00101", "LB", "", "1", "CBC with Platelet Count", "PROC"},
-    {"ESOA_ITEM", "LD-00103", "LB", "", "3", "Platelet Count", "PROC"},
+    {&ReferenceList::Er, "ERT-0002", "PH", "", "1001", "Paracetamol 500mg tablet", "INV"},
+    {&ReferenceList::Item, "M0001001", "PH", "", "1001", "Paracetamol 500mg tablet", "INV"},
+    {&ReferenceList::Item, "LD-00101", "LB", "", "1", "CBC with Platelet Count", "PROC"},
+    {&ReferenceList::Item, "LD-00103", "LB", "", "3", "Platelet Count", "PROC"},
 };
 
 void addExampleLink(Connection& c, const ExampleLink& link) {
-    const QString table = QLatin1String(link.table);
+    const QString table = link.list().table;
     const ReadResult code =
         c.Read(QStringLiteral("SELECT Category, Description, FixedFee, ChargingUnit FROM [Build_FIle].[dbo].[%1] WITH "
                               "(NOLOCK) WHERE Code='%2' ")
@@ -71,24 +76,17 @@ void addExampleLink(Connection& c, const ExampleLink& link) {
 
 void SeedReferenceLists(Connection& c, const QString& referenceFolder) {
     const QDir files(referenceFolder.isEmpty() ? QCoreApplication::applicationDirPath() : referenceFolder);
-    const struct {
-        const char* table;
-        const char* names[2];
-    } lists[] = {{"ESOA_ITEM", {"ESOA_ITEM", "ESOA_MEDICINE"}}, {"ESOA_ER", {"ESOA_ER", nullptr}}};
-    for (const auto& list : lists) {
-        const QString table = QLatin1String(list.table);
-        for (const QString& statement : CreateTableStatements(table)) {
+    for (const ReferenceList& list : ReferenceList::All()) {
+        for (const QString& statement : CreateTableStatements(list.table)) {
             try {
                 c.Execute(statement);
             } catch (const DbError&) {
                 // The ALTERs of columns already gone: as when the user creates the tables.
             }
         }
-        for (const char* name : list.names) {
-            if (!name) continue;
-            const QString path = files.filePath(QLatin1String(name) + QStringLiteral(".csv"));
-            if (QFile::exists(path))
-                ImportRun(c, table).Import(ReadListFiles(files.path(), {QLatin1String(name)}).front());
+        // A sample file that is not there leaves its list empty.
+        for (const ListFile& file : ReadListFiles(files.path(), list.names)) {
+            if (file.readable()) ImportRun(c, list.table).Import(file);
         }
     }
     for (const ExampleLink& link : kExampleLinks) addExampleLink(c, link);

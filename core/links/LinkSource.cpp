@@ -4,6 +4,7 @@
 #include "database/DbError.h"
 #include "database/SqlText.h"
 #include "core/ListData.h"
+#include "core/routing/ExamTableNames.h"
 
 namespace esoa {
 
@@ -13,8 +14,8 @@ ItemTable ItemTable::Inventory() {
 }
 
 ItemTable ItemTable::OtherRevenue() {
-    return {QStringLiteral("tbcoOtherRevenue"), QStringLiteral("OtherRevenueID"),
-            QStringLiteral("OtherRevenue"), false};
+    const ExamTableNames names = ExamTableNames::OtherRevenue();
+    return {names.table, names.idField, names.nameField, false};
 }
 
 QString ItemTable::Reference() const {

@@ -62,8 +62,9 @@ private:
     QString invOrProc_, revenueId_, sectionId_;
 };
 
-// Throws DbError (cause Statement) when a name of `table` could change a statement's meaning: exam
-// table and column names come from the revenue table's data and stand in statements as names.
+// The one check of the names that stand in a statement as names but come from data (the exam table
+// and its columns, from the revenue table or the screen's hidden labels): throws DbError (cause
+// Statement) when one could change the statement's meaning. The inventory's names are the program's.
 void RequirePlainNames(const ItemTable& table);
 
 }  // namespace esoa

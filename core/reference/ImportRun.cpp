@@ -10,6 +10,7 @@
 #include "database/Money.h"
 #include "database/RetryOnBusy.h"
 #include "database/SqlText.h"
+#include "core/ListData.h"
 #include "core/reference/KnownCodes.h"
 #include "core/reference/NextToken.h"
 #include "core/reference/ReferenceFile.h"
@@ -50,6 +51,7 @@ QString CauseText(DbError::Cause cause, const QString& table) {
         case DbError::Cause::Full:
             return QStringLiteral("the disk or the database is full");
         case DbError::Cause::Storage:
+        case DbError::Cause::MissingFile:
             return QStringLiteral("the database file cannot be read or written");
         case DbError::Cause::Connection:
             return QStringLiteral("the connection to the database was lost");
@@ -117,7 +119,8 @@ QString ImportSummary::Message(int shownRefused, Reader reader) const {
     if (!finished()) {
         parts << QStringLiteral("%1 new lines of %2 were stored before the stop.")
                      .arg(QString::number(added), file);
-        const bool again = dbCause != DbError::Cause::ReadOnly && dbCause != DbError::Cause::Storage;
+        const bool again = dbCause != DbError::Cause::ReadOnly && dbCause != DbError::Cause::Storage &&
+                           dbCause != DbError::Cause::MissingFile;
         if (again) {
             parts.back() += reader == Reader::Window
                                 ? QStringLiteral(
@@ -257,8 +260,8 @@ public:
         : run_(run),
           lines_(lines),
           file_(file),
-          erTable_(run.table_ == QLatin1String("ESOA_ER")),
-          medicine_(listName == QLatin1String("ESOA_MEDICINE")),
+          erTable_(ReferenceList::IsErTable(run.table_)),
+          medicine_(ReferenceList::IsMedicineFile(listName)),
           known_(run.connection_, run.table_,
                  run.matching_.value_or(KnownCodes::MatchingFor(run.connection_))) {}
 
@@ -386,7 +389,7 @@ ImportSummary ImportRun::ImportText(const ReferenceLines& text, const QString& l
     ImportSummary summary;
     summary.file = file;
     summary.total = static_cast<int>(lines.size());
-    if (const auto cutShort = CutShort(text, table_ == QLatin1String("ESOA_ER")))
+    if (const auto cutShort = CutShort(text, ReferenceList::IsErTable(table_)))
         summary.warnings.push_back(*cutShort);
     if (progress && !progress(0, summary.total)) {
         summary.end = ImportSummary::End::Cancelled;

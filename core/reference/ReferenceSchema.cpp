@@ -1,5 +1,7 @@
 #include "core/reference/ReferenceSchema.h"
 
+#include "core/ListData.h"
+
 namespace esoa {
 namespace {
 
@@ -19,7 +21,7 @@ QStringList tableWithIndexes(const QString& table, const QString& columns) {
 }  // namespace
 
 QStringList CreateTableStatements(const QString& t) {
-    const QString l = t + QStringLiteral("_LINK");
+    const QString l = ReferenceList::LinkTableOf(t);
     const QString referenceColumns = QStringLiteral(
         "    [ID]                [bigint] IDENTITY(1,1) NOT NULL,"
         "    [Code]              [varchar](50) NULL,"

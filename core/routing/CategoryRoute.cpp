@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/ListData.h"
+
 namespace esoa {
 namespace {
 
@@ -39,13 +41,21 @@ const CategoryRoute& RouteIn(const QString& category, const std::array<Named, N>
 
 }  // namespace
 
-ExamTableNames ExamTableNames::OfStem(const QString& stem) {
-    return {QStringLiteral("tbco") + stem, stem + QStringLiteral("ID"), stem};
+const CategoryRoute& CategoryRoute::For(const QString& table, const QString& category) {
+    if (table == ReferenceList::Item().table) return RouteIn(category, kItemRoutes, kItemOther);
+    return RouteIn(category, kErRoutes, kErOther);
 }
 
-const CategoryRoute& CategoryRoute::For(const QString& table, const QString& category) {
-    if (table == QLatin1String("ESOA_ITEM")) return RouteIn(category, kItemRoutes, kItemOther);
-    return RouteIn(category, kErRoutes, kErOther);
+QStringList CategoryRoute::ExamStems() {
+    QStringList stems;
+    const auto add = [&](const CategoryRoute& route) {
+        if (route.stem && !stems.contains(QLatin1String(route.stem))) stems << QLatin1String(route.stem);
+    };
+    for (const Named& named : kItemRoutes) add(named.route);
+    add(kItemOther);
+    for (const Named& named : kErRoutes) add(named.route);
+    add(kErOther);
+    return stems;
 }
 
 }  // namespace esoa

@@ -1,16 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include "core/routing/ExamTableNames.h"
 
 namespace esoa {
-
-// The naming rule of the hospital's exam tables: for a stem S the table is "tbco" + S, its key
-// column S + "ID" and its name column S.
-struct ExamTableNames {
-    QString table, idField, nameField;
-
-    static ExamTableNames OfStem(const QString& stem);
-};
 
 // Where a click on a PhilHealth category sends the hospital item search: the item source and, for
 // the categories the routing knows, the revenue or section and the exam table. One table serves the
@@ -25,6 +20,8 @@ struct CategoryRoute {
     // "ESOA_ER" for any other table. Categories are compared exactly (letter case and blanks
     // included); one the table does not name gets its "any other category" route.
     static const CategoryRoute& For(const QString& table, const QString& category);
+    // The stems of the exam tables the routes of both lists name, each once, in route order.
+    static QStringList ExamStems();
 };
 
 }  // namespace esoa

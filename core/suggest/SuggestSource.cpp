@@ -1,11 +1,16 @@
 #include "core/suggest/SuggestSource.h"
 
 #include <QHash>
+#include <algorithm>
 
+#include "core/links/LinkSource.h"
+#include "core/lookup/HospitalLists.h"
+#include "core/routing/CategoryRoute.h"
+#include "core/routing/ExamTableNames.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
-#include "core/routing/CategoryRoute.h"
+#include "ranking/ProcedureText.h"
 
 namespace esoa::assist {
 namespace {
@@ -14,20 +19,87 @@ ReadResult read(Connection& c, const QString& statement) {
     return c.Read(statement, CursorType::ForwardOnly, LockType::ReadOnly);
 }
 
-QString quoted(const QString& value) { return QLatin1Char('\'') + sql::Escaped(value) + QLatin1Char('\''); }
-
 void requirePlain(const CandidateSource& s) {
-    for (const QString& name : {s.examTable, s.idField, s.nameField}) {
-        if (!sql::IsPlainName(name))
-            throw DbError(QStringLiteral("The exam table or column name \"%1\" is not a plain name.").arg(name), {}, {},
-                          DbError::Cause::Statement);
-    }
+    RequirePlainNames({s.examTable, s.idField, s.nameField, false});
+}
+
+void setExamTable(CandidateSource& s, const ExamTableNames& names) {
+    s.examTable = names.table;
+    s.idField = names.idField;
+    s.nameField = names.nameField;
 }
 
 QString procedureFrom(const CandidateSource& s) {
-    QString from = QStringLiteral(" FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE Status='A'").arg(s.examTable);
-    if (!s.section.isEmpty()) from += QStringLiteral(" AND OtherSectionID = ") + quoted(s.section);
+    QString from =
+        QStringLiteral(" FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE Status='A'").arg(s.examTable);
+    if (!s.section.isEmpty()) from += QStringLiteral(" AND OtherSectionID = ") + sql::Literal(s.section);
     return from;
+}
+
+bool isPlain(const CandidateSource& s) {
+    return s.inventory ||
+           (sql::IsPlainName(s.examTable) && sql::IsPlainName(s.idField) && sql::IsPlainName(s.nameField));
+}
+
+// The code each item already carries in the link table; a missing link table just means none.
+QHash<QString, QString> linkedCodes(Connection& c, const CandidateSource& s) {
+    QHash<QString, QString> linked;
+    if (s.linkTable.isEmpty() || !sql::IsPlainName(s.linkTable)) return linked;
+    const QString where = s.inventory       ? QStringLiteral("InvOrProc = 'INV'")
+                          : s.sectionPerRow ? QStringLiteral("InvOrProc = 'PROC' AND SectionID <> ''")
+                                            : QStringLiteral("RevenueID = ") + sql::Literal(s.revenueId);
+    try {
+        const ReadResult links =
+            read(c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
+                        .arg(s.linkTable, where));
+        for (const QStringList& row : links.rows) linked.insert(row.value(0).toLower(), row.value(1));
+    } catch (const DbError& e) {
+        if (e.cause() != DbError::Cause::MissingTable) throw;
+    }
+    return linked;
+}
+
+// An exam table that tbRevenues names, and the first revenue (by RevenueID) that names it.
+struct RevenueTable {
+    QString revenueId;
+    ExamTableNames names;
+};
+
+QList<RevenueTable> revenueTables(Connection& c) {
+    const ReadResult r =
+        read(c, QStringLiteral("SELECT RevenueID,ExamTableName,IDFieldName,ExamFieldName FROM "
+                               "[Build_FIle].[dbo].[tbRevenues] WITH (NOLOCK) ORDER BY RevenueID"));
+    QList<RevenueTable> tables;
+    for (const QStringList& row : r.rows) {
+        if (row.value(1).isEmpty()) continue;
+        const bool seen = std::any_of(tables.cbegin(), tables.cend(), [&](const RevenueTable& t) {
+            return t.names.table.compare(row.value(1), Qt::CaseInsensitive) == 0;
+        });
+        if (!seen) tables.append({row.value(0), {row.value(1), row.value(2), row.value(3)}});
+    }
+    return tables;
+}
+
+CandidateSource examSource(const RevenueTable& t, const QString& linkTable) {
+    CandidateSource s;
+    s.inventory = false;
+    s.examTable = t.names.table;
+    s.idField = t.names.idField;
+    s.nameField = t.names.nameField;
+    s.revenueId = t.revenueId;
+    s.linkTable = linkTable;
+    // The other-revenue table holds the items of every revenue code, each row in its section.
+    s.sectionPerRow = t.names.table.compare(ExamTableNames::OtherRevenue().table, Qt::CaseInsensitive) == 0;
+    return s;
+}
+
+bool isImaging(const QString& examTable) {
+    return !SourceAttributes(examTable).isEmpty();
+}
+
+// Categories whose codes the list spreads over several exam tables although their route names one.
+bool spansExamTables(const QString& table, const QString& category) {
+    return table == QLatin1String("ESOA_ITEM") && category == QLatin1String("LaboratoryAndDiagnostic");
 }
 
 }  // namespace
@@ -35,34 +107,44 @@ QString procedureFrom(const CandidateSource& s) {
 QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
     ReadResult items;
     if (s.inventory) {
-        items = read(c, QStringLiteral("SELECT A.ItemID, A.ItemName, B.GenericName, A.ItemDesc FROM Inventory..tbInvMaster A WITH "
-                                       "(NOLOCK) LEFT OUTER JOIN Inventory..tbForGeneric B ON A.GenericID=B.GenericID "
-                                       "WHERE A.itemstatus = 0"));
+        items = read(c, ActiveInventoryStatement());
     } else {
         requirePlain(s);
-        items = read(c, QStringLiteral("SELECT %1, %2").arg(s.idField, s.nameField) + procedureFrom(s));
+        const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
+        items = read(
+            c, QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s));
     }
-    // The code each item already carries in the current link table; a missing link table just means none.
-    QHash<QString, QString> linked;
-    if (!s.linkTable.isEmpty() && sql::IsPlainName(s.linkTable)) {
-        try {
-            const QString where = s.inventory ? QStringLiteral("InvOrProc = 'INV'")
-                                              : QStringLiteral("RevenueID = ") + quoted(s.revenueId);
-            const ReadResult links = read(
-                c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
-                       .arg(s.linkTable, where));
-            for (const QStringList& row : links.rows) linked.insert(row.value(0).toLower(), row.value(1));
-        } catch (const DbError& e) {
-            if (e.cause() != DbError::Cause::MissingTable) throw;
-        }
-    }
+    const QHash<QString, QString> linked = linkedCodes(c, s);
     QList<SuggestCandidate> candidates;
     candidates.reserve(qsizetype(items.rows.size()));
     for (const QStringList& row : items.rows) {
-        candidates.append({row.value(0), row.value(1), s.inventory ? row.value(2) : QString(),
-                           linked.value(row.value(0).toLower()), s.inventory ? row.value(3) : QString(),
-                           s.inventory ? QString() : s.examTable,
-                           s.inventory ? ItemKind::Medicine : ItemKind::Procedure});
+        SuggestCandidate candidate{row.value(0),
+                                   row.value(1),
+                                   s.inventory ? row.value(3) : QString(),
+                                   linked.value(row.value(0).toLower()),
+                                   s.inventory ? row.value(2) : QString(),
+                                   s.inventory ? QString() : s.examTable,
+                                   s.inventory ? ItemKind::Medicine : ItemKind::Procedure};
+        candidate.invOrProc = s.inventory ? QStringLiteral("INV") : QStringLiteral("PROC");
+        candidate.revenueId = s.inventory ? QStringLiteral("PH") : s.revenueId;
+        candidate.sectionId = s.section;
+        if (s.sectionPerRow && !row.value(2).isEmpty())
+            candidate.revenueId = candidate.sectionId = row.value(2);
+        candidates.append(std::move(candidate));
+    }
+    return candidates;
+}
+
+QList<SuggestCandidate> ReadCandidates(Connection& c, const QList<CandidateSource>& sources) {
+    QList<SuggestCandidate> candidates;
+    for (const CandidateSource& s : sources) {
+        if (!isPlain(s)) continue;
+        try {
+            candidates.append(ReadCandidates(c, s));
+        } catch (const DbError& e) {
+            // tbRevenues may name a table this database does not have.
+            if (e.cause() != DbError::Cause::MissingTable) throw;
+        }
     }
     return candidates;
 }
@@ -70,19 +152,22 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
 QString Fingerprint(Connection& c, const CandidateSource& s) {
     ReadResult r;
     if (s.inventory) {
-        r = read(c, QStringLiteral("SELECT COUNT(*), MAX(ItemID), MAX(ItemName) FROM Inventory..tbInvMaster WITH "
-                                   "(NOLOCK) WHERE itemstatus = 0"));
+        r = read(
+            c, QStringLiteral("SELECT COUNT(*), MAX(ItemID), MAX(ItemName) FROM Inventory..tbInvMaster WITH "
+                              "(NOLOCK) WHERE itemstatus = 0"));
     } else {
         requirePlain(s);
-        r = read(c, QStringLiteral("SELECT COUNT(*), MAX(%1), MAX(%2)").arg(s.idField, s.nameField) + procedureFrom(s));
+        r = read(c, QStringLiteral("SELECT COUNT(*), MAX(%1), MAX(%2)").arg(s.idField, s.nameField) +
+                        procedureFrom(s));
     }
     QString links;
     if (!s.linkTable.isEmpty() && sql::IsPlainName(s.linkTable)) {
         try {
-            links = read(c, QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
-                                .arg(s.linkTable))
-                        .rows.front()
-                        .join(QLatin1Char('/'));
+            links =
+                read(c, QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
+                            .arg(s.linkTable))
+                    .rows.front()
+                    .join(QLatin1Char('/'));
         } catch (const DbError& e) {
             if (e.cause() != DbError::Cause::MissingTable) throw;
         }
@@ -91,38 +176,45 @@ QString Fingerprint(Connection& c, const CandidateSource& s) {
 }
 
 const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource& s) {
-    const QString fingerprint = Fingerprint(c, s);
-    if (!index_ || !(source_ == s) || fingerprint != fingerprint_) {
-        index_ = std::make_unique<SuggestIndex>(ReadCandidates(c, s));
-        source_ = s;
+    return IndexFor(c, QList<CandidateSource>{s});
+}
+
+const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateSource>& sources) {
+    QStringList fingerprints;
+    for (const CandidateSource& s : sources) {
+        try {
+            fingerprints.append(isPlain(s) || sources.size() == 1 ? Fingerprint(c, s) : QString());
+        } catch (const DbError& e) {
+            if (sources.size() == 1 || e.cause() != DbError::Cause::MissingTable) throw;
+            fingerprints.append(QString());
+        }
+    }
+    const QString fingerprint = fingerprints.join(QLatin1Char('#'));
+    if (!index_ || sources_ != sources || fingerprint != fingerprint_) {
+        index_ = std::make_unique<SuggestIndex>(sources.size() == 1 ? ReadCandidates(c, sources.front())
+                                                                    : ReadCandidates(c, sources));
+        sources_ = sources;
         fingerprint_ = fingerprint;
     }
     return *index_;
 }
 
 bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource& s) {
-    const ReadResult r =
-        read(c, QStringLiteral("SELECT [ExamTableName],[IDFieldName],[ExamFieldName] FROM [Build_FIle].[dbo].[tbRevenues] "
-                               "WITH (NOLOCK) WHERE RevenueID = ") +
-                    quoted(revenueId));
+    const RevenueExamTables revenues = RevenueExamTables::ReadOne(c, revenueId);
     s.inventory = false;
     s.revenueId = revenueId;
-    if (!r.rows.empty() && !r.rows.front().value(0).isEmpty()) {
-        s.examTable = r.rows.front().value(0);
-        s.idField = r.rows.front().value(1);
-        s.nameField = r.rows.front().value(2);
+    if (const ItemTable* exam = revenues.Of(revenueId)) {
+        setExamTable(s, {exam->name, exam->idField, exam->nameField});
         s.section.clear();
         return true;
     }
     const ReadResult code = read(
-        c, QStringLiteral("SELECT RevenueID FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE RevenueID = ") +
-               quoted(revenueId));
+        c,
+        QStringLiteral("SELECT RevenueID FROM Build_FIle..tbcorevenuecode WITH (NOLOCK) WHERE RevenueID = ") +
+            sql::Literal(revenueId));
     if (code.rows.empty()) return false;
     // A revenue code without an exam table of its own: its items are a section of the other revenues.
-    const ExamTableNames other = ExamTableNames::OfStem(QStringLiteral("OtherRevenue"));
-    s.examTable = other.table;
-    s.idField = other.idField;
-    s.nameField = other.nameField;
+    setExamTable(s, ExamTableNames::OtherRevenue());
     s.section = revenueId;
     return true;
 }
@@ -139,14 +231,30 @@ bool SourceOfCategory(const QString& table, const QString& category, CandidateSo
         return true;
     }
     if (!route.stem) return false;
-    const ExamTableNames names = ExamTableNames::OfStem(QLatin1String(route.stem));
     s.inventory = false;
-    s.examTable = names.table;
-    s.idField = names.idField;
-    s.nameField = names.nameField;
+    setExamTable(s, ExamTableNames::OfStem(QLatin1String(route.stem)));
     s.revenueId = route.revenueId ? QString::fromLatin1(route.revenueId) : QString();
     if (route.sectionId) s.section = QLatin1String(route.sectionId);
     return true;
+}
+
+QList<CandidateSource> CandidateSources(Connection& c, const QString& table, const QString& category) {
+    const QString linkTable = table + QStringLiteral("_LINK");
+    CandidateSource routed;
+    routed.linkTable = linkTable;
+    const bool hasRoute = SourceOfCategory(table, category, routed);
+    if (routed.inventory && hasRoute) return {routed};
+    // The list's route for a category it does not name.
+    const bool catchAll = &CategoryRoute::For(table, category) == &CategoryRoute::For(table, QString());
+    const bool imaging = hasRoute && isImaging(routed.examTable);
+    if (!imaging && !catchAll && !spansExamTables(table, category))
+        return hasRoute ? QList<CandidateSource>{routed} : QList<CandidateSource>{};
+
+    QList<CandidateSource> sources;
+    for (const RevenueTable& t : revenueTables(c))
+        if (!imaging || isImaging(t.names.table)) sources.append(examSource(t, linkTable));
+    if (sources.isEmpty() && hasRoute) sources.append(routed);
+    return sources;
 }
 
 }  // namespace esoa::assist

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -19,34 +20,44 @@ struct CandidateSource {
     QString examTable, idField, nameField;  // procedures only: plain names
     QString section;                        // procedures only: OtherSectionID filter, may be empty
     QString linkTable;                      // "ESOA_ER_LINK": shows the code each item is linked to
-    QString revenueId;                      // procedures: links are matched on this revenue
+    QString revenueId;                      // procedures: links are matched and filed on this revenue
+    // Procedures, the other-revenue table without a section: each row is filed under its own
+    // OtherSectionID, as a click on that revenue code files it (RevenueID and SectionID both the code).
+    bool sectionPerRow = false;
 
     bool operator==(const CandidateSource&) const = default;
 };
 
 // Reads the candidates of a source from the database (read-only statements, valid T-SQL on both
-// backends). Throws DbError.
+// backends). Each candidate carries where a link to it is filed: "INV" under revenue "PH", or "PROC"
+// under the source's revenue and section (or its row's section, `sectionPerRow`), which the link write
+// accepts for that item (core/links/LinkSource.h). Throws DbError.
 QList<SuggestCandidate> ReadCandidates(Connection& connection, const CandidateSource& source);
+// The candidates of several sources in one list, in the order of the sources. A source whose exam table
+// is missing from the database, or whose names are not plain names, is left out; other failures throw
+// DbError.
+QList<SuggestCandidate> ReadCandidates(Connection& connection, const QList<CandidateSource>& sources);
 
 // A cheap fingerprint of a source's contents (row count and largest item id): when it changes,
 // an index built earlier is stale.
 QString Fingerprint(Connection& connection, const CandidateSource& source);
 
-// Keeps one index per window: built on first use, reused while its source and fingerprint stay
+// Keeps one index per window: built on first use, reused while its sources and their fingerprints stay
 // the same, rebuilt when either changes.
 class SuggestCache {
 public:
     const SuggestIndex& IndexFor(Connection& connection, const CandidateSource& source);
+    const SuggestIndex& IndexFor(Connection& connection, const QList<CandidateSource>& sources);
 
 private:
-    CandidateSource source_;
+    QList<CandidateSource> sources_;
     QString fingerprint_;
     std::unique_ptr<SuggestIndex> index_;
 };
 
-// The exam table of a revenue as tbRevenues names it; with `sectionFallback`, a revenue code that is
-// not in tbRevenues is taken as a section of the other-revenue table. Throws DbError; returns
-// false when neither is found.
+// The exam table of a revenue as tbRevenues names it (RevenueExamTables); a revenue code of
+// tbcorevenuecode that tbRevenues gives no exam table is taken as a section of the other-revenue
+// table. Throws DbError; returns false when neither is found.
 bool ExamTableOfRevenue(Connection& connection, const QString& revenueId, CandidateSource& source);
 
 // The source a click on `category` of the reference table `table` gives the window's search
@@ -54,5 +65,20 @@ bool ExamTableOfRevenue(Connection& connection, const QString& revenueId, Candid
 // and section. False for a route that names no exam table: the window then keeps whatever table an
 // earlier click chose, so the category alone has no source.
 bool SourceOfCategory(const QString& table, const QString& category, CandidateSource& source);
+
+// The sources worth ranking for a code of `category` in the reference table `table`, which may look
+// beyond the one exam table its route names (the window's search and routing stay as they are):
+// - a route to the inventory: the inventory;
+// - a route to an imaging exam table: every imaging exam table that tbRevenues names (an X-ray,
+//   ultrasound, CT or MRI table, known by its name: SourceAttributes), each under its revenue;
+// - a category whose route names no exam table of its own (the list's "any other category") and the
+//   item list's "LaboratoryAndDiagnostic" (laboratory and every other diagnostic exam): every exam
+//   table that tbRevenues names, the other-revenue table's rows each under its own section;
+// - any other category: the one source of its route (SourceOfCategory).
+// A table that several revenues name is read once, under the first of them by RevenueID; when tbRevenues
+// names no such table, the route's own source is used, or none. Sources carry `linkTable`, the link
+// table of `table`. Throws DbError.
+QList<CandidateSource> CandidateSources(Connection& connection, const QString& table,
+                                        const QString& category);
 
 }  // namespace esoa::assist

@@ -10,7 +10,10 @@
 namespace esoa {
 namespace {
 
-QString Text(const QString& value) { return QStringLiteral("N'") + sql::Escaped(value) + QLatin1Char('\''); }
+// A Unicode literal: N'...'.
+QString Text(const QString& value) {
+    return QLatin1Char('N') + sql::Literal(value);
+}
 
 // A fee as SQL Server reads a money literal: the amount in plain digits, or NULL for no fee.
 QString Fee(const QString& value) {

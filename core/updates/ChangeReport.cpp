@@ -113,7 +113,7 @@ ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<
     for (const ListFile& listFile : listFiles) {
         const QStringList& lines = listFile.text.lines;
         FileRead file{listFile.fileName(), int(lines.size()), 0, {}, {}, listFile.error};
-        const bool medicine = listFile.name == QLatin1String("ESOA_MEDICINE");
+        const bool medicine = ReferenceList::IsMedicineFile(listFile.name);
         if (const auto cutShort = ImportRun::CutShort(listFile.text, erTable))
             file.warnings.push_back(*cutShort);
         for (int n = 0; n < file.lines; ++n) {

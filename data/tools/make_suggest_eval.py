@@ -11,9 +11,11 @@ PhilHealth-style exam descriptions, procedure_set.py). Lines are tab-separated:
     Q  group  expected item ids (space-separated)  description  sources ranked (space-separated)
 
 A group is "tune/...", "calibration/..." or "holdout/...". The ranking is developed on the tune groups;
-the calibration and holdout groups are written with spellings the matcher's dictionaries were not built
-from: the confidence is calibrated on the calibration groups, and the holdout groups give the honest
-figures.
+the confidence is calibrated on the calibration groups, and the holdout groups give the honest figures.
+The medicines of the calibration and holdout groups are written with spellings the matcher's dictionaries
+were not built from; the exams of those groups are exams whose rows and descriptions were never looked at
+while the procedure reading was written (both come from the same catalogue of hospital and PhilHealth
+wordings, exam_catalogue.py, with random typing errors, cut-short words and remarks on the hospital side).
 """
 import pathlib
 import random

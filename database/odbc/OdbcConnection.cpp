@@ -97,8 +97,13 @@ OdbcConnection::OdbcConnection(const QString& connectionString, Options options)
                       e.nativeCode(), {}, DbError::Cause::Connection);
     }
     for (const QString& statement : options.setup) {
-        QSqlQuery query(db);
-        if (!query.exec(statement)) throw fail(query.lastError(), statement);
+        QSqlError error;
+        {
+            QSqlQuery query(db);
+            if (query.exec(statement)) continue;
+            error = query.lastError();
+        }  // the query goes before its connection is removed
+        throw fail(error, statement);
     }
 }
 
@@ -172,22 +177,46 @@ void OdbcConnection::Begin() {
 }
 
 void OdbcConnection::Commit() {
-    const QString statement = QStringLiteral("COMMIT TRANSACTION");
-    inTransaction_ = false;
-    SendBound(statement, [&] {
-        QSqlDatabase db = QSqlDatabase::database(name_, false);
-        if (!db.commit()) throw errorOf(db.lastError(), dialect(), statement);
-    });
+    EndTransaction(QStringLiteral("COMMIT TRANSACTION"), &QSqlDatabase::commit);
 }
 
 void OdbcConnection::Rollback() {
     if (!inTransaction_) return;
-    const QString statement = QStringLiteral("ROLLBACK TRANSACTION");
+    EndTransaction(QStringLiteral("ROLLBACK TRANSACTION"), &QSqlDatabase::rollback);
+}
+
+void OdbcConnection::EndTransaction(const QString& statement, bool (QSqlDatabase::*end)()) {
+    try {
+        SendBound(statement, [&] {
+            QSqlDatabase db = QSqlDatabase::database(name_, false);
+            if (!(db.*end)()) throw errorOf(db.lastError(), dialect(), statement);
+        });
+    } catch (const DbError& e) {
+        inTransaction_ = StillInTransaction(e);
+        throw;
+    }
     inTransaction_ = false;
-    SendBound(statement, [&] {
-        QSqlDatabase db = QSqlDatabase::database(name_, false);
-        if (!db.rollback()) throw errorOf(db.lastError(), dialect(), statement);
-    });
+}
+
+bool OdbcConnection::StillInTransaction(const DbError& failure) {
+    // A server that lost the connection has ended its transaction with it.
+    if (failure.cause() == DbError::Cause::Connection) return false;
+    // The driver keeps its transaction open after a failed end, so that a rollback can still follow;
+    // only SQL Server tells whether it still holds one.
+    if (dialect() != Dialect::SqlServer) return true;
+    QSqlDatabase db = QSqlDatabase::database(name_, false);
+    int open = 1;
+    {
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("SELECT @@TRANCOUNT")) || !query.next()) return true;
+        open = query.value(0).toInt();
+    }
+    if (open > 0) return true;
+    // The server already ended it (a deadlock, an error that aborts the transaction): the driver ends
+    // its own too, so that the statements that follow commit by themselves again. Nothing is left to
+    // undo.
+    db.rollback();
+    return false;
 }
 
 }  // namespace esoa

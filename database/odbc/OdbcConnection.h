@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlDatabase;
+
 #include "database/Connection.h"
 
 namespace esoa {
@@ -38,6 +40,10 @@ protected:
 private:
     // Runs a statement; each row goes to `onRow` when given, else into the result.
     QueryResult Execute(const QString& statement, const QVariantList& params, const RowSink* onRow);
+    // Ends the transaction with `end` (commit or rollback). The flag is cleared once that succeeded;
+    // after a failure it tells whether the transaction is still open (StillInTransaction).
+    void EndTransaction(const QString& statement, bool (QSqlDatabase::*end)());
+    bool StillInTransaction(const DbError& failure);
 
     QString name_;
     QString connectionString_;

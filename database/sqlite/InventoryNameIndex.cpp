@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "database/DbError.h"
+#include "database/SqlText.h"
 #include "database/tsql/SqlTokenizer.h"
 #include "database/sqlite/SqliteCaseRules.h"
 
@@ -19,14 +20,6 @@ const QString kGenericIndex = QStringLiteral("tbInvMaster__esoa_GenericID");
 constexpr size_t kMostCases = 64;
 // Trigrams taken from a pattern: enough to make a rare name rare, few enough to look up quickly.
 constexpr int kMostTrigrams = 12;
-
-QString quotedName(QString name) {
-    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
-QString quotedText(QString text) {
-    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
-}
 
 // One trigram in every letter case LIKE takes for it, as FTS5 query strings joined by OR; empty when
 // there are too many, or a character no index entry can hold as LIKE reads it.
@@ -45,9 +38,7 @@ QString trigramTerm(const std::u32string& run, size_t start) {
         for (char32_t b : cases[1]) {
             for (char32_t c : cases[2]) {
                 const char32_t trigram[] = {a, b, c};
-                QString text = QString::fromUcs4(trigram, 3);
-                alternatives << QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-                                    QLatin1Char('"');
+                alternatives << DoubleQuoted(QString::fromUcs4(trigram, 3));
             }
         }
     }
@@ -142,31 +133,31 @@ QStringList ItemNameTextIndex::DropStatements() {
     const QStringList names = ObjectNames();
     QStringList out;
     for (qsizetype i = 1; i < names.size(); ++i)
-        out << QStringLiteral("DROP TRIGGER IF EXISTS Inventory.") + quotedName(names[i]);
-    out << QStringLiteral("DROP TABLE IF EXISTS Inventory.") + quotedName(names[0]);
+        out << QStringLiteral("DROP TRIGGER IF EXISTS Inventory.") + DoubleQuoted(names[i]);
+    out << QStringLiteral("DROP TABLE IF EXISTS Inventory.") + DoubleQuoted(names[0]);
     return out;
 }
 
 QStringList ItemNameTextIndex::CreateStatements(const QString& table, const QString& nameColumn) {
     const QStringList names = ObjectNames();
-    const QString index = quotedName(kIndex);
-    const QString column = quotedName(nameColumn);
+    const QString index = DoubleQuoted(kIndex);
+    const QString column = DoubleQuoted(nameColumn);
     const QString add = QStringLiteral("INSERT INTO %1(rowid, %2) VALUES (new.rowid, new.%2);").arg(index, column);
     const QString remove =
         QStringLiteral("INSERT INTO %1(%1, rowid, %2) VALUES ('delete', old.rowid, old.%2);").arg(index, column);
-    const QString on = QStringLiteral(" ON ") + quotedName(table) + QStringLiteral(" BEGIN ");
+    const QString on = QStringLiteral(" ON ") + DoubleQuoted(table) + QStringLiteral(" BEGIN ");
     return {
         // Trigrams exactly as written: the letter cases LIKE takes are asked for by the query,
         // with the program's own case rules rather than FTS5's.
         QStringLiteral("CREATE VIRTUAL TABLE Inventory.%1 USING fts5(%2, content=%3, content_rowid='rowid', "
                        "tokenize='trigram case_sensitive 1', detail='none', columnsize=0)")
-            .arg(index, column, quotedText(table)),
-        QStringLiteral("CREATE TRIGGER Inventory.") + quotedName(names[1]) + QStringLiteral(" AFTER INSERT") + on +
-            add + QStringLiteral(" END"),
-        QStringLiteral("CREATE TRIGGER Inventory.") + quotedName(names[2]) + QStringLiteral(" AFTER DELETE") + on +
-            remove + QStringLiteral(" END"),
-        QStringLiteral("CREATE TRIGGER Inventory.") + quotedName(names[3]) + QStringLiteral(" AFTER UPDATE") + on +
-            remove + QLatin1Char(' ') + add + QStringLiteral(" END"),
+            .arg(index, column, Literal(table)),
+        QStringLiteral("CREATE TRIGGER Inventory.") + DoubleQuoted(names[1]) +
+            QStringLiteral(" AFTER INSERT") + on + add + QStringLiteral(" END"),
+        QStringLiteral("CREATE TRIGGER Inventory.") + DoubleQuoted(names[2]) +
+            QStringLiteral(" AFTER DELETE") + on + remove + QStringLiteral(" END"),
+        QStringLiteral("CREATE TRIGGER Inventory.") + DoubleQuoted(names[3]) +
+            QStringLiteral(" AFTER UPDATE") + on + remove + QLatin1Char(' ') + add + QStringLiteral(" END"),
         QStringLiteral("INSERT INTO Inventory.%1(%1) VALUES ('rebuild')").arg(index),
     };
 }
@@ -282,7 +273,7 @@ std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sql
             const QString query = pattern ? TrigramQuery(*pattern) : QString();
             if (!query.isEmpty()) {
                 candidates = QStringLiteral("SELECT rowid FROM Inventory.%1 WHERE %1 MATCH %2")
-                                 .arg(quotedName(kIndex), quotedText(query));
+                                 .arg(DoubleQuoted(kIndex), Literal(query));
                 condition = QStringLiteral(" AND %1.rowid IN (%2)").arg(items.written, candidates);
                 textIndex = true;
             }
@@ -295,7 +286,7 @@ std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sql
                                              .arg(s.at(generics->name)->text, s.at(generics->name + 2)->text,
                                                   s.at(like + 1)->text);
                 candidates = QStringLiteral("SELECT I.rowid FROM %1 I WHERE I.GenericID IN (%2)").arg(itemsTable, matching);
-                hint = QStringLiteral(" INDEXED BY ") + quotedName(kGenericIndex);
+                hint = QStringLiteral(" INDEXED BY ") + DoubleQuoted(kGenericIndex);
                 condition = QStringLiteral(" AND %1.GenericID IN (%2)").arg(items.written, matching);
             }
         }

@@ -135,8 +135,8 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
     const QString path = QDir(folder_).filePath(file);
     const bool exists = QFileInfo::exists(path);
     if (!exists && !(options.createMissing && options.access == Access::Automatic)) {
-        throw DbError(QStringLiteral("The database file %1 is missing.").arg(QDir::toNativeSeparators(path)), {}, {},
-                      DbError::Cause::Storage);
+        throw DbError(QStringLiteral("The database file %1 is missing.").arg(QDir::toNativeSeparators(path)),
+                      {}, {}, DbError::Cause::MissingFile);
     }
     bool readOnly = options.access != Access::Automatic;
     if (!readOnly && exists)

@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "database/DbError.h"
+#include "database/SqlText.h"
 #include "database/sqlite/SqliteConnection.h"
 
 namespace esoa {
@@ -13,11 +14,6 @@ namespace {
 constexpr int kCollationVersion = 2;
 
 const char* const kSchemas[] = {"Build_FIle", "Inventory"};
-
-// A name as SQLite reads it whatever it holds.
-QString quoted(QString name) {
-    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-}
 
 }  // namespace
 
@@ -94,7 +90,8 @@ SqliteConnection::MissingIndexes SqliteConnection::FindMissingIndexes() {
             if (!reference && !items) continue;
             QStringList columns;
             for (const QStringList& column :
-                 RunSqlite(QStringLiteral("PRAGMA %1.table_info(%2)").arg(s, quoted(table))).rows) {
+                 RunSqlite(QStringLiteral("PRAGMA %1.table_info(%2)").arg(s, sql::DoubleQuoted(table)))
+                     .rows) {
                 columns << column[1].toLower();
                 if (items && columns.back() == QLatin1String("itemname")) nameColumn = column[1];
             }
@@ -136,9 +133,9 @@ void SqliteConnection::EnsurePrivateIndexes() {
         for (const MissingIndexes::Index& index : missing.indexes) {
             if (IsReadOnly(index.schema)) continue;
             QStringList columns;
-            for (const QString& c : index.columns) columns << quoted(c);
+            for (const QString& c : index.columns) columns << sql::DoubleQuoted(c);
             RunSqlite(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3(%4)")
-                          .arg(index.schema, quoted(index.name), quoted(index.table),
+                          .arg(index.schema, sql::DoubleQuoted(index.name), sql::DoubleQuoted(index.table),
                                columns.join(QLatin1Char(','))));
         }
         if (!missing.nameColumn.isEmpty() && !IsReadOnly(QStringLiteral("Inventory")))

@@ -43,6 +43,7 @@ protected:
     [[noreturn]] void Refuse(const QString& what) const;
     // A reserved word at token i, where a name or an allowed keyword should stand.
     [[noreturn]] void RefuseWord(size_t i) const;
+    // A piece of the statement as a refusal names it ('WAITFOR'): message text, never SQL.
     static QString Quoted(const QString& text) { return QLatin1Char('\'') + text + QLatin1Char('\''); }
 
     const Token* At(size_t i) const { return i < tokens_.size() ? &tokens_[i] : nullptr; }

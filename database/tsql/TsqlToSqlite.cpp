@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/DbError.h"
+#include "database/SqlText.h"
 #include "database/tsql/SqlTokenizer.h"
 #include "database/tsql/TsqlCursor.h"
 
@@ -39,12 +40,6 @@ const QSet<QString>& insertKeywords() {
 const QSet<QString>& functions() {
     static const QSet<QString> words = WordSet(QStringLiteral("COUNT MIN MAX SUM RTRIM"));
     return words;
-}
-
-QString bracketed(const QString& name) {
-    QString inner = name;
-    inner.replace(QLatin1Char(']'), QLatin1String("]]"));
-    return QLatin1Char('[') + inner + QLatin1Char(']');
 }
 
 // The statements this program sends, one kind per routine; the reading and the refusals are the
@@ -361,7 +356,7 @@ private:
             Refuse(QStringLiteral("CREATE INDEX on %1 without its database name").arg(Quoted(table.text)));
         }
         out_ += spaceBeforeName + table.schema + QLatin1Char('.') +
-                bracketed(SqliteIndexName(Unquoted(*table.last), Unquoted(*index.last))) + spaceBeforeOn +
+                sql::Name(SqliteIndexName(Unquoted(*table.last), Unquoted(*index.last))) + spaceBeforeOn +
                 on + spaceBeforeTable + table.last->text;
         ExpectSymbol("(", QStringLiteral("CREATE INDEX without a column list"));
         for (;;) {

@@ -237,6 +237,21 @@ TEST(PlainNames, AcceptIdentifiersOnly) {
     }
 }
 
+// A literal and a double-quoted name read back exactly whatever they hold.
+TEST(QuotedTexts, ReadBackExactlyAsLiteralsAndNames) {
+    TestDatabase db;
+    auto& sqlite = dynamic_cast<SqliteConnection&>(db.connection());
+    for (const QString& text :
+         {QStringLiteral("O'Brien"), QStringLiteral("''"), QStringLiteral("say \"hi\""),
+          QStringLiteral("a]b [c]"), QString::fromUtf8("Ni\u00F1o\u2019s 'ER' \"x\"")}) {
+        SCOPED_TRACE(qPrintable(text));
+        const QueryResult r = sqlite.RunSqlite(QStringLiteral("SELECT ") + sql::Literal(text) +
+                                               QStringLiteral(" AS ") + sql::DoubleQuoted(text));
+        EXPECT_EQ(r.fields, QStringList{text});
+        EXPECT_EQ(r.rows, (std::vector<QStringList>{{text}}));
+    }
+}
+
 TEST(EmbeddedDatabase, KeepsItsDataInTheTwoNamedFiles) {
     QTemporaryDir dir;
     {

@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
+#include "database/Connection.h"
 #include "database/Databases.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
@@ -105,6 +106,46 @@ TEST(OdbcConnectionOpen, AConnectionThatCannotBeMadeReportsTheDriversReason) {
     } catch (const DbError& e) {
         EXPECT_FALSE(e.description().isEmpty());
     }
+}
+
+// A commit the database refuses leaves the transaction open for the rollback that follows, which
+// undoes its work; the next transaction then runs as usual. (SQLite checks a deferred foreign key at
+// the commit.)
+TEST(OdbcConnectionTransaction, AFailedCommitLeavesTheTransactionToItsRollback) {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
+        GTEST_SKIP() << "Qt's ODBC driver is missing";
+    QTemporaryDir dir;
+    const auto connection = OpenOdbc(
+        QStringLiteral("DRIVER={SQLite3};Database=%1")
+            .arg(QDir(dir.path()).filePath(QStringLiteral("main.sqlite"))),
+        Dialect::Sqlite,
+        {QStringLiteral("ATTACH DATABASE '%1' AS Build_FIle")
+             .arg(QDir(dir.path()).filePath(QStringLiteral("b.sqlite"))),
+         QStringLiteral("PRAGMA foreign_keys=ON"),
+         QStringLiteral("CREATE TABLE Build_FIle.Parent(ID INTEGER PRIMARY KEY)"),
+         QStringLiteral(
+             "CREATE TABLE Build_FIle.Child(ParentID INTEGER REFERENCES Parent(ID) DEFERRABLE INITIALLY "
+             "DEFERRED)")});
+    Connection& c = *connection;
+    const QString child = QStringLiteral("INSERT INTO [Build_FIle].[dbo].[Child] (ParentID) VALUES (1)");
+    c.Begin();
+    c.Execute(child);
+    EXPECT_THROW(c.Commit(), DbError);
+    EXPECT_TRUE(c.inTransaction());
+    c.Rollback();
+    EXPECT_FALSE(c.inTransaction());
+    c.Execute(QStringLiteral("INSERT INTO [Build_FIle].[dbo].[Parent] (ID) VALUES (1)"));
+    {
+        Transaction t(c);
+        c.Execute(child);
+        t.Commit();
+    }
+    EXPECT_FALSE(c.inTransaction());
+    EXPECT_EQ(c.Read(QStringLiteral("SELECT COUNT(*) FROM [Build_FIle].[dbo].[Child] WITH (NOLOCK)"),
+                     CursorType::ForwardOnly, LockType::ReadOnly)
+                  .rows.front()
+                  .front(),
+              QStringLiteral("1"));
 }
 
 // A server that accepts the connection and never answers must not hang the program: the log-in

@@ -3,6 +3,7 @@
 #include "ranking/ItemText.h"
 #include "ranking/ProcedureText.h"
 #include "ranking/SuggestIndex.h"
+#include "ranking/TermMatcher.h"
 
 namespace esoa::assist {
 namespace {
@@ -59,6 +60,18 @@ TEST(SuggestText, DifferentSpellingsOfOneProductGiveTheSameTerms) {
         {"BT/CT", "Bleeding time and clotting time"},
         {"Haemoglobin", "Hemoglobin"},
         {"S.G.O.T.", "AST"},
+        {"Hemogram", "CBC"},
+        {"PT/INR", "Prothrombin time"},
+        {"T. Cholesterol", "TOTAL CHOLESTEROL"},
+        {"Fecal Occult Blood", "FOBT"},
+        {"ASO titer", "ANTI-STREPTOLYSIN O TITER (ASOT)"},
+        {"ADA, Pleural", "Adenosine deaminase (pleural fluid)"},
+        {"C&S, Pus", "WOUND CULTURE AND SENSITIVITY"},
+        {"Chest PA/Lat", "CHEST X-RAY, PA AND LATERAL VIEWS"},
+        {"CT Scan Head P+C", "CT HEAD, PLAIN AND WITH CONTRAST"},
+        {"Ultrasund, Whole Abd.", "WHOLE ABDOMEN ULTRASOUND"},  // typing errors in long spellings
+        {"Seminal fluid anlysis", "SEMEN ANALYSIS"},
+        {"2D Echo", "Echocardiography"},
     };
     for (const auto& [a, b] : procedures) {
         SCOPED_TRACE(qPrintable(a + " | " + b));
@@ -90,6 +103,7 @@ TEST(SuggestText, ReadsStrengthsPacksQualifiersAndAttributes) {
         {"INH 300mg tab", &ItemTerms::words, {"isoniazid"}},
         {"Adult Diaper XL", &ItemTerms::qualifiers, {}},
         {"Amoxicillin (Amoxil) 500mg cap", &ItemTerms::asides, {"amoxil"}},
+        {"Wound Dressing (ER)", &ItemTerms::qualifiers, {}},  // no extended-release dressing
     };
     for (const Case& c : medicines) {
         SCOPED_TRACE(qPrintable(c.text));
@@ -107,10 +121,49 @@ TEST(SuggestText, ReadsStrengthsPacksQualifiersAndAttributes) {
         {"Na, K, Cl", &ItemTerms::attributes, {"scope:panel"}},
         {"CT (clotting time) with BT", &ItemTerms::words, {"clottingtime", "bleedingtime"}},
         {"PT evaluation", &ItemTerms::words, {"physicaltherapy", "evaluation"}},
+        {"Plt. ct.", &ItemTerms::attributes, {}},  // a count, no CT scan
+        {"Wound Dressing (ER)", &ItemTerms::attributes, {}},
+        {"Gram stain, wound", &ItemTerms::attributes, {"specimen:wound"}},
+        {"Protein, 24-hour urine", &ItemTerms::words, {"protein", "24hour"}},
     };
     for (const Case& c : procedures) {
         SCOPED_TRACE(qPrintable(c.text));
         EXPECT_EQ(Sorted(AnalyseProcedureText(c.text).*c.field), Sorted(c.expected));
+    }
+    // What an exam table's name says of its rows: an imaging table's modality, which a row's own words
+    // and views come after.
+    const std::pair<QString, QStringList> tables[] = {
+        {"tbcoXRayExam", {"modality:xray"}},
+        {"tbcoUltraExam", {"modality:ultrasound"}},
+        {"tbcoCTExam", {"modality:ct"}},
+        {"tbcoMRIExam", {"modality:mri"}},
+        {"tbcoLabExam", {}},
+        {"tbcoOtherRevenue", {}},
+    };
+    for (const auto& [table, attributes] : tables)
+        EXPECT_EQ(SourceAttributes(table), attributes) << qPrintable(table);
+    EXPECT_EQ(AnalyseProcedureText("Whole Abdomen", SourceAttributes("tbcoUltraExam")).attributes,
+              QStringList{"modality:ultrasound"});
+    EXPECT_EQ(AnalyseProcedureText("Chest, axial", SourceAttributes("tbcoCTExam")).attributes,
+              (QStringList{"view:axial", "modality:ct"}));
+    EXPECT_EQ(AnalyseProcedureText("MRI Knee", SourceAttributes("tbcoCTExam")).attributes,
+              QStringList{"modality:mri"});
+}
+
+// A typing error needs a word long enough on both sides; two letters swapped are one error.
+TEST(SuggestText, MatchesTypingErrorsOnlyWhereBothWordsAllowThem) {
+    TermMatcher vocabulary;
+    for (const char* w : {"nursing", "dressing", "clacium", "ceftriaxone"}) vocabulary.Add(w);
+    vocabulary.Finish();
+    const std::pair<QString, QStringList> cases[] = {
+        {"dressing", {"dressing"}},  // "nursing" is three errors away
+        {"calcium", {"clacium"}},    // swapped letters
+        {"ceftriaxon", {"ceftriaxone"}},
+    };
+    for (const auto& [word, expected] : cases) {
+        QStringList found;
+        for (const TermMatcher::Match& m : vocabulary.Matches(word)) found << vocabulary.word(m.term);
+        EXPECT_EQ(found, expected) << qPrintable(word);
     }
 }
 
@@ -177,6 +230,21 @@ const QList<SuggestCandidate>& Exams() {
         Exam("U1", "Breast Ultrasound", "tbcoUltraExam"),
         Exam("U2", "Breast UTZ (both)", "tbcoUltraExam"),
         Exam("U3", "KUB Ultrasound", "tbcoUltraExam"),
+        // Rows that leave their modality to their table, and the emergency room's services.
+        Exam("U4", "Whole Abdomen", "tbcoUltraExam"),
+        Exam("C4", "Whole Abdomen Plain", "tbcoCTExam"),
+        Exam("C5", "Head, P+C", "tbcoCTExam"),
+        Exam("X5", "Chest PA (Pedia)", "tbcoXRayExam"),
+        Exam("L13", "Anti-HBs", "tbcoLabExam"),
+        Exam("L14", "HBc Antibody", "tbcoLabExam"),
+        Exam("L15", "Gram stain, sputum", "tbcoLabExam"),
+        Exam("L16", "Gram stain, pleural fluid", "tbcoLabExam"),
+        Exam("L17", "Glucose, pleural fluid", "tbcoLabExam"),
+        Exam("L18", "Glucose", "tbcoLabExam"),
+        Exam("E1", "Wound Dressing (ER)", "tbcoOtherRevenue"),
+        Exam("E2", "Nursing Care Fee per day", "tbcoOtherRevenue"),
+        Exam("E3", "Minor OR Fee", "tbcoOtherRevenue"),
+        Exam("E4", "Major OR Fee", "tbcoOtherRevenue"),
     };
     return items;
 }
@@ -218,6 +286,16 @@ TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
         {"CT SCAN, HEAD, WITHOUT CONTRAST", "C3", "C2"},  // contrast
         {"ULTRASOUND, BREAST, BILATERAL", "U2", "U1"},    // side
         {"ULTRASOUND OF THE KIDNEYS, URETERS AND BLADDER", "U3", "X4"},
+        {"KUB", "X4", "U3"},                       // an imaging code that names no modality: an X-ray
+        {"WHOLE ABDOMEN ULTRASOUND", "U4", "C4"},  // the modality from the row's table
+        {"CT SCAN, HEAD", "C3", "C5"},             // no contrast named: plain
+        {"CT HEAD, PLAIN AND WITH CONTRAST", "C5", "C3"},
+        {"CHEST PA", "X3", "X5"},    // pediatric only when asked for
+        {"ANTI-HBC", "L14", "L13"},  // two known tests are never each other's typing error
+        {"GRAM STAIN, PLEURAL FLUID", "L16", "L15"},
+        {"GLUCOSE, SYNOVIAL FLUID", "L18", "L17"},  // a different specimen ranks below a missing one
+        {"Dressing Set", "E1", "E2"},               // an exact word beats a distant one
+        {"MINOR OR FEE", "E3", "E4"},
     };
     const SuggestIndex medicineIndex(Master()), examIndex(Exams());
     for (const auto& [index, cases] :
@@ -235,6 +313,7 @@ TEST(SuggestIndex, RanksTheMatchingItemFirstAndItsOtherVariantsBelow) {
             if (at != found.end()) {
                 EXPECT_LT(at->score, found[0].score);
             }
+            EXPECT_GT(found[0].score, 0);
         }
     }
     // Exam rows keep the table they came from.
@@ -272,6 +351,12 @@ TEST(SuggestIndex, IsConfidentOnlyOfAClearFullAgreement) {
         EXPECT_EQ(found[0].confident, confident) << found[0].confidence;
         EXPECT_EQ(found[0].confident, found[0].confidence >= SuggestIndex::kConfidentAt);
     }
+    // The same exam charged by two revenues: either may be meant, so neither is sure.
+    const SuggestIndex exams({Exam("1", "ECG (ER rate)", "tbcoECGExam"),
+                              Exam("2", "ECG in ER", "tbcoOtherRevenue"),
+                              Exam("3", "Holter monitoring", "tbcoECGExam")});
+    EXPECT_FALSE(exams.Suggest("ECG TRACING (ER)", 1).value(0).confident);
+    EXPECT_TRUE(exams.Suggest("HOLTER MONITORING", 1).value(0).confident);
     const QList<Suggestion> two = index.Suggest("CEFTRIAXONE 1 g vial", 2);
     ASSERT_EQ(two.size(), 2);
     EXPECT_FALSE(two[1].confident);

@@ -122,6 +122,38 @@ TEST(LocalComponent, AFailedConnectionNeverShowsThePasswordAndFitsTheScreen) {
               QStringLiteral("SERVER=a;Pwd = *****;Password=*****;UID=u"));
 }
 
+// Only database files that are not there are offered to be made, whatever the folder's name says: a
+// damaged file in a folder named "missing ..." may hold the hospital's work.
+TEST(LocalComponent, OnlyMissingDatabaseFilesAreOfferedToBeCreated) {
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).filePath(QStringLiteral("missing lists"));
+    const struct {
+        const char* damaged;  // a file of bytes that are no database; nullptr: the folder is empty
+        bool asked;
+    } cases[] = {{nullptr, true}, {kBuildFileDb, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damaged ? c.damaged : "empty folder");
+        ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+        if (c.damaged) {
+            QFile f(QDir(folder).filePath(QLatin1String(c.damaged)));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(4096, 'x'));
+        }
+        qputenv("ZEMORA_CONNECTION", (QStringLiteral("embedded:") + folder).toUtf8());
+        QStringList notices, questions;
+        LocalCurrentUser user([&](const QString& text) { notices << text; },
+                              [&](const QString& question) {
+                                  questions << question;
+                                  return false;
+                              });
+        user.showmain();
+        qunsetenv("ZEMORA_CONNECTION");
+        EXPECT_EQ(!questions.isEmpty(), c.asked) << qPrintable(questions.join(QLatin1Char('|')));
+        EXPECT_EQ(user.Connected(), std::optional<bool>(false));
+        EXPECT_EQ(notices.size(), 1);
+    }
+}
+
 TEST(TypedText, ANulOrAnUnpairedSurrogateNeverReachesAStatement) {
     MappingWindow w(MappingWindow::Tables::Sample);
     QLineEdit& box = *w.ui().txtSOADesc;

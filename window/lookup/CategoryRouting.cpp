@@ -38,9 +38,7 @@ bool CategoryRouting::ApplyCategoryDefaults() {
     if (route.inventory) source_.SetItemSource(true);
     if (route.revenueId) ui.txtRevID->setText(QLatin1String(route.revenueId));
     if (route.sectionId) ui.txtSectionID->setText(QLatin1String(route.sectionId));
-    if (route.stem) {
-        SetExamTable(ui, QLatin1String(route.stem));
-    }
+    if (route.stem) SetExamTable(ui, ExamTableNames::OfStem(QLatin1String(route.stem)));
 
     lists_.LoadEsoaItems();
     search_.SearchZemoraItems();

@@ -1,6 +1,10 @@
 #include "window/lookup/ItemSearch.h"
 
 #include "database/SqlText.h"
+#include "database/DbError.h"
+#include "core/links/LinkSource.h"
+#include "core/lookup/HospitalLists.h"
+#include "core/routing/ExamTableNames.h"
 #include "window/screen/ListReader.h"
 #include "window/screen/Screen.h"
 
@@ -27,10 +31,7 @@ void ItemSearch::SearchZemoraItems() {
 void ItemSearch::SearchInventory() {
     const QString desc = s_.ui.txtDesc->text();
     const QString generic = s_.ui.txtGeneric->text();
-    QString statement = QStringLiteral(" SELECT TOP 500 A.ItemID ,A.ItemName,A.ItemDesc,B.GenericName  ") +
-                        QStringLiteral("  FROM Inventory..tbInvMaster A  WITH (NOLOCK)   ") +
-                        QStringLiteral(" LEFT OUTER JOIN inventory..tbForGeneric B ON a.GenericID=b.GenericID ") +
-                        QStringLiteral(" WHERE  a.itemstatus = 0 ");
+    QString statement = ActiveInventoryStatement(500);
     if (!desc.isEmpty()) statement += QStringLiteral(" AND ItemName like '%") + sql::Escaped(desc) + QStringLiteral("%'  ");
     if (!generic.isEmpty()) {
         statement += QStringLiteral(" AND GenericName like '%") + sql::Escaped(generic) + QStringLiteral("%'  ");
@@ -47,14 +48,11 @@ void ItemSearch::SearchProcedures() {
         s_.messages.Show(QStringLiteral("Search & Select ZEMORA Item."));
         return;
     }
-    // These names come from the revenue table's data and stand in the statement as names.
-    for (const QString& name : {table, idField, examField}) {
-        if (!sql::IsPlainName(name)) {
-            s_.messages.Show(QStringLiteral("The exam table or column name \"%1\" of this revenue is not a plain name "
-                                            "(letters, digits and underscore). Nothing was searched.")
-                                 .arg(name));
-            return;
-        }
+    try {
+        RequirePlainNames({table, idField, examField, false});
+    } catch (const DbError& e) {
+        s_.messages.Show(e.description() + QStringLiteral(" Nothing was searched."));
+        return;
     }
     const QString desc = s_.ui.txtDesc->text();
     const QString section = s_.ui.txtSectionID->text();
@@ -85,7 +83,7 @@ void ItemSearch::Grid2_Click() {
     const int row = grid.Row();
     if (row == 0) return;
     // The header text of the other-revenue table: a click that landed on a header-like row.
-    if (grid.TextMatrix(row, 0) == QLatin1String("OtherRevenueID")) return;
+    if (grid.TextMatrix(row, 0) == ExamTableNames::OtherRevenue().idField) return;
     s_.ui.txtZEMORAItemID->setText(grid.TextMatrix(row, 0));
     s_.ui.txtZEMORAitemDesc->setText(grid.TextMatrix(row, 1));
     s_.guide.ShowStepHint(5);

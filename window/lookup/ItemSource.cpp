@@ -1,5 +1,6 @@
 #include "window/lookup/ItemSource.h"
 
+#include "core/lookup/HospitalLists.h"
 #include "window/lookup/ExamTable.h"
 #include "window/lookup/ItemSearch.h"
 #include "window/screen/ListReader.h"
@@ -15,16 +16,8 @@ void ItemSource::LoadRevenues() {
 }
 
 void ItemSource::LoadRevenueCodes() {
-    QString statement = QStringLiteral(
-        "select RevenueID,itemname from Build_FIle..tbcorevenuecode WITH (NOLOCK)  where Recordstatus='A' ");
-    if (s_.ui.txtType->text() == QLatin1String("INV")) {
-        statement += QStringLiteral(" AND (LocationID IS NOT NULL AND LocationID <> '')");
-    } else {
-        statement += QStringLiteral(" AND (LocationID IS NULL OR LocationID = '')");
-    }
-    statement += QStringLiteral("ORDER BY itemname");
-    ReadList(s_, *s_.ui.GridRevCode, statement, CursorType::ForwardOnly, LockType::Optimistic,
-             FailureHint::CreateTables);
+    ReadList(s_, *s_.ui.GridRevCode, RevenueCodesStatement(s_.ui.txtType->text() == QLatin1String("INV")),
+             CursorType::ForwardOnly, LockType::Optimistic, FailureHint::CreateTables);
 }
 
 void ItemSource::SetItemSource(bool inventory) {
@@ -79,7 +72,7 @@ void ItemSource::GridRevCode_Click() {
         // A revenue code has no exam table of its own: its items are the other-revenue rows of
         // its section.
         ui.txtSectionID->setText(grid.TextMatrix(grid.Row(), 0));
-        SetExamTable(ui, QStringLiteral("OtherRevenue"));
+        SetExamTable(ui, ExamTableNames::OtherRevenue());
     }
     search_.SearchZemoraItems();
     s_.guide.ShowStepHint(3);

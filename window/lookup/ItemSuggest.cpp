@@ -1,13 +1,14 @@
 #include "window/lookup/ItemSuggest.h"
 
 #include "database/DbError.h"
+#include "core/ListData.h"
 #include "window/screen/Screen.h"
 
 namespace esoa {
 
 bool ItemSuggest::CurrentSource(assist::CandidateSource& source) {
     const ScreenControls& ui = s_.ui;
-    source.linkTable = ui.lblESOATableName->text() + QStringLiteral("_LINK");
+    source.linkTable = ReferenceList::LinkTableOf(ui.lblESOATableName->text());
     const QString type = ui.txtType->text();
     if (type == QLatin1String("INV")) return true;
     if (type != QLatin1String("PROC")) return false;
@@ -46,17 +47,15 @@ void ItemSuggest::Fill(const assist::CandidateSource& source) {
     fields << QStringLiteral("LinkedCode");
     std::vector<QStringList> rows;
     try {
-        s_.messages.SetBusy(true);
+        const BusyPointer busy(s_.messages);
         const assist::SuggestIndex& index = cache_.IndexFor(s_.user.sqlconnection(), source);
         for (const assist::Suggestion& suggestion : index.Suggest(description, 50)) {
             const assist::SuggestCandidate& c = index.candidate(suggestion.candidate);
             rows.push_back(source.inventory ? QStringList{c.itemId, c.itemName, c.itemDesc, c.genericName, c.linkedCode}
                                             : QStringList{c.itemId, c.itemName, c.linkedCode});
         }
-        s_.messages.SetBusy(false);
     } catch (const std::exception& e) {
         // As a failed search: the error alone, and the list stays blank.
-        s_.messages.SetBusy(false);
         s_.messages.Show(DescriptionOf(e));
         return;
     }

@@ -6,6 +6,7 @@
 
 #include "database/Connection.h"
 #include "database/SqlText.h"
+#include "core/routing/ExamTableNames.h"
 #include "window/mapping/MappingList.h"
 #include "window/mapping/MappingSave.h"
 #include "window/screen/Screen.h"
@@ -58,6 +59,7 @@ void MappingBulk::cmdMapAll_Click() {
 
     const QScopedValueRollback<bool> running(running_, true);
     closing_ = false;
+    const QString otherRevenueHeader = ExamTableNames::OtherRevenue().idField;
     int done = 0;
     bool anySaved = false;
     bool lastSaved = false;
@@ -83,7 +85,7 @@ void MappingBulk::cmdMapAll_Click() {
             if (closing_ || progress->Cancelled()) break;
             // A row reading like the other-revenue header is no pick: the item picked before it is
             // saved again.
-            if (item.id != QLatin1String("OtherRevenueID")) {
+            if (item.id != otherRevenueHeader) {
                 link.itemId = item.id;
                 link.itemDesc = item.desc;
             }

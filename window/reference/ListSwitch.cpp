@@ -1,5 +1,6 @@
 #include "window/reference/ListSwitch.h"
 
+#include "core/ListData.h"
 #include "window/lookup/CategoryRouting.h"
 #include "window/lookup/CoherentRefresh.h"
 #include "window/lookup/ItemSource.h"
@@ -11,11 +12,7 @@ namespace esoa {
 void ListSwitch::optTable_Click(int index) {
     ScreenControls& ui = s_.ui;
     CoherentRefresh refresh(s_);
-    if (index == 0) {
-        ui.lblESOATableName->setText(QStringLiteral("ESOA_ITEM"));
-    } else if (index == 1) {
-        ui.lblESOATableName->setText(QStringLiteral("ESOA_ER"));
-    }
+    if (const auto list = ReferenceList::AtOption(index)) ui.lblESOATableName->setText(list->table);
     ui.txtAreaCat->clear();
     lists_.LoadCategories();
     source_.SetItemSource(false);

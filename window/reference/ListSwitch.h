@@ -14,7 +14,8 @@ public:
     ListSwitch(Screen& screen, PhilHealthLists& lists, ItemSource& source, CategoryRouting& routing)
         : s_(screen), lists_(lists), source_(source), routing_(routing) {}
 
-    // 0: "ESOA_ITEM", 1: "ESOA_ER". Reloads both lists and routes the first category.
+    // Makes the list of option `index` (ReferenceList::AtOption) the current one, reloads both lists
+    // and routes the first category.
     void optTable_Click(int index);
     void GridCat_Click();
 

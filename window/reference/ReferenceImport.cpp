@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/DbError.h"
+#include "core/ListData.h"
 #include "core/files/SaveFile.h"
 #include "window/lookup/CoherentRefresh.h"
 #include "window/lookup/ItemSource.h"
@@ -63,9 +64,9 @@ void ReferenceImport::cmdScan_Click() {
     // the table chosen when it started.
     const QString table = s_.ui.lblESOATableName->text();
     QStringList names;
-    if (s_.ui.optTable->isSelected(0))
-        names << QStringLiteral("ESOA_ITEM") << QStringLiteral("ESOA_MEDICINE");
-    if (s_.ui.optTable->isSelected(1)) names << QStringLiteral("ESOA_ER");
+    for (const ReferenceList& list : ReferenceList::All()) {
+        if (s_.ui.optTable->isSelected(list.option)) names << list.names;
+    }
     if (names.isEmpty()) return;
 
     // Every file before anything is stored: the user hears of one that cannot be read first.

@@ -4,6 +4,7 @@
 
 #include "database/Connection.h"
 #include "database/DbError.h"
+#include "core/ListData.h"
 #include "core/NeededTables.h"
 #include "core/reference/ReferenceSchema.h"
 #include "window/screen/Screen.h"
@@ -20,8 +21,8 @@ struct Failure {
 
 QString ReferenceTables::CreateEsoaTables() {
     const QString table = s_.ui.lblESOATableName->text();
-    const QString link = table + QStringLiteral("_LINK");
-    const QStringList statements = CreateStatements(table);
+    const QString link = ReferenceList::LinkTableOf(table);
+    const QStringList statements = CreateTableStatements(table);
     std::map<int, Failure> failed;
     for (int i = 0; i < statements.size(); ++i) {
         // A column already gone, a table or index already there: each statement stands alone.
@@ -64,8 +65,9 @@ QString ReferenceTables::CreateEsoaTables() {
 
 void ReferenceTables::cmdCreateTable_Click() {
     QString unmade;
-    if (s_.ui.optTable->isSelected(0)) unmade = CreateEsoaTables();
-    if (s_.ui.optTable->isSelected(1)) unmade = CreateEsoaTables();
+    for (const ReferenceList& list : ReferenceList::All()) {
+        if (s_.ui.optTable->isSelected(list.option)) unmade = CreateEsoaTables();
+    }
     s_.messages.Show(unmade.isEmpty() ? QStringLiteral("Done.") : unmade);
 }
 

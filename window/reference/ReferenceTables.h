@@ -22,9 +22,6 @@ public:
     // there).
     QString CreateEsoaTables();
 
-    // The twelve statements for reference table `table`, in the order they are sent.
-    static QStringList CreateStatements(const QString& table) { return CreateTableStatements(table); }
-
 private:
     Screen& s_;
 };

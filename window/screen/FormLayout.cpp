@@ -1,5 +1,6 @@
 #include <QFontDatabase>
 
+#include "core/ListData.h"
 #include "window/screen/ScreenControls.h"
 #include "window/screen/Twips.h"
 
@@ -95,28 +96,28 @@ FlexGrid* grid(QWidget* parent, const char* name, int left, int top, int width, 
     return make<FlexGrid>(parent, name, left, top, width, height);
 }
 
-}  // namespace
-
-ScreenControls BuildScreenControls(QWidget* form) {
-    form->setFont(designFont(QStringLiteral("Segoe UI"), 8.25));
-    ScreenControls c{};
-
-    // Top band: list choice, categories, the link being made, maintenance, revenues.
+// Top band: the list choice and the categories.
+void placeListChoice(QWidget* form, ScreenControls& c) {
     c.Frame3 = frame(form, "Frame3", QStringLiteral("1. Select Type"), 120, 240, 2895, 2175);
     c.optTable = new OptionGroup(form);
     c.optTable->setObjectName(QStringLiteral("optTable"));
-    c.optTable->add(option(c.Frame3, "optTable_0", QStringLiteral("ESOA ITEM"), 240, 420, 2500));
-    c.optTable->add(option(c.Frame3, "optTable_1", QStringLiteral("PHIC ER Item"), 240, 780, 2500));
-    c.optTable->option(0)->setChecked(true);
-    c.lblTableName = hiddenLabel(c.Frame3, "lblTableName", QStringLiteral("ESOA_ITEM"), 240, 1200);
-    c.lblESOATableName =
-        label(c.Frame3, "lblESOATableName", QStringLiteral("ESOA_ITEM"), 240, 1680, 2500, Qt::AlignLeft);
+    for (const ReferenceList& list : ReferenceList::All()) {
+        const QByteArray name = "optTable_" + QByteArray::number(list.option);
+        c.optTable->add(option(c.Frame3, name.constData(), list.caption, 240, 420 + 360 * list.option, 2500));
+    }
+    const ReferenceList first = ReferenceList::Item();
+    c.optTable->option(first.option)->setChecked(true);
+    c.lblTableName = hiddenLabel(c.Frame3, "lblTableName", first.table, 240, 1200);
+    c.lblESOATableName = label(c.Frame3, "lblESOATableName", first.table, 240, 1680, 2500, Qt::AlignLeft);
     c.lblESOATableName->setTextFormat(Qt::PlainText);
 
     c.Label4 = label(form, "Label4", QStringLiteral("2. Select Category of Department"), 3120, 80, 5055,
                      Qt::AlignLeft);
     c.GridCat = grid(form, "GridCat", 3120, 360, 5055, 2055);
+}
 
+// Top band: the link being made.
+void placeLinkFrame(QWidget* form, ScreenControls& c) {
     c.Frame2 = frame(form, "Frame2", QStringLiteral("4. Search and Link ZEMORA Item/Procedure and Save"),
                      8280, 240, 7575, 2175);
     // Five rows under the frame's caption, a label column wide enough for "ZEMORA Item" in a
@@ -145,18 +146,21 @@ ScreenControls BuildScreenControls(QWidget* form) {
     c.lblS = label(f2, "lblS", QStringLiteral("SectionID"), kLabelLeft, kRows[4] + 15, kLabelWidth);
     c.txtSectionID = textBox(f2, "txtSectionID", kBoxLeft, kRows[4], 900);
     c.cmdEdit = button(f2, "cmdEdit", QStringLiteral("5. Sa&ve Mapping"), 5520, 1710, 1940, 390);
+}
 
+// Top band: the maintenance link and panel, the hidden labels of the exam table, the revenues.
+void placeMaintenanceAndRevenues(QWidget* form, ScreenControls& c) {
     c.lblMaint = new LinkLabel(QStringLiteral("Maintenance..."), form);
     c.lblMaint->setObjectName(QStringLiteral("lblMaint"));
     place(c.lblMaint, 15960, 0, 1455, 240);
     c.lblMaint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Two columns of three buttons: the frame ends above "Map ALL Listed", which it would cover.
     // Beside "Maintenance...", in the free strip over the link frame. The pointer that asks for the
     // tables covers it, but without the tables there is nothing to count.
     c.lblCoverage = new LinkLabel(QStringLiteral("Coverage..."), form);
     c.lblCoverage->setObjectName(QStringLiteral("lblCoverage"));
     place(c.lblCoverage, 14400, 0, 1455, 240);
     c.lblCoverage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Two columns of three buttons: the frame ends above "Map ALL Listed", which it would cover.
     c.fraMaint = frame(form, "fraMaint", QStringLiteral("Maintenance"), 15960, 240, 3750, 1950);
     c.cmdCreateTable =
         button(c.fraMaint, "cmdCreateTable", QStringLiteral("a. Create Tables"), 120, 300, 1695, 450);
@@ -181,8 +185,10 @@ ScreenControls BuildScreenControls(QWidget* form) {
         heading(form, "Label11", QStringLiteral("Revenue Codes"), 17520, 0, 4095, Qt::AlignHCenter, 240);
     c.GridRev = grid(form, "GridRev", 17520, 240, 4095, 3195);
     c.GridRevCode = grid(form, "GridRevCode", 17520, 3480, 4095, 7755);
+}
 
-    // Middle band: the PhilHealth list on the left, hospital items in the centre.
+// Middle band: the PhilHealth list on the left, hospital items in the centre.
+void placeLists(QWidget* form, ScreenControls& c) {
     c.Label1 = label(form, "Label1", QStringLiteral("Category"), 120, 2570, 780);
     c.txtAreaCat = textBox(form, "txtAreaCat", 960, 2540, 2040);
     // Centred over the PhilHealth list (120 to 8175), clear of the category box.
@@ -207,14 +213,29 @@ ScreenControls BuildScreenControls(QWidget* form) {
     // In the row of "Map ALL Listed": right of "&Search" the step pointer of the search lies.
     c.cmdSuggest = button(form, "cmdSuggest", QStringLiteral("Suggest"), 14400, 2440, 1140, 320);
     c.Grid2 = grid(form, "Grid2", 8280, 3480, 9135, 7755);
+}
 
-    // Bottom band: the links of the current code.
+// Bottom band: the links of the current code.
+void placeMappingList(QWidget* form, ScreenControls& c) {
     c.Label8 = heading(form, "Label8", QStringLiteral("Mapping"), 120, 11330, 900, Qt::AlignLeft);
     c.cmdDelete = button(form, "cmdDelete", QStringLiteral("Delete map"), 1100, 11265, 1400);
     c.GridMap = grid(form, "GridMap", 120, 11640, 21495, 2595);
     // The delete acts on this list's current row: only a row the user picked may be current.
     c.GridMap->setCurrentRowAfterFill(false);
     c.GridMap->setRow(0);
+}
+
+}  // namespace
+
+ScreenControls BuildScreenControls(QWidget* form) {
+    form->setFont(designFont(QStringLiteral("Segoe UI"), 8.25));
+    ScreenControls c{};
+    // In this order: a control made later lies over those made before it.
+    placeListChoice(form, c);
+    placeLinkFrame(form, c);
+    placeMaintenanceAndRevenues(form, c);
+    placeLists(form, c);
+    placeMappingList(form, c);
 
     // Access keys of the labels move to the box beside them.
     c.Label6->setBuddy(c.txtSOADesc);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "database/DbError.h"
+#include "core/ListData.h"
 #include "core/NeededTables.h"
 #include "window/screen/FlexGrid.h"
 #include "window/screen/Screen.h"
@@ -32,14 +33,14 @@ QString MissingTablesText(const std::vector<NeededTable>& missing) {
     lines << QString();
     // By the list that is chosen when "a. Create Tables" makes them.
     QStringList made;
-    for (const auto& [table, option] : {std::pair{"ESOA_ITEM", "ESOA ITEM"}, {"ESOA_ER", "PHIC ER Item"}}) {
+    for (const ReferenceList& list : ReferenceList::All()) {
         QStringList tables;
-        for (const QString& name : {QString::fromLatin1(table), QLatin1String(table) + QStringLiteral("_LINK")}) {
+        for (const QString& name : {list.table, list.linkTable()}) {
             if (own.contains(name)) tables << name;
         }
         if (!tables.isEmpty()) {
             made << QStringLiteral("%1 with \"%2\" chosen")
-                        .arg(tables.join(QStringLiteral(" and ")), QLatin1String(option));
+                        .arg(tables.join(QStringLiteral(" and ")), list.caption);
         }
     }
     if (!made.isEmpty()) {

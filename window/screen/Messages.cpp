@@ -41,6 +41,12 @@ private:
 
 }  // namespace
 
+QString AskSavePathInDocuments(QWidget* parent, const QString& title, const QString& suggestedName,
+                               const QString& filter) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, title, QDir(folder).filePath(suggestedName), filter);
+}
+
 QString FitForScreen(const QString& text) {
     // A message box grows with its longest line and its line count; a statement or a connection string
     // of thousands of characters would push the OK button off the screen.
@@ -77,11 +83,8 @@ QString MessageBoxes::AskSaveFile(const QString& text, const QString& suggestedN
     box.exec();
     QString path;
     if (box.clickedButton() == save) {
-        // The program's folder is often not writable by its users: propose their documents.
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        path = QFileDialog::getSaveFileName(
-            QApplication::activeWindow(), QApplication::applicationDisplayName(),
-            QDir(folder).filePath(suggestedName), QStringLiteral("Text files (*.txt);;All files (*)"));
+        path = AskSavePathInDocuments(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                                      suggestedName, QStringLiteral("Text files (*.txt);;All files (*)"));
     }
     if (wasBusy) SetBusy(true);
     return path;

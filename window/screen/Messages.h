@@ -3,6 +3,8 @@
 #include <QString>
 #include <memory>
 
+class QWidget;
+
 namespace esoa {
 
 // How far a long piece of work has come. Step() also lets the window process pending events, so it
@@ -47,6 +49,11 @@ public:
 private:
     Messages& messages_;
 };
+
+// Asks where to save a file, proposing `suggestedName` in the user's documents (the program's folder
+// is often not writable by its users); `filter` as QFileDialog takes it. Empty when the user declined.
+QString AskSavePathInDocuments(QWidget* parent, const QString& title, const QString& suggestedName,
+                               const QString& filter);
 
 // The text as a message box shows it: lines cut to a length that fits the screen, and at most a
 // screenful of lines.

@@ -16,7 +16,8 @@
 #include "window/updates/UpdatePromptsDialog.h"
 
 namespace esoa {
-UpdatesWindow::UpdatesWindow(Screen& screen, PhilHealthLists& lists, MappingList& mappings, ReferenceImport& import)
+ListUpdates::ListUpdates(Screen& screen, PhilHealthLists& lists, MappingList& mappings,
+                         ReferenceImport& import)
     : s_(screen),
       lists_(lists),
       mappings_(mappings),
@@ -24,19 +25,19 @@ UpdatesWindow::UpdatesWindow(Screen& screen, PhilHealthLists& lists, MappingList
       dialogs_(std::make_unique<DialogPrompts>()),
       prompts_(dialogs_.get()) {}
 
-UpdatesWindow::~UpdatesWindow() = default;
+ListUpdates::~ListUpdates() = default;
 
-std::optional<ReferenceList> UpdatesWindow::CurrentList() {
+std::optional<ReferenceList> ListUpdates::CurrentList() {
     const QString table = s_.ui.lblESOATableName->text();
-    auto list = ReferenceList::Named(table);
-    if (!list || list->table != table) {
+    auto list = ReferenceList::OfTable(table);
+    if (!list) {
         s_.messages.Show(QStringLiteral("\"%1\" is no reference list of this program.").arg(table));
         return std::nullopt;
     }
     return list;
 }
 
-std::optional<ChangeReport> UpdatesWindow::Report(const ReferenceList& list) {
+std::optional<ChangeReport> ListUpdates::Report(const ReferenceList& list) {
     try {
         const BusyPointer busy(s_.messages);
         return ChangeReport::Build(s_.user.sqlconnection(), list, import_.folder());
@@ -46,13 +47,13 @@ std::optional<ChangeReport> UpdatesWindow::Report(const ReferenceList& list) {
     }
 }
 
-void UpdatesWindow::cmdPreviewChanges_Click() {
+void ListUpdates::cmdPreviewChanges_Click() {
     const auto list = CurrentList();
     if (!list) return;
     if (const auto report = Report(*list)) prompts_->ReviewChanges(*report, false);
 }
 
-bool UpdatesWindow::ReviewBeforeImport(const QString& table, const std::vector<ListFile>& files) {
+bool ListUpdates::ReviewBeforeImport(const QString& table, const std::vector<ListFile>& files) {
     const auto list = CurrentList();
     if (!list || list->table != table) return false;
     std::optional<ChangeReport> report;
@@ -70,7 +71,7 @@ bool UpdatesWindow::ReviewBeforeImport(const QString& table, const std::vector<L
     return prompts_->ReviewChanges(*report, true);
 }
 
-void UpdatesWindow::cmdApplyChanges_Click() {
+void ListUpdates::cmdApplyChanges_Click() {
     const auto list = CurrentList();
     if (!list) return;
     const auto report = Report(*list);
@@ -94,7 +95,7 @@ void UpdatesWindow::cmdApplyChanges_Click() {
     s_.messages.Show(QStringLiteral("%1 reference rows and %2 links updated.\nDone.").arg(result.rows).arg(result.links));
 }
 
-void UpdatesWindow::cmdCheckLinks_Click() {
+void ListUpdates::cmdCheckLinks_Click() {
     const auto list = CurrentList();
     if (!list) return;
     std::vector<StaleLink> stale;
@@ -121,7 +122,7 @@ void UpdatesWindow::cmdCheckLinks_Click() {
     s_.messages.Show(QStringLiteral("%1 links refreshed from their reference rows.\nDone.").arg(refreshed));
 }
 
-void UpdatesWindow::cmdExportLinks_Click() {
+void ListUpdates::cmdExportLinks_Click() {
     const auto list = CurrentList();
     if (!list) return;
     const QString path = prompts_->AskSavePath(QStringLiteral("Export links"), list->linkTable() + QStringLiteral(".csv"));

@@ -18,11 +18,11 @@ class UpdatePrompts;
 // "Apply changes...", "Check links" and "Export links...", and the change report that
 // "b. Scan && Import" shows before it stores anything. Each acts on the current list (the caption
 // of lblESOATableName) and its files in the import's folder; the work itself is done by the
-// widget-free classes of this folder. The questions go to the prompts (dialogs unless replaced).
-class UpdatesWindow {
+// widget-free classes of core/updates. The questions go to the prompts (dialogs unless replaced).
+class ListUpdates {
 public:
-    UpdatesWindow(Screen& screen, PhilHealthLists& lists, MappingList& mappings, ReferenceImport& import);
-    ~UpdatesWindow();
+    ListUpdates(Screen& screen, PhilHealthLists& lists, MappingList& mappings, ReferenceImport& import);
+    ~ListUpdates();
 
     // Replaces the dialogs (tests); `prompts` must outlive this object.
     void setPrompts(UpdatePrompts& prompts) { prompts_ = &prompts; }

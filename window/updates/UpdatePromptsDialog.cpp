@@ -1,21 +1,18 @@
 #include "window/updates/UpdatePromptsDialog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include "database/DbError.h"
+#include "window/screen/Messages.h"
 #include "window/updates/ChangesDialog.h"
 #include "window/updates/StaleLinksDialog.h"
 
 namespace esoa {
 
 QString AskCsvPath(QWidget* parent, const QString& title, const QString& suggestedName) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(parent, title, QDir(folder).filePath(suggestedName),
-                                        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    return AskSavePathInDocuments(parent, title, suggestedName,
+                                  QStringLiteral("CSV files (*.csv);;All files (*)"));
 }
 
 void SaveCsvAsked(QWidget* parent, const QString& suggestedName, const csv::Table& table) {

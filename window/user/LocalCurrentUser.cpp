@@ -71,8 +71,7 @@ std::unique_ptr<Connection> LocalCurrentUser::Open() {
         return OpenSetting(setting, ConnectionSetting::CurrentTimeouts(*settings_), notice_);
     } catch (const DbError& e) {
         // A hospital's own folder is never filled with empty files behind the user's back.
-        const bool missingFiles = !server && !setting.demo && e.cause() == DbError::Cause::Storage &&
-                                  e.description().contains(QLatin1String("missing"));
+        const bool missingFiles = !server && !setting.demo && e.cause() == DbError::Cause::MissingFile;
         if (!missingFiles) throw;
         const QString question = QStringLiteral("%1\n\nCreate empty databases in %2?")
                                      .arg(e.description(), QDir::toNativeSeparators(setting.target));

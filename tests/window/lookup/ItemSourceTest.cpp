@@ -139,5 +139,28 @@ TEST(ItemSource, ARevenueWithoutExamTableAsksForOneAndEmptiesTheList) {
     EXPECT_EQ(ui.Grid2->TextMatrix(0, 0) + ui.Grid2->TextMatrix(1, 0), "");
 }
 
+// Exam table and column names come from the revenue table's data and stand in the search as names:
+// one that could change the statement is named to the user, and nothing is sent.
+TEST(ItemSource, ARevenueWhoseExamNamesAreNotPlainSearchesNothing) {
+    MappingWindow w(MappingWindow::Tables::Sample, false);
+    w.db.Raw(
+        "INSERT INTO Build_FIle.tbRevenues VALUES ('RY', 'Odd', 'tbcoLabExam]; DROP TABLE x; --', "
+        "'LabExamID', 'LabExam', NULL, NULL), ('RZ', 'Odd', 'tbcoLabExam', 'LabExamID', 'Lab Exam', NULL, "
+        "NULL);");
+    w.Show();
+    ScreenControls& ui = w.ui();
+    w.ClickOption(*ui.optInventory, 1);
+    for (const auto& [revenue, name] :
+         {std::pair{"RY", "tbcoLabExam]; DROP TABLE x; --"}, {"RZ", "Lab Exam"}}) {
+        SCOPED_TRACE(revenue);
+        w.ClearLogs();
+        w.ClickRowWithText(*ui.GridRev, 0, revenue);
+        EXPECT_TRUE(w.db.sent.isEmpty());
+        ASSERT_EQ(w.messages.shown.size(), 1);
+        EXPECT_TRUE(w.messages.shown[0].contains(QStringLiteral("\"%1\" is not a plain name").arg(name)))
+            << qPrintable(w.messages.shown[0]);
+    }
+}
+
 }  // namespace
 }  // namespace esoa::test

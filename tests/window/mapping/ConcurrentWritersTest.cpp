@@ -15,7 +15,7 @@
 #include "window/mapping/MappingList.h"
 #include "window/mapping/MappingSave.h"
 #include "core/reference/ImportRun.h"
-#include "window/reference/ReferenceTables.h"
+#include "core/reference/ReferenceSchema.h"
 #include "window/screen/EventGuard.h"
 #include "window/frmESOA_Items.h"
 #include "window/support/FakeCurrentUser.h"
@@ -85,7 +85,7 @@ private:
 
 void CreateTables(const QString& folder) {
     auto connection = OpenEmbedded(folder);
-    for (const QString& statement : ReferenceTables::CreateStatements(QStringLiteral("ESOA_ER"))) {
+    for (const QString& statement : CreateTableStatements(QStringLiteral("ESOA_ER"))) {
         try {
             connection->Execute(statement);
         } catch (const std::exception&) {

@@ -2,7 +2,7 @@
 
 #include "core/demo/DemoDatabase.h"
 #include "core/links/LinkWrite.h"
-#include "window/reference/ReferenceTables.h"
+#include "core/reference/ReferenceSchema.h"
 #include "window/support/MappingWindow.h"
 #include "support/TestDatabase.h"
 
@@ -14,7 +14,7 @@ namespace {
 TEST(LinkSource, TheWriteStoresOnlyItemsOfTheSourceItsValuesName) {
     TestDatabase db;
     demo::Seed(db.connection());
-    for (const QString& statement : ReferenceTables::CreateStatements("ESOA_ER")) {
+    for (const QString& statement : CreateTableStatements("ESOA_ER")) {
         try {
             db.connection().Execute(statement);
         } catch (const std::exception&) {

@@ -9,7 +9,7 @@
 #include "core/demo/DemoDatabase.h"
 #include "database/SqlText.h"
 #include "window/reference/ReferenceImport.h"
-#include "window/reference/ReferenceTables.h"
+#include "core/reference/ReferenceSchema.h"
 #include "window/updates/ListUpdates.h"
 
 namespace esoa::test {
@@ -43,7 +43,7 @@ MappingWindow::MappingWindow(Tables tables, bool show, Seeding seeding) {
     ClearLogs();
     form_ = std::make_unique<frmESOA_Items>(user, messages);
     form_->referenceImport().setFolder(files.path());
-    form_->updates().setPrompts(prompts);
+    form_->listUpdates().setPrompts(prompts);
     if (show) Show();
 }
 
@@ -55,7 +55,7 @@ void MappingWindow::Show() {
 }
 
 void MappingWindow::CreateReferenceTables(const QString& table) {
-    for (const QString& statement : ReferenceTables::CreateStatements(table)) {
+    for (const QString& statement : CreateTableStatements(table)) {
         try {
             db.connection().Execute(statement);
         } catch (const std::exception&) {

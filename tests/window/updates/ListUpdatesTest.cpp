@@ -10,7 +10,7 @@ namespace esoa::test {
 namespace {
 
 // The list updates as the user reaches them: the maintenance panel open, the ER list chosen.
-class UpdatesWindowTest : public ::testing::Test {
+class ListUpdatesPanel : public ::testing::Test {
 protected:
     void SetUp() override {
         w.OpenMaintenance();
@@ -23,7 +23,7 @@ protected:
     MappingWindow w{MappingWindow::Tables::Empty};
 };
 
-TEST_F(UpdatesWindowTest, ScanShowsTheChangesFirstAndStoresOnlyNewCodesOrNothingWhenCancelled) {
+TEST_F(ListUpdatesPanel, ScanShowsTheChangesFirstAndStoresOnlyNewCodesOrNothingWhenCancelled) {
     for (const bool go : {false, true}) {
         SCOPED_TRACE(go);
         w.prompts.continueImport = go;
@@ -42,7 +42,7 @@ TEST_F(UpdatesWindowTest, ScanShowsTheChangesFirstAndStoresOnlyNewCodesOrNothing
     }
 }
 
-TEST_F(UpdatesWindowTest, PanelButtonsPreviewApplyCheckAndExport) {
+TEST_F(ListUpdatesPanel, PanelButtonsPreviewApplyCheckAndExport) {
     w.ClickButton(*w.ui().cmdPreviewChanges);
     ASSERT_EQ(w.prompts.reviewed.size(), 1u);
     EXPECT_FALSE(w.prompts.reviewOffersContinue.last());

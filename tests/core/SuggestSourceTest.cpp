@@ -1,0 +1,128 @@
+// Suggestions that look beyond the one exam table a category's route names: which tables are read for
+// a category, and that each suggestion is filed under the source it came from, which the link write
+// accepts.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "core/demo/DemoDatabase.h"
+#include "core/links/LinkWrite.h"
+#include "core/suggest/SuggestSource.h"
+#include "database/Connection.h"
+
+namespace esoa::assist {
+namespace {
+
+class SuggestSources : public ::testing::Test {
+protected:
+    void SetUp() override {
+        c = demo::OpenDemo(dir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+        // A revenue whose exam table this database lacks: read around, never a failure.
+        c->Execute(
+            "INSERT INTO [Build_FIle].[dbo].[tbRevenues] (RevenueID, ExamTableName, IDFieldName, "
+            "ExamFieldName) VALUES ('MR', 'tbcoMRIExam', 'MRIExamID', 'MRIExam')");
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Connection> c;
+};
+
+// "table revenue section", "*" for rows filed under their own section; "inventory".
+QStringList Described(const QList<CandidateSource>& sources) {
+    QStringList out;
+    for (const CandidateSource& s : sources)
+        out << (s.inventory
+                    ? QStringLiteral("inventory")
+                    : QStringList{s.examTable, s.revenueId, s.sectionPerRow ? "*" : s.section}.join(' '));
+    return out;
+}
+
+TEST_F(SuggestSources, ImagingCodesSearchEveryImagingTableAndCodesWithoutATableEveryExamTable) {
+    const QStringList everyTable{"tbcoCTExam CT ",    "tbcoECGExam EC ",       "tbcoLabExam LB ",
+                                 "tbcoMRIExam MR ",   "tbcoOtherRevenue OR *", "tbcoPTExam PT ",
+                                 "tbcoUltraExam US ", "tbcoXRayExam XR "};
+    const struct {
+        const char* table;
+        const char* category;
+        QStringList expected;
+    } cases[] = {
+        {"ESOA_ER",
+         "Imaging",
+         {"tbcoCTExam CT ", "tbcoMRIExam MR ", "tbcoUltraExam US ", "tbcoXRayExam XR "}},
+        {"ESOA_ER", "Laboratory", {"tbcoLabExam LB "}},
+        {"ESOA_ER", "ED Service", {"tbcoOtherRevenue  ER"}},
+        {"ESOA_ER", "Supplies", everyTable},
+        {"ESOA_ER", "Therapeutics", {"inventory"}},
+        {"ESOA_ITEM", "Rehabilitation", everyTable},
+        {"ESOA_ITEM", "LaboratoryAndDiagnostic", everyTable},
+        {"ESOA_ITEM", "OperatingRoomFees", {"tbcoOtherRevenue  OR"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.table, c.category).toStdString());
+        const QList<CandidateSource> sources = CandidateSources(*this->c, c.table, c.category);
+        EXPECT_EQ(Described(sources), c.expected);
+        for (const CandidateSource& s : sources) EXPECT_EQ(s.linkTable, QString(c.table) + "_LINK");
+    }
+}
+
+// The best suggestion among all the sources of a code's category comes with the InvOrProc, RevenueID
+// and SectionID of its own table, and a link filed under them is accepted.
+TEST_F(SuggestSources, EachSuggestionIsFiledUnderItsOwnSource) {
+    const struct {
+        const char* table;
+        const char* category;
+        const char* code;
+        const char* description;
+        const char* first;
+        QStringList filed;  // InvOrProc, RevenueID, SectionID
+    } cases[] = {
+        {"ESOA_ER",
+         "Imaging",
+         "ERI-0019",
+         "Whole Abdomen Ultrasound",
+         "Whole Abdomen Ultrasound",
+         {"PROC", "US", ""}},
+        {"ESOA_ER", "Imaging", "ERI-0020", "CT Scan Head Plain", "CT Scan Head Plain", {"PROC", "CT", ""}},
+        {"ESOA_ER", "Supplies", "ERP-0002", "Dressing Set", "Wound Dressing (ER)", {"PROC", "ER", "ER"}},
+        {"ESOA_ITEM",
+         "Rehabilitation",
+         "RH-00703",
+         "TENS",
+         "TENS (transcutaneous electrical nerve stimulation)",
+         {"PROC", "PT", ""}},
+        {"ESOA_ITEM",
+         "LaboratoryAndDiagnostic",
+         "LD-00149",
+         "12-Lead ECG",
+         "12-Lead ECG",
+         {"PROC", "EC", ""}},
+        {"ESOA_ITEM",
+         "Others",
+         "OT-00602",
+         "Nebulization per session",
+         "Nebulization per session",
+         {"PROC", "RT", "RT"}},
+        {"ESOA_ER",
+         "Therapeutics",
+         "ERT-0002",
+         "PARACETAMOL 500 mg tablet",
+         "Paracetamol 500mg tablet",
+         {"INV", "PH", ""}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.code);
+        const SuggestIndex index(ReadCandidates(*c, CandidateSources(*c, k.table, k.category)));
+        const QList<Suggestion> found = index.Suggest(k.description, 5);
+        ASSERT_FALSE(found.isEmpty());
+        const SuggestCandidate& best = index.candidate(found[0].candidate);
+        EXPECT_EQ(best.itemName, k.first);
+        EXPECT_GT(found[0].score, 0);
+        EXPECT_EQ((QStringList{best.invOrProc, best.revenueId, best.sectionId}), k.filed);
+        EXPECT_NO_THROW(WriteLink(*c, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
+                                       k.code, best.sectionId, k.category, k.description, "1", "x"}));
+    }
+}
+
+}  // namespace
+}  // namespace esoa::assist
