@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "LargeHospital.h"
 #include "core/demo/DemoDatabase.h"
 #include "database/sqlite/SqliteConnection.h"
 #include "core/suggest/SuggestSource.h"
@@ -62,6 +63,47 @@ void BM_SuggestLater(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(cache.IndexFor(*h.c, inventory()).Suggest(queries[i++ % 3]));
 }
 BENCHMARK(BM_SuggestLater)->Unit(benchmark::kMillisecond);
+
+// The same among the 950,000 active items of a large hospital (LargeHospital): the first suggestion of a
+// window, and a later one of the same window.
+void BM_SuggestLargeFirst(benchmark::State& state) {
+    LargeHospital& h = LargeHospital::Get();
+    for (auto _ : state) {
+        assist::SuggestCache cache;
+        benchmark::DoNotOptimize(
+            cache.IndexFor(h.connection(), inventory()).Suggest(QStringLiteral("PARACETAMOL 500 mg tablet")));
+    }
+}
+BENCHMARK(BM_SuggestLargeFirst)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_SuggestLargeLater(benchmark::State& state) {
+    LargeHospital& h = LargeHospital::Get();
+    assist::SuggestCache cache;
+    cache.IndexFor(h.connection(), inventory());
+    const QString queries[] = {QStringLiteral("AMOXICILLIN 250 mg/5 mL suspension, 60 mL"),
+                               QStringLiteral("IBUPROFEN 400 mg tablet"), QStringLiteral("KETOROLAC 30 mg/mL ampule")};
+    int i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cache.IndexFor(h.connection(), inventory()).Suggest(queries[i++ % 3]));
+}
+BENCHMARK(BM_SuggestLargeLater)->Unit(benchmark::kMillisecond);
+
+void BM_SuggestLargeRankOnly(benchmark::State& state) {
+    LargeHospital& h = LargeHospital::Get();
+    assist::SuggestCache cache;
+    const assist::SuggestIndex& index = cache.IndexFor(h.connection(), inventory());
+    const QString queries[] = {QStringLiteral("AMOXICILLIN 250 mg/5 mL suspension, 60 mL"),
+                               QStringLiteral("IBUPROFEN 400 mg tablet"), QStringLiteral("KETOROLAC 30 mg/mL ampule")};
+    int i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(index.Suggest(queries[i++ % 3]));
+}
+BENCHMARK(BM_SuggestLargeRankOnly)->Unit(benchmark::kMillisecond);
+
+void BM_SuggestLargeFingerprint(benchmark::State& state) {
+    LargeHospital& h = LargeHospital::Get();
+    for (auto _ : state) benchmark::DoNotOptimize(assist::Fingerprint(h.connection(), inventory()));
+}
+BENCHMARK(BM_SuggestLargeFingerprint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace esoa
