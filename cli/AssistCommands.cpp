@@ -49,8 +49,8 @@ int Suggest(const Options& options) {
                 .arg(category, list.table));
         return 1;
     }
-    const QList<assist::SuggestCandidate> candidates = assist::ReadCandidates(*c, source);
-    const assist::SuggestIndex index(candidates);
+    const assist::SuggestIndex index =
+        assist::SuggestIndex::Read([&](const auto& add) { assist::ReadCandidates(*c, source, add); });
     const QString invOrProc = source.inventory ? QStringLiteral("INV") : QStringLiteral("PROC");
     int rank = 0;
     for (const assist::Suggestion& s : index.Suggest(item.rows.front().value(1), limit)) {

@@ -88,6 +88,14 @@ public:
     // the ODBC connection string with its password masked. Never holds a password.
     virtual QString Target() const = 0;
 
+    // A text that differs from the one given before whenever the data of `database` ("Build_FIle" or
+    // "Inventory") may have changed in between, through this connection or another; empty when the
+    // backend cannot tell cheaply (then compare what was read). Throws DbError.
+    virtual QString ChangeMarker(const QString& database) {
+        Q_UNUSED(database);
+        return {};
+    }
+
     // Throws DbError (Cause::Storage) when the database files this connection writes were deleted
     // or moved since it opened them, so that what was written since reached no file the program
     // will open again. Nothing to check on a server.

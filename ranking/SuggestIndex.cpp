@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <future>
 #include <thread>
 
 #include "ranking/MedicineVocabulary.h"
@@ -119,26 +120,49 @@ struct SuggestIndex::Scored {
     bool formSilent;
 };
 
-SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std::move(candidates)) {
-    items_.resize(candidates_.size());
+SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates)
+    : SuggestIndex(
+          [&candidates](const std::function<void(SuggestCandidate)>& add) {
+              for (SuggestCandidate& c : candidates) add(std::move(c));
+              candidates.clear();
+          },
+          FeedTag{}) {}
+
+SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     for (const QString& usual : UsualAttributes())
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
-    // ids do not depend on the number of cores.
-    for (qsizetype begin = 0; begin < candidates_.size(); begin += kReadBlock) {
-        const qsizetype end = std::min(candidates_.size(), begin + kReadBlock);
-        const std::vector<ItemTerms> block = ReadBlock(candidates_, begin, end);
-        for (qsizetype i = begin; i < end; ++i) {
-            const ItemKind kind = candidates_[i].kind;
-            auto reading = std::find_if(readings_.begin(), readings_.end(),
-                                        [kind](const Reading& r) { return r.kind == kind; });
-            if (reading == readings_.end()) {
+    // ids do not depend on the number of cores. While one block is read, the feed gathers the next.
+    QList<SuggestCandidate> block, reading;
+    std::future<std::vector<ItemTerms>> read;
+    const auto add = [&] {
+        if (!read.valid()) return;
+        const std::vector<ItemTerms> terms = read.get();
+        for (qsizetype k = 0; k < reading.size(); ++k) {
+            const ItemKind kind = reading[k].kind;
+            auto r = std::find_if(readings_.begin(), readings_.end(),
+                                  [kind](const Reading& x) { return x.kind == kind; });
+            if (r == readings_.end()) {
                 readings_.push_back({kind, {}, {}, {}, {}, {}, 0});
-                reading = readings_.end() - 1;
+                r = readings_.end() - 1;
             }
-            Add(int(i), block[size_t(i - begin)], *reading);
+            candidates_.Append(reading[k]);
+            items_.emplace_back();
+            Add(int(items_.size() - 1), terms[size_t(k)], *r);
         }
-    }
+        reading.clear();
+    };
+    const auto next = [&] {
+        add();
+        reading.swap(block);
+        read = std::async(std::launch::async, [&reading] { return ReadBlock(reading, 0, reading.size()); });
+    };
+    feed([&](SuggestCandidate c) {
+        block.append(std::move(c));
+        if (block.size() == kReadBlock) next();
+    });
+    next();
+    add();
     for (Reading& r : readings_) {
         r.vocabulary.Finish();
         r.idf.resize(r.vocabulary.size());
@@ -160,7 +184,7 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
     }
     for (size_t i = 0; i < items_.size(); ++i) {
         Item& item = items_[i];
-        const ItemKind kind = candidates_[qsizetype(i)].kind;
+        const ItemKind kind = candidates_.Kind(qsizetype(i));
         const size_t ri = size_t(std::find_if(readings_.begin(), readings_.end(),
                                               [kind](const Reading& x) { return x.kind == kind; }) -
                                  readings_.begin());
@@ -378,7 +402,7 @@ int SuggestIndex::Unread(int index, const Reading& r, const std::vector<int>& me
     const Item& item = items_[index];
     const int* w = Begin(item, Words);
     // Words in brackets are the maker or a note.
-    const QStringList asides = AnalyseText(candidates_[index].itemName, r.kind).asides;
+    const QStringList asides = AnalyseText(candidates_.ItemName(index).toString(), r.kind).asides;
     int unread = 0;
     for (int k = 0; k < item.count[Words]; ++k) {
         const int id = w[k] >= 0 ? w[k] : ~w[k];
@@ -393,11 +417,15 @@ int SuggestIndex::Unread(int index, const Reading& r, const std::vector<int>& me
 
 bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {
     if (a.score != b.score) return a.score > b.score;
-    const SuggestCandidate& x = candidates_[a.candidate];
-    const SuggestCandidate& y = candidates_[b.candidate];
-    if (const int c = x.itemName.compare(y.itemName, Qt::CaseInsensitive)) return c < 0;
-    if (const int c = x.itemId.compare(y.itemId)) return c < 0;
+    const QStringView xName = candidates_.ItemName(a.candidate), yName = candidates_.ItemName(b.candidate);
+    if (const int c = xName.compare(yName, Qt::CaseInsensitive)) return c < 0;
+    if (const int c = candidates_.ItemId(a.candidate).compare(candidates_.ItemId(b.candidate))) return c < 0;
     return a.candidate < b.candidate;
+}
+
+void SuggestIndex::Relink(const std::function<QString(QStringView itemId, const QString& source)>& codeOf) {
+    for (qsizetype i = 0; i < candidates_.size(); ++i)
+        candidates_.SetLinkedCode(i, codeOf(candidates_.ItemId(i), candidates_.Source(i)));
 }
 
 QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) const {

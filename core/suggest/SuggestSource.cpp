@@ -104,24 +104,20 @@ bool spansExamTables(const QString& table, const QString& category) {
 
 }  // namespace
 
-QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
-    ReadResult items;
-    if (s.inventory) {
-        items = read(c, ActiveInventoryStatement());
-    } else {
-        requirePlain(s);
-        const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
-        items = read(
-            c, QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s));
-    }
+void ReadCandidates(Connection& c, const CandidateSource& s,
+                    const std::function<void(SuggestCandidate)>& add) {
+    if (!s.inventory) requirePlain(s);
     const QHash<QString, QString> linked = linkedCodes(c, s);
-    QList<SuggestCandidate> candidates;
-    candidates.reserve(qsizetype(items.rows.size()));
-    for (const QStringList& row : items.rows) {
+    const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
+    const QString statement =
+        s.inventory
+            ? ActiveInventoryStatement()
+            : QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s);
+    c.ReadEach(statement, [&](const QStringList& row) {
         SuggestCandidate candidate{row.value(0),
                                    row.value(1),
                                    s.inventory ? row.value(3) : QString(),
-                                   linked.value(row.value(0).toLower()),
+                                   linked.isEmpty() ? QString() : linked.value(row.value(0).toLower()),
                                    s.inventory ? row.value(2) : QString(),
                                    s.inventory ? QString() : s.examTable,
                                    s.inventory ? ItemKind::Medicine : ItemKind::Procedure};
@@ -130,22 +126,69 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
         candidate.sectionId = s.section;
         if (s.sectionPerRow && !row.value(2).isEmpty())
             candidate.revenueId = candidate.sectionId = row.value(2);
-        candidates.append(std::move(candidate));
+        add(std::move(candidate));
+    });
+}
+
+namespace {
+
+// A fingerprint of the link tables the sources show codes from (row count and largest ID).
+QString linksFingerprint(Connection& c, const QList<CandidateSource>& sources) {
+    QStringList out;
+    for (const CandidateSource& s : sources) {
+        if (s.linkTable.isEmpty() || !sql::IsPlainName(s.linkTable)) continue;
+        try {
+            out << read(c,
+                        QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
+                            .arg(s.linkTable))
+                       .rows.front()
+                       .join(QLatin1Char('/'));
+        } catch (const DbError& e) {
+            if (e.cause() != DbError::Cause::MissingTable) throw;
+            out << QString();
+        }
     }
+    return out.join(QLatin1Char('#'));
+}
+
+// The change markers of the databases holding the sources' items, or their links; empty when the
+// connection cannot tell.
+QString markers(Connection& c, const QList<CandidateSource>& sources, bool links) {
+    const bool inventory = !links && std::any_of(sources.begin(), sources.end(),
+                                                 [](const CandidateSource& s) { return s.inventory; });
+    const bool buildFile = links || std::any_of(sources.begin(), sources.end(),
+                                                [](const CandidateSource& s) { return !s.inventory; });
+    const QString a = inventory ? c.ChangeMarker(QStringLiteral("Inventory")) : QStringLiteral("-");
+    const QString b = buildFile ? c.ChangeMarker(QStringLiteral("Build_FIle")) : QStringLiteral("-");
+    return a.isEmpty() || b.isEmpty() ? QString() : a + QLatin1Char('|') + b;
+}
+
+}  // namespace
+
+QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
+    QList<SuggestCandidate> candidates;
+    ReadCandidates(c, s,
+                   [&candidates](SuggestCandidate candidate) { candidates.append(std::move(candidate)); });
     return candidates;
 }
 
-QList<SuggestCandidate> ReadCandidates(Connection& c, const QList<CandidateSource>& sources) {
-    QList<SuggestCandidate> candidates;
+void ReadCandidates(Connection& c, const QList<CandidateSource>& sources,
+                    const std::function<void(SuggestCandidate)>& add) {
     for (const CandidateSource& s : sources) {
         if (!isPlain(s)) continue;
         try {
-            candidates.append(ReadCandidates(c, s));
+            ReadCandidates(c, s, add);
         } catch (const DbError& e) {
             // tbRevenues may name a table this database does not have.
             if (e.cause() != DbError::Cause::MissingTable) throw;
         }
     }
+}
+
+QList<SuggestCandidate> ReadCandidates(Connection& c, const QList<CandidateSource>& sources) {
+    QList<SuggestCandidate> candidates;
+    ReadCandidates(c, sources,
+                   [&candidates](SuggestCandidate candidate) { candidates.append(std::move(candidate)); });
     return candidates;
 }
 
@@ -160,19 +203,7 @@ QString Fingerprint(Connection& c, const CandidateSource& s) {
         r = read(c, QStringLiteral("SELECT COUNT(*), MAX(%1), MAX(%2)").arg(s.idField, s.nameField) +
                         procedureFrom(s));
     }
-    QString links;
-    if (!s.linkTable.isEmpty() && sql::IsPlainName(s.linkTable)) {
-        try {
-            links =
-                read(c, QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
-                            .arg(s.linkTable))
-                    .rows.front()
-                    .join(QLatin1Char('/'));
-        } catch (const DbError& e) {
-            if (e.cause() != DbError::Cause::MissingTable) throw;
-        }
-    }
-    return r.rows.empty() ? links : r.rows.front().join(QLatin1Char('/')) + QLatin1Char('|') + links;
+    return r.rows.empty() ? QString() : r.rows.front().join(QLatin1Char('/'));
 }
 
 const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource& s) {
@@ -180,21 +211,55 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource&
 }
 
 const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateSource>& sources) {
-    QStringList fingerprints;
-    for (const CandidateSource& s : sources) {
-        try {
-            fingerprints.append(isPlain(s) || sources.size() == 1 ? Fingerprint(c, s) : QString());
-        } catch (const DbError& e) {
-            if (sources.size() == 1 || e.cause() != DbError::Cause::MissingTable) throw;
-            fingerprints.append(QString());
+    const bool same = index_ && sources_ == sources;
+    const QString itemsMarker = markers(c, sources, false);
+    if (!same || itemsMarker.isEmpty() || itemsMarker != itemsMarker_) {
+        QStringList fingerprints;
+        for (const CandidateSource& s : sources) {
+            try {
+                fingerprints.append(isPlain(s) || sources.size() == 1 ? Fingerprint(c, s) : QString());
+            } catch (const DbError& e) {
+                if (sources.size() == 1 || e.cause() != DbError::Cause::MissingTable) throw;
+                fingerprints.append(QString());
+            }
         }
+        const QString fingerprint = fingerprints.join(QLatin1Char('#'));
+        if (!same || fingerprint != fingerprint_) {
+            index_.reset();
+            const QString links = linksFingerprint(c, sources);
+            const QString linksMarker = markers(c, sources, true);
+            if (sources.size() == 1) {
+                const CandidateSource& s = sources.front();
+                index_ = std::make_unique<SuggestIndex>(
+                    SuggestIndex::Read([&](const auto& add) { ReadCandidates(c, s, add); }));
+            } else {
+                index_ = std::make_unique<SuggestIndex>(
+                    SuggestIndex::Read([&](const auto& add) { ReadCandidates(c, sources, add); }));
+            }
+            sources_ = sources;
+            fingerprint_ = fingerprint;
+            linksFingerprint_ = links;
+            itemsMarker_ = itemsMarker;
+            linksMarker_ = linksMarker;
+            return *index_;
+        }
+        itemsMarker_ = itemsMarker;
     }
-    const QString fingerprint = fingerprints.join(QLatin1Char('#'));
-    if (!index_ || sources_ != sources || fingerprint != fingerprint_) {
-        index_ = std::make_unique<SuggestIndex>(sources.size() == 1 ? ReadCandidates(c, sources.front())
-                                                                    : ReadCandidates(c, sources));
-        sources_ = sources;
-        fingerprint_ = fingerprint;
+    const QString linksMarker = markers(c, sources, true);
+    if (linksMarker.isEmpty() || linksMarker != linksMarker_) {
+        const QString links = linksFingerprint(c, sources);
+        if (links != linksFingerprint_) {
+            // Only the links changed: the codes shown beside the items are read again, the index stays.
+            QHash<QString, QHash<QString, QString>> bySource;
+            for (const CandidateSource& s : sources) {
+                if (isPlain(s)) bySource.insert(s.inventory ? QString() : s.examTable, linkedCodes(c, s));
+            }
+            index_->Relink([&bySource](QStringView itemId, const QString& source) {
+                return bySource.value(source).value(itemId.toString().toLower());
+            });
+            linksFingerprint_ = links;
+        }
+        linksMarker_ = linksMarker;
     }
     return *index_;
 }

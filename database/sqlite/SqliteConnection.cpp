@@ -105,6 +105,15 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
         sqlite3_extended_result_codes(db_, 1);
         sqlite3_busy_timeout(db_, options_.busyMilliseconds);
         sql::InstallCaseRules(db_);
+        // Counts this connection's own commits (SQLite's data_version counts only the others'); the
+        // update hook would miss a DELETE without WHERE.
+        sqlite3_commit_hook(
+            db_,
+            [](void* self) {
+                ++static_cast<SqliteConnection*>(self)->commits_;
+                return 0;
+            },
+            this);
         Attach(QStringLiteral("Build_FIle"), QLatin1String(kBuildFileDb), options_);
         Attach(QStringLiteral("Inventory"), QLatin1String(kInventoryDb), options_);
         if (Upkept()) {
@@ -190,6 +199,15 @@ void SqliteConnection::CheckStillInPlace() {
                 .arg(QDir::toNativeSeparators(FilePath(QLatin1String(schema)))),
             {}, {}, DbError::Cause::Storage);
     }
+}
+
+QString SqliteConnection::ChangeMarker(const QString& database) {
+    const bool inventory = database.compare(QLatin1String("Inventory"), Qt::CaseInsensitive) == 0;
+    const QString schema = inventory ? QStringLiteral("Inventory") : QStringLiteral("Build_FIle");
+    return RunSqlite(QStringLiteral("PRAGMA %1.data_version").arg(schema)).rows.front().front() +
+           QLatin1Char('/') +
+           RunSqlite(QStringLiteral("PRAGMA %1.schema_version").arg(schema)).rows.front().front() +
+           QLatin1Char('/') + QString::number(commits_);
 }
 
 void SqliteConnection::Fail(int rc, const QString& statement) const {

@@ -82,6 +82,9 @@ public:
     QString Target() const override { return folder_; }
     // Asks SQLite whether either file was deleted or moved since it was opened.
     void CheckStillInPlace() override;
+    // SQLite's count of the other connections' commits to the file, its schema's version and the
+    // number of this connection's own commits (to either file).
+    QString ChangeMarker(const QString& database) override;
 
     // Whether the file attached under `schema` was opened read-only.
     bool IsReadOnly(const QString& schema) const;
@@ -142,6 +145,8 @@ private:
     Options options_;
     // Per translated statement: the ways to narrow it (none for most).
     QHash<QString, std::shared_ptr<const std::vector<sql::CandidateRestriction>>> restrictions_;
+    // Write transactions this connection committed (SQLite's commit hook).
+    qint64 commits_ = 0;
     // Whether the text index of item names is complete, as of the Inventory schema version.
     int nameIndexSchema_ = -1;
     bool nameIndexReady_ = false;

@@ -10,6 +10,7 @@
 #include "core/links/LinkWrite.h"
 #include "core/suggest/SuggestSource.h"
 #include "database/Connection.h"
+#include "database/Databases.h"
 
 namespace esoa::assist {
 namespace {
@@ -122,6 +123,32 @@ TEST_F(SuggestSources, EachSuggestionIsFiledUnderItsOwnSource) {
         EXPECT_NO_THROW(WriteLink(*c, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
                                        k.code, best.sectionId, k.category, k.description, "1", "x"}));
     }
+}
+
+// A window's index is built once: a saved link shows beside its item without a rebuild, while an item
+// another program adds (through its own connection) is found at the next suggestion.
+TEST_F(SuggestSources, TheIndexIsKeptWhileTheItemsStayAndTheLinkedCodesFollowTheLinks) {
+    CandidateSource inventory;
+    inventory.linkTable = "ESOA_ER_LINK";
+    SuggestCache cache;
+    const SuggestIndex* first = &cache.IndexFor(*c, inventory);
+    const auto best = [&](const QString& description) {
+        const SuggestIndex& index = cache.IndexFor(*c, inventory);
+        const QList<Suggestion> found = index.Suggest(description, 1);
+        return found.isEmpty() ? SuggestCandidate{} : index.candidate(found[0].candidate);
+    };
+    const SuggestCandidate paracetamol = best("PARACETAMOL 500 mg tablet");
+    EXPECT_EQ(&cache.IndexFor(*c, inventory), first) << "nothing changed";
+    WriteLink(*c, {"ESOA_ER", paracetamol.itemId, "PH", paracetamol.itemName, "INV", "ERT-0002", "",
+                   "Therapeutics", "PARACETAMOL 500 mg tablet", "2.50", "per tablet"});
+    EXPECT_EQ(best("PARACETAMOL 500 mg tablet").linkedCode, "ERT-0002");
+    EXPECT_EQ(&cache.IndexFor(*c, inventory), first) << "only the links changed";
+
+    std::unique_ptr<Connection> other = OpenEmbedded(dir.path(), false);
+    other->Execute(
+        "INSERT INTO Inventory..tbInvMaster (ItemID, ItemName, itemstatus) VALUES (777777, "
+        "'Zanamivir 5 mg inhalation powder', 0)");
+    EXPECT_EQ(best("ZANAMIVIR 5 mg inhalation powder").itemId, "777777");
 }
 
 }  // namespace
