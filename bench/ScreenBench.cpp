@@ -52,6 +52,7 @@ public:
     std::optional<bool> Connected() const override { return true; }
     Connection& sqlconnection() override { return c_; }
     ZemoraClasses& ZEMORAClasses() override { return classes_; }
+    QString UserName() const override { return QStringLiteral("bench"); }
 
 private:
     struct NoPlacement : ZemoraClasses {

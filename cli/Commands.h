@@ -24,6 +24,9 @@ Command ImportCommand();
 Command ExportLinksCommand();
 Command ReportCommand();
 Command SuggestCommand();
+Command ImportLinksCommand();
+Command HistoryCommand();
+Command UndoCommand();
 
 // Options more than one command takes.
 CommandOption ListOption();    // --list item|er, required

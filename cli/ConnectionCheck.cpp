@@ -13,6 +13,7 @@
 #include "database/DbError.h"
 #include "core/demo/DemoDatabase.h"
 #include "core/NeededTables.h"
+#include "core/history/HistoryTables.h"
 #include "database/sqlite/SqliteConnection.h"
 #include "database/sqlite/SqliteFiles.h"
 #include "cli/Commands.h"
@@ -127,7 +128,8 @@ void CheckTables(Connection& c, Findings& f) {
     }
 }
 
-void CheckFileRights(SqliteConnection& c, Findings& f) {
+// Whether the files may be written (so that tables may be created).
+bool CheckFileRights(SqliteConnection& c, Findings& f) {
     QStringList readOnly;
     for (const char* schema : {"Build_FIle", "Inventory"}) {
         const QString path = c.FilePath(QLatin1String(schema));
@@ -148,9 +150,11 @@ void CheckFileRights(SqliteConnection& c, Findings& f) {
                            "workstation; several workstations share SQL Server, not these files.\n")
                 .arg(Shown(c.folder())));
     }
+    return readOnly.isEmpty();
 }
 
-void CheckServerRights(Connection& c, Findings& f) {
+// Whether the user may create tables in Build_FIle.
+bool CheckServerRights(Connection& c, Findings& f) {
     try {
         const ReadResult rights = c.Read(RightsStatement(), CursorType::ForwardOnly, LockType::ReadOnly);
         const QStringList row = rights.rows.empty() ? QStringList() : rights.rows.front();
@@ -163,9 +167,36 @@ void CheckServerRights(Connection& c, Findings& f) {
                               "no right to create tables in Build_FIle (CREATE TABLE %1, ALTER on dbo %2)")
                               .arg(shown(0), shown(1));
         }
+        return mayCreate;
     } catch (const std::exception& e) {
         Err(QStringLiteral("Cannot ask the server for the rights: %1\n").arg(DescriptionOf(e)));
         f.problems << QStringLiteral("the rights to create tables are unknown");
+    }
+    return false;
+}
+
+// Whether the link writes are recorded: the history tables exist, or the program may make them
+// when it opens the database for writing. Not recording is no reason to fail the check.
+void CheckHistory(Connection& c, bool mayCreate, Findings& f) {
+    const QString tables = QStringLiteral("%1 and %2")
+                               .arg(QLatin1String(history::kActionTable), QLatin1String(history::kRowTable));
+    try {
+        if (history::Recorded(c)) {
+            Out(QStringLiteral("History: changes are recorded (%1)\n").arg(tables));
+        } else if (mayCreate) {
+            Out(QStringLiteral("History: changes will be recorded (%1 are made when the program opens the "
+                               "database)\n")
+                    .arg(tables));
+            f.wouldDo << QStringLiteral("create the history tables %1").arg(tables);
+        } else {
+            Out(QStringLiteral(
+                    "History: changes are not being recorded (%1 are missing and this user may not "
+                    "create tables)\n")
+                    .arg(tables));
+        }
+    } catch (const std::exception& e) {
+        Out(QStringLiteral("History: changes are not being recorded (%1 cannot be read: %2)\n")
+                .arg(tables, DescriptionOf(e)));
     }
 }
 
@@ -220,11 +251,8 @@ int CheckConnection(const Options& options) {
             Err(QStringLiteral("Cannot read the tables: %1\n").arg(DescriptionOf(e)));
             f.problems << QStringLiteral("the list of exam tables cannot be read");
         }
-        if (embedded) {
-            CheckFileRights(*embedded, f);
-        } else {
-            CheckServerRights(*c, f);
-        }
+        const bool mayCreate = embedded ? CheckFileRights(*embedded, f) : CheckServerRights(*c, f);
+        CheckHistory(*c, mayCreate, f);
     }
     if (!f.wouldDo.isEmpty()) {
         Out(QStringLiteral("Opening it for real would:\n"));

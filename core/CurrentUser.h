@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,6 +34,8 @@ public:
     virtual Connection& sqlconnection() = 0;
     // The class library; owned by the component.
     virtual ZemoraClasses& ZEMORAClasses() = 0;
+    // The logged-in user's name, as the history of the link writes records it.
+    virtual QString UserName() const = 0;
 };
 
 // Creates the current-user object, as creating it from its ProgID does; may throw.

@@ -1,7 +1,10 @@
 #include "core/ListData.h"
 
+#include <stdexcept>
+
 #include "database/Connection.h"
 #include "database/Money.h"
+#include "database/SqlText.h"
 
 namespace esoa {
 namespace {
@@ -74,7 +77,8 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to) {
 void ForEachReferenceRow(Connection& connection, const ReferenceList& list,
                          const std::function<void(const ReferenceRow& row)>& onRow) {
     connection.ReadEach(
-        QStringLiteral("SELECT ID,Code,Category,Description,FixedFee,ChargingUnit FROM [Build_FIle].[dbo].[") +
+        QStringLiteral(
+            "SELECT ID,Code,Category,Description,FixedFee,ChargingUnit FROM [Build_FIle].[dbo].[") +
             list.table + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
         [&onRow](const QStringList& r) { onRow({r[0], r[1], {r[2], r[3], r[4], r[5]}}); });
 }
@@ -87,17 +91,17 @@ std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const Refere
 
 QString LinkColumns(const QString& alias) {
     static const QStringList columns{
-        QStringLiteral("ID"),     QStringLiteral("Code"),      QStringLiteral("Category"),
-        QStringLiteral("Description"), QStringLiteral("FixedFee"), QStringLiteral("ChargingUnit"),
-        QStringLiteral("ItemID"), QStringLiteral("ItemDesc"),  QStringLiteral("InvOrProc"),
-        QStringLiteral("RevenueID"), QStringLiteral("SectionID"), QStringLiteral("SortOrder")};
+        QStringLiteral("ID"),          QStringLiteral("Code"),      QStringLiteral("Category"),
+        QStringLiteral("Description"), QStringLiteral("FixedFee"),  QStringLiteral("ChargingUnit"),
+        QStringLiteral("ItemID"),      QStringLiteral("ItemDesc"),  QStringLiteral("InvOrProc"),
+        QStringLiteral("RevenueID"),   QStringLiteral("SectionID"), QStringLiteral("SortOrder")};
     if (alias.isEmpty()) return columns.join(QLatin1Char(','));
     const QString dot = alias + QLatin1Char('.');
     return dot + columns.join(QLatin1Char(',') + dot);
 }
 
-LinkRow LinkOf(const QStringList& cells, qsizetype first) {
-    const auto at = [&](qsizetype i) { return cells[first + i]; };
+LinkRow LinkRowFrom(const QStringList& cells, qsizetype first) {
+    const auto at = [&](qsizetype i) { return cells.value(first + i); };
     return {at(0), at(1), {at(2), at(3), at(4), at(5)}, at(6), at(7), at(8), at(9), at(10), at(11)};
 }
 
@@ -105,8 +109,50 @@ std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list
     std::vector<LinkRow> links;
     connection.ReadEach(QStringLiteral("SELECT ") + LinkColumns() + QStringLiteral(" FROM [Build_FIle].[dbo].[") +
                             list.linkTable() + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
-                        [&links](const QStringList& r) { links.push_back(LinkOf(r)); });
+                        [&links](const QStringList& r) { links.push_back(LinkRowFrom(r)); });
     return links;
+}
+
+namespace {
+
+// The rows of `table` with the given IDs, 500 to a statement.
+std::vector<QStringList> RowsById(Connection& connection, const QString& columns, const QString& table,
+                                  const QStringList& ids, const QString& hint) {
+    constexpr qsizetype kBatch = 500;
+    std::vector<QStringList> rows;
+    for (qsizetype from = 0; from < ids.size(); from += kBatch) {
+        const QStringList batch = ids.mid(from, kBatch);
+        for (const QString& id : batch) {
+            if (!sql::IsRowId(id))
+                throw std::invalid_argument(QStringLiteral("'%1' is not a row ID").arg(id).toStdString());
+        }
+        const ReadResult result = connection.Read(
+            QStringLiteral("SELECT %1 FROM [Build_FIle].[dbo].[%2] WITH (%3) WHERE ID IN (%4) ORDER BY ID")
+                .arg(columns, table, hint, batch.join(QLatin1Char(','))),
+            CursorType::ForwardOnly, LockType::ReadOnly);
+        rows.insert(rows.end(), result.rows.begin(), result.rows.end());
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::vector<LinkRow> ReadLinksById(Connection& connection, const ReferenceList& list, const QStringList& ids,
+                                   const QString& hint) {
+    std::vector<LinkRow> links;
+    for (const QStringList& r : RowsById(connection, LinkColumns(), list.linkTable(), ids, hint))
+        links.push_back(LinkRowFrom(r));
+    return links;
+}
+
+std::vector<ReferenceRow> ReadReferenceRowsById(Connection& connection, const ReferenceList& list,
+                                                const QStringList& ids, const QString& hint) {
+    std::vector<ReferenceRow> out;
+    for (const QStringList& r :
+         RowsById(connection, QStringLiteral("ID,Code,Category,Description,FixedFee,ChargingUnit"),
+                  list.table, ids, hint))
+        out.push_back({r[0], r[1], {r[2], r[3], r[4], r[5]}});
+    return out;
 }
 
 }  // namespace esoa

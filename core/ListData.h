@@ -83,6 +83,14 @@ void ForEachReferenceRow(Connection& connection, const ReferenceList& list,
 // The twelve columns of a link row, in LinkRow's order, each led by "<alias>." when an alias is
 // given ("L.ID,L.Code,..."), and the link row of such cells from `first` on.
 QString LinkColumns(const QString& alias = {});
-LinkRow LinkOf(const QStringList& cells, qsizetype first = 0);
+LinkRow LinkRowFrom(const QStringList& cells, qsizetype first = 0);
+
+// The links (or reference rows) of `list` with the given IDs, in ID order, read in batches with the
+// table hint `hint` ("NOLOCK", or "UPDLOCK, HOLDLOCK" inside a writer's transaction). IDs that are no
+// row IDs are refused (std::invalid_argument); rows that do not exist are left out. DbError.
+std::vector<LinkRow> ReadLinksById(Connection& connection, const ReferenceList& list, const QStringList& ids,
+                                   const QString& hint);
+std::vector<ReferenceRow> ReadReferenceRowsById(Connection& connection, const ReferenceList& list,
+                                                const QStringList& ids, const QString& hint);
 
 }  // namespace esoa

@@ -1,22 +1,35 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHashFunctions>
 #include <QString>
 
 namespace esoa {
 
-// The key under which the database finds a code: trailing blanks dropped (the server pads before it
-// compares) and letter case folded, as the default case-insensitive collation compares.
+// The key under which the database finds a code (and any other text a table is searched by: item
+// IDs, revenue IDs, categories, statuses): two texts are the same exactly when their keys are equal,
+// as the embedded database's "=" on a text column says (sql::Collation: letter case, letter width
+// and trailing blanks ignored, accents counted). Keys order as the database sorts the texts.
 //
-// Only the blank pads: SQL Server ignores trailing spaces in "=", not tabs or other white space. The
-// key matches the server's default collation (case-insensitive, accent-sensitive) as far as Unicode
-// case folding goes: an accent-insensitive collation would also match "Pena" and "Peña", which stay
-// two codes here, and a few letters fold differently from the collation's tables ("ß" against "SS");
-// varchar columns also keep only the server's code page, so two codes that differ in a character
-// outside it may be one code there.
-inline QString CodeKey(const QString& code) {
-    qsizetype end = code.size();
-    while (end > 0 && code[end - 1] == u' ') --end;
-    return code.left(end).toCaseFolded();
-}
+// It stands for SQL Server's default collation (case-insensitive, accent-sensitive) as far as ICU's
+// root collation does: only the blank pads (the server ignores trailing spaces, not tabs); varchar
+// columns keep only the server's code page, so two codes that differ in a character outside it
+// may be one code there.
+class CodeKey {
+public:
+    // Throws DbError when the comparison cannot be set up (ICU missing its data).
+    explicit CodeKey(const QString& text);
+
+    friend bool operator==(const CodeKey& a, const CodeKey& b) { return a.key_ == b.key_; }
+    friend bool operator!=(const CodeKey& a, const CodeKey& b) { return a.key_ != b.key_; }
+    friend bool operator<(const CodeKey& a, const CodeKey& b) { return a.key_ < b.key_; }
+    friend size_t qHash(const CodeKey& key, size_t seed = 0) { return qHash(key.key_, seed); }
+
+    // The collation's sort key itself.
+    const QByteArray& bytes() const { return key_; }
+
+private:
+    QByteArray key_;
+};
 
 }  // namespace esoa

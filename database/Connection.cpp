@@ -44,21 +44,27 @@ QString tableOf(const QString& statement) {
 void refuseUnsafe(const QString& text, const QString& statement) {
     const QString what = sql::UnsafeCharacter(text);
     if (!what.isEmpty()) {
-        throw DbError(QStringLiteral("The text contains %1, which cannot be stored or searched.").arg(what), {},
-                      statement, DbError::Cause::Value);
+        throw DbError(QStringLiteral("The text contains %1, which cannot be stored or searched.").arg(what),
+                      {}, statement, DbError::Cause::Value);
     }
 }
 
 }  // namespace
 
-QueryResult Connection::Send(const QString& statement, const QVariantList& params, const RowSink* onRow) {
+QueryResult Connection::Send(const QString& statement, const QVariantList& params,
+                             const ItemFilters* filters, const RowSink* onRow) {
     refuseUnsafe(statement, statement);
     for (const QVariant& p : params) {
         if (p.typeId() == QMetaType::QString) refuseUnsafe(p.toString(), statement);
     }
+    if (filters) {
+        refuseUnsafe(filters->name, statement);
+        refuseUnsafe(filters->generic, statement);
+    }
     Observe(statement);
     try {
-        return onRow ? RunEach(statement, *onRow) : Run(statement, params);
+        if (onRow) return RunEach(statement, *onRow);
+        return filters ? RunItemSearch(statement, *filters) : Run(statement, params);
     } catch (const DbError& e) {
         LogFailure(e, statement);
         throw;
@@ -85,18 +91,20 @@ void Connection::LogFailure(const DbError& e, const QString& statement) {
                                << "| statement:" << statement;
 }
 
-void Connection::Execute(const QString& statement) { Send(statement); }
+void Connection::Execute(const QString& statement) {
+    Send(statement);
+}
 
-ReadResult Connection::Read(const QString& statement, CursorType, LockType) {
+ReadResult Connection::Read(const QString& statement, CursorType, LockType, const ItemFilters& filters) {
     // Every read here copies the whole result at once, so the cursor and lock types change nothing
     // in what is read, and no backend receives them: they stay in the call as each routine names
     // the cursor and lock it reads with.
-    QueryResult result = Send(statement);
+    QueryResult result = Send(statement, {}, filters.any() ? &filters : nullptr);
     return {std::move(result.fields), std::move(result.rows)};
 }
 
 QueryResult Connection::ReadEach(const QString& statement, const RowSink& onRow) {
-    return Send(statement, {}, &onRow);
+    return Send(statement, {}, nullptr, &onRow);
 }
 
 Recordset Connection::OpenRecordset(const QString& statement, CursorType cursor, LockType lock) {
@@ -123,7 +131,8 @@ Recordset Connection::OpenRecordset(const QString& statement, CursorType cursor,
         const qlonglong number = id.toLongLong(&isNumber);
         rowId = isNumber ? QVariant(number) : QVariant(id);
     }
-    return Recordset(*this, statement, table, std::move(fields), std::move(rowId));
+    return Recordset(*this, statement, table, std::move(fields), std::move(rowId),
+                     result.rows.empty() ? QStringList() : result.rows.front());
 }
 
 }  // namespace esoa

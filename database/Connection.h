@@ -41,6 +41,21 @@ struct QueryResult {
 
 // Takes the rows of a result one at a time, as they are read (cells as ReadResult holds them).
 using RowSink = std::function<void(const QStringList& row)>;
+// The filters of a search of the inventory's items, handed to Read beside its statement, so that a
+// backend may narrow what it reads with indexes of its own: the embedded database reads only the
+// items its indexes leave when they leave few (SqliteConnection.h); SQL Server gets the statement as
+// built. The caller vouches for the statement: a SELECT that reads Inventory..tbInvMaster under an
+// alias (columns of other tables named apart), keeps the items of one itemstatus, holds each
+// filter given here ANDed at the top of its WHERE clause ("ItemName like '<name>'" and
+// "GenericName like '<generic>'" of Inventory..tbForGeneric joined on GenericID, neither with
+// ESCAPE) and ends with an ORDER BY of the item name alone. The statement still decides which rows
+// come, and in which order.
+struct ItemFilters {
+    QString name;     // the LIKE pattern of ItemName as the database reads it ("%amox%"); empty: none
+    QString generic;  // the LIKE pattern of GenericName; empty: none
+
+    bool any() const { return !name.isEmpty() || !generic.isEmpty(); }
+};
 
 // The one open database connection of the run (the current user's `sqlconnection`).
 // Every method throws DbError with the database's own description on failure. A value or statement
@@ -60,9 +75,11 @@ public:
     // A statement without result (DROP, CREATE, ALTER, DELETE, INSERT, UPDATE).
     void Execute(const QString& statement);
 
-    // Reads the whole result of a SELECT. The cursor and lock types are those the routine names; the
-    // whole result is copied at once, so they change nothing and are sent to no backend.
-    ReadResult Read(const QString& statement, CursorType cursor, LockType lock);
+    // Reads the whole result of a SELECT; an item search hands its filters with it (ItemFilters). The
+    // cursor and lock types are those the routine names; the whole result is copied at once, so they
+    // change nothing and are sent to no backend.
+    ReadResult Read(const QString& statement, CursorType cursor, LockType lock,
+                    const ItemFilters& filters = {});
 
     // Reads a SELECT forward only, handing each row to `onRow` as it is read, so that a large result
     // is never held whole. Returns the fields and their kinds (no rows). `onRow` must not use this
@@ -116,10 +133,15 @@ protected:
     virtual QueryResult Run(const QString& statement, const QVariantList& params) = 0;
     // Runs one SELECT as Run does, handing its rows to `onRow` one at a time instead of returning them.
     virtual QueryResult RunEach(const QString& statement, const RowSink& onRow) = 0;
+    // Runs an item search with its filters; by default the statement alone.
+    virtual QueryResult RunItemSearch(const QString& statement, const ItemFilters&) {
+        return Run(statement, {});
+    }
 
-    // Checks and observes a statement, then runs it (each row to `onRow` when given): every
-    // statement goes through here.
-    QueryResult Send(const QString& statement, const QVariantList& params = {}, const RowSink* onRow = nullptr);
+    // Checks and observes a statement, then runs it (as an item search when `filters` are given, each
+    // row to `onRow` when given): every statement goes through here.
+    QueryResult Send(const QString& statement, const QVariantList& params = {},
+                     const ItemFilters* filters = nullptr, const RowSink* onRow = nullptr);
     // Sends a statement the backend runs its own way (a transaction's bounds: "BEGIN TRANSACTION",
     // "COMMIT TRANSACTION", "ROLLBACK TRANSACTION"): observed and logged as every other statement,
     // then `run` does it; a DbError it throws is logged and passed on.

@@ -1,5 +1,7 @@
 #include "database/Money.h"
 
+#include <stdexcept>
+
 namespace esoa::sql {
 namespace {
 
@@ -76,6 +78,13 @@ QString MoneyText(int64_t v) {
         text += u'.' + digits;
     }
     return negative ? u'-' + text : text;
+}
+
+QString MoneyLiteral(const QString& text) {
+    if (text.trimmed().isEmpty()) return QStringLiteral("NULL");
+    const auto amount = ParseMoney(text);
+    if (!amount) throw std::invalid_argument(QStringLiteral("'%1' is not an amount").arg(text).toStdString());
+    return MoneyText(*amount);
 }
 
 }  // namespace esoa::sql

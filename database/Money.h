@@ -25,4 +25,8 @@ inline bool IsSmallMoney(int64_t tenThousandths) {
 // Ten-thousandths as a plain decimal text without trailing zeros ("1200", "12.3457", "-0.5").
 QString MoneyText(int64_t tenThousandths);
 
+// A money text as it stands in a statement: the amount in plain digits, or NULL for a blank text.
+// Throws std::invalid_argument for a text that is no amount.
+QString MoneyLiteral(const QString& text);
+
 }  // namespace esoa::sql

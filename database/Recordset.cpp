@@ -7,12 +7,22 @@
 namespace esoa {
 
 Recordset::Recordset(Connection& connection, QString statement, QString table, std::vector<Field> fields,
-                     std::optional<QVariant> rowId)
+                     std::optional<QVariant> rowId, QStringList current)
     : connection_(&connection),
       statement_(std::move(statement)),
       table_(std::move(table)),
       fields_(std::move(fields)),
-      rowId_(std::move(rowId)) {}
+      rowId_(std::move(rowId)),
+      current_(std::move(current)) {}
+
+QString Recordset::Value(const QString& name) const {
+    if (adding_ || isEOF()) return {};
+    const Field& f = field(name);
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        if (&fields_[i] == &f) return current_.value(qsizetype(i));
+    }
+    return {};
+}
 
 const Recordset::Field& Recordset::field(const QString& name) const {
     for (const Field& f : fields_) {

@@ -27,6 +27,9 @@ public:
 
     // Starts a new row; the fields set afterwards are inserted by Update.
     void AddNew();
+    // A field of the current row as read (NULL reads as empty), by name (letter case ignored); empty
+    // at EOF and on a new row.
+    QString Value(const QString& name) const;
     // Sets a field of the new or current row, by name (letter case ignored, as ADO does).
     void SetField(const QString& name, const QString& value);
     // Writes the new row or the changed fields of the current row; nothing when nothing was set.
@@ -40,7 +43,7 @@ private:
         ColumnKind kind;
     };
     Recordset(Connection& connection, QString statement, QString table, std::vector<Field> fields,
-              std::optional<QVariant> rowId);
+              std::optional<QVariant> rowId, QStringList current);
     const Field& field(const QString& name) const;
     QVariant Stored(const Field& f, const QString& value) const;
 
@@ -49,6 +52,7 @@ private:
     QString table_;
     std::vector<Field> fields_;
     std::optional<QVariant> rowId_;
+    QStringList current_;
     bool adding_ = false;
     bool open_ = true;
     std::vector<std::pair<Field, QString>> pending_;

@@ -36,6 +36,20 @@ inline QString DoubleQuoted(const QString& text) {
     return QLatin1Char('"') + inner + QLatin1Char('"');
 }
 
+// A text value as a whole Unicode literal: N'...', escaped.
+inline QString TextLiteral(const QString& value) {
+    return QStringLiteral("N'") + Escaped(value) + QLatin1Char('\'');
+}
+
+// True for a row ID as read (ASCII digits only), which may stand in a statement unquoted.
+inline bool IsRowId(const QString& id) {
+    if (id.isEmpty()) return false;
+    for (const QChar c : id) {
+        if (c < u'0' || c > u'9') return false;
+    }
+    return true;
+}
+
 }  // namespace esoa::sql
 
 namespace esoa::sql {
@@ -101,4 +115,3 @@ inline QString CleanedText(const QString& value) {
 }
 
 }  // namespace esoa::sql
-

@@ -9,10 +9,13 @@
 #include "database/SqlText.h"
 #include "core/ListData.h"
 #include "window/coverage/CoverageWindow.h"
+#include "window/history/ChangeStatus.h"
+#include "window/history/HistoryWindow.h"
 #include "window/lookup/CategoryRouting.h"
+#include "window/lookup/CoherentRefresh.h"
 #include "window/lookup/ItemSearch.h"
-#include "window/lookup/ItemSuggest.h"
 #include "window/lookup/ItemSource.h"
+#include "window/lookup/ItemSuggest.h"
 #include "window/mapping/MappingBulk.h"
 #include "window/mapping/MappingList.h"
 #include "window/mapping/MappingSave.h"
@@ -66,6 +69,7 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     : QWidget(parent),
       messages_(messages),
       scroll_(new QScrollArea(this)),
+      statusBar_(new QStatusBar(this)),
       surface_(NewSurface(*scroll_)),
       ui_(BuildScreenControls(surface_)),
       guide_(*ui_.cmdInst),
@@ -75,8 +79,13 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
-    resize(DesignSize(this));
+    // Below the design: no control of the design moves for it.
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    layout->addWidget(statusBar_);
+    status_ = std::make_unique<ChangeStatus>(screen_, *statusBar_);
+    resize(DesignSize(this) + QSize(0, statusBar_->sizeHint().height()));
     ArrangeKeyboardAccess(ui_);
+    QWidget::setTabOrder(ui_.cmdInst, status_->undoLink());
 
     lists_ = std::make_unique<PhilHealthLists>(screen_);
     search_ = std::make_unique<ItemSearch>(screen_);
@@ -87,12 +96,21 @@ frmESOA_Items::frmESOA_Items(CurrentUser& user, Messages& messages, QWidget* par
     import_ = std::make_unique<ReferenceImport>(screen_, *lists_, *source_);
     mappings_ = std::make_unique<MappingList>(screen_);
     selection_ = std::make_unique<ItemSelection>(screen_, *mappings_, *search_);
-    save_ = std::make_unique<MappingSave>(screen_, *mappings_);
-    bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_);
-    listUpdates_ = std::make_unique<ListUpdates>(screen_, *lists_, *mappings_, *import_);
+    save_ = std::make_unique<MappingSave>(screen_, *mappings_, *status_);
+    bulk_ = std::make_unique<MappingBulk>(screen_, *mappings_, *save_, *status_);
+    listUpdates_ = std::make_unique<ListUpdates>(screen_, *lists_, *mappings_, *import_, *status_);
     suggest_ = std::make_unique<ItemSuggest>(screen_);
     import_->setReview([this](const QString& table, const std::vector<ListFile>& files) {
         return listUpdates_->ReviewBeforeImport(table, files);
+    });
+    status_->setAfterUndo([this](const history::RecordedAction& undone) {
+        mappings_->LoadMappings();
+        if (undone.kind != history::Word(history::Kind::ApplyChanges)) return;
+        // Reference rows were put back too.
+        CoherentRefresh refresh(screen_);
+        lists_->LoadCategories();
+        lists_->LoadEsoaItems();
+        refresh.Finish();
     });
     wireEvents();
 }
@@ -132,7 +150,10 @@ void frmESOA_Items::wireEvents() {
     onGridClick(ui_.GridRev, [this] { source_->GridRev_Click(); });
     onGridClick(ui_.GridRevCode, [this] { source_->GridRevCode_Click(); });
     onClick(ui_.cmdPreview, [this] { search_->cmdPreview_Click(); });
-    onGridClick(ui_.Grid2, [this] { search_->Grid2_Click(); });
+    onGridClick(ui_.Grid2, [this] {
+        search_->Grid2_Click();
+        status_->ShowItemLink();
+    });
     onClick(ui_.cmdUse, [this] { search_->cmdUse_Click(); });
     ui_.txtDesc->installEventFilter(this);
     ui_.txtSOADesc->installEventFilter(this);
@@ -145,8 +166,10 @@ void frmESOA_Items::wireEvents() {
     onClick(ui_.cmdCheckLinks, [this] { listUpdates_->cmdCheckLinks_Click(); });
     onClick(ui_.cmdExportLinks, [this] { listUpdates_->cmdExportLinks_Click(); });
     onClick(ui_.cmdSuggest, [this] { suggest_->cmdSuggest_Click(); });
-    connect(ui_.chkUnlinked, &QCheckBox::toggled, this, [this] { guarded([this] { lists_->LoadEsoaItems(); }); });
+    connect(ui_.chkUnlinked, &QCheckBox::toggled, this,
+            [this] { guarded([this] { lists_->LoadEsoaItems(); }); });
     connect(ui_.lblCoverage, &LinkLabel::Click, this, [this] { guarded([this] { lblCoverage_Click(); }); });
+    connect(ui_.lblHistory, &LinkLabel::Click, this, [this] { guarded([this] { lblHistory_Click(); }); });
 
     // What is typed or pasted reaches the database exactly: a NUL is dropped and an unpaired surrogate
     // replaced as it enters a box, so that the box shows what a statement will carry.
@@ -214,6 +237,7 @@ void frmESOA_Items::Form_Load() {
     // One cause (the reference tables not created yet) would otherwise be reported by every list.
     ReportOnce reports(screen_);
     screen_.user.ZEMORAClasses().loadwinsettings(*this);
+    status_->Prepare();
 
     const std::vector<ColumnWidths> widths{
         {ui_.Grid1, 0, {{0, 0}, {1, 800}, {2, 1800}, {3, 3000}}},
@@ -245,13 +269,17 @@ void frmESOA_Items::Form_Resize() {
     // The mapping list takes the height the window gives it; a window too low for it leaves the
     // list at its last valid height.
     const int outerHeight = PxToTwips(frameGeometry().height(), this);
+    // The status line below the design takes its own height from the list's.
     const int height = outerHeight - PxToTwips(ui_.GridMap->y(), this) - 900;
-    if (height >= 0) ui_.GridMap->resize(ui_.GridMap->width(), TwipsToPx(height, this));
+    const int pixels = TwipsToPx(height, this) - statusBar_->height();
+    if (height >= 0 && pixels >= 0) ui_.GridMap->resize(ui_.GridMap->width(), pixels);
     // The surface holds the whole list wherever its height took it, so that scrolling reaches it.
     surface_->setMinimumSize(DesignSize(this).expandedTo(QSize(0, ui_.GridMap->geometry().bottom() + 1)));
 }
 
-void frmESOA_Items::lblMaint_Click() { ui_.fraMaint->setVisible(ui_.fraMaint->isHidden()); }
+void frmESOA_Items::lblMaint_Click() {
+    ui_.fraMaint->setVisible(ui_.fraMaint->isHidden());
+}
 
 void frmESOA_Items::lblCoverage_Click() {
     const std::optional<ReferenceList> list = ReferenceList::OfTable(ui_.lblESOATableName->text());
@@ -266,6 +294,21 @@ void frmESOA_Items::lblCoverage_Click() {
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();
+}
+
+QWidget* frmESOA_Items::lblHistory_Click() {
+    const std::optional<ReferenceList> list = ReferenceList::OfTable(ui_.lblESOATableName->text());
+    if (!list) return nullptr;
+    auto* window = new HistoryWindow(screen_, *status_, *list, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    try {
+        window->Reload();
+    } catch (...) {
+        delete window;
+        throw;
+    }
+    window->show();
+    return window;
 }
 
 void frmESOA_Items::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QWidget>
 #include <memory>
 
@@ -21,6 +22,7 @@ class ItemSelection;
 class MappingSave;
 class MappingBulk;
 class ListUpdates;
+class ChangeStatus;
 
 // The mapping screen, the program's one window. It owns its controls and one object per subsystem,
 // and wires each control's events to them; every handler runs through Guarded, so an error ends
@@ -48,6 +50,8 @@ public:
     void lblMaint_Click();
     // Opens a window with the coverage of the current list (a new one at each click).
     void lblCoverage_Click();
+    // Opens the history of the current list's links (a new window at each click); returns it.
+    QWidget* lblHistory_Click();
     void cmdClose_Click() { close(); }
 
     // Shrinks the window, where needed, so that it and its frame fit `available` (a screen's
@@ -68,6 +72,9 @@ public:
     MappingBulk& bulk() { return *bulk_; }
     ListUpdates& listUpdates() { return *listUpdates_; }
     ItemSuggest& suggest() { return *suggest_; }
+    // The status line at the bottom: what the last link write did, with its Undo.
+    ChangeStatus& status() { return *status_; }
+    QStatusBar* statusBar() { return statusBar_; }
 
     void setVisible(bool visible) override;
 
@@ -83,10 +90,12 @@ private:
 
     Messages& messages_;
     QScrollArea* scroll_;
+    QStatusBar* statusBar_;
     QWidget* surface_;
     ScreenControls ui_;
     StepGuide guide_;
     Screen screen_;
+    std::unique_ptr<ChangeStatus> status_;
     std::unique_ptr<PhilHealthLists> lists_;
     std::unique_ptr<ItemSearch> search_;
     std::unique_ptr<ItemSource> source_;

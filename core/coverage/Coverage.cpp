@@ -21,7 +21,7 @@ QString shown(const QString& name) { return name.trimmed().isEmpty() ? QStringLi
 
 // Groups under the database's notion of equal texts, remembering the first spelling met.
 template <typename Row>
-Row& group(std::map<QString, Row>& groups, const QString& name) {
+Row& group(std::map<CodeKey, Row>& groups, const QString& name) {
     auto [it, added] = groups.try_emplace(CodeKey(name));
     if (added) it->second.name = shown(name);
     return it->second;
@@ -67,10 +67,10 @@ QString Coverage::InventoryFigure() const {
 Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     Coverage cov;
     cov.list = list;
-    std::map<QString, Category> categories;  // by CodeKey of the category
-    QHash<QString, QString> categoryOfCode;  // CodeKey of the code -> CodeKey of its first category
+    std::map<CodeKey, Category> categories;  // by the category
+    QHash<CodeKey, CodeKey> categoryOfCode;  // the code -> its first category
     ForEachReferenceRow(c, list, [&](const ReferenceRow& r) {
-        const QString code = CodeKey(r.code);
+        const CodeKey code(r.code);
         if (categoryOfCode.contains(code)) return;
         categoryOfCode.insert(code, CodeKey(r.values.category));
         ++group(categories, r.values.category).codes;
@@ -80,16 +80,17 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     // is not offered for mapping and so is not counted. The "INV" links filed under each inventory
     // revenue code are counted too.
     const ItemJoin inventory(c, ItemTable::Inventory(), QStringLiteral("I"));
-    QSet<QString> linkedCodes;
-    std::map<QString, Revenue> revenues;
-    QSet<QString> linkedItems;
-    QHash<QString, int> linksByRevenue;  // revenue key -> "INV" links filed under it
+    const CodeKey inventoryLink(QStringLiteral("INV"));
+    QSet<CodeKey> linkedCodes;
+    std::map<CodeKey, Revenue> revenues;
+    QSet<CodeKey> linkedItems;
+    QHash<CodeKey, int> linksByRevenue;  // revenue -> "INV" links filed under it
     c.ReadEach(QStringLiteral("SELECT L.Code,L.InvOrProc,L.RevenueID,L.ItemID,I.ItemID FROM [Build_FIle].[dbo].[") +
                    list.linkTable() + QStringLiteral("] L WITH (NOLOCK)") +
                    inventory.Join(QStringLiteral("L.InvOrProc = 'INV'"), QStringLiteral("I.itemstatus = 0")) +
                    QStringLiteral(" ORDER BY L.ID"),
                [&](const QStringList& l) {
-                   const QString code = CodeKey(l[0]);
+                   const CodeKey code(l[0]);
                    const auto category = categoryOfCode.constFind(code);
                    if (category == categoryOfCode.cend()) {
                        ++cov.orphanLinks;
@@ -99,14 +100,14 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
                        if (!linkedCodes.contains(code)) ++cat.linkedCodes;
                        linkedCodes.insert(code);
                    }
-                   const QString revenue = CodeKey(l[2]);
+                   const CodeKey revenue(l[2]);
                    auto [it, added] = revenues.try_emplace(revenue);
                    if (added) it->second.revenueId = shown(l[2]);
                    ++it->second.links;
                    ++cov.total.links;
-                   if (CodeKey(l[1]) != QLatin1String("inv")) return;
+                   if (CodeKey(l[1]) != inventoryLink) return;
                    ++linksByRevenue[revenue];
-                   const QString item = CodeKey(l[3]);
+                   const CodeKey item(l[3]);
                    if (!l[4].isEmpty() && CodeKey(l[4]) == item) linkedItems.insert(item);
                });
     cov.total.name = QStringLiteral("Total");
@@ -146,8 +147,9 @@ void Coverage::MarkWithdrawn(Connection& connection, const QString& folder) {
     for (const ChangeReport::Entry& e : report.entries) {
         if (e.kind != ChangeReport::Kind::Withdrawn) continue;
         const QString name = e.stored.category.isEmpty() ? QStringLiteral("-") : e.stored.category;
+        const CodeKey key(name);
         for (Category& cat : categories) {
-            if (CodeKey(cat.name) == CodeKey(name)) {
+            if (CodeKey(cat.name) == key) {
                 ++cat.withdrawn;
                 break;
             }

@@ -5,14 +5,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/ListData.h"
+#include "core/history/Action.h"
+#include "core/links/LinkWrite.h"
+#include "core/reference/ImportRun.h"
+#include "core/reference/ReferenceSchema.h"
 #include "database/Databases.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
 #include "database/sqlite/SqliteConnection.h"
-#include "core/ListData.h"
-#include "core/links/LinkWrite.h"
-#include "core/reference/ImportRun.h"
-#include "core/reference/ReferenceSchema.h"
 
 namespace esoa::demo {
 namespace {
@@ -61,15 +62,18 @@ constexpr ExampleLink kExampleLinks[] = {
 void addExampleLink(Connection& c, const ExampleLink& link) {
     const QString table = link.list().table;
     const ReadResult code =
-        c.Read(QStringLiteral("SELECT Category, Description, FixedFee, ChargingUnit FROM [Build_FIle].[dbo].[%1] WITH "
-                              "(NOLOCK) WHERE Code='%2' ")
+        c.Read(QStringLiteral(
+                   "SELECT Category, Description, FixedFee, ChargingUnit FROM [Build_FIle].[dbo].[%1] WITH "
+                   "(NOLOCK) WHERE Code='%2' ")
                    .arg(table, sql::Escaped(QLatin1String(link.code))),
                CursorType::ForwardOnly, LockType::ReadOnly);
     if (code.rows.empty()) return;  // a sample file without that code
     const QStringList& v = code.rows.front();
-    WriteLink(c, {table, QLatin1String(link.itemId), QLatin1String(link.revenueId), QLatin1String(link.itemDesc),
-                  QLatin1String(link.invOrProc), QLatin1String(link.code), QLatin1String(link.sectionId), v.value(0),
-                  v.value(1), v.value(2), v.value(3)});
+    // The demo's own links are no one's action: the history of the demo starts empty.
+    history::Action action(c, {}, history::Kind::Save, *ReferenceList::Named(table));
+    SaveLink(action, {table, QLatin1String(link.itemId), QLatin1String(link.revenueId),
+                      QLatin1String(link.itemDesc), QLatin1String(link.invOrProc), QLatin1String(link.code),
+                      QLatin1String(link.sectionId), v.value(0), v.value(1), v.value(2), v.value(3)});
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "core/files/Csv.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <stdexcept>
 
 #include "core/files/SaveFile.h"
 
@@ -78,6 +81,81 @@ void Save(const QString& path, Flavour flavour, const std::function<void(Writer&
     write(records);
     records.Finish();
     file.Commit();
+}
+
+std::vector<ReadRecord> Parse(const QString& input) {
+    const QString text = input.startsWith(QChar(0xFEFF)) ? input.mid(1) : input;
+    std::vector<ReadRecord> records;
+    ReadRecord record;
+    QString field;
+    int line = 1;
+    bool quoted = false, inQuotes = false, any = false;
+    int quoteLine = 0;
+    auto endField = [&] {
+        record.fields << field;
+        field.clear();
+        quoted = false;
+    };
+    auto endRecord = [&] {
+        endField();
+        const bool blank = record.fields.size() == 1 && record.fields.front().isEmpty() && !any;
+        if (!blank) records.push_back(std::move(record));
+        record = ReadRecord{line, {}};
+        any = false;
+    };
+    record.line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += c;
+                ++i;
+            } else if (c == u'"') {
+                inQuotes = false;
+            } else {
+                if (c == u'\n') ++line;
+                field += c;
+            }
+            continue;
+        }
+        if (c == u'"' && field.isEmpty() && !quoted) {
+            inQuotes = quoted = any = true;
+            quoteLine = line;
+        } else if (c == u',') {
+            any = true;
+            endField();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            continue;  // the LF ends the record
+        } else if (c == u'\n') {
+            ++line;
+            endRecord();
+            record.line = line;
+        } else {
+            field += c;
+            any = true;
+        }
+    }
+    if (inQuotes)
+        throw std::runtime_error(
+            QStringLiteral("line %1: a quoted field is never closed").arg(quoteLine).toStdString());
+    if (any || !field.isEmpty()) endRecord();
+    return records;
+}
+
+std::vector<ReadRecord> Load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(
+            QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString()).toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw std::runtime_error(
+            QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString()).toStdString());
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        throw std::runtime_error(QStringLiteral("%1 is not UTF-8 text.").arg(path).toStdString());
+    return Parse(text);
 }
 
 }  // namespace esoa::csv

@@ -50,6 +50,23 @@ private:
     QString pending_;
 };
 
+// One record as read, with the line of the file it starts on (the first line is 1).
+struct ReadRecord {
+    int line = 0;
+    QStringList fields;
+};
+
+// The records of an RFC 4180 text: fields separated by commas, a quoted field may hold commas,
+// doubled quotes and line breaks; records end with CR LF or LF (a last one may end without).
+// A byte order mark at the start is dropped; blank lines are skipped. Lenient where the RFC is
+// strict: a quote inside an unquoted field, and text after a closing quote, are kept as they stand.
+// Throws std::runtime_error naming the line where a quoted field is never closed.
+std::vector<ReadRecord> Parse(const QString& text);
+
+// Reads a UTF-8 file (with or without a byte order mark) and parses it. Throws std::runtime_error
+// with the cause when the file cannot be read or is not UTF-8.
+std::vector<ReadRecord> Load(const QString& path);
+
 // Writes the table as UTF-8 through SaveFile: whole, or not at all with the old file left as it was.
 // Throws std::runtime_error with the cause.
 void Save(const QString& path, const Table& table, Flavour flavour);

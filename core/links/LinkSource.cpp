@@ -27,7 +27,7 @@ QString ItemTable::statusField() const {
 }
 
 bool ItemTable::IsActive(const QString& status) const {
-    return inventory ? status.trimmed() == QLatin1String("0") : CodeKey(status) == QLatin1String("a");
+    return inventory ? status.trimmed() == QLatin1String("0") : CodeKey(status) == CodeKey(QStringLiteral("A"));
 }
 
 RevenueExamTables RevenueExamTables::ReadAll(Connection& connection) {

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QString>
 
+#include "database/CodeKey.h"
+
 namespace esoa {
 
 class Connection;
@@ -39,7 +41,7 @@ public:
 
 private:
     static RevenueExamTables Read(Connection& connection, const QString& statement);
-    QHash<QString, ItemTable> byRevenue_;
+    QHash<CodeKey, ItemTable> byRevenue_;
 };
 
 // Which table holds the hospital item of a link, from the link's InvOrProc, RevenueID and SectionID:

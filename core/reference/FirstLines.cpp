@@ -12,7 +12,7 @@ QString CodeConflict::Text() const {
 
 FirstLines::Noted FirstLines::Note(const QString& file, int line, const QString& code,
                                    const QString& description) {
-    const QString key = CodeKey(code);
+    const CodeKey key(code);
     const auto found = first_.constFind(key);
     if (found == first_.constEnd()) {
         first_.insert(key, Line{file, line, description});

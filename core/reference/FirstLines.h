@@ -45,7 +45,7 @@ private:
         int line;
         QString description;
     };
-    QHash<QString, Line> first_;
+    QHash<CodeKey, Line> first_;
 };
 
 }  // namespace esoa

@@ -1,55 +1,55 @@
 #include "core/reference/KnownCodes.h"
 
+#include <QHash>
 #include <QStringView>
 
+#include "database/CodeKey.h"
+#include "database/Collation.h"
 #include "database/Connection.h"
-#include "database/sqlite/SqliteCaseRules.h"
 
 namespace esoa {
 namespace {
 
-// Letters that some collations expand or equate with plain Latin letters but that have no
-// decomposition of their own (after case folding).
-QLatin1String spelledOut(char32_t c) {
-    switch (c) {
-        case U'ß':
-            return QLatin1String("ss");
-        case U'æ':
-            return QLatin1String("ae");
-        case U'œ':
-            return QLatin1String("oe");
-        case U'þ':
-            return QLatin1String("th");
-        case U'ð':
-        case U'đ':
-            return QLatin1String("d");
-        case U'ø':
-            return QLatin1String("o");
-        case U'ł':
-            return QLatin1String("l");
-        case U'ı':
-            return QLatin1String("i");
-        case U'ħ':
-            return QLatin1String("h");
-        case U'ŧ':
-            return QLatin1String("t");
-        default:
-            return {};
+// The ASCII reading of characters under the collation at primary strength (see Fold), one per
+// thread as the collation is.
+class AsciiReading {
+public:
+    AsciiReading() : primary_(sql::Collation::Strength::Primary, QStringLiteral("&i=ı &t=ŧ=Ŧ &th=þ=Þ")) {
+        const auto add = [this](const QString& text) {
+            const QList<uint> chars = text.toUcs4();
+            const QByteArray key = chars.size() == 1 ? primary_.CharKey(chars.front()) : primary_.Key(text);
+            if (!key.isEmpty() && !byKey_.contains(key)) byKey_.insert(key, text);
+        };
+        // Lower-case letters first, so that a letter reads as its lower case.
+        for (char c = 'a'; c <= 'z'; ++c) add(QString(QLatin1Char(c)));
+        for (char16_t c = 0; c < 0x80; ++c) add(QString(QChar(c)));
+        for (char a = 'a'; a <= 'z'; ++a) {
+            for (char b = 'a'; b <= 'z'; ++b) add(QString(QLatin1Char(a)) + QLatin1Char(b));
+        }
+        for (char32_t c = 0; c < 0x80; ++c) ascii_[c] = Read(c);
     }
-}
 
-bool weightless(char32_t c) {
-    switch (QChar::category(c)) {
-        case QChar::Mark_NonSpacing:
-        case QChar::Mark_SpacingCombining:
-        case QChar::Mark_Enclosing:
-        case QChar::Other_Control:
-        case QChar::Other_Format:
-            return true;
-        default:
-            return false;
+    // The reading of one character: ASCII text, empty when it weighs nothing, "?" when no ASCII
+    // text weighs as it does.
+    QString Of(char32_t c) {
+        if (c < 0x80) return ascii_[c];
+        const auto known = read_.constFind(c);
+        if (known != read_.constEnd()) return *known;
+        return *read_.insert(c, Read(c));
     }
-}
+
+private:
+    QString Read(char32_t c) const {
+        const QByteArray key = primary_.CharKey(c);
+        if (key.isEmpty()) return {};
+        return byKey_.value(key, QStringLiteral("?"));
+    }
+
+    sql::Collation primary_;
+    QHash<QByteArray, QString> byKey_;
+    QString ascii_[0x80];
+    QHash<char32_t, QString> read_;
+};
 
 }  // namespace
 
@@ -59,31 +59,22 @@ KnownCodes::Matching KnownCodes::MatchingFor(const Connection& connection) {
 }
 
 QString KnownCodes::Fold(const QString& code) {
-    QString kept;
-    const QString decomposed = code.normalized(QString::NormalizationForm_KD);
-    for (const char32_t c : QStringView(decomposed).toUcs4()) {
-        if (!weightless(c)) kept += QString::fromUcs4(&c, 1);
-    }
+    thread_local AsciiReading reading;
+    qsizetype end = code.size();
+    while (end > 0 && code[end - 1] == QLatin1Char(' ')) --end;
+    const QString spelled = code.left(end).normalized(QString::NormalizationForm_KD);
     QString out;
-    out.reserve(kept.size());
-    for (const char32_t c : QStringView(kept.toCaseFolded()).toUcs4()) {
-        QString piece;
-        if (c < 0x80) {
-            piece = QChar(c);
-        } else if (const QLatin1String spelled = spelledOut(c); !spelled.isEmpty()) {
-            piece = spelled;
-        } else {
-            piece = QStringLiteral("?");
-        }
+    out.reserve(spelled.size());
+    for (const char32_t c : QStringView(spelled).toUcs4()) {
+        const QString piece = reading.Of(c);
         if (piece == QLatin1String("?") && out.endsWith(QLatin1Char('?'))) continue;
         out += piece;
     }
-    while (out.endsWith(QLatin1Char(' '))) out.chop(1);
     return out;
 }
 
 QByteArray KnownCodes::Key(const QString& code) const {
-    return matching_ == Matching::Exact ? sql::CollationKey(code) : Fold(code).toUtf8();
+    return matching_ == Matching::Exact ? CodeKey(code).bytes() : Fold(code).toUtf8();
 }
 
 void KnownCodes::CatchUp() {

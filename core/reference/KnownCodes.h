@@ -13,11 +13,11 @@ class Connection;
 // import's write transaction so that no other writer can add a code unseen.
 //
 // Codes are kept by a key that never splits what the database's own comparison joins:
-// - Exact (the embedded database): the key is the collation's own key (sql::CollationKey), so a code
-//   is present exactly when its key is;
-// - Coarse (SQL Server, whose collation is not known here): the key is Fold(code), which joins at
-//   least every pair of codes any case-insensitive collation joins; a code whose fold is known may
-//   still be new, and is to be looked up in the table.
+// - Exact (the embedded database): the key is CodeKey, the collation's own, so a code is present
+//   exactly when its key is;
+// - Coarse (SQL Server, whose collation is not known here): the key is Fold(code), a coarsening of
+//   CodeKey that joins at least every pair of codes any case-insensitive collation joins; a code
+//   whose fold is known may still be new, and is to be looked up in the table.
 // NULL codes are not kept: no code equals them.
 class KnownCodes {
 public:
@@ -45,10 +45,14 @@ public:
     // Undoes an Add whose row was rolled back.
     void Forget(const QByteArray& key) { keys_.remove(key); }
 
-    // The coarse fold: trailing blanks and what no collation weighs (combining accents, control and
-    // format characters) dropped, compatibility forms and ligatures spelled out (full-width letters,
-    // "ﬁ", "æ", "ß"), letter case folded, and every other character outside ASCII, with any run of
-    // them, read as one "?", as a server without that character stores it.
+    // The coarse fold: the same collation as CodeKey at primary strength (accents no longer count,
+    // as in an accent-insensitive collation), read back as plain ASCII. Trailing blanks dropped,
+    // compatibility forms spelled out ("ｆ", "ﬁ", "㎏"), then each character that weighs at that
+    // strength as an ASCII letter, digit or sign, or as two ASCII letters, is read as that ("é" as
+    // "e", "ø" as "o", "æ" as "ae", "ß" as "ss"), with the code pages' best-fit readings of "ı" and
+    // "ŧ" and "þ" as "th" added; what weighs nothing (combining accents, control and format
+    // characters) is dropped, and every other character, with any run of them, is read as one "?",
+    // as a server without that character stores it. Codes with equal CodeKeys have equal folds.
     static QString Fold(const QString& code);
 
 private:

@@ -7,6 +7,7 @@
 #include "core/lookup/HospitalLists.h"
 #include "core/routing/CategoryRoute.h"
 #include "core/routing/ExamTableNames.h"
+#include "database/CodeKey.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
@@ -41,9 +42,46 @@ bool isPlain(const CandidateSource& s) {
            (sql::IsPlainName(s.examTable) && sql::IsPlainName(s.idField) && sql::IsPlainName(s.nameField));
 }
 
-// The code each item already carries in the link table; a missing link table just means none.
-QHash<QString, QString> linkedCodes(Connection& c, const CandidateSource& s) {
-    QHash<QString, QString> linked;
+// The code each item already carries in a link table, found by the item's ID as the database matches
+// IDs (CodeKey), the last link of an item winning. An ID of printable ASCII compares by letter case and
+// trailing blanks alone, so while every linked ID is such an ID, such an item is found without making
+// its key: a whole inventory is looked up.
+class LinkedCodes {
+public:
+    void Insert(const QString& itemId, const QString& code) {
+        byKey_.insert(CodeKey(itemId), code);
+        if (isPlain(itemId)) {
+            byFolded_.insert(folded(itemId), code);
+        } else {
+            allPlain_ = false;
+        }
+    }
+    bool isEmpty() const { return byKey_.isEmpty(); }
+    QString Of(const QString& itemId) const {
+        if (byKey_.isEmpty()) return {};
+        if (allPlain_ && isPlain(itemId)) return byFolded_.value(folded(itemId));
+        return byKey_.value(CodeKey(itemId));
+    }
+
+private:
+    static bool isPlain(const QString& id) {
+        return std::all_of(id.cbegin(), id.cend(),
+                           [](QChar ch) { return ch.unicode() >= 0x20 && ch.unicode() < 0x7F; });
+    }
+    static QString folded(const QString& id) {
+        qsizetype n = id.size();
+        while (n > 0 && id[n - 1] == QLatin1Char(' ')) --n;
+        return id.left(n).toLower();
+    }
+
+    QHash<CodeKey, QString> byKey_;
+    QHash<QString, QString> byFolded_;
+    bool allPlain_ = true;
+};
+
+// The codes the items of `s` already carry; a missing link table just means none.
+LinkedCodes linkedCodes(Connection& c, const CandidateSource& s) {
+    LinkedCodes linked;
     if (s.linkTable.isEmpty() || !sql::IsPlainName(s.linkTable)) return linked;
     const QString where = s.inventory       ? QStringLiteral("InvOrProc = 'INV'")
                           : s.sectionPerRow ? QStringLiteral("InvOrProc = 'PROC' AND SectionID <> ''")
@@ -52,7 +90,7 @@ QHash<QString, QString> linkedCodes(Connection& c, const CandidateSource& s) {
         const ReadResult links =
             read(c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
                         .arg(s.linkTable, where));
-        for (const QStringList& row : links.rows) linked.insert(row.value(0).toLower(), row.value(1));
+        for (const QStringList& row : links.rows) linked.Insert(row.value(0), row.value(1));
     } catch (const DbError& e) {
         if (e.cause() != DbError::Cause::MissingTable) throw;
     }
@@ -107,7 +145,7 @@ bool spansExamTables(const QString& table, const QString& category) {
 void ReadCandidates(Connection& c, const CandidateSource& s,
                     const std::function<void(SuggestCandidate)>& add) {
     if (!s.inventory) requirePlain(s);
-    const QHash<QString, QString> linked = linkedCodes(c, s);
+    const LinkedCodes linked = linkedCodes(c, s);
     const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
     const QString statement =
         s.inventory
@@ -117,7 +155,7 @@ void ReadCandidates(Connection& c, const CandidateSource& s,
         SuggestCandidate candidate{row.value(0),
                                    row.value(1),
                                    s.inventory ? row.value(3) : QString(),
-                                   linked.isEmpty() ? QString() : linked.value(row.value(0).toLower()),
+                                   linked.Of(row.value(0)),
                                    s.inventory ? row.value(2) : QString(),
                                    s.inventory ? QString() : s.examTable,
                                    s.inventory ? ItemKind::Medicine : ItemKind::Procedure};
@@ -250,12 +288,13 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateS
         const QString links = linksFingerprint(c, sources);
         if (links != linksFingerprint_) {
             // Only the links changed: the codes shown beside the items are read again, the index stays.
-            QHash<QString, QHash<QString, QString>> bySource;
+            QHash<QString, LinkedCodes> bySource;
             for (const CandidateSource& s : sources) {
                 if (isPlain(s)) bySource.insert(s.inventory ? QString() : s.examTable, linkedCodes(c, s));
             }
             index_->Relink([&bySource](QStringView itemId, const QString& source) {
-                return bySource.value(source).value(itemId.toString().toLower());
+                const auto found = bySource.constFind(source);
+                return found == bySource.cend() ? QString() : found->Of(itemId.toString());
             });
             linksFingerprint_ = links;
         }

@@ -2,31 +2,23 @@
 
 #include <stdexcept>
 
+#include "core/history/Action.h"
+#include "core/links/LinkWrite.h"
 #include "database/Connection.h"
-#include "database/RetryOnBusy.h"
 #include "database/Money.h"
 #include "database/SqlText.h"
 
 namespace esoa {
 namespace {
 
-// A Unicode literal: N'...'.
 QString Text(const QString& value) {
-    return QLatin1Char('N') + sql::Literal(value);
-}
-
-// A fee as SQL Server reads a money literal: the amount in plain digits, or NULL for no fee.
-QString Fee(const QString& value) {
-    if (value.trimmed().isEmpty()) return QStringLiteral("NULL");
-    const auto amount = sql::ParseMoney(value);
-    if (!amount) throw std::invalid_argument(QStringLiteral("'%1' is not an amount").arg(value).toStdString());
-    return sql::MoneyText(*amount);
+    return sql::TextLiteral(value);
 }
 
 // IDs stand in the statement unquoted: only digits may.
 const QString& Id(const QString& id) {
-    const bool digits = !id.isEmpty() && std::all_of(id.begin(), id.end(), [](QChar c) { return c.isDigit() && c < u'\x80'; });
-    if (!digits) throw std::invalid_argument(QStringLiteral("'%1' is not a row ID").arg(id).toStdString());
+    if (!sql::IsRowId(id))
+        throw std::invalid_argument(QStringLiteral("'%1' is not a row ID").arg(id).toStdString());
     return id;
 }
 
@@ -34,19 +26,12 @@ const QString& Id(const QString& id) {
 
 QString ReferenceRowUpdate(const ReferenceList& list, const QString& id, const CodeValues& v) {
     QString statement = QStringLiteral("UPDATE [Build_FIle].[dbo].[") + list.table +
-                        QStringLiteral("] SET Category=") + Text(v.category) + QStringLiteral(", Description=") +
-                        Text(v.description);
+                        QStringLiteral("] SET Category=") + Text(v.category) +
+                        QStringLiteral(", Description=") + Text(v.description);
     if (list.erTable())
-        statement += QStringLiteral(", FixedFee=") + Fee(v.fixedFee) + QStringLiteral(", ChargingUnit=") +
-                     Text(v.chargingUnit);
+        statement += QStringLiteral(", FixedFee=") + sql::MoneyLiteral(v.fixedFee) +
+                     QStringLiteral(", ChargingUnit=") + Text(v.chargingUnit);
     return statement + QStringLiteral(" WHERE ID=") + Id(id);
-}
-
-QString LinkCopiesUpdate(const ReferenceList& list, const QString& id, const CodeValues& v) {
-    return QStringLiteral("UPDATE [Build_FIle].[dbo].[") + list.linkTable() + QStringLiteral("] SET Category=") +
-           Text(v.category) + QStringLiteral(", Description=") + Text(v.description) +
-           QStringLiteral(", FixedFee=") + Fee(v.fixedFee) + QStringLiteral(", ChargingUnit=") +
-           Text(v.chargingUnit) + QStringLiteral(" WHERE ID=") + Id(id);
 }
 
 QString ApplyChanges::Plan(const ChangeReport& report, bool alsoLinks) {
@@ -61,30 +46,46 @@ QString ApplyChanges::Plan(const ChangeReport& report, bool alsoLinks) {
     return lines.join(QLatin1Char('\n'));
 }
 
-ApplyChanges::Result ApplyChanges::Apply(Connection& connection, const ChangeReport& report, bool alsoLinks,
+ApplyChanges::Result ApplyChanges::Apply(history::Action& action, const ChangeReport& report, bool alsoLinks,
                                          const Progress& progress) {
     // Every statement is built before the transaction opens: a value that cannot be written fails
     // before anything is locked.
+    std::vector<const ChangeReport::Entry*> changed;
     QStringList statements;
-    Result result;
+    int total = 0;
     for (const ChangeReport::Entry& e : report.entries) {
         if (e.kind != ChangeReport::Kind::Changed) continue;
         statements << ReferenceRowUpdate(report.list, e.rowId, e.read);
-        ++result.rows;
-        if (!alsoLinks) continue;
-        for (const LinkRow& l : e.links) {
-            statements << LinkCopiesUpdate(report.list, l.id, e.read);
-            ++result.links;
-        }
+        if (alsoLinks) sql::MoneyLiteral(e.read.fixedFee);
+        changed.push_back(&e);
+        total += 1 + (alsoLinks ? int(e.links.size()) : 0);
     }
-    if (statements.isEmpty()) return result;
-    RetryOnBusy(connection, [&] {
-        Transaction transaction(connection);
-        for (qsizetype i = 0; i < statements.size(); ++i) {
-            connection.Execute(statements[i]);
-            if (progress) progress(int(i + 1), int(statements.size()));
+    Result result;
+    if (changed.empty()) return result;
+    Connection& connection = action.connection();
+    const QString locked = QStringLiteral("UPDLOCK, HOLDLOCK");
+    auto asLink = [](const ReferenceRow& row) {
+        return LinkRow{row.id, row.code, row.values, {}, {}, {}, {}, {}, {}};
+    };
+    action.Transact([&] {
+        result = {};
+        int done = 0;
+        for (size_t i = 0; i < changed.size(); ++i) {
+            const ChangeReport::Entry& e = *changed[i];
+            const auto before = ReadReferenceRowsById(connection, report.list, {e.rowId}, locked);
+            connection.Execute(statements[qsizetype(i)]);
+            const auto after = ReadReferenceRowsById(connection, report.list, {e.rowId}, locked);
+            if (!before.empty() && !after.empty())
+                action.Record({report.list.table, e.rowId, asLink(before.front()), asLink(after.front())});
+            ++result.rows;
+            if (progress) progress(++done, total);
+            if (!alsoLinks || e.links.empty()) continue;
+            QStringList ids;
+            for (const LinkRow& l : e.links) ids << l.id;
+            result.links += RewriteLinkCopies(action, ids, e.read);
+            done += int(e.links.size());
+            if (progress) progress(done, total);
         }
-        transaction.Commit();
     });
     return result;
 }

@@ -9,6 +9,9 @@
 namespace esoa {
 
 class Connection;
+namespace history {
+class Action;
+}
 
 // The statements that bring a row up to date, with its values as literals (N'...' texts, the fee as
 // a plain amount or NULL). `id` must be a row ID as read (digits); throws std::invalid_argument
@@ -16,13 +19,12 @@ class Connection;
 // A reference row: the columns the list's files carry (category and description; fee and unit too
 // for the ER list).
 QString ReferenceRowUpdate(const ReferenceList& list, const QString& id, const CodeValues& values);
-// A link's copies: category, description, fee and unit.
-QString LinkCopiesUpdate(const ReferenceList& list, const QString& id, const CodeValues& values);
 
 // Writes the changed codes of a change report: each changed reference row gets the values read from
-// the file and, with `alsoLinks`, each link that uses it gets them as its copies. New and withdrawn
-// codes are left alone. All of it in one transaction, tried again when it loses a race with another
-// writer (RetryOnBusy): on any failure nothing is written and the DbError is thrown. The report must
+// the file and, with `alsoLinks`, each link that uses it gets them as its copies (through the link
+// write). New and withdrawn codes are left alone. All of it in one transaction of `action` (its list
+// is the report's), which records every row rewritten, tried again when it loses a race with
+// another writer: on any failure nothing is written and the DbError is thrown. The report must
 // describe the table as it stands (build it just before).
 class ApplyChanges {
 public:
@@ -39,7 +41,7 @@ public:
     // differing values with old and new value as the change report's text gives them, then (with
     // `alsoLinks`) the links whose copies are rewritten.
     static QString Plan(const ChangeReport& report, bool alsoLinks);
-    static Result Apply(Connection& connection, const ChangeReport& report, bool alsoLinks,
+    static Result Apply(history::Action& action, const ChangeReport& report, bool alsoLinks,
                         const Progress& progress = {});
 };
 

@@ -103,9 +103,9 @@ ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<
     ChangeReport report;
     report.list = list;
 
-    QHash<QString, std::vector<const ReferenceRow*>> rowsByCode;
+    QHash<CodeKey, std::vector<const ReferenceRow*>> rowsByCode;
     for (const ReferenceRow& row : rows) rowsByCode[CodeKey(row.code)].push_back(&row);
-    QHash<QString, std::vector<LinkRow>> linksByCode;
+    QHash<CodeKey, std::vector<LinkRow>> linksByCode;
     for (const LinkRow& link : links) linksByCode[CodeKey(link.code)].push_back(link);
 
     std::vector<Entry> added, changed;
@@ -130,7 +130,7 @@ ChangeReport ChangeReport::Compare(const ReferenceList& list, const std::vector<
             const FirstLines::Noted noted = read.Note(file.file, n + 1, f.code, f.description);
             if (noted.conflict) report.conflicts.push_back(*noted.conflict);
             if (!noted.first) continue;
-            const QString key = CodeKey(f.code);
+            const CodeKey key(f.code);
             const CodeValues values{f.category, f.description, f.fixedFee, f.chargingUnit};
             const auto found = rowsByCode.constFind(key);
             if (found == rowsByCode.constEnd()) {

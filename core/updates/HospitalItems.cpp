@@ -5,9 +5,11 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include "core/links/ItemJoin.h"
 #include "core/links/LinkSource.h"
+#include "database/CodeKey.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 #include "database/SqlText.h"
@@ -24,8 +26,8 @@ QString quotedList(const QStringList& values) {
 }
 
 // A table, columns included, as the database tells names apart.
-QString KeyOf(const ItemTable& t) {
-    return CodeKey(t.name) + QLatin1Char('\n') + CodeKey(t.idField) + QLatin1Char('\n') + CodeKey(t.nameField);
+std::tuple<CodeKey, CodeKey, CodeKey> KeyOf(const ItemTable& t) {
+    return {CodeKey(t.name), CodeKey(t.idField), CodeKey(t.nameField)};
 }
 
 // An item table the links may point into, with the columns a revenue names for it, and how the
@@ -56,7 +58,7 @@ public:
     const Use& Of(const ItemTable& table, const std::vector<Source>& sources) {
         auto found = uses_.find(CodeKey(table.name));
         if (found != uses_.end()) return found->second;
-        const QString key = KeyOf(table);
+        const auto key = KeyOf(table);
         const auto s = std::find_if(sources.begin(), sources.end(),
                                     [&](const Source& source) { return KeyOf(source.table) == key; });
         Use use{table, s == sources.end() ? nullptr : &*s, {}};
@@ -73,13 +75,14 @@ public:
     }
 
 private:
-    std::map<QString, Use> uses_;
+    std::map<CodeKey, Use> uses_;
 };
 
 class Reader {
 public:
     Reader(Connection& connection, const ReferenceList& list)
-        : c_(connection), links_(QStringLiteral("[Build_FIle].[dbo].[") + list.linkTable() + QLatin1Char(']')) {}
+        : c_(connection),
+          links_(QStringLiteral("[Build_FIle].[dbo].[") + list.linkTable() + QLatin1Char(']')) {}
 
     void Run(const HospitalItems::Visit& visit) {
         try {
@@ -117,7 +120,7 @@ public:
 
 private:
     Source& SourceOf(const ItemTable& table) {
-        const QString key = KeyOf(table);
+        const auto key = KeyOf(table);
         for (Source& s : sources_) {
             if (KeyOf(s.table) == key) return s;
         }
@@ -189,9 +192,8 @@ private:
     // first such table in the order the links name them.
     void RequireReadable() {
         const bool anyFailure =
-            revenuesFailure_ || std::any_of(sources_.begin(), sources_.end(), [](const Source& s) {
-                return s.failure.has_value();
-            });
+            revenuesFailure_ || std::any_of(sources_.begin(), sources_.end(),
+                                            [](const Source& s) { return s.failure.has_value(); });
         if (!anyFailure) return;
         bool needsRevenues = false;
         const DbError* first = nullptr;
@@ -210,18 +212,20 @@ private:
 
     // One link: the item of its table among those its rows found, matched by the program's key.
     void Hand(const std::vector<QStringList>& rows, const HospitalItems::Visit& visit) {
-        const LinkRow link = LinkOf(rows.front());
+        const LinkRow link = LinkRowFrom(rows.front());
         const FirstUses::Use& use = UseOf(link);
         const Source* s = use.source;
         HospitalItems::Item item{HospitalItems::State::Missing, {}, use.table.name, use.note};
         if (s && s->join) {
-            const QString key = CodeKey(link.itemId);
+            const CodeKey key(link.itemId);
             for (const QStringList& r : rows) {
                 const QString& id = r[s->column];
                 if (id.isEmpty() || CodeKey(id) != key) continue;
                 const bool active = s->table.IsActive(r[s->column + 2]);
-                item = {active ? HospitalItems::State::Active : HospitalItems::State::Inactive, r[s->column + 1],
-                        use.table.name, {}};
+                item = {active ? HospitalItems::State::Active : HospitalItems::State::Inactive,
+                        r[s->column + 1],
+                        use.table.name,
+                        {}};
             }
         }
         visit(link, item);
@@ -234,7 +238,9 @@ private:
                               : !link.sectionId.isEmpty()            ? QStringLiteral("S")
                                                                      : QLatin1Char('R') + link.revenueId;
         const FirstUses::Use*& use = routes_[route];
-        if (!use) use = &uses_.Of(LinkSource(link.invOrProc, link.revenueId, link.sectionId).Table(revenues_), sources_);
+        if (!use)
+            use = &uses_.Of(LinkSource(link.invOrProc, link.revenueId, link.sectionId).Table(revenues_),
+                            sources_);
         return *use;
     }
 
@@ -252,6 +258,61 @@ private:
 
 void HospitalItems::ForEachLink(Connection& connection, const ReferenceList& list, const Visit& visit) {
     Reader(connection, list).Run(visit);
+}
+
+HospitalItems::HospitalItems(Connection& connection, const std::vector<LinkRow>& links) {
+    bool anyRevenue = false;
+    for (const LinkRow& l : links)
+        anyRevenue = anyRevenue || LinkSource(l.invOrProc, l.revenueId, l.sectionId).NeedsRevenueTables();
+    if (anyRevenue) revenues_ = RevenueExamTables::ReadAll(connection);
+    for (const LinkRow& l : links) {
+        const ItemTable source = TableOf(l);
+        const CodeKey key(source.name);
+        if (tables_.contains(key)) continue;
+        Table table{source, {}, {}};
+        Load(connection, table);
+        tables_.insert(key, std::move(table));
+    }
+}
+
+void HospitalItems::Load(Connection& connection, Table& table) {
+    const ItemTable& source = table.source;
+    try {
+        RequirePlainNames(source);
+    } catch (const DbError& e) {
+        table.note = e.description();
+        return;
+    }
+    const QString statement =
+        source.inventory
+            ? QStringLiteral("SELECT ItemID,ItemName,itemstatus FROM Inventory..tbInvMaster WITH (NOLOCK)")
+            : QStringLiteral("SELECT ") + source.idField + QLatin1Char(',') + source.nameField +
+                  QStringLiteral(",Status FROM [Build_FIle].[dbo].[") + source.name +
+                  QStringLiteral("] WITH (NOLOCK)");
+    ReadResult result;
+    try {
+        result = connection.Read(statement, CursorType::ForwardOnly, LockType::ReadOnly);
+    } catch (const DbError& e) {
+        if (source.inventory || e.cause() != DbError::Cause::MissingTable) throw;
+        table.note = QStringLiteral("the exam table %1 does not exist").arg(source.name);
+        return;
+    }
+    for (const QStringList& r : result.rows) {
+        const bool active = source.IsActive(r[2]);
+        table.items.insert(CodeKey(r[0]), {active ? State::Active : State::Inactive, r[1], source.name, {}});
+    }
+}
+
+ItemTable HospitalItems::TableOf(const LinkRow& link) const {
+    return LinkSource(link.invOrProc, link.revenueId, link.sectionId).Table(revenues_);
+}
+
+HospitalItems::Item HospitalItems::Find(const LinkRow& link) const {
+    const auto found = tables_.constFind(CodeKey(TableOf(link).name));
+    if (found == tables_.constEnd()) return {};
+    const auto item = found->items.constFind(CodeKey(link.itemId));
+    if (item != found->items.constEnd()) return *item;
+    return {State::Missing, {}, found->source.name, found->note};
 }
 
 }  // namespace esoa

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "core/ListData.h"
+#include "core/links/LinkSource.h"
+#include "database/CodeKey.h"
 
 namespace esoa {
 
@@ -35,6 +39,24 @@ public:
     // that cannot be read for another reason is an error only when a link's item is to be found there,
     // and then nothing is handed on.
     static void ForEachLink(Connection& connection, const ReferenceList& list, const Visit& visit);
+
+    // The items of links that are not (yet) in a link table, such as those of a file to import: each
+    // table they name is read once, whole. Throws DbError as ForEachLink does.
+    HospitalItems(Connection& connection, const std::vector<LinkRow>& links);
+
+    Item Find(const LinkRow& link) const;
+
+private:
+    struct Table {
+        ItemTable source;
+        QString note;                // set when the table could not be read
+        QHash<CodeKey, Item> items;  // by the item ID
+    };
+    ItemTable TableOf(const LinkRow& link) const;
+    static void Load(Connection& connection, Table& table);
+
+    RevenueExamTables revenues_;
+    QHash<CodeKey, Table> tables_;  // by the table name
 };
 
 }  // namespace esoa

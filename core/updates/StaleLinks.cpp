@@ -2,11 +2,11 @@
 
 #include <QHash>
 
-#include "database/Connection.h"
-#include "database/RetryOnBusy.h"
-#include "core/updates/ApplyChanges.h"
 #include "core/files/Csv.h"
+#include "core/history/Action.h"
+#include "core/links/LinkWrite.h"
 #include "core/updates/HospitalItems.h"
+#include "database/Connection.h"
 
 namespace esoa {
 
@@ -15,14 +15,16 @@ QString StaleLink::ReasonText() const {
     for (const Reason r : reasons) {
         switch (r) {
             case Reason::CopiesDiffer:
-                parts << QStringLiteral("copies differ from the reference row (%1)").arg(differing.join(QStringLiteral(", ")));
+                parts << QStringLiteral("copies differ from the reference row (%1)")
+                             .arg(differing.join(QStringLiteral(", ")));
                 break;
             case Reason::CodeWithdrawn:
                 parts << QStringLiteral("code no longer in the reference table");
                 break;
             case Reason::ItemMissing:
-                parts << (note.isEmpty() ? QStringLiteral("hospital item no longer exists in %1").arg(itemTable)
-                                         : QStringLiteral("hospital item cannot be found: %1").arg(note));
+                parts << (note.isEmpty()
+                              ? QStringLiteral("hospital item no longer exists in %1").arg(itemTable)
+                              : QStringLiteral("hospital item cannot be found: %1").arg(note));
                 break;
             case Reason::ItemInactive:
                 parts << QStringLiteral("hospital item is inactive in %1").arg(itemTable);
@@ -34,9 +36,9 @@ QString StaleLink::ReasonText() const {
 
 void StaleLinks::Check(Connection& connection, const ReferenceList& list,
                        const std::function<void(const StaleLink& link)>& onStale) {
-    QHash<QString, CodeValues> byCode;
+    QHash<CodeKey, CodeValues> byCode;
     ForEachReferenceRow(connection, list, [&byCode](const ReferenceRow& row) {
-        const QString key = CodeKey(row.code);
+        const CodeKey key(row.code);
         if (!byCode.contains(key)) byCode.insert(key, row.values);  // the lookup by code finds the first row
     });
     HospitalItems::ForEachLink(connection, list, [&](const LinkRow& link, const HospitalItems::Item& item) {
@@ -65,17 +67,26 @@ std::vector<StaleLink> StaleLinks::Check(Connection& connection, const Reference
     return stale;
 }
 
-int StaleLinks::Refresh(Connection& connection, const ReferenceList& list, const std::vector<StaleLink>& links) {
-    QStringList statements;
-    for (const StaleLink& s : links)
-        if (s.hasReference) statements << LinkCopiesUpdate(list, s.link.id, s.reference);
-    if (statements.isEmpty()) return 0;
-    RetryOnBusy(connection, [&] {
-        Transaction transaction(connection);
-        for (const QString& statement : statements) connection.Execute(statement);
-        transaction.Commit();
+int StaleLinks::Refresh(history::Action& action, const std::vector<StaleLink>& links) {
+    // The links of one code take the same values: one rewrite for each code.
+    std::vector<std::pair<CodeValues, QStringList>> byCode;
+    QHash<CodeKey, size_t> codes;
+    for (const StaleLink& s : links) {
+        if (!s.hasReference) continue;
+        const CodeKey key(s.link.code);
+        if (!codes.contains(key)) {
+            codes.insert(key, byCode.size());
+            byCode.push_back({s.reference, {}});
+        }
+        byCode[codes.value(key)].second << s.link.id;
+    }
+    if (byCode.empty()) return 0;
+    int refreshed = 0;
+    action.Transact([&] {
+        refreshed = 0;
+        for (const auto& [values, ids] : byCode) refreshed += RewriteLinkCopies(action, ids, values);
     });
-    return int(statements.size());
+    return refreshed;
 }
 
 QString StaleLinks::TextHeader(const ReferenceList& list, qsizetype count) {

@@ -5,12 +5,15 @@
 #include <functional>
 #include <vector>
 
-#include "core/files/Csv.h"
 #include "core/ListData.h"
+#include "core/files/Csv.h"
 
 namespace esoa {
 
 class Connection;
+namespace history {
+class Action;
+}
 
 // A link of a list that no longer agrees with what it points at.
 struct StaleLink {
@@ -45,9 +48,10 @@ public:
     static std::vector<StaleLink> Check(Connection& connection, const ReferenceList& list);
 
     // Rewrites the copies (Category, Description, FixedFee, ChargingUnit) of `links` from their
-    // reference rows as checked, in one transaction (nothing written on a failure, DbError thrown).
-    // Links without a reference row are skipped. Returns how many were rewritten.
-    static int Refresh(Connection& connection, const ReferenceList& list, const std::vector<StaleLink>& links);
+    // reference rows as checked, through the link write, in one transaction of `action` (whose list
+    // is theirs; nothing written on a failure, DbError thrown). Links without a reference row, and
+    // links deleted meanwhile, are skipped. Returns how many were rewritten.
+    static int Refresh(history::Action& action, const std::vector<StaleLink>& links);
 
     // The check as plain text (one link a line) and as CSV with a header line; each made of the
     // pieces below, for a report written as the links are found.

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <vector>
 
+#include "database/Connection.h"
+#include "database/tsql/TsqlToSqlite.h"
+
 namespace esoa::sql {
 
 // A text index of the inventory's item names, kept in the embedded Inventory file, so that a search
@@ -31,21 +34,17 @@ struct ItemNameTextIndex {
 // them. Empty when the pattern has no such run (an index cannot narrow it).
 QString TrigramQuery(const QString& pattern);
 
-// One way to narrow a SELECT over tbInvMaster: `candidates` lists the rowids of the items that may
-// pass one of its filters, and `restricted` is the statement reading only those items.
+// One way to narrow an item search (see ItemFilters): `candidates` lists the rowids of the items that
+// may pass one of its filters, and `items` reads only those in place of Inventory.tbInvMaster.
 struct CandidateRestriction {
     QString candidates;
-    QString restricted;
+    TableSource items;
     bool textIndex = false;  // uses the text index of names
 };
 
-// The restrictions that can narrow a translated SELECT whose first table is Inventory.tbInvMaster,
-// for each filter ANDed at the top of its WHERE clause:
-// - "[alias.]ItemName LIKE '...'", through the text index;
-// - "[alias.]GenericName LIKE '...'" of Inventory.tbForGeneric joined on "a.GenericID=b.GenericID",
-//   through the items' GenericID.
-// Any other shape (an OR, a RIGHT JOIN, a LIKE with ESCAPE...) gives none, and the statement runs as
-// it is.
-std::vector<CandidateRestriction> InventoryFilterRestrictions(const QString& sqlite);
+// The ways to narrow a search by its filters: the name's pattern through the text index (when it
+// holds a run of three characters or more), the generic's pattern through the items' GenericID. The
+// search's statement still decides, so a way only ever leaves out items that cannot pass.
+std::vector<CandidateRestriction> ItemFilterRestrictions(const ItemFilters& filters);
 
 }  // namespace esoa::sql

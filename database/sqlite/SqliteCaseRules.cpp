@@ -1,18 +1,17 @@
 #include "database/sqlite/SqliteCaseRules.h"
 
 #include <sqlite3.h>
-#include <unicode/ucol.h>
 
 #include <QChar>
 #include <QList>
 #include <QString>
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "database/Collation.h"
 #include "database/DbError.h"
 
 namespace esoa::sql {
@@ -75,59 +74,10 @@ void decodeUtf8(const unsigned char* s, int n, std::vector<char32_t>& out) {
     }
 }
 
-// ICU's root collation at secondary strength: the one comparison behind both the collation and
-// CollationKey, so that the two can never disagree.
-UCollator* openCollator(UErrorCode& status) {
-    UCollator* ucol = ucol_open("", &status);
-    if (U_SUCCESS(status)) ucol_setStrength(ucol, UCOL_SECONDARY);
-    return ucol;
-}
-
-struct Collator {
-    UCollator* ucol = nullptr;
-    ~Collator() {
-        if (ucol) ucol_close(ucol);
-    }
-    // Order of two single characters in the collation. A LIKE class compares them for every
-    // character it tests, so they are written as UTF-16 in place.
-    int compareChars(char32_t a, char32_t b) const {
-        UChar ua[2], ub[2];
-        return ucol_strcoll(ucol, ua, utf16(a, ua), ub, utf16(b, ub));
-    }
-
-private:
-    static int32_t utf16(char32_t c, UChar* out) {
-        if (c < 0x10000) {
-            out[0] = UChar(c);
-            return 1;
-        }
-        out[0] = UChar(0xD800 + ((c - 0x10000) >> 10));
-        out[1] = UChar(0xDC00 + ((c - 0x10000) & 0x3FF));
-        return 2;
-    }
-};
-
-int trimmedLength(const unsigned char* s, int n) {
-    while (n > 0 && s[n - 1] == ' ') --n;
-    return n;
-}
-
-// The NOCASE replacement: trailing blanks never count (SQL Server pads the shorter text), the rest
-// is ICU's comparison.
+// The NOCASE replacement: the database's comparison (Collation.h), trailing blanks ignored.
 int compareCollated(void* arg, int na, const void* pa, int nb, const void* pb) {
-    const auto* a = static_cast<const unsigned char*>(pa);
-    const auto* b = static_cast<const unsigned char*>(pb);
-    na = trimmedLength(a, na);
-    nb = trimmedLength(b, nb);
-    if (na == nb && std::equal(a, a + na, b)) return 0;
-    UErrorCode status = U_ZERO_ERROR;
-    const UCollationResult r = ucol_strcollUTF8(static_cast<Collator*>(arg)->ucol, reinterpret_cast<const char*>(a),
-                                                na, reinterpret_cast<const char*>(b), nb, &status);
-    if (U_FAILURE(status)) {
-        const int c = std::memcmp(a, b, size_t(std::min(na, nb)));
-        return c != 0 ? c : na - nb;
-    }
-    return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
+    return static_cast<const Collation*>(arg)->Compare(static_cast<const char*>(pa), na,
+                                                       static_cast<const char*>(pb), nb);
 }
 
 // One element of a LIKE pattern; every element but % matches exactly one character.
@@ -200,11 +150,12 @@ Pattern compile(const std::vector<char32_t>& p, std::optional<char32_t> escape) 
     return out;
 }
 
-bool inClass(const CharClass& cls, char32_t t, const Collator& collator) {
+bool inClass(const CharClass& cls, char32_t t, const Collation& collation) {
     const char32_t f = fold(t);
     bool member = std::find(cls.chars.begin(), cls.chars.end(), f) != cls.chars.end();
     for (size_t r = 0; !member && r < cls.ranges.size(); ++r) {
-        member = collator.compareChars(cls.ranges[r].first, t) <= 0 && collator.compareChars(t, cls.ranges[r].second) <= 0;
+        member = collation.CompareChars(cls.ranges[r].first, t) <= 0 &&
+                 collation.CompareChars(t, cls.ranges[r].second) <= 0;
     }
     return member != cls.negated;
 }
@@ -212,7 +163,7 @@ bool inClass(const CharClass& cls, char32_t t, const Collator& collator) {
 // Wildcard matching with one backtrack point (the last %): every other element takes exactly one
 // character, so a later % can always absorb what an earlier one would have.
 template <typename T>
-bool matches(const Pattern& p, const T* t, size_t nt, const Collator& collator) {
+bool matches(const Pattern& p, const T* t, size_t nt, const Collation& collation) {
     if (!p.valid) return false;
     const auto& el = p.elements;
     const size_t np = el.size();
@@ -230,7 +181,7 @@ bool matches(const Pattern& p, const T* t, size_t nt, const Collator& collator) 
             }
             const char32_t c = char32_t(t[ti]);
             const bool ok = e.kind == Element::AnyOne || (e.kind == Element::Literal && e.c == fold(c)) ||
-                            (e.kind == Element::Class && inClass(p.classes[size_t(e.cls)], c, collator));
+                            (e.kind == Element::Class && inClass(p.classes[size_t(e.cls)], c, collation));
             if (ok) {
                 ++pi;
                 ++ti;
@@ -274,15 +225,15 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         fresh = std::make_unique<Pattern>(compile(codePoints, escape));
         compiled = fresh.get();
     }
-    const auto& collator = *static_cast<const Collator*>(sqlite3_user_data(context));
+    const auto& collation = *static_cast<const Collation*>(sqlite3_user_data(context));
     bool match;
     if (isAscii(text, nt)) {
         // The inventory search runs this once per row: bytes only, nothing allocated.
-        match = matches(*compiled, text, size_t(nt), collator);
+        match = matches(*compiled, text, size_t(nt), collation);
     } else {
         thread_local std::vector<char32_t> t;
         decodeUtf8(text, nt, t);
-        match = matches(*compiled, t.data(), t.size(), collator);
+        match = matches(*compiled, t.data(), t.size(), collation);
     }
     sqlite3_result_int(context, match ? 1 : 0);
     if (fresh)
@@ -292,15 +243,10 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }  // namespace
 
 void InstallCaseRules(sqlite3* db) {
-    auto collator = std::make_unique<Collator>();
-    UErrorCode status = U_ZERO_ERROR;
-    collator->ucol = openCollator(status);
-    if (U_FAILURE(status)) {
-        throw DbError(QStringLiteral("The text comparison cannot be set up: %1").arg(QLatin1String(u_errorName(status))));
-    }
-    Collator* shared = collator.get();
-    int rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, collator.release(), compareCollated,
-                                         [](void* p) { delete static_cast<Collator*>(p); });
+    auto collation = std::make_unique<Collation>();
+    Collation* shared = collation.get();
+    int rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, collation.release(), compareCollated,
+                                         [](void* p) { delete static_cast<Collation*>(p); });
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 2, flags, shared, likeFunction, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "like", 3, flags, shared, likeFunction, nullptr, nullptr);
@@ -348,33 +294,6 @@ std::vector<char32_t> CaseVariants(char32_t folded) {
     const auto found = shared.find(folded);
     if (found != shared.end()) return found->second;
     return {folded};
-}
-
-QByteArray CollationKey(const QString& text) {
-    // One collator per thread: ICU does not promise that a collator may be used by two at once.
-    thread_local const std::unique_ptr<Collator> collator = [] {
-        auto c = std::make_unique<Collator>();
-        UErrorCode status = U_ZERO_ERROR;
-        c->ucol = openCollator(status);
-        if (U_FAILURE(status)) {
-            throw DbError(
-                QStringLiteral("The text comparison cannot be set up: %1").arg(QLatin1String(u_errorName(status))));
-        }
-        return c;
-    }();
-    // Trailing blanks never count, as in the collation; ICU is given the rest.
-    qsizetype n = text.size();
-    while (n > 0 && text[n - 1] == QLatin1Char(' ')) --n;
-    const auto* chars = reinterpret_cast<const UChar*>(text.utf16());
-    QByteArray key(64, Qt::Uninitialized);
-    int32_t size = ucol_getSortKey(collator->ucol, chars, int32_t(n), reinterpret_cast<uint8_t*>(key.data()),
-                                   int32_t(key.size()));
-    if (size > key.size()) {
-        key.resize(size);
-        size = ucol_getSortKey(collator->ucol, chars, int32_t(n), reinterpret_cast<uint8_t*>(key.data()), size);
-    }
-    key.resize(size);
-    return key;
 }
 
 }  // namespace esoa::sql

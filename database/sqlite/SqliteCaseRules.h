@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <string>
 #include <vector>
 
@@ -12,17 +11,13 @@ namespace esoa::sql {
 // Gives an embedded SQLite connection the text comparison of SQL Server's default collation
 // (case-insensitive, accent-sensitive):
 // - the NOCASE collation, which the translated CREATE TABLE statements give every text column, is
-//   replaced by ICU's root collation at secondary strength (letter case ignored in every alphabet,
-//   accents count, "Peña" sorts beside "Pena"), with trailing blanks ignored. A total order, as
-//   indexes need; ORDER BY on a text column follows it;
+//   replaced by the database's comparison (Collation.h: letter case ignored in every alphabet,
+//   accents count, "Peña" sorts beside "Pena", trailing blanks ignored; CodeKey keys texts by it).
+//   A total order, as indexes need; ORDER BY on a text column follows it;
 // - the LIKE function: % and _, the character classes [abc], [a-z] and [^a] (ranges in collation
 //   order), letter case ignored in every alphabet, accents and blanks exact, ESCAPE as written.
 // Call right after opening, before any statement. Throws DbError when ICU or SQLite refuses.
 void InstallCaseRules(sqlite3* db);
-
-// A key of `text` under the same comparison: two texts are equal in the embedded database (`=` on a
-// text column) exactly when their keys are equal. For sets of known values held in memory.
-QByteArray CollationKey(const QString& text);
 
 // The literal runs of a LIKE pattern without ESCAPE, read as the LIKE function reads it: the
 // characters between wildcards and character classes, each folded. A text the pattern matches

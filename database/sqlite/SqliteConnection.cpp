@@ -116,10 +116,7 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
             this);
         Attach(QStringLiteral("Build_FIle"), QLatin1String(kBuildFileDb), options_);
         Attach(QStringLiteral("Inventory"), QLatin1String(kInventoryDb), options_);
-        if (Upkept()) {
-            UpdateCollation();
-            EnsurePrivateIndexes();
-        }
+        if (Upkept()) Upkeep();
     } catch (...) {
         Close();
         throw;
@@ -287,11 +284,15 @@ QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& p
     return result;
 }
 
-QString SqliteConnection::Translated(const QString& statement) {
-    if (const auto cached = translated_.constFind(statement); cached != translated_.constEnd()) return *cached;
-    const QString sent = sql::TranslateToSqlite(statement);
+QString SqliteConnection::Translated(const QString& statement, const sql::TableSource* source) {
+    // A NUL never stands in a statement (Send refuses it): it keeps a narrowed read's key apart.
+    const QString key = source ? statement + QChar(0) + source->source : statement;
+    const auto cached = translated_.constFind(key);
+    if (cached != translated_.constEnd()) return *cached;
+    const QString sent =
+        source ? sql::TranslateToSqlite(statement, *source) : sql::TranslateToSqlite(statement);
     if (translated_.size() >= kPreparedLimit) translated_.clear();
-    translated_.insert(statement, sent);
+    translated_.insert(key, sent);
     return sent;
 }
 
@@ -311,46 +312,28 @@ QueryResult SqliteConnection::RunEach(const QString& statement, const RowSink& o
             }
         }
     } unmapped(*this);
-    // A search that the indexes may narrow is read whole first: a walk it tries may be cut short.
-    if (sent.contains(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) && !inTransaction() &&
-        !RestrictionsOf(sent)->empty()) {
-        QueryResult result = ExecuteNarrowed(sent, {}, statement);
-        for (const QStringList& row : result.rows) onRow(row);
-        result.rows.clear();
-        return result;
-    }
     return Execute(sent, {}, statement, &onRow);
 }
 
 QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& params) {
     const QString sent = Translated(statement);
-    QueryResult result = sent.contains(QLatin1String("tbInvMaster"), Qt::CaseInsensitive) && !inTransaction()
-                             ? ExecuteNarrowed(sent, params, statement)
-                             : Execute(sent, params, statement);
+    QueryResult result = Execute(sent, params, statement);
     if (sent.trimmed().startsWith(QLatin1String("CREATE TABLE"), Qt::CaseInsensitive)) EnsurePrivateIndexes();
     return result;
 }
 
-std::shared_ptr<const std::vector<sql::CandidateRestriction>> SqliteConnection::RestrictionsOf(const QString& sent) {
-    auto found = restrictions_.constFind(sent);
-    if (found == restrictions_.constEnd()) {
-        if (restrictions_.size() >= kPreparedLimit) restrictions_.clear();
-        found = restrictions_.insert(sent, std::make_shared<const std::vector<sql::CandidateRestriction>>(
-                                               sql::InventoryFilterRestrictions(sent)));
-    }
-    return *found;
-}
-
-QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVariantList& params,
-                                              const QString& statement) {
-    const auto restrictions = RestrictionsOf(sent);
-    if (restrictions->empty()) return Execute(sent, params, statement);
+QueryResult SqliteConnection::RunItemSearch(const QString& statement, const ItemFilters& filters) {
+    const QString sent = Translated(statement);
+    // Inside a transaction the reads stay as plain as the writes around them.
+    if (inTransaction()) return Execute(sent, {}, statement);
+    const std::vector<sql::CandidateRestriction> restrictions = sql::ItemFilterRestrictions(filters);
+    if (restrictions.empty()) return Execute(sent, {}, statement);
 
     // The narrowest way, by the number of items it leaves (counted up to a bound).
     const auto& limits = options_.narrowing;
     const sql::CandidateRestriction* best = nullptr;
     qint64 fewest = qint64(limits.someItems) + 1;
-    for (const sql::CandidateRestriction& r : *restrictions) {
+    for (const sql::CandidateRestriction& r : restrictions) {
         if (r.textIndex && !NameIndexReady()) continue;
         try {
             const qint64 count = RunSqlite(QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)")
@@ -368,18 +351,22 @@ QueryResult SqliteConnection::ExecuteNarrowed(const QString& sent, const QVarian
             qCDebug(lcSqlite).noquote() << "An index of the items cannot be read:" << e.description();
         }
     }
-    if (!best || fewest > limits.someItems) return Execute(sent, params, statement);
+    if (!best || fewest > limits.someItems) return Execute(sent, {}, statement);
     qCDebug(lcSqlite).noquote() << "Narrowed to" << fewest << "items by:" << best->candidates;
     // Some thousands of items by their names: a text that many of them hold may end the walk in
     // name order sooner. (A walk tests a generic name through the join, too slowly to gain.)
     if (fewest > limits.fewItems && best->textIndex) {
-        if (auto walked = ExecuteWithin(limits.walkMicroseconds, sent, params, statement)) return std::move(*walked);
+        if (auto walked = ExecuteWithin(limits.walkMicroseconds, sent, {}, statement))
+            return std::move(*walked);
     }
     try {
-        return Execute(best->restricted, params, statement);
+        const QString narrowed = Translated(statement, &best->items);
+        qCDebug(lcSqlite).noquote() << "Narrowed search:" << narrowed;
+        return Execute(narrowed, {}, statement);
     } catch (const DbError& e) {
+        // A statement the filters do not describe (no alias to read the narrowed items under, say).
         qCDebug(lcSqlite).noquote() << "The narrowed search failed, the walk follows:" << e.description();
-        return Execute(sent, params, statement);
+        return Execute(sent, {}, statement);
     }
 }
 

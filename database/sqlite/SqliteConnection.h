@@ -4,10 +4,10 @@
 #include <QLoggingCategory>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "database/Connection.h"
+#include "database/Databases.h"
 #include "database/sqlite/InventoryNameIndex.h"
 
 struct sqlite3;
@@ -43,9 +43,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcSqlite)
 // opened. The SQLite statements of this upkeep and of the narrowed searches are logged under
 // "esoa.sqlite", apart from the program's T-SQL.
 //
-// A search of the items by a part of their name or of their generic name reads, when the indexes
-// say that few items can match, only those items; otherwise it walks the items in name order as
-// written. Either way it gives the same rows in the same order.
+// A search of the items by a part of their name or of their generic name, its filters handed as data
+// (ItemFilters), reads, when the indexes say that few items can match, only those items; otherwise
+// it walks the items in name order as written. Either way it gives the same rows in the same order.
 class SqliteConnection : public Connection {
 public:
     // How the files are opened.
@@ -61,6 +61,8 @@ public:
         Access access = Access::Automatic;
         // Whether a file may be written, for Automatic (default: sqlite_files::MayWrite).
         std::function<bool(const QString& path)> mayWrite;
+        // Told how the upkeep of older files goes while the constructor does it (UpkeepProgress).
+        UpkeepReport upkeep;
         // An item search whose indexes leave at most `someItems` items reads only those; when the
         // text index of names leaves more than `fewItems`, it first walks the items in name order
         // for up to `walkMicroseconds`, as a text that many items hold ends early that way.
@@ -113,14 +115,14 @@ public:
 protected:
     QueryResult Run(const QString& statement, const QVariantList& params) override;
     QueryResult RunEach(const QString& statement, const RowSink& onRow) override;
+    QueryResult RunItemSearch(const QString& statement, const ItemFilters& filters) override;
 
 private:
-    QString Translated(const QString& statement);
+    // The SQLite text of a T-SQL statement (with one table read from elsewhere), kept for reuse.
+    QString Translated(const QString& statement, const sql::TableSource* source = nullptr);
     // Runs a prepared statement; each row goes to `onRow` when given, else into the result.
     QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement,
                         const RowSink* onRow = nullptr);
-    std::shared_ptr<const std::vector<sql::CandidateRestriction>> RestrictionsOf(const QString& sent);
-    QueryResult ExecuteNarrowed(const QString& sent, const QVariantList& params, const QString& statement);
     std::optional<QueryResult> ExecuteWithin(int microseconds, const QString& sent, const QVariantList& params,
                                              const QString& statement);
     bool NameIndexReady();
@@ -132,10 +134,14 @@ private:
     void SetMapped(qint64 bytes, const QString& schema = {});
     bool Upkept() const { return options_.access != Access::Inspect; }
     bool CollationStale();
-    void UpdateCollation();
+    struct UpkeepSteps;
+    void UpdateCollation(UpkeepSteps& steps);
     struct MissingIndexes;
     MissingIndexes FindMissingIndexes();
     void EnsurePrivateIndexes();
+    void AddIndexes(const MissingIndexes& missing, UpkeepSteps& steps);
+    // What opening the files brings up to date, once, told to Options::upkeep step by step.
+    void Upkeep();
     void Close();
 
     QString folder_;
@@ -143,8 +149,6 @@ private:
     QHash<QString, sqlite3_stmt*> prepared_;
     QHash<QString, QString> translated_;
     Options options_;
-    // Per translated statement: the ways to narrow it (none for most).
-    QHash<QString, std::shared_ptr<const std::vector<sql::CandidateRestriction>>> restrictions_;
     // Write transactions this connection committed (SQLite's commit hook).
     qint64 commits_ = 0;
     // Whether the text index of item names is complete, as of the Inventory schema version.

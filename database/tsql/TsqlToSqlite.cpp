@@ -46,7 +46,8 @@ const QSet<QString>& functions() {
 // cursor's.
 class Translator : private TsqlCursor {
 public:
-    using TsqlCursor::TsqlCursor;
+    explicit Translator(const QString& tsql, const TableSource* source = nullptr)
+        : TsqlCursor(tsql), source_(source) {}
 
     QString Run() {
         CopySpaces();
@@ -58,17 +59,19 @@ public:
         Emit();
         if (kind == QLatin1String("SELECT")) {
             Select();
+        } else if (source_) {
+            Refuse(QStringLiteral("a table read from elsewhere outside a SELECT"));
         } else if (kind == QLatin1String("INSERT")) {
             Insert();
         } else if (kind == QLatin1String("UPDATE")) {
             CopySpaces();
             EmitName(TakeName());
-            Expression(updateKeywords(), false);
+            Expression(updateKeywords(), Part::Other);
         } else if (kind == QLatin1String("DELETE")) {
             ExpectWord("FROM", QStringLiteral("'DELETE' without FROM"));
             CopySpaces();
             EmitName(TakeName());
-            Expression(deleteKeywords(), false);
+            Expression(deleteKeywords(), Part::Other);
         } else if (kind == QLatin1String("DROP")) {
             ExpectWord("TABLE", Quoted(QStringLiteral("DROP ") + NextWordText()));
             CopySpaces();
@@ -85,9 +88,13 @@ public:
     }
 
 private:
+    QString returning_;  // the column an INSERT's OUTPUT asks for
+
     // The rest of a SELECT, UPDATE, DELETE or INSERT: names are translated, table hints dropped (in
     // a SELECT), everything else checked against the keywords the statement kind allows.
-    void Expression(const QSet<QString>& keywords, bool hints) {
+    enum class Part { Select, Insert, Other };
+    void Expression(const QSet<QString>& keywords, Part part) {
+        const bool hints = part == Part::Select;
         while (pos_ < tokens_.size()) {
             const Token& t = tokens_[pos_];
             if (t.kind == TokenKind::Word) {
@@ -96,7 +103,13 @@ private:
                     TableHint();
                     continue;
                 }
+                if (part == Part::Insert && upper == QLatin1String("OUTPUT")) {
+                    Output();
+                    continue;
+                }
                 if (keywords.contains(upper)) {
+                    // Subqueries are refused, so an ORDER BY is the statement's own and its last clause.
+                    ordered_ = ordered_ || upper == QLatin1String("ORDER");
                     Emit();
                     continue;
                 }
@@ -105,11 +118,26 @@ private:
             if (IsNamePart(&t)) {
                 const TsqlName name = TakeName();
                 const Token* next = Next();
+                if (hints && name.single &&
+                    name.text.compare(QLatin1String("CAST"), Qt::CaseInsensitive) == 0 && next &&
+                    next->isSymbol("(")) {
+                    CastToText();
+                    continue;
+                }
                 if (next && next->isSymbol("(") &&
                     !(name.single && functions().contains(name.text.toUpper()))) {
                     Refuse(QStringLiteral("the function ") + Quoted(name.text));
                 }
-                EmitName(name);
+                if (hints && source_ && !name.schema.isEmpty() &&
+                    (name.schema + QLatin1Char('.') + Unquoted(*name.last))
+                            .compare(source_->table, Qt::CaseInsensitive) == 0) {
+                    // Read twice (a self-join), the source would narrow both sides.
+                    if (sourced_) Refuse(Quoted(source_->table) + QStringLiteral(" read from elsewhere twice"));
+                    out_ += source_->source;
+                    sourced_ = true;
+                } else {
+                    EmitName(name);
+                }
                 continue;
             }
             Emit();
@@ -134,7 +162,8 @@ private:
             hints.insert(upper);
             at = SkipSpaces(hint + 1);
             if (At(at) && At(at)->isSymbol(",")) continue;
-            if (!At(at) || !At(at)->isSymbol(")")) Refuse(QStringLiteral("table hints other than a list of words"));
+            if (!At(at) || !At(at)->isSymbol(")"))
+                Refuse(QStringLiteral("table hints other than a list of words"));
             break;
         }
         if (hints.contains(QStringLiteral("NOLOCK")) && hints.size() > 1)
@@ -173,7 +202,15 @@ private:
                 pos_ = open + 3;
             }
         }
-        Expression(selectKeywords(), true);
+        Expression(selectKeywords(), Part::Select);
+        if (source_) {
+            if (!sourced_) Refuse(QStringLiteral("a SELECT without ") + Quoted(source_->table));
+            if (!source_->thenBy.isEmpty()) {
+                if (!ordered_)
+                    Refuse(QStringLiteral("a SELECT without ORDER BY, where one is to be extended"));
+                out_ += QStringLiteral(", ") + source_->thenBy;
+            }
+        }
         if (!limit.isEmpty()) {
             if (!out_.back().isSpace()) out_ += QLatin1Char(' ');
             out_ += QStringLiteral("LIMIT ") + limit;
@@ -191,7 +228,47 @@ private:
             End(QStringLiteral("after DEFAULT VALUES"));
             return;
         }
-        Expression(insertKeywords(), false);
+        Expression(insertKeywords(), Part::Insert);
+        if (!returning_.isEmpty()) {
+            if (!out_.back().isSpace()) out_ += QLatin1Char(' ');
+            out_ += QStringLiteral("RETURNING ") + returning_;
+        }
+    }
+
+    // OUTPUT INSERTED.column: the column of the row inserted, which SQLite gives by a RETURNING
+    // clause at the end of the statement.
+    void Output() {
+        const size_t inserted = SkipSpaces(pos_ + 1);
+        const size_t dot = inserted + 1;
+        const Token* column = At(dot + 1);
+        if (!At(inserted) || !At(inserted)->isWord("INSERTED") || !At(dot) || !At(dot)->isSymbol(".") ||
+            !IsNamePart(column) ||
+            (column->kind == TokenKind::Word && IsReservedWord(column->text.toUpper())) ||
+            !returning_.isEmpty()) {
+            Refuse(QStringLiteral("OUTPUT other than of one column of INSERTED"));
+        }
+        returning_ = column->text;
+        SkipTo(dot + 2);
+        if (const Token* t = Next(); !t || !t->isWord("VALUES"))
+            Refuse(QStringLiteral("OUTPUT other than before VALUES"));
+    }
+
+    // CAST(column AS [n]varchar(n)): the column's value as text. The only texts this program casts
+    // are already texts in the embedded database (a datetimeoffset is kept as its text).
+    void CastToText() {
+        const size_t open = SkipSpaces(pos_);
+        pos_ = SkipSpaces(open + 1);
+        const TsqlName column = TakeName();
+        const size_t as = SkipSpaces(pos_);
+        const size_t type = SkipSpaces(as + 1);
+        const bool text = At(type) && (At(type)->isWord("varchar") || At(type)->isWord("nvarchar"));
+        if (!At(as) || !At(as)->isWord("AS") || !text) Refuse(QStringLiteral("CAST other than to a text"));
+        pos_ = type + 1;
+        TypeLength(At(type)->text.toLower(), At(type)->isWord("varchar") ? 8000 : 4000);
+        const size_t close = SkipSpaces(pos_);
+        if (!At(close) || !At(close)->isSymbol(")")) Refuse(QStringLiteral("CAST without its ')'"));
+        pos_ = close + 1;
+        out_ += QStringLiteral("CAST(") + column.sqlite + QStringLiteral(" AS TEXT)");
     }
 
     // ALTER TABLE t DROP COLUMN c, the only change of a table this program makes.
@@ -273,19 +350,19 @@ private:
         if (!IsNamePart(type)) Refuse(QStringLiteral("a column without a type in CREATE TABLE"));
         const QString typeName = Unquoted(*type).toLower();
         ++pos_;
-        if (typeName == QLatin1String("varchar")) {
-            const size_t open = SkipSpaces(pos_);
-            const size_t length = SkipSpaces(open + 1);
-            const size_t close = SkipSpaces(length + 1);
-            bool ok = false;
-            const int n =
-                At(length) && At(length)->kind == TokenKind::Number ? At(length)->text.toInt(&ok) : 0;
-            if (!At(open) || !At(open)->isSymbol("(") || !ok || n < 1 || n > 8000 || !At(close) ||
-                !At(close)->isSymbol(")")) {
-                Refuse(QStringLiteral("varchar without a length from 1 to 8000"));
-            }
-            pos_ = close + 1;
+        if (typeName == QLatin1String("varchar") || typeName == QLatin1String("nvarchar")) {
+            const int most = typeName == QLatin1String("varchar") ? 8000 : 4000;
+            const int n = TypeLength(typeName, most);
             out_ += QStringLiteral("VARCHAR(%1) COLLATE NOCASE CHECK(length(%2) <= %1)").arg(n).arg(c);
+        } else if (typeName == QLatin1String("datetimeoffset")) {
+            // Kept as the text SQL Server gives when it turns the value into text
+            // ("2024-05-01 10:20:30.1230000 +08:00"); any other form is refused, so that reading it
+            // back gives the same text on both databases.
+            out_ += QStringLiteral(
+                        "TEXT CHECK(%1 IS NULL OR %1 GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9] "
+                        "[0-2][0-9]:[0-5][0-9]:[0-5][0-9].[0-9][0-9][0-9][0-9][0-9][0-9][0-9] "
+                        "[+-][0-1][0-9]:[0-5][0-9]')")
+                        .arg(c);
         } else if (typeName == QLatin1String("smallmoney")) {
             out_ +=
                 QStringLiteral(
@@ -298,9 +375,13 @@ private:
                     "INTEGER CHECK(%1 IS NULL OR (typeof(%1) = 'integer' AND %1 BETWEEN -32768 AND 32767))")
                     .arg(c);
         } else if (typeName == QLatin1String("bigint")) {
-            Identity();
-            // AUTOINCREMENT: numbers start at 1 and are never given out again, as an identity's.
-            out_ += QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+            if (const Token* t = Next(); t && t->isWord("IDENTITY")) {
+                Identity();
+                // AUTOINCREMENT: numbers start at 1 and are never given out again, as an identity's.
+                out_ += QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+            } else {
+                out_ += QStringLiteral("INTEGER CHECK(%1 IS NULL OR typeof(%1) = 'integer')").arg(c);
+            }
         } else {
             Refuse(QStringLiteral("the column type ") + Quoted(Unquoted(*type)));
         }
@@ -315,6 +396,21 @@ private:
         if (const Token* t = Next(); t && !t->isSymbol(",") && !t->isSymbol(")")) {
             Refuse(Quoted(t->text) + QStringLiteral(" in a column of CREATE TABLE"));
         }
+    }
+
+    // The "(n)" after a text type, n from 1 to `most`.
+    int TypeLength(const QString& type, int most) {
+        const size_t open = SkipSpaces(pos_);
+        const size_t length = SkipSpaces(open + 1);
+        const size_t close = SkipSpaces(length + 1);
+        bool ok = false;
+        const int n = At(length) && At(length)->kind == TokenKind::Number ? At(length)->text.toInt(&ok) : 0;
+        if (!At(open) || !At(open)->isSymbol("(") || !ok || n < 1 || n > most || !At(close) ||
+            !At(close)->isSymbol(")")) {
+            Refuse(QStringLiteral("%1 without a length from 1 to %2").arg(type).arg(most));
+        }
+        pos_ = close + 1;
+        return n;
     }
 
     // The only identity the tables use: IDENTITY(1,1) on a bigint.
@@ -383,12 +479,20 @@ private:
         Emit();
         End(QStringLiteral("after the column list of CREATE INDEX"));
     }
+
+    const TableSource* source_;
+    bool sourced_ = false;
+    bool ordered_ = false;
 };
 
 }  // namespace
 
 QString TranslateToSqlite(const QString& tsql) {
     return Translator(tsql).Run();
+}
+
+QString TranslateToSqlite(const QString& tsql, const TableSource& source) {
+    return Translator(tsql, &source).Run();
 }
 
 QString SqliteIndexName(const QString& table, const QString& name) {

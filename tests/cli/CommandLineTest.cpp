@@ -380,5 +380,76 @@ TEST(CommandLine, TheRightsAreAskedOfTheSchemaWithinBuildFile) {
                                   "ReadInventory=OBJECT:Inventory.dbo.tbInvMaster:SELECT"}));
 }
 
+// Links loaded back from an export, with refused rows, their history and their undo.
+TEST(CommandLine, ImportLinksHistoryAndUndoAnswerWithTheirExitCodes) {
+    QTemporaryDir demoDir, data, files;
+    demo::OpenDemo(demoDir.path(), QStringLiteral(ESOA_REFERENCE_DIR));
+    const QStringList db{"--connection", "embedded:" + demoDir.path()};
+    const QString exported = QDir(files.path()).filePath("exported.csv");
+    const QString reviewed = QDir(files.path()).filePath("reviewed.csv");
+    ASSERT_EQ(
+        RunProgram(QStringList{"export-links", "--list", "item", "--output", exported} + db, data.path())
+            .exitCode,
+        0);
+    {
+        QFile file(reviewed);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            "\xEF\xBB\xBF"
+            "Code,ItemID,InvOrProc,RevenueID,SectionID\r\nLD-00103,2,PROC,LB,\r\n"
+            "NOPE,2,PROC,LB,\r\n");
+    }
+    const QString header =
+        "ActionID,At,User,Workstation,Kind,LinkID,Code,PreviousCode,ItemID,RevenueID,SectionID,";
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString inOut, inErr;
+    } cases[] = {
+        {{"--check-connection"}, 0, "History: changes will be recorded", ""},
+        {{"import-links", "--list", "item", "--file", exported, "--dry-run"},
+         0,
+         "3 of 3 rows would be stored",
+         ""},
+        {{"history", "--list", "item"},
+         1,
+         "",
+         "Changes are not being recorded"},  // no write made the tables yet
+        {{"import-links", "--list", "item", "--file", exported},
+         0,
+         "3 of 3 rows stored in ESOA_ITEM_LINK as action 1",
+         ""},
+        {{"import-links", "--list", "item", "--file", reviewed},
+         1,
+         "  line 3: code NOPE is not in ESOA_ITEM\n",
+         ""},
+        {{"history", "--list", "item", "--format", "csv"}, 0, header, ""},
+        {{"history", "--list", "item", "--item", "2"}, 0, "2  ", ""},
+        {{"history", "--list", "item", "--since", "2999-01-01"}, 0, "", ""},
+        {{"history", "--list", "item", "--since", "01/02/2024"}, 2, "", "--since must be a date"},
+        {{"undo", "--action", "1", "--dry-run"}, 0, "can be undone", ""},
+        {{"undo", "--action", "1"}, 0, "Action 1 (import-links) undone as action 3: 3 rows put back.", ""},
+        {{"undo", "--action", "1"}, 1, "", "Action 1 was undone already, by action 3."},
+        {{"undo", "--action", "999"}, 1, "", "There is no action 999."},
+        {{"undo"}, 2, "", "--action"},
+        {{"--check-connection"}, 0, "History: changes are recorded", ""},
+        {{"import-links", "--list", "item", "--file", QDir(files.path()).filePath("none.csv")},
+         1,
+         "",
+         "none.csv"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProgramRun run = RunProgram(c.args + db, data.path());
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        EXPECT_TRUE(c.inOut.isEmpty() ? run.out.isEmpty() : run.out.contains(c.inOut))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(c.inErr)) << run.err.toStdString();
+        if (c.inOut == header) {
+            EXPECT_EQ(run.out.count('\n'), 5) << "the header and one line per changed link";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esoa::test

@@ -59,5 +59,36 @@ TEST(Csv, OnlyTheSpreadsheetFileCarriesAByteOrderMark) {
     }
 }
 
+// What Parse reads of each text: records as "line:field|field", each starting at its line.
+TEST(Csv, ParseReadsRecordsWithTheLineEachStartsOn) {
+    const struct {
+        QString text;
+        QStringList records;
+    } cases[] = {
+        {"a,b\r\nc,d", {"1:a|b", "2:c|d"}},
+        {"\uFEFFa,b\n\nc,\n", {"1:a|b", "3:c|"}},
+        {"\"x, \"\"y\"\"\",z\r\n", {"1:x, \"y\"|z"}},
+        {"\"two\r\nlines\",1\r\nnext,2\r\n", {"1:two\r\nlines|1", "3:next|2"}},
+        {",\r\n", {"1:|"}},
+        {"a\"b,\"c\"d\n", {"1:a\"b|cd"}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        QStringList records;
+        for (const csv::ReadRecord& r : csv::Parse(c.text))
+            records << QString::number(r.line) + ':' + r.fields.join('|');
+        EXPECT_EQ(records, c.records) << c.text.toStdString();
+    }
+    // What the writer writes reads back as it was.
+    const QStringList awkward{" padded ", "quote \"in\"", "comma, here", "line\r\nbreak", ""};
+    csv::Table table;
+    table.Add(awkward);
+    table.Add({"=1+2"});
+    const std::vector<csv::ReadRecord> back = csv::Parse(table.Text(csv::Flavour::Exact));
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].fields, awkward);
+    EXPECT_EQ(back[1].line, 3);
+}
+
 }  // namespace
 }  // namespace esoa::test

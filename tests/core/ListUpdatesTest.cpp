@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "core/demo/DemoDatabase.h"
+#include "core/history/Action.h"
 #include "database/SqlText.h"
 #include "core/reference/ImportRun.h"
 #include "core/reference/ReferenceSchema.h"
@@ -145,7 +146,8 @@ TEST_F(ListUpdates, ASecondListVersionIsReportedAndAppliedWithAndWithoutTheLinks
         const ChangeReport fresh = ChangeReport::Compare(ReferenceList::Er(), {secondEr}, ReadReferenceRows(db.connection(), ReferenceList::Er()),
                                       ReadLinks(db.connection(), ReferenceList::Er()));
         db.sent.clear();
-        const ApplyChanges::Result result = ApplyChanges::Apply(db.connection(), fresh, alsoLinks);
+        history::Action apply(db.connection(), {}, history::Kind::ApplyChanges, ReferenceList::Er());
+        const ApplyChanges::Result result = ApplyChanges::Apply(apply, fresh, alsoLinks);
         EXPECT_EQ(result.rows, 1);
         EXPECT_EQ(result.links, alsoLinks ? 2 : 0);
         QStringList expected = before;
@@ -174,7 +176,8 @@ TEST_F(ListUpdates, ItemListsCompareCategoryAndDescriptionOnlyWithMedicinesUnder
     EXPECT_EQ(report.entries[1].code, "M1");
     EXPECT_EQ(report.entries[1].changed, QStringList{"Description"}) << "the medicine file's category is Medicine";
     EXPECT_EQ(report.entries[1].file, "ESOA_MEDICINE.csv");
-    ApplyChanges::Apply(db.connection(), report, true);
+    history::Action apply(db.connection(), {}, history::Kind::ApplyChanges, ReferenceList::Item());
+    ApplyChanges::Apply(apply, report, true);
     EXPECT_EQ(Rows("SELECT Code,Category,Description,FixedFee FROM Build_FIle..ESOA_ITEM ORDER BY ID"),
               (QStringList{"I1|Supplies|Gauze, sterile|", "M1|Medicine|Paracetamol 500|"}));
     EXPECT_EQ(Rows("SELECT Category,Description FROM Build_FIle..ESOA_ITEM_LINK"), QStringList{"Medicine|Paracetamol 500"});
@@ -212,7 +215,8 @@ TEST_F(ListUpdates, AnApplyThatFailsHalfWayWritesNothing) {
                                                       ReadLinks(db.connection(), ReferenceList::Er()));
     const QStringList before = ErRows();
     db.connection().Execute("DROP TABLE [Build_FIle].[dbo].[ESOA_ER_LINK]");
-    EXPECT_THROW(ApplyChanges::Apply(db.connection(), report, true), DbError);
+    history::Action apply(db.connection(), {}, history::Kind::ApplyChanges, ReferenceList::Er());
+    EXPECT_THROW(ApplyChanges::Apply(apply, report, true), DbError);
     EXPECT_EQ(ErRows(), before);
     EXPECT_FALSE(db.connection().inTransaction());
 }
@@ -246,7 +250,8 @@ TEST_F(ListUpdates, StaleLinksAreFoundWithTheirReasonsAndRefreshedFromTheirRefer
     }
     EXPECT_EQ(next, stale.size());
 
-    EXPECT_EQ(StaleLinks::Refresh(db.connection(), ReferenceList::Er(), stale), 7) << "links without a code are skipped";
+    history::Action refresh(db.connection(), {}, history::Kind::Refresh, ReferenceList::Er());
+    EXPECT_EQ(StaleLinks::Refresh(refresh, stale), 7) << "links without a code are skipped";
     const QStringList links = ErLinks();
     EXPECT_EQ(links.count("A|Lab|Alpha|10|per test") + links.count("a |Lab|Alpha|10|per test"), 9);
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "core/demo/DemoDatabase.h"
+#include "core/history/Action.h"
 #include "core/links/LinkWrite.h"
 #include "core/suggest/SuggestSource.h"
 #include "database/Connection.h"
@@ -120,8 +121,9 @@ TEST_F(SuggestSources, EachSuggestionIsFiledUnderItsOwnSource) {
         EXPECT_EQ(best.itemName, k.first);
         EXPECT_GT(found[0].score, 0);
         EXPECT_EQ((QStringList{best.invOrProc, best.revenueId, best.sectionId}), k.filed);
-        EXPECT_NO_THROW(WriteLink(*c, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
-                                       k.code, best.sectionId, k.category, k.description, "1", "x"}));
+        history::Action save(*c, {}, history::Kind::Save, *ReferenceList::Named(QLatin1String(k.table)));
+        EXPECT_NO_THROW(SaveLink(save, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
+                                        k.code, best.sectionId, k.category, k.description, "1", "x"}));
     }
 }
 
@@ -139,8 +141,9 @@ TEST_F(SuggestSources, TheIndexIsKeptWhileTheItemsStayAndTheLinkedCodesFollowThe
     };
     const SuggestCandidate paracetamol = best("PARACETAMOL 500 mg tablet");
     EXPECT_EQ(&cache.IndexFor(*c, inventory), first) << "nothing changed";
-    WriteLink(*c, {"ESOA_ER", paracetamol.itemId, "PH", paracetamol.itemName, "INV", "ERT-0002", "",
-                   "Therapeutics", "PARACETAMOL 500 mg tablet", "2.50", "per tablet"});
+    history::Action save(*c, {}, history::Kind::Save, *ReferenceList::Named(QLatin1String("ESOA_ER")));
+    SaveLink(save, {"ESOA_ER", paracetamol.itemId, "PH", paracetamol.itemName, "INV", "ERT-0002", "",
+                    "Therapeutics", "PARACETAMOL 500 mg tablet", "2.50", "per tablet"});
     EXPECT_EQ(best("PARACETAMOL 500 mg tablet").linkedCode, "ERT-0002");
     EXPECT_EQ(&cache.IndexFor(*c, inventory), first) << "only the links changed";
 

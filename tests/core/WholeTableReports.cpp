@@ -6,6 +6,7 @@
 
 #include "core/links/LinkSource.h"
 #include "core/updates/LinkExport.h"
+#include "database/CodeKey.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
 
@@ -32,7 +33,7 @@ public:
         if (anyRevenue) revenues_ = RevenueExamTables::ReadAll(c);
         for (const LinkRow& l : links) {
             const ItemTable source = TableOf(l);
-            const QString key = CodeKey(source.name);
+            const CodeKey key(source.name);
             if (tables_.contains(key)) continue;
             Table table{source, {}, {}};
             Load(c, table);
@@ -52,7 +53,7 @@ private:
     struct Table {
         ItemTable source;
         QString note;
-        QHash<QString, Item> items;
+        QHash<CodeKey, Item> items;
     };
 
     ItemTable TableOf(const LinkRow& l) const {
@@ -83,13 +84,13 @@ private:
         }
         for (const QStringList& r : result.rows) {
             const bool active =
-                source.inventory ? r[2].trimmed() == QLatin1String("0") : CodeKey(r[2]) == QLatin1String("a");
+                source.inventory ? r[2].trimmed() == QLatin1String("0") : CodeKey(r[2]) == CodeKey(QStringLiteral("A"));
             table.items.insert(CodeKey(r[0]), {active ? State::Active : State::Inactive, r[1], source.name, {}});
         }
     }
 
     RevenueExamTables revenues_;
-    QHash<QString, Table> tables_;
+    QHash<CodeKey, Table> tables_;
 };
 
 QString shown(const QString& name) { return name.trimmed().isEmpty() ? QStringLiteral("-") : name; }
@@ -99,7 +100,7 @@ QString shown(const QString& name) { return name.trimmed().isEmpty() ? QStringLi
 std::vector<StaleLink> WholeTableStaleLinks(Connection& c, const ReferenceList& list) {
     const std::vector<ReferenceRow> rows = ReadReferenceRows(c, list);
     const std::vector<LinkRow> links = ReadLinks(c, list);
-    QHash<QString, const ReferenceRow*> byCode;
+    QHash<CodeKey, const ReferenceRow*> byCode;
     for (const ReferenceRow& row : rows) {
         if (!byCode.contains(CodeKey(row.code))) byCode.insert(CodeKey(row.code), &row);
     }
@@ -145,20 +146,20 @@ assist::Coverage WholeTableCoverage(Connection& c, const ReferenceList& list) {
     cov.list = list;
     const std::vector<ReferenceRow> rows = ReadReferenceRows(c, list);
     const std::vector<LinkRow> links = ReadLinks(c, list);
-    std::map<QString, Coverage::Category> categories;
-    QHash<QString, QString> categoryOfCode;
+    std::map<CodeKey, Coverage::Category> categories;
+    QHash<CodeKey, CodeKey> categoryOfCode;
     for (const ReferenceRow& r : rows) {
-        const QString code = CodeKey(r.code);
+        const CodeKey code(r.code);
         if (categoryOfCode.contains(code)) continue;
         categoryOfCode.insert(code, CodeKey(r.values.category));
         auto [it, added] = categories.try_emplace(CodeKey(r.values.category));
         if (added) it->second.name = shown(r.values.category);
         ++it->second.codes;
     }
-    QSet<QString> linkedCodes;
-    std::map<QString, Coverage::Revenue> revenues;
+    QSet<CodeKey> linkedCodes;
+    std::map<CodeKey, Coverage::Revenue> revenues;
     for (const LinkRow& l : links) {
-        const QString code = CodeKey(l.code);
+        const CodeKey code(l.code);
         const auto category = categoryOfCode.constFind(code);
         if (category == categoryOfCode.cend()) {
             ++cov.orphanLinks;
@@ -180,15 +181,15 @@ assist::Coverage WholeTableCoverage(Connection& c, const ReferenceList& list) {
     }
     cov.total.links = int(links.size());
     for (const auto& [key, rev] : revenues) cov.revenues.push_back(rev);
-    QSet<QString> active;
+    QSet<CodeKey> active;
     for (const QStringList& r :
          read(c, QStringLiteral("SELECT ItemID FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0")).rows)
         active.insert(CodeKey(r.value(0)));
     cov.activeItems = int(active.size());
-    QSet<QString> linkedItems;
-    QHash<QString, int> linksByRevenue;
+    QSet<CodeKey> linkedItems;
+    QHash<CodeKey, int> linksByRevenue;
     for (const LinkRow& l : links) {
-        if (CodeKey(l.invOrProc) != QLatin1String("inv")) continue;
+        if (CodeKey(l.invOrProc) != CodeKey(QStringLiteral("INV"))) continue;
         ++linksByRevenue[CodeKey(l.revenueId)];
         if (active.contains(CodeKey(l.itemId))) linkedItems.insert(CodeKey(l.itemId));
     }

@@ -6,9 +6,9 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include "core/reference/ReferenceSchema.h"
 #include "database/DbError.h"
 #include "database/tsql/TsqlToSqlite.h"
-#include "core/reference/ReferenceSchema.h"
 #include "support/TestDatabase.h"
 
 namespace esoa {
@@ -69,6 +69,13 @@ TEST(TsqlToSqliteTest, TranslatesTheShapesTheProgramSendsToTheseExactTexts) {
          "UPDATE Build_FIle.ESOA_ER_LINK SET [ItemDesc]=?,[CODE]=? WHERE [ID]=?"},
         {"SELECT * FROM [Build_FIle].[dbo].ESOA_ITEM WHERE Code = N'Señor'   ",
          "SELECT * FROM Build_FIle.ESOA_ITEM WHERE Code = 'Señor'   "},
+        {"INSERT INTO [Build_FIle].[dbo].[H] (Kind) OUTPUT INSERTED.ID VALUES (N'save')",
+         "INSERT INTO Build_FIle.[H] (Kind) VALUES ('save') RETURNING ID"},
+        {"SELECT ID, CAST(A.At AS nvarchar(34)) AS At FROM [Build_FIle].[dbo].[H] A",
+         "SELECT ID, CAST(A.At AS TEXT) AS At FROM Build_FIle.[H] A"},
+        {"CREATE TABLE [Build_FIle].[dbo].[H]([A] [bigint] NOT NULL, [U] [nvarchar](9) NULL)",
+         "CREATE TABLE Build_FIle.[H]([A] INTEGER CHECK([A] IS NULL OR typeof([A]) = 'integer') NOT NULL, "
+         "[U] VARCHAR(9) COLLATE NOCASE CHECK(length([U]) <= 9) NULL)"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TranslateToSqlite(QString::fromUtf8(c.tsql)), QString::fromUtf8(c.sqlite)) << c.tsql;
@@ -154,6 +161,12 @@ TEST(TsqlToSqliteTest, RefusesWhatItDoesNotTranslateAndNamesIt) {
         {"", "an empty statement"},
         {"SELECT * FROM t WHERE Code='x'N'y'", "two literals in a row ('x'N'y')"},
         {"SELECT * FROM t WHERE Code='x' 'y'", "two literals in a row ('x''y')"},
+        {"SELECT CAST(a AS int) FROM t", "CAST other than to a text"},
+        {"UPDATE t SET a=CAST(b AS varchar(5))", "the function 'CAST'"},
+        {"INSERT INTO t (a) OUTPUT DELETED.a VALUES (1)", "OUTPUT other than of one column of INSERTED"},
+        {"INSERT INTO t (a) OUTPUT INSERTED.a INTO u VALUES (1)", "OUTPUT other than before VALUES"},
+        {"CREATE TABLE [Build_FIle].[dbo].[T]([a] [nvarchar](5000) NULL)",
+         "nvarchar without a length from 1 to 4000"},
     };
     for (const Case& c : cases) {
         try {
@@ -168,13 +181,48 @@ TEST(TsqlToSqliteTest, RefusesWhatItDoesNotTranslateAndNamesIt) {
     }
 }
 
+// A SELECT's table read from elsewhere: only where the statement names that very table, with the
+// tie-break added to the ORDER BY that ends it; anything else is refused (empty: refused).
+TEST(TsqlToSqliteTest, ATableReadFromElsewhereTakesItsSourceWhereTheStatementNamesIt) {
+    const sql::TableSource items{"Inventory.tbInvMaster", "(SELECT rowid AS r, * FROM Inventory.tbInvMaster)",
+                                 "r"};
+    const Case cases[] = {
+        {"SELECT TOP 5 A.ItemID FROM Inventory..tbInvMaster A WITH (NOLOCK) WHERE A.itemstatus = 0 order by "
+         "a.ItemName",
+         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A WHERE A.itemstatus = 0 "
+         "order by a.ItemName, r LIMIT 5"},
+        {"SELECT A.ItemID FROM [Inventory].[dbo].[TBINVMASTER] A LEFT JOIN Inventory..tbForGeneric B ON "
+         "A.GenericID=B.GenericID ORDER BY A.ItemName",
+         "SELECT A.ItemID FROM (SELECT rowid AS r, * FROM Inventory.tbInvMaster) A LEFT JOIN "
+         "Inventory.tbForGeneric B ON A.GenericID=B.GenericID ORDER BY A.ItemName, r"},
+        {"SELECT A.ItemID FROM Inventory..tbInvMaster A", ""},
+        {"SELECT A.ItemID FROM Inventory..tbInvMaster A JOIN Inventory..tbInvMaster B ON A.ItemID=B.ItemID "
+         "ORDER BY A.ItemName",
+         ""},
+        {"SELECT A.ItemID FROM Inventory..tbInvMaster A GROUP BY A.ItemID", ""},
+        {"SELECT B.GenericID FROM Inventory..tbForGeneric B ORDER BY B.GenericName", ""},
+        {"SELECT tbInvMaster.ItemID FROM Build_FIle..tbInvMaster ORDER BY ItemName", ""},
+        {"DELETE FROM Inventory..tbInvMaster WHERE ItemID = 1", ""},
+    };
+    for (const Case& c : cases) {
+        try {
+            EXPECT_EQ(sql::TranslateToSqlite(QString::fromUtf8(c.tsql), items), QString::fromUtf8(c.sqlite))
+                << c.tsql;
+        } catch (const DbError& e) {
+            EXPECT_STREQ(c.sqlite, "") << c.tsql << ": " << qPrintable(e.description());
+        }
+    }
+}
+
 TEST(TsqlToSqliteTest, IndexNamesAreQualifiedByTheirTable) {
     EXPECT_EQ(sql::SqliteIndexName("ESOA_ER", "by_ID"), "ESOA_ER__by_ID");
     EXPECT_EQ(sql::SqliteIndexName("ESOA_ER_LINK", "by_ItemID"), "ESOA_ER_LINK__by_ItemID");
 }
 
 // The table creation of the maintenance panel, as it sends it.
-QStringList createStatements(const QString& t) { return CreateTableStatements(t); }
+QStringList createStatements(const QString& t) {
+    return CreateTableStatements(t);
+}
 
 class EmbeddedTranslationTest : public ::testing::Test {
 protected:
@@ -236,8 +284,8 @@ TEST_F(EmbeddedTranslationTest, TableCreationMakesBothTablesWithTheirColumnsAndI
     EXPECT_EQ(Indexes("ESOA_ER"),
               (QStringList{"ESOA_ER__by_Category_Description", "ESOA_ER__by_ID", "ESOA_ER__esoa_Code"}));
     EXPECT_EQ(Indexes("ESOA_ER_LINK"),
-              (QStringList{"ESOA_ER_LINK__by_Category_Description", "ESOA_ER_LINK__by_ID", "ESOA_ER_LINK__by_ItemID",
-                           "ESOA_ER_LINK__esoa_Code"}));
+              (QStringList{"ESOA_ER_LINK__by_Category_Description", "ESOA_ER_LINK__by_ID",
+                           "ESOA_ER_LINK__by_ItemID", "ESOA_ER_LINK__esoa_Code"}));
 
     // A second run re-creates the reference table; the link table and its indexes exist already.
     EXPECT_EQ(CreateTables("ESOA_ER"), (QList<int>{1, 2, 3, 4, 9, 10, 11, 12}));
@@ -308,7 +356,8 @@ TEST_F(EmbeddedTranslationTest, RefusesValuesThatDoNotFitTheirColumnType) {
             EXPECT_THROW(rs.Update(), DbError) << c.field << " " << c.value.toStdString();
         }
     }
-    EXPECT_EQ(db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "), 10);
+    EXPECT_EQ(db.Count("SELECT COUNT(*) FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "),
+              10);
     EXPECT_EQ(db.Column("SELECT FixedFee FROM [Build_FIle].[dbo].[ESOA_ER_LINK] WITH (NOLOCK) WHERE 1=1 "
                         "ORDER BY ID")
                   .mid(5, 3),

@@ -32,12 +32,20 @@ void ItemSearch::SearchInventory() {
     const QString desc = s_.ui.txtDesc->text();
     const QString generic = s_.ui.txtGeneric->text();
     QString statement = ActiveInventoryStatement(500);
-    if (!desc.isEmpty()) statement += QStringLiteral(" AND ItemName like '%") + sql::Escaped(desc) + QStringLiteral("%'  ");
+    // The filters go with the statement as data too, so that the embedded database can narrow the
+    // search with its indexes without reading the statement back.
+    ItemFilters filters;
+    if (!desc.isEmpty()) {
+        statement += QStringLiteral(" AND ItemName like '%") + sql::Escaped(desc) + QStringLiteral("%'  ");
+        filters.name = QLatin1Char('%') + desc + QLatin1Char('%');
+    }
     if (!generic.isEmpty()) {
         statement += QStringLiteral(" AND GenericName like '%") + sql::Escaped(generic) + QStringLiteral("%'  ");
+        filters.generic = QLatin1Char('%') + generic + QLatin1Char('%');
     }
     statement += QStringLiteral(" order by a.ItemName");
-    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None);
+    ReadList(s_, *s_.ui.Grid2, statement, CursorType::Dynamic, LockType::Optimistic, FailureHint::None,
+             filters);
 }
 
 void ItemSearch::SearchProcedures() {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "database/Connection.h"
-#include "database/SqlText.h"
 #include "core/routing/ExamTableNames.h"
+#include "window/history/ChangeStatus.h"
 #include "window/mapping/MappingList.h"
 #include "window/mapping/MappingSave.h"
 #include "window/screen/Screen.h"
@@ -32,10 +32,14 @@ void MappingBulk::cmdDelete_Click() {
         s_.messages.Show(QStringLiteral("Select the mapping to delete in the Mapping list."));
         return;
     }
-    s_.user.sqlconnection().Execute(QStringLiteral("DELETE FROM [Build_FIle].[dbo].[") + table +
-                                    QStringLiteral("_LINK] WHERE ") + QStringLiteral("ID='") +
-                                    sql::Escaped(selected.id) + QStringLiteral("' "));
+    history::Action action = status_.NewAction(history::Kind::Delete);
+    const bool deleted = DeleteLink(action, selected.id);
     mappings_.LoadMappings();
+    if (deleted) {
+        status_.Done(QStringLiteral("Link %1 deleted").arg(selected.id), action);
+    } else {
+        status_.Show(QStringLiteral("Link %1 was deleted already.").arg(selected.id));
+    }
 }
 
 void MappingBulk::cmdMapAll_Click() {
@@ -60,11 +64,13 @@ void MappingBulk::cmdMapAll_Click() {
     const QScopedValueRollback<bool> running(running_, true);
     closing_ = false;
     const QString otherRevenueHeader = ExamTableNames::OtherRevenue().idField;
-    int done = 0;
+    history::Action action = status_.NewAction(history::Kind::MapAll);
+    int done = 0, saved = 0, moved = 0;
     bool anySaved = false;
     bool lastSaved = false;
     // What a pick and a save per row would have left on the screen after the last row handled.
     auto finish = [&] {
+        if (anySaved) status_.Done(ChangeStatus::MapAllText(link.code, saved, moved, done, last), action);
         if (done == 0) return;
         ui.txtZEMORAItemID->setText(link.itemId);
         ui.txtZEMORAitemDesc->setText(link.itemDesc);
@@ -77,7 +83,8 @@ void MappingBulk::cmdMapAll_Click() {
         s_.guide.ShowStepHint(lastSaved ? 6 : 5);
     };
 
-    auto progress = s_.messages.StartProgress(QStringLiteral("Mapping %1 listed items...").arg(last), last, true);
+    auto progress =
+        s_.messages.StartProgress(QStringLiteral("Mapping %1 listed items...").arg(last), last, true);
     QElapsedTimer sinceStep;
     sinceStep.start();
     try {
@@ -94,7 +101,9 @@ void MappingBulk::cmdMapAll_Click() {
             if (link.itemId.isEmpty()) {
                 s_.messages.Show(QStringLiteral("Select ZEMORA item."));
             } else {
-                save_.WriteLink(link);
+                const SaveOutcome outcome = SaveLink(action, link);
+                ++saved;
+                moved += outcome.kind == SaveOutcome::Kind::Moved ? 1 : 0;
                 anySaved = lastSaved = true;
             }
             if (done == 1 || done == last || sinceStep.elapsed() >= kStepEveryMs) {

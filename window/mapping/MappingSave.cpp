@@ -1,6 +1,7 @@
 #include "window/mapping/MappingSave.h"
 
 #include "database/Connection.h"
+#include "window/history/ChangeStatus.h"
 #include "window/mapping/MappingList.h"
 #include "window/screen/Screen.h"
 
@@ -16,9 +17,12 @@ void MappingSave::cmdEdit_Click() {
         s_.messages.Show(QStringLiteral("Select ZEMORA item."));
         return;
     }
-    WriteLink(ScreenValues());
+    const LinkValues link = ScreenValues();
+    history::Action action = status_.NewAction(history::Kind::Save);
+    const SaveOutcome outcome = SaveLink(action, link);
     mappings_.LoadMappings();
     s_.guide.ShowStepHint(6);
+    status_.Done(ChangeStatus::SaveText(link, outcome), action);
 }
 
 LinkValues MappingSave::ScreenValues() const {
@@ -28,7 +32,5 @@ LinkValues MappingSave::ScreenValues() const {
             ui.txtSectionID->text(),      ui.txtAreaCat->text(),      ui.txtESOADesc->text(),
             ui.txtFixedFee->text(),       ui.txtChargingUnit->text()};
 }
-
-void MappingSave::WriteLink(const LinkValues& link) { esoa::WriteLink(s_.user.sqlconnection(), link); }
 
 }  // namespace esoa

@@ -22,7 +22,7 @@ void ArrangeKeyboardAccess(ScreenControls& c) {
         c.cmdEdit,                                                                         // 5
         c.GridMap, c.cmdDelete, c.cmdMapAll, c.GridRev, c.GridRevCode,
         c.lblMaint, c.cmdCreateTable, c.cmdScan, c.cmdPreviewChanges, c.cmdApplyChanges, c.cmdCheckLinks,
-        c.cmdExportLinks, c.lblCoverage, c.cmdInst,
+        c.cmdExportLinks, c.lblCoverage, c.lblHistory, c.cmdInst,
     };
     // clang-format on
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
@@ -50,6 +50,7 @@ void ArrangeKeyboardAccess(ScreenControls& c) {
         {c.txtRevID, "RevID"},
         {c.txtSectionID, "SectionID"},
         {c.lblCoverage, "Coverage..."},
+        {c.lblHistory, "History..."},
     };
     for (const auto& [widget, name] : names) widget->setAccessibleName(QString::fromLatin1(name));
     c.txtSOADesc->setAccessibleDescription(QStringLiteral("3. Philhealth Table"));

@@ -160,6 +160,10 @@ void placeMaintenanceAndRevenues(QWidget* form, ScreenControls& c) {
     c.lblCoverage->setObjectName(QStringLiteral("lblCoverage"));
     place(c.lblCoverage, 14400, 0, 1455, 240);
     c.lblCoverage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.lblHistory = new LinkLabel(QStringLiteral("History..."), form);
+    c.lblHistory->setObjectName(QStringLiteral("lblHistory"));
+    place(c.lblHistory, 12840, 0, 1455, 240);
+    c.lblHistory->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Two columns of three buttons: the frame ends above "Map ALL Listed", which it would cover.
     c.fraMaint = frame(form, "fraMaint", QStringLiteral("Maintenance"), 15960, 240, 3750, 1950);
     c.cmdCreateTable =
@@ -169,7 +173,8 @@ void placeMaintenanceAndRevenues(QWidget* form, ScreenControls& c) {
         button(c.fraMaint, "cmdPreviewChanges", QStringLiteral("Preview changes"), 120, 1380, 1695, 450);
     c.cmdApplyChanges =
         button(c.fraMaint, "cmdApplyChanges", QStringLiteral("Apply changes..."), 1935, 300, 1695, 450);
-    c.cmdCheckLinks = button(c.fraMaint, "cmdCheckLinks", QStringLiteral("Check links"), 1935, 840, 1695, 450);
+    c.cmdCheckLinks =
+        button(c.fraMaint, "cmdCheckLinks", QStringLiteral("Check links"), 1935, 840, 1695, 450);
     c.cmdExportLinks =
         button(c.fraMaint, "cmdExportLinks", QStringLiteral("Export links..."), 1935, 1380, 1695, 450);
     c.fraMaint->setAutoFillBackground(true);  // opens over GridRev: opaque, as a frame is

@@ -56,12 +56,12 @@ QString MissingTablesText(const std::vector<NeededTable>& missing) {
 }  // namespace
 
 bool ReadList(Screen& screen, FlexGrid& grid, const QString& statement, CursorType cursor, LockType lock,
-              FailureHint hint) {
+              FailureHint hint, const ItemFilters& filters) {
     grid.Reset();
     QString description;
     bool missingTable = false;
     try {
-        ReadResult result = screen.user.sqlconnection().Read(statement, cursor, lock);
+        ReadResult result = screen.user.sqlconnection().Read(statement, cursor, lock, filters);
         grid.Fill(std::move(result.fields), std::move(result.rows));
         return true;
     } catch (const std::exception& e) {

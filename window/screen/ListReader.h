@@ -25,8 +25,9 @@ enum class FailureHint {
 // Column widths are not touched: those set at load stay in force.
 //
 // While a ReportOnce scope of the screen is open, failures are reported more sparingly (see there).
+// An item search hands its filters with its statement (ItemFilters).
 bool ReadList(Screen& screen, FlexGrid& grid, const QString& statement, CursorType cursor, LockType lock,
-              FailureHint hint);
+              FailureHint hint, const ItemFilters& filters = {});
 
 // A stretch of work that reads many lists in a row (the window's load): one cause must not raise
 // the same pair of messages once per list. While the scope lives, a list whose table is missing is
@@ -53,7 +54,8 @@ public:
     void ReportMissingTables();
 
 private:
-    friend bool ReadList(Screen&, FlexGrid&, const QString&, CursorType, LockType, FailureHint);
+    friend bool ReadList(Screen&, FlexGrid&, const QString&, CursorType, LockType, FailureHint,
+                         const ItemFilters&);
     // Whether this failure is to be shown now; records it either way.
     bool ShouldReport(const QString& description, FailureHint hint, bool missingTable);
 

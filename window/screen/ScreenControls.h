@@ -79,6 +79,8 @@ struct ScreenControls {
     QPushButton* cmdSuggest;
     QCheckBox* chkUnlinked;
     LinkLabel* lblCoverage;
+    // The history of the link writes, with their undo.
+    LinkLabel* lblHistory;
 };
 
 // Creates every control on `form` at its design place, with its design caption, text and settings.

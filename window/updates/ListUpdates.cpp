@@ -2,26 +2,28 @@
 
 #include <QDir>
 
+#include "core/files/Csv.h"
+#include "core/updates/ApplyChanges.h"
+#include "core/updates/LinkExport.h"
+#include "core/updates/StaleLinks.h"
 #include "database/Connection.h"
 #include "database/DbError.h"
+#include "window/history/ChangeStatus.h"
 #include "window/lookup/CoherentRefresh.h"
 #include "window/mapping/MappingList.h"
 #include "window/reference/PhilHealthLists.h"
 #include "window/reference/ReferenceImport.h"
 #include "window/screen/Screen.h"
-#include "core/updates/ApplyChanges.h"
-#include "core/files/Csv.h"
-#include "core/updates/LinkExport.h"
-#include "core/updates/StaleLinks.h"
 #include "window/updates/UpdatePromptsDialog.h"
 
 namespace esoa {
 ListUpdates::ListUpdates(Screen& screen, PhilHealthLists& lists, MappingList& mappings,
-                         ReferenceImport& import)
+                         ReferenceImport& import, ChangeStatus& status)
     : s_(screen),
       lists_(lists),
       mappings_(mappings),
       import_(import),
+      status_(status),
       dialogs_(std::make_unique<DialogPrompts>()),
       prompts_(dialogs_.get()) {}
 
@@ -42,7 +44,8 @@ std::optional<ChangeReport> ListUpdates::Report(const ReferenceList& list) {
         const BusyPointer busy(s_.messages);
         return ChangeReport::Build(s_.user.sqlconnection(), list, import_.folder());
     } catch (const std::exception& e) {
-        s_.messages.Show(QStringLiteral("The changes of %1 cannot be worked out:\n%2").arg(list.table, DescriptionOf(e)));
+        s_.messages.Show(
+            QStringLiteral("The changes of %1 cannot be worked out:\n%2").arg(list.table, DescriptionOf(e)));
         return std::nullopt;
     }
 }
@@ -83,16 +86,22 @@ void ListUpdates::cmdApplyChanges_Click() {
     const std::optional<bool> alsoLinks = prompts_->ConfirmApply(*report);
     if (!alsoLinks) return;
     ApplyChanges::Result result;
+    history::Action action = status_.NewAction(history::Kind::ApplyChanges);
     {
         const BusyPointer busy(s_.messages);
-        result = ApplyChanges::Apply(s_.user.sqlconnection(), *report, *alsoLinks);
+        result = ApplyChanges::Apply(action, *report, *alsoLinks);
     }
+    status_.Done(QStringLiteral("Apply changes: %1 reference rows and %2 links updated")
+                     .arg(result.rows)
+                     .arg(result.links),
+                 action);
     CoherentRefresh refresh(s_);
     lists_.LoadCategories();
     lists_.LoadEsoaItems();
     refresh.Finish();
     if (result.links > 0) mappings_.LoadMappings();
-    s_.messages.Show(QStringLiteral("%1 reference rows and %2 links updated.\nDone.").arg(result.rows).arg(result.links));
+    s_.messages.Show(
+        QStringLiteral("%1 reference rows and %2 links updated.\nDone.").arg(result.rows).arg(result.links));
 }
 
 void ListUpdates::cmdCheckLinks_Click() {
@@ -114,10 +123,12 @@ void ListUpdates::cmdCheckLinks_Click() {
     }
     if (chosen.empty()) return;
     int refreshed = 0;
+    history::Action action = status_.NewAction(history::Kind::Refresh);
     {
         const BusyPointer busy(s_.messages);
-        refreshed = StaleLinks::Refresh(s_.user.sqlconnection(), *list, chosen);
+        refreshed = StaleLinks::Refresh(action, chosen);
     }
+    status_.Done(QStringLiteral("Check links: %1 links refreshed").arg(refreshed), action);
     mappings_.LoadMappings();
     s_.messages.Show(QStringLiteral("%1 links refreshed from their reference rows.\nDone.").arg(refreshed));
 }
@@ -125,7 +136,8 @@ void ListUpdates::cmdCheckLinks_Click() {
 void ListUpdates::cmdExportLinks_Click() {
     const auto list = CurrentList();
     if (!list) return;
-    const QString path = prompts_->AskSavePath(QStringLiteral("Export links"), list->linkTable() + QStringLiteral(".csv"));
+    const QString path =
+        prompts_->AskSavePath(QStringLiteral("Export links"), list->linkTable() + QStringLiteral(".csv"));
     if (path.isEmpty()) return;
     int count = 0;
     {
@@ -133,7 +145,8 @@ void ListUpdates::cmdExportLinks_Click() {
         csv::Save(path, csv::Flavour::Spreadsheet,
                   [&](csv::Writer& records) { count = LinkExport::Write(s_.user.sqlconnection(), *list, records); });
     }
-    s_.messages.Show(QStringLiteral("%1 links exported to %2.\nDone.").arg(count).arg(QDir::toNativeSeparators(path)));
+    s_.messages.Show(
+        QStringLiteral("%1 links exported to %2.\nDone.").arg(count).arg(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace esoa

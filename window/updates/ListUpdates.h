@@ -13,6 +13,7 @@ class PhilHealthLists;
 class MappingList;
 class ReferenceImport;
 class UpdatePrompts;
+class ChangeStatus;
 
 // The window's side of the list updates: the maintenance panel's "Preview changes",
 // "Apply changes...", "Check links" and "Export links...", and the change report that
@@ -21,7 +22,8 @@ class UpdatePrompts;
 // widget-free classes of core/updates. The questions go to the prompts (dialogs unless replaced).
 class ListUpdates {
 public:
-    ListUpdates(Screen& screen, PhilHealthLists& lists, MappingList& mappings, ReferenceImport& import);
+    ListUpdates(Screen& screen, PhilHealthLists& lists, MappingList& mappings, ReferenceImport& import,
+                ChangeStatus& status);
     ~ListUpdates();
 
     // Replaces the dialogs (tests); `prompts` must outlive this object.
@@ -47,6 +49,7 @@ private:
     PhilHealthLists& lists_;
     MappingList& mappings_;
     ReferenceImport& import_;
+    ChangeStatus& status_;
     std::unique_ptr<UpdatePrompts> dialogs_;
     UpdatePrompts* prompts_;
 };

@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "database/Connection.h"
-#include "core/CurrentUser.h"
 #include "core/ConnectionSetting.h"
+#include "core/CurrentUser.h"
+#include "database/Connection.h"
 
 namespace esoa {
 
@@ -32,13 +32,18 @@ public:
     using Ask = std::function<bool(const QString& question)>;
     // Shown while the connection is being made; called with an empty text when it is made or failed.
     using Connecting = std::function<void(const QString& text)>;
-    explicit LocalCurrentUser(Notice notice, Ask ask = {}, Connecting connecting = {});
+    // Shown while older embedded files are brought up to date (OpenEmbedded); called with no steps
+    // when the opening is over.
+    using Upkeep = std::function<void(const UpkeepProgress& progress)>;
+    explicit LocalCurrentUser(Notice notice, Ask ask = {}, Connecting connecting = {}, Upkeep upkeep = {});
     ~LocalCurrentUser() override;
 
     void showmain() override;
     std::optional<bool> Connected() const override { return connection_ != nullptr; }
     Connection& sqlconnection() override;
     ZemoraClasses& ZEMORAClasses() override { return store_; }
+    // The login name of the user running the program.
+    QString UserName() const override;
 
     // The component's own settings file (organisation ZEMORA, application CurrentUser).
     static std::unique_ptr<QSettings> OpenSettings();
@@ -49,6 +54,7 @@ private:
     Notice notice_;
     Ask ask_;
     Connecting connecting_;
+    Upkeep upkeep_;
     std::unique_ptr<QSettings> settings_;
     SettingsWindowStore store_;
     std::unique_ptr<Connection> connection_;
@@ -59,5 +65,8 @@ void ShowComponentNotice(const QString& text);
 bool AskComponentQuestion(const QString& text);
 // A small window that says the component is connecting; an empty text closes it.
 void ShowComponentConnecting(const QString& text);
+// A progress window that says why opening older embedded files waits and how far it is; progress
+// without steps closes it.
+void ShowUpkeepProgress(const UpkeepProgress& progress);
 
 }  // namespace esoa

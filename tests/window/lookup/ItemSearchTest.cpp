@@ -58,6 +58,17 @@ TEST(ItemSearch, InventorySearchFiltersByNameAndGenericInNameOrder) {
     w.Search("", "");
     EXPECT_EQ(w.ui().Grid2->Rows() - 1, 500);
     EXPECT_EQ(w.ui().Grid2->TextMatrix(1, 1), "AAA 001");
+
+    // The search hands its filters to the database with the statement, so the embedded database reads
+    // a name filter through its text index: an entry taken out of the index behind its back hides the
+    // item, and only from the name search.
+    w.db.Raw("INSERT INTO Inventory.tbInvMaster__esoa_ItemNameText(tbInvMaster__esoa_ItemNameText, rowid, "
+             "ItemName) SELECT 'delete', rowid, ItemName FROM Inventory.tbInvMaster WHERE ItemName = 'AAA 007'");
+    w.Search("AAA 00", "");
+    EXPECT_EQ(MappingWindow::Column(*w.ui().Grid2, 1).size(), 8);
+    EXPECT_FALSE(MappingWindow::Column(*w.ui().Grid2, 1).contains("AAA 007"));
+    w.Search("", "");
+    EXPECT_EQ(w.ui().Grid2->TextMatrix(7, 1), "AAA 007");
 }
 
 TEST(ItemSearch, ProcedureSearchFiltersByNameAndSection) {

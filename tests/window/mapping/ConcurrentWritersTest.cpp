@@ -9,6 +9,7 @@
 #include <iostream>
 #include <thread>
 
+#include "core/history/HistoryTables.h"
 #include "database/Databases.h"
 #include "database/sqlite/SqliteConnection.h"
 #include "window/mapping/MappingBulk.h"
@@ -77,6 +78,7 @@ public:
     std::optional<bool> Connected() const override { return true; }
     Connection& sqlconnection() override { return *connection_; }
     ZemoraClasses& ZEMORAClasses() override { return classes_; }
+    QString UserName() const override { return QStringLiteral("race"); }
 
 private:
     std::unique_ptr<Connection> connection_;
@@ -106,6 +108,7 @@ void CreateTables(const QString& folder) {
                       .arg(Item(n))
                       .arg(n);
     SqliteConnection(folder, {}).RunScript(script + QStringLiteral("COMMIT;"));
+    ASSERT_TRUE(history::Prepare(*connection).recorded);
 }
 
 // The PhilHealth item and revenue of `round` in the screen's boxes.
@@ -212,6 +215,19 @@ TEST(ConcurrentWriters, ProcessesWritingTheSameLinksAndCodesAtOnceLeaveNoDuplica
     EXPECT_EQ(links, pairs) << "duplicate links";
     EXPECT_EQ(distinctCodes, kRounds * kCodes);
     EXPECT_EQ(codes, distinctCodes) << "duplicate codes";
+    // The history: one action per save and per map-all run, one row per row written, none lost or
+    // twice, each under an action, and each link's newest row tells the code it has.
+    auto one = [&](const QString& sqlite) { return check.RunSqlite(sqlite).rows.front().front().toInt(); };
+    EXPECT_EQ(one("SELECT COUNT(*) FROM Build_FIle.ESOA_HISTORY"), kChildren * kRounds * (kItems + 1));
+    EXPECT_EQ(one("SELECT COUNT(*) FROM Build_FIle.ESOA_HISTORY_ROW"), kChildren * kRounds * kItems * 2);
+    EXPECT_EQ(one("SELECT COUNT(DISTINCT ActionID || '|' || RowID) FROM Build_FIle.ESOA_HISTORY_ROW"),
+              kChildren * kRounds * kItems * 2);
+    EXPECT_EQ(one("SELECT COUNT(*) FROM Build_FIle.ESOA_HISTORY_ROW WHERE ActionID NOT IN (SELECT ID FROM "
+                  "Build_FIle.ESOA_HISTORY)"),
+              0);
+    EXPECT_EQ(one("SELECT COUNT(*) FROM Build_FIle.ESOA_ER_LINK l WHERE l.Code IS NOT (SELECT NewCode FROM "
+                  "Build_FIle.ESOA_HISTORY_ROW r WHERE r.RowID = l.ID ORDER BY r.ID DESC LIMIT 1)"),
+              0);
     // Map-all ran last in half the children: each round's links carry its code, none was lost.
     EXPECT_EQ(check
                   .RunSqlite("SELECT COUNT(*) FROM Build_FIle.ESOA_ER_LINK WHERE Code = 'K' || "

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "core/demo/DemoDatabase.h"
+#include "core/history/Action.h"
 #include "core/links/LinkWrite.h"
 #include "core/reference/ReferenceSchema.h"
-#include "window/support/MappingWindow.h"
 #include "support/TestDatabase.h"
+#include "window/support/MappingWindow.h"
 
 namespace esoa::test {
 namespace {
@@ -58,7 +59,8 @@ TEST(LinkSource, TheWriteStoresOnlyItemsOfTheSourceItsValuesName) {
                               c.section, "Cat",  "Desc",    "1",    "x"};
         QString refused;
         try {
-            WriteLink(db.connection(), link);
+            history::Action save(db.connection(), {}, history::Kind::Save, ReferenceList::Er());
+            SaveLink(save, link);
         } catch (const DbError& e) {
             refused = e.description();
             EXPECT_EQ(dynamic_cast<const ItemNotInSource*>(&e) != nullptr, refused.startsWith("Item "));

@@ -133,16 +133,21 @@ TEST_F(MappingStoreTest, SavingInsertsALinkFromTheFieldsAndListsIt) {
     w.ui().txtSectionID->setText("S1");
     Save();
     // One transaction: the item is a row of its source (a section's: the other revenues), then the
-    // lookup holds on SQL Server the locks that keep a second writer out.
-    ASSERT_GE(w.db.sent.size(), 5);
-    EXPECT_EQ(w.db.sent[0], "BEGIN TRANSACTION");
-    EXPECT_EQ(w.db.sent[1],
+    // lookup holds on SQL Server the locks that keep a second writer out; the link read back is
+    // recorded in the history with the write.
+    const qsizetype begin = w.db.sent.indexOf("BEGIN TRANSACTION");
+    ASSERT_GE(begin, 0);
+    ASSERT_GE(w.db.sent.size(), begin + 8);
+    EXPECT_EQ(w.db.sent[begin + 1],
               "SELECT COUNT(*) FROM [Build_FIle].[dbo].[tbcoOtherRevenue] WHERE OtherRevenueID = '1'");
-    EXPECT_EQ(w.db.sent[2],
+    EXPECT_EQ(w.db.sent[begin + 2],
               "SELECT * FROM [Build_FIle].[dbo].ESOA_ER_LINK WITH (UPDLOCK, HOLDLOCK)  WHERE      "
               "RevenueID ='L''B' AND ItemID    ='1'");
-    EXPECT_TRUE(w.db.sent[3].startsWith("INSERT INTO"));
-    EXPECT_EQ(w.db.sent[4], "COMMIT TRANSACTION");
+    EXPECT_TRUE(w.db.sent[begin + 3].startsWith("INSERT INTO"));
+    EXPECT_TRUE(w.db.sent[begin + 4].startsWith("SELECT TOP 1 ID,Code"));
+    EXPECT_TRUE(w.db.sent[begin + 5].startsWith("INSERT INTO [Build_FIle].[dbo].[ESOA_HISTORY] "));
+    EXPECT_TRUE(w.db.sent[begin + 6].startsWith("INSERT INTO [Build_FIle].[dbo].[ESOA_HISTORY_ROW] "));
+    EXPECT_EQ(w.db.sent[begin + 7], "COMMIT TRANSACTION");
     EXPECT_EQ(Links("Code,Category,Description,FixedFee,ChargingUnit,ItemID,ItemDesc,InvOrProc,RevenueID,"
                     "SectionID,SortOrder"),
               QStringList{"ERL-1|Laboratory|CBC with Platelet Count||per test|1|CBC|PROC|L'B|S1|"});

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <set>
 
-#include "window/screen/Twips.h"
 #include "window/frmESOA_Items.h"
+#include "window/screen/Twips.h"
 #include "window/support/FakeCurrentUser.h"
 #include "window/support/RecordingMessages.h"
 
@@ -62,7 +62,8 @@ TEST_F(UnloadedScreen, OnlyTheStateHoldersAndMaintenanceStartHiddenAndNothingSta
                                          "lblExamFieldName"}));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("PHIC-ZEMORA Code Mapping"));
     EXPECT_EQ(form.objectName(), QStringLiteral("frmESOA_Items"));
-    EXPECT_EQ(form.size(), QSize(px(21825), px(13830)));
+    // The design, and the status line below it.
+    EXPECT_EQ(form.size(), QSize(px(21825), px(13830) + form.statusBar()->sizeHint().height()));
 }
 
 TEST_F(UnloadedScreen, LockedBoxesAreGreyExceptTheItemSourceAndTheRestAreWhiteAndEditable) {
@@ -236,21 +237,23 @@ TEST_F(ShownScreen, MappingGridHeightFollowsTheWindowHeightAndNothingElseMoves) 
     std::map<QWidget*, QRect> before;
     for (QWidget* w : AllControls()) before[w] = w->geometry();
 
+    // The status line below the design takes its height from the grid's.
+    const int status = form.statusBar()->height();
     ResizeClient(px(13500));
-    EXPECT_EQ(c.GridMap->height(), px(OuterTwips() - 11640 - 900));
-    EXPECT_EQ(c.GridMap->height(), px(13500 - 11640 - 900) + frameExtra);
+    EXPECT_EQ(c.GridMap->height(), px(OuterTwips() - 11640 - 900) - status);
+    EXPECT_EQ(c.GridMap->height(), px(13500 - 11640 - 900) + frameExtra - status);
     const int lastValid = c.GridMap->height();
 
     // Too low for the grid: it keeps its last valid height.
-    ResizeClient(px(11640 + 900) - frameExtra - 1);
+    ResizeClient(px(11640 + 900) - frameExtra + status - 1);
     EXPECT_EQ(c.GridMap->height(), lastValid);
     // Exactly the grid's top plus the allowance leaves it no height at all.
-    ResizeClient(px(11640 + 900) - frameExtra);
+    ResizeClient(px(11640 + 900) - frameExtra + status);
     EXPECT_EQ(c.GridMap->height(), 0);
 
     form.resize(px(30000), px(16000));
     QApplication::processEvents();
-    EXPECT_EQ(c.GridMap->height(), px(OuterTwips() - 11640 - 900));
+    EXPECT_EQ(c.GridMap->height(), px(OuterTwips() - 11640 - 900) - status);
     EXPECT_EQ(c.GridMap->width(), px(21495));
     for (const auto& [w, rect] : before) {
         if (w == c.GridMap) {

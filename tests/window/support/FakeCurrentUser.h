@@ -30,8 +30,10 @@ public:
         return db_->connection();
     }
     ZemoraClasses& ZEMORAClasses() override { return classes; }
+    QString UserName() const override { return userName; }
 
     std::optional<bool> connected = true;
+    QString userName = QStringLiteral("tester");
     int showmainCalls = 0;
     RecordingClasses classes;
 
