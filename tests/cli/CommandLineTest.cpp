@@ -147,6 +147,7 @@ TEST(CommandLine, CommandsAnswerWithTheirResultsAndExitCodes) {
          "1\t",
          ""},
         {{"suggest", "--list", "er", "--code", "NO-SUCH", "--connection", demo}, 1, "", "NO-SUCH"},
+        {{"suggest", "--list", "er", "--all", "--connection", demo, "--limit", "1"}, 0, "\nERT-0002\t1\t", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -210,7 +211,8 @@ TEST(CommandLine, UsageErrorsNameTheProblemAndDoNothing) {
         {{"report", "summary", "--list", "er"}, "report", "not \"summary\""},
         {{"report", "stale", "--list", "er", "--format", "xml"}, "report", "--format must be text or csv"},
         {{"report", "stale", "--list", "er", "--dry-run"}, "report", "'dry-run'"},
-        {{"suggest", "--list", "er"}, "suggest", "--code CODE is needed"},
+        {{"suggest", "--list", "er"}, "suggest", "Either --code CODE or --all is needed"},
+        {{"suggest", "--list", "er", "--code", "X", "--all"}, "suggest", "not both"},
         {{"suggest", "--list", "er", "--code", "X", "--limit", "0"}, "suggest", "--limit must be a positive"},
         {{"suggest", "--list", "er", "--code", "X", "--limit", "ten"}, "suggest", "not \"ten\""},
         {{"frobnicate", "--list", "er"}, "", "Unknown command \"frobnicate\""},
