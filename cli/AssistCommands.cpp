@@ -37,8 +37,8 @@ bool SourceOf(const ReferenceList& list, const ListCode& code,
         source = *revenue;
         return true;
     }
+    // The codes items are linked to are not listed here: no link table is read.
     source = {};
-    source.linkTable = list.linkTable();
     if (assist::SourceOfCategory(list.table, code.category, source)) return true;
     // The window would search whatever exam table an earlier click left chosen.
     Err(QStringLiteral("The category \"%1\" of %2 names no hospital items to search; choose them with "
@@ -91,7 +91,6 @@ int Suggest(const Options& options) {
     std::optional<assist::CandidateSource> revenue;
     if (options.IsSet("revenue")) {
         revenue.emplace();
-        revenue->linkTable = list.linkTable();
         if (!assist::ExamTableOfRevenue(*c, options.Value("revenue"), *revenue)) {
             Err(QStringLiteral("The revenue %1 has no exam table.\n").arg(options.Value("revenue")));
             return 1;

@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/links/LinkSource.h"
 #include "core/lookup/HospitalLists.h"
@@ -49,17 +51,20 @@ bool isPlain(const CandidateSource& s) {
 class LinkedCodes {
 public:
     void Insert(const QString& itemId, const QString& code) {
-        byKey_.insert(CodeKey(itemId), code);
+        links_.emplace_back(itemId, code);
         if (isPlain(itemId)) {
             byFolded_.insert(folded(itemId), code);
         } else {
             allPlain_ = false;
         }
     }
-    bool isEmpty() const { return byKey_.isEmpty(); }
+    bool isEmpty() const { return links_.empty(); }
     QString Of(const QString& itemId) const {
-        if (byKey_.isEmpty()) return {};
+        if (links_.empty()) return {};
         if (allPlain_ && isPlain(itemId)) return byFolded_.value(folded(itemId));
+        if (byKey_.isEmpty()) {
+            for (const auto& [id, code] : links_) byKey_.insert(CodeKey(id), code);
+        }
         return byKey_.value(CodeKey(itemId));
     }
 
@@ -69,13 +74,18 @@ private:
                            [](QChar ch) { return ch.unicode() >= 0x20 && ch.unicode() < 0x7F; });
     }
     static QString folded(const QString& id) {
+        // Most IDs are digits: the text itself, shared rather than copied.
+        const bool asIs = std::none_of(id.cbegin(), id.cend(), [](QChar ch) { return ch.isUpper(); }) &&
+                          !id.endsWith(QLatin1Char(' '));
+        if (asIs) return id;
         qsizetype n = id.size();
         while (n > 0 && id[n - 1] == QLatin1Char(' ')) --n;
         return id.left(n).toLower();
     }
 
-    QHash<CodeKey, QString> byKey_;
+    std::vector<std::pair<QString, QString>> links_;  // item ID and code, in the order read
     QHash<QString, QString> byFolded_;
+    mutable QHash<CodeKey, QString> byKey_;  // made when an ID is not plain
     bool allPlain_ = true;
 };
 

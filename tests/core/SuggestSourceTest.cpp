@@ -154,5 +154,30 @@ TEST_F(SuggestSources, TheIndexIsKeptWhileTheItemsStayAndTheLinkedCodesFollowThe
     EXPECT_EQ(best("ZANAMIVIR 5 mg inhalation powder").itemId, "777777");
 }
 
+// The code shown beside an item is that of its link as the database matches item IDs: letter case,
+// trailing blanks and letter width do not count; of two links of an item, the last read shows.
+TEST_F(SuggestSources, AnItemShowsTheCodeOfItsLinkAsTheDatabaseMatchesItsId) {
+    CandidateSource inventory;
+    inventory.linkTable = "ESOA_ER_LINK";
+    const auto codes = [&] {
+        QHash<QString, QString> byItem;
+        for (const SuggestCandidate& candidate : ReadCandidates(*c, inventory))
+            if (!candidate.linkedCode.isEmpty()) byItem.insert(candidate.itemId, candidate.linkedCode);
+        return byItem;
+    };
+    const auto link = [&](const QString& itemId, const QString& code) {
+        c->Execute(QStringLiteral("INSERT INTO [Build_FIle].[dbo].[ESOA_ER_LINK] (Code, ItemID, InvOrProc, "
+                                  "RevenueID) VALUES ('%1', '%2', 'INV', 'PH')")
+                       .arg(code, itemId));
+    };
+    c->Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ER_LINK]");
+    link("1001 ", "ERT-A");
+    link("1005", "ERT-B");
+    link("1005", "ERT-C");
+    EXPECT_EQ(codes(), (QHash<QString, QString>{{"1001", "ERT-A"}, {"1005", "ERT-C"}}));
+    link(QString::fromUtf8("\uff11\uff10\uff10\uff13"), "ERT-W");  // "1003" in full-width digits
+    EXPECT_EQ(codes(), (QHash<QString, QString>{{"1001", "ERT-A"}, {"1003", "ERT-W"}, {"1005", "ERT-C"}}));
+}
+
 }  // namespace
 }  // namespace esoa::assist
