@@ -157,6 +157,10 @@ void ShowUpkeepProgress(const UpkeepProgress& progress) {
         window->setMinimumDuration(0);
         window->setAutoClose(false);
         window->setAutoReset(false);
+        auto* label = new QLabel;
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        window->setLabel(label);
         window->setMinimumWidth(480);
     }
     window->setLabelText(
