@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     esoa::Startup startup(
         [] {
             return std::make_unique<esoa::LocalCurrentUser>(esoa::ShowComponentNotice, esoa::AskComponentQuestion,
-                                                            esoa::ShowComponentConnecting);
+                                                            esoa::ShowComponentConnecting, esoa::ShowUpkeepProgress);
         },
         [&messages](esoa::CurrentUser& user) { return std::make_unique<esoa::frmESOA_Items>(user, messages); },
         [&messages](const QString& description) { messages.Show(description); });

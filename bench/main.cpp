@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "LargeHospital.h"
+
 namespace esoa {
 void ReleaseBenchFixtures();
 }
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     esoa::ReleaseBenchFixtures();
+    esoa::LargeHospital::Release();
     benchmark::Shutdown();
     return 0;
 }

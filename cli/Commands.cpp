@@ -18,8 +18,8 @@ std::optional<ReferenceList> ListNamed(const QString& list) {
 }  // namespace
 
 const std::vector<Command>& CommandTable() {
-    static const std::vector<Command> table{ImportCommand(),      ExportLinksCommand(), ReportCommand(),
-                                            SuggestCommand(),     ImportLinksCommand(), HistoryCommand(),
+    static const std::vector<Command> table{ImportCommand(),  ExportLinksCommand(), ReportCommand(),
+                                            SuggestCommand(), ImportLinksCommand(), HistoryCommand(),
                                             UndoCommand()};
     return table;
 }
@@ -83,9 +83,16 @@ ConnectionSetting SettingOf(const Options& options) {
 
 std::unique_ptr<Connection> OpenConnection(const Options& options) {
     const auto settings = OpenComponentSettings();
-    // The component tells its user why a demo is built again; here that is the terminal.
-    return OpenSetting(SettingOf(options), ConnectionSetting::CurrentTimeouts(*settings),
-                       [](const QString& text) { Err(text + QLatin1Char('\n')); });
+    // The component tells its user why a demo is built again; here that is the terminal. The
+    // one-time upkeep of older files shows on the progress line, cleared once the files are open.
+    ProgressLine progress;
+    return OpenSetting(
+        SettingOf(options), ConnectionSetting::CurrentTimeouts(*settings),
+        [](const QString& text) { Err(text + QLatin1Char('\n')); },
+        [&progress](const UpkeepProgress& p) {
+            progress.Show(
+                QStringLiteral("Older files, once (%1/%2): %3").arg(p.step).arg(p.steps).arg(p.why));
+        });
 }
 
 }  // namespace esoa::cli

@@ -23,17 +23,39 @@ QDir ExistingFolder(const Options& options) {
 int ExportLinks(const Options& options) {
     const ReferenceList list = ListOf(options);
     std::unique_ptr<Connection> c = OpenConnection(options);
-    int count = 0;
-    const csv::Table links = LinkExport::Csv(*c, list, &count);
     const QString output = options.Value("output");
     if (output.isEmpty()) {
-        Out(links.Text(csv::Flavour::Exact));
+        csv::Writer records(Out, csv::Flavour::Exact);
+        LinkExport::Write(*c, list, records);
+        records.Finish();
     } else {
-        csv::Save(output, links, csv::Flavour::Exact);
+        int count = 0;
+        csv::Save(output, csv::Flavour::Exact, [&](csv::Writer& records) { count = LinkExport::Write(*c, list, records); });
         Err(QStringLiteral("%1 links of %2 written to %3.\n")
                 .arg(count)
                 .arg(list.linkTable(), QDir::toNativeSeparators(output)));
     }
+    return 0;
+}
+
+// The stale links as they are found: CSV goes out at once; the text's first line counts them, so its
+// lines wait until the last one is found.
+int StaleReport(const Options& options, const ReferenceList& list, bool asCsv) {
+    std::unique_ptr<Connection> c = OpenConnection(options);
+    if (asCsv) {
+        csv::Writer records(Out, csv::Flavour::Exact);
+        records.Add(StaleLinks::CsvHeader());
+        StaleLinks::Check(*c, list, [&records](const StaleLink& s) { records.Add(StaleLinks::CsvRecord(s)); });
+        records.Finish();
+        return 0;
+    }
+    QString lines;
+    qsizetype count = 0;
+    StaleLinks::Check(*c, list, [&](const StaleLink& s) {
+        lines += StaleLinks::TextLine(s) + QLatin1Char('\n');
+        ++count;
+    });
+    Out(StaleLinks::TextHeader(list, count) + QLatin1Char('\n') + lines);
     return 0;
 }
 
@@ -42,12 +64,7 @@ int Report(const Options& options) {
     const bool asCsv = AsCsv(options);
     const QString which = options.arguments.value(0);
     if (which == QLatin1String("changes")) return ChangesReport(options, list, asCsv);
-    if (which == QLatin1String("stale")) {
-        std::unique_ptr<Connection> c = OpenConnection(options);
-        const std::vector<StaleLink> stale = StaleLinks::Check(*c, list);
-        Out(asCsv ? StaleLinks::Csv(stale).Text(csv::Flavour::Exact) : StaleLinks::Text(list, stale));
-        return 0;
-    }
+    if (which == QLatin1String("stale")) return StaleReport(options, list, asCsv);
     return CoverageReport(options, list, asCsv);
 }
 

@@ -64,11 +64,12 @@ std::unique_ptr<QSettings> OpenComponentSettings() {
 }
 
 std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts,
-                                        const std::function<void(const QString&)>& notice) {
+                                        const std::function<void(const QString&)>& notice,
+                                        const UpkeepReport& upkeep) {
     if (setting.kind == ConnectionSetting::Kind::Odbc)
         return OpenOdbc(setting.target, Dialect::SqlServer, {}, timeouts);
     if (setting.demo) return demo::OpenDemo(setting.target, {}, notice);
-    return OpenEmbedded(setting.target, false);
+    return OpenEmbedded(setting.target, false, upkeep);
 }
 
 }  // namespace esoa

@@ -32,9 +32,11 @@ std::unique_ptr<QSettings> OpenComponentSettings();
 
 // Opens the connection a setting names, as the component would, without asking anything: the demo
 // is created or rebuilt when needed (`notice` is told before a rebuild, see demo::OpenDemo), a
-// hospital's embedded folder must hold its files. Throws DbError.
+// hospital's embedded folder must hold its files; `upkeep` hears of the one-time upkeep of its
+// older files (OpenEmbedded). Throws DbError.
 std::unique_ptr<Connection> OpenSetting(const ConnectionSetting& setting, Timeouts timeouts,
-                                        const std::function<void(const QString&)>& notice = {});
+                                        const std::function<void(const QString&)>& notice = {},
+                                        const UpkeepReport& upkeep = {});
 
 // A setting or connection string as it may be shown: passwords masked, and cut to a length that
 // fits on the screen.

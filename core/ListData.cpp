@@ -57,6 +57,7 @@ std::optional<ReferenceList> ReferenceList::AtOption(int index) {
 }
 
 bool SameFee(const QString& a, const QString& b) {
+    if (a == b) return true;
     const QString ta = a.trimmed(), tb = b.trimmed();
     if (ta.isEmpty() || tb.isEmpty()) return ta.isEmpty() && tb.isEmpty();
     const auto ma = sql::ParseMoney(ta), mb = sql::ParseMoney(tb);
@@ -73,38 +74,42 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to) {
     return names;
 }
 
-std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list) {
-    const ReadResult result = connection.Read(
+void ForEachReferenceRow(Connection& connection, const ReferenceList& list,
+                         const std::function<void(const ReferenceRow& row)>& onRow) {
+    connection.ReadEach(
         QStringLiteral(
             "SELECT ID,Code,Category,Description,FixedFee,ChargingUnit FROM [Build_FIle].[dbo].[") +
             list.table + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
-        CursorType::ForwardOnly, LockType::ReadOnly);
+        [&onRow](const QStringList& r) { onRow({r[0], r[1], {r[2], r[3], r[4], r[5]}}); });
+}
+
+std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list) {
     std::vector<ReferenceRow> rows;
-    rows.reserve(result.rows.size());
-    for (const QStringList& r : result.rows) rows.push_back({r[0], r[1], {r[2], r[3], r[4], r[5]}});
+    ForEachReferenceRow(connection, list, [&rows](const ReferenceRow& row) { rows.push_back(row); });
     return rows;
 }
 
-QString LinkColumns() {
-    return QStringLiteral(
-        "ID,Code,Category,Description,FixedFee,ChargingUnit,ItemID,ItemDesc,InvOrProc,RevenueID,SectionID,"
-        "SortOrder");
+QString LinkColumns(const QString& alias) {
+    static const QStringList columns{
+        QStringLiteral("ID"),          QStringLiteral("Code"),      QStringLiteral("Category"),
+        QStringLiteral("Description"), QStringLiteral("FixedFee"),  QStringLiteral("ChargingUnit"),
+        QStringLiteral("ItemID"),      QStringLiteral("ItemDesc"),  QStringLiteral("InvOrProc"),
+        QStringLiteral("RevenueID"),   QStringLiteral("SectionID"), QStringLiteral("SortOrder")};
+    if (alias.isEmpty()) return columns.join(QLatin1Char(','));
+    const QString dot = alias + QLatin1Char('.');
+    return dot + columns.join(QLatin1Char(',') + dot);
 }
 
-LinkRow LinkRowFrom(const QStringList& r) {
-    return {r.value(0), r.value(1),  {r.value(2), r.value(3), r.value(4), r.value(5)},
-            r.value(6), r.value(7),  r.value(8),
-            r.value(9), r.value(10), r.value(11)};
+LinkRow LinkRowFrom(const QStringList& cells, qsizetype first) {
+    const auto at = [&](qsizetype i) { return cells.value(first + i); };
+    return {at(0), at(1), {at(2), at(3), at(4), at(5)}, at(6), at(7), at(8), at(9), at(10), at(11)};
 }
 
 std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list) {
-    const ReadResult result = connection.Read(
-        QStringLiteral("SELECT ") + LinkColumns() + QStringLiteral(" FROM [Build_FIle].[dbo].[") +
-            list.linkTable() + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
-        CursorType::ForwardOnly, LockType::ReadOnly);
     std::vector<LinkRow> links;
-    links.reserve(result.rows.size());
-    for (const QStringList& r : result.rows) links.push_back(LinkRowFrom(r));
+    connection.ReadEach(QStringLiteral("SELECT ") + LinkColumns() + QStringLiteral(" FROM [Build_FIle].[dbo].[") +
+                            list.linkTable() + QStringLiteral("] WITH (NOLOCK) ORDER BY ID"),
+                        [&links](const QStringList& r) { links.push_back(LinkRowFrom(r)); });
     return links;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -74,10 +75,15 @@ QStringList DifferingValues(const CodeValues& from, const CodeValues& to);
 // Throw DbError.
 std::vector<ReferenceRow> ReadReferenceRows(Connection& connection, const ReferenceList& list);
 std::vector<LinkRow> ReadLinks(Connection& connection, const ReferenceList& list);
+// The same rows of the reference table handed to `onRow` one at a time as they are read (it must
+// not use the connection).
+void ForEachReferenceRow(Connection& connection, const ReferenceList& list,
+                         const std::function<void(const ReferenceRow& row)>& onRow);
 
-// The link table's columns in the order LinkRowFrom reads them ("ID,Code,...,SortOrder").
-QString LinkColumns();
-LinkRow LinkRowFrom(const QStringList& cells);
+// The twelve columns of a link row, in LinkRow's order, each led by "<alias>." when an alias is
+// given ("L.ID,L.Code,..."), and the link row of such cells from `first` on.
+QString LinkColumns(const QString& alias = {});
+LinkRow LinkRowFrom(const QStringList& cells, qsizetype first = 0);
 
 // The links (or reference rows) of `list` with the given IDs, in ID order, read in batches with the
 // table hint `hint` ("NOLOCK", or "UPDLOCK, HOLDLOCK" inside a writer's transaction). IDs that are no

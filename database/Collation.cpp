@@ -16,6 +16,16 @@ QStringView withoutTrailingBlanks(QStringView text) {
     return text.left(n);
 }
 
+int32_t utf16(char32_t c, UChar* out) {
+    if (c < 0x10000) {
+        out[0] = UChar(c);
+        return 1;
+    }
+    out[0] = UChar(0xD800 + ((c - 0x10000) >> 10));
+    out[1] = UChar(0xDC00 + ((c - 0x10000) & 0x3FF));
+    return 2;
+}
+
 int trimmedLength(const char* s, int n) {
     while (n > 0 && s[n - 1] == ' ') --n;
     return n;
@@ -65,10 +75,9 @@ int Collation::Compare(const char* a, int aBytes, const char* b, int bBytes) con
 }
 
 int Collation::CompareChars(char32_t a, char32_t b) const {
-    const QString sa = QString::fromUcs4(&a, 1);
-    const QString sb = QString::fromUcs4(&b, 1);
-    return ucol_strcoll(ucol_, reinterpret_cast<const UChar*>(sa.utf16()), int32_t(sa.size()),
-                        reinterpret_cast<const UChar*>(sb.utf16()), int32_t(sb.size()));
+    // A LIKE class compares characters for every character it tests: written as UTF-16 in place.
+    UChar ua[2], ub[2];
+    return ucol_strcoll(ucol_, ua, utf16(a, ua), ub, utf16(b, ub));
 }
 
 QByteArray Collation::Key(QStringView text) const {

@@ -52,7 +52,7 @@ void refuseUnsafe(const QString& text, const QString& statement) {
 }  // namespace
 
 QueryResult Connection::Send(const QString& statement, const QVariantList& params,
-                             const ItemFilters* filters) {
+                             const ItemFilters* filters, const RowSink* onRow) {
     refuseUnsafe(statement, statement);
     for (const QVariant& p : params) {
         if (p.typeId() == QMetaType::QString) refuseUnsafe(p.toString(), statement);
@@ -63,6 +63,7 @@ QueryResult Connection::Send(const QString& statement, const QVariantList& param
     }
     Observe(statement);
     try {
+        if (onRow) return RunEach(statement, *onRow);
         return filters ? RunItemSearch(statement, *filters) : Run(statement, params);
     } catch (const DbError& e) {
         LogFailure(e, statement);
@@ -100,6 +101,10 @@ ReadResult Connection::Read(const QString& statement, CursorType, LockType, cons
     // the cursor and lock it reads with.
     QueryResult result = Send(statement, {}, filters.any() ? &filters : nullptr);
     return {std::move(result.fields), std::move(result.rows)};
+}
+
+QueryResult Connection::ReadEach(const QString& statement, const RowSink& onRow) {
+    return Send(statement, {}, nullptr, &onRow);
 }
 
 Recordset Connection::OpenRecordset(const QString& statement, CursorType cursor, LockType lock) {

@@ -39,6 +39,8 @@ struct QueryResult {
     std::vector<QStringList> rows;
 };
 
+// Takes the rows of a result one at a time, as they are read (cells as ReadResult holds them).
+using RowSink = std::function<void(const QStringList& row)>;
 // The filters of a search of the inventory's items, handed to Read beside its statement, so that a
 // backend may narrow what it reads with indexes of its own: the embedded database reads only the
 // items its indexes leave when they leave few (SqliteConnection.h); SQL Server gets the statement as
@@ -79,6 +81,12 @@ public:
     ReadResult Read(const QString& statement, CursorType cursor, LockType lock,
                     const ItemFilters& filters = {});
 
+    // Reads a SELECT forward only, handing each row to `onRow` as it is read, so that a large result
+    // is never held whole. Returns the fields and their kinds (no rows). `onRow` must not use this
+    // connection: the statement is open until the last row; an exception it throws ends the read
+    // and passes on.
+    QueryResult ReadEach(const QString& statement, const RowSink& onRow);
+
     // Opens an updatable recordset on a SELECT that finds a row by its key (insert-or-update).
     // Needs a dynamic cursor with optimistic locking, as an updatable ADO recordset does.
     Recordset OpenRecordset(const QString& statement, CursorType cursor, LockType lock);
@@ -96,6 +104,14 @@ public:
     // Where the connection leads, for messages and diagnostics: the folder of the embedded files or
     // the ODBC connection string with its password masked. Never holds a password.
     virtual QString Target() const = 0;
+
+    // A text that differs from the one given before whenever the data of `database` ("Build_FIle" or
+    // "Inventory") may have changed in between, through this connection or another; empty when the
+    // backend cannot tell cheaply (then compare what was read). Throws DbError.
+    virtual QString ChangeMarker(const QString& database) {
+        Q_UNUSED(database);
+        return {};
+    }
 
     // Throws DbError (Cause::Storage) when the database files this connection writes were deleted
     // or moved since it opened them, so that what was written since reached no file the program
@@ -115,15 +131,17 @@ protected:
     // Runs one statement (T-SQL as built; the backend translates it when its dialect asks) with
     // bound parameters and returns its whole result; a statement without result returns no fields.
     virtual QueryResult Run(const QString& statement, const QVariantList& params) = 0;
+    // Runs one SELECT as Run does, handing its rows to `onRow` one at a time instead of returning them.
+    virtual QueryResult RunEach(const QString& statement, const RowSink& onRow) = 0;
     // Runs an item search with its filters; by default the statement alone.
     virtual QueryResult RunItemSearch(const QString& statement, const ItemFilters&) {
         return Run(statement, {});
     }
 
-    // Checks and observes a statement, then runs it (as an item search when `filters` are given):
-    // every statement goes through here.
+    // Checks and observes a statement, then runs it (as an item search when `filters` are given, each
+    // row to `onRow` when given): every statement goes through here.
     QueryResult Send(const QString& statement, const QVariantList& params = {},
-                     const ItemFilters* filters = nullptr);
+                     const ItemFilters* filters = nullptr, const RowSink* onRow = nullptr);
     // Sends a statement the backend runs its own way (a transaction's bounds: "BEGIN TRANSACTION",
     // "COMMIT TRANSACTION", "ROLLBACK TRANSACTION"): observed and logged as every other statement,
     // then `run` does it; a DbError it throws is logged and passed on.

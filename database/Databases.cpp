@@ -5,9 +5,10 @@
 
 namespace esoa {
 
-std::unique_ptr<Connection> OpenEmbedded(const QString& folder, bool createMissing) {
+std::unique_ptr<Connection> OpenEmbedded(const QString& folder, bool createMissing, const UpkeepReport& upkeep) {
     SqliteConnection::Options options;
     options.createMissing = createMissing;
+    options.upkeep = upkeep;
     return std::make_unique<SqliteConnection>(folder, options);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <future>
 #include <thread>
 
 #include "ranking/MedicineVocabulary.h"
@@ -46,11 +47,9 @@ struct ReadCache {
 };
 
 // The words that name a drug in the medicines' generic names, salts and esters apart.
-QSet<QString> DrugWords(const QList<SuggestCandidate>& candidates) {
-    QSet<QString> generics, words;
-    for (const SuggestCandidate& c : candidates)
-        if (c.kind == ItemKind::Medicine && !c.genericName.isEmpty()) generics.insert(c.genericName);
-    for (const QString& g : generics)
+QSet<QString> DrugWords(const QStringList& genericNames) {
+    QSet<QString> words;
+    for (const QString& g : QSet<QString>(genericNames.begin(), genericNames.end()))
         for (const QString& w : AnalyseItemText(g).words)
             if (!medicine::IsSaltOrEster(w)) words.insert(w);
     return words;
@@ -138,27 +137,59 @@ struct SuggestIndex::Scored {
     bool formSilent;
 };
 
-SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std::move(candidates)) {
-    items_.resize(candidates_.size());
+QStringList SuggestIndex::GenericNames(const QList<SuggestCandidate>& candidates) {
+    QStringList names;
+    for (const SuggestCandidate& c : candidates)
+        if (c.kind == ItemKind::Medicine && !c.genericName.isEmpty()) names.append(c.genericName);
+    return names;
+}
+
+SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates)
+    : SuggestIndex(
+          GenericNames(candidates),
+          [&candidates](const std::function<void(SuggestCandidate)>& add) {
+              for (SuggestCandidate& c : candidates) add(std::move(c));
+              candidates.clear();
+          },
+          FeedTag{}) {}
+
+SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, FeedTag) {
     for (const QString& usual : UsualAttributes())
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
-    // ids do not depend on the number of cores.
-    const QSet<QString> drugWords = DrugWords(candidates_);
-    for (qsizetype begin = 0; begin < candidates_.size(); begin += kReadBlock) {
-        const qsizetype end = std::min(candidates_.size(), begin + kReadBlock);
-        const std::vector<ItemTerms> block = ReadBlock(candidates_, begin, end, drugWords);
-        for (qsizetype i = begin; i < end; ++i) {
-            const ItemKind kind = candidates_[i].kind;
-            auto reading = std::find_if(readings_.begin(), readings_.end(),
-                                        [kind](const Reading& r) { return r.kind == kind; });
-            if (reading == readings_.end()) {
+    // ids do not depend on the number of cores. While one block is read, the feed gathers the next.
+    const QSet<QString> drugWords = DrugWords(genericNames);
+    QList<SuggestCandidate> block, reading;
+    std::future<std::vector<ItemTerms>> read;
+    const auto add = [&] {
+        if (!read.valid()) return;
+        const std::vector<ItemTerms> terms = read.get();
+        for (qsizetype k = 0; k < reading.size(); ++k) {
+            const ItemKind kind = reading[k].kind;
+            auto r = std::find_if(readings_.begin(), readings_.end(),
+                                  [kind](const Reading& x) { return x.kind == kind; });
+            if (r == readings_.end()) {
                 readings_.push_back({kind, {}, {}, {}, {}, {}, 0});
-                reading = readings_.end() - 1;
+                r = readings_.end() - 1;
             }
-            Add(int(i), block[size_t(i - begin)], *reading);
+            candidates_.Append(reading[k]);
+            items_.emplace_back();
+            Add(int(items_.size() - 1), terms[size_t(k)], *r);
         }
-    }
+        reading.clear();
+    };
+    const auto next = [&] {
+        add();
+        reading.swap(block);
+        read = std::async(std::launch::async,
+                          [&] { return ReadBlock(reading, 0, reading.size(), drugWords); });
+    };
+    feed([&](SuggestCandidate c) {
+        block.append(std::move(c));
+        if (block.size() == kReadBlock) next();
+    });
+    next();
+    add();
     for (Reading& r : readings_) {
         r.vocabulary.Finish();
         r.idf.resize(r.vocabulary.size());
@@ -180,7 +211,7 @@ SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates) : candidates_(std
     }
     for (size_t i = 0; i < items_.size(); ++i) {
         Item& item = items_[i];
-        const ItemKind kind = candidates_[qsizetype(i)].kind;
+        const ItemKind kind = candidates_.Kind(qsizetype(i));
         const size_t ri = size_t(std::find_if(readings_.begin(), readings_.end(),
                                               [kind](const Reading& x) { return x.kind == kind; }) -
                                  readings_.begin());
@@ -402,7 +433,7 @@ int SuggestIndex::Unread(int index, const Reading& r, const std::vector<int>& me
     const Item& item = items_[index];
     const int* w = Begin(item, Words);
     // Words in brackets are the maker or a note.
-    const QStringList asides = AnalyseText(candidates_[index].itemName, r.kind).asides;
+    const QStringList asides = AnalyseText(candidates_.ItemName(index).toString(), r.kind).asides;
     int unread = 0;
     for (int k = 0; k < item.count[Words]; ++k) {
         const int id = w[k] >= 0 ? w[k] : ~w[k];
@@ -432,11 +463,15 @@ bool SuggestIndex::Unplaced(int index, const Reading& r, const std::vector<int>&
 
 bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {
     if (a.score != b.score) return a.score > b.score;
-    const SuggestCandidate& x = candidates_[a.candidate];
-    const SuggestCandidate& y = candidates_[b.candidate];
-    if (const int c = x.itemName.compare(y.itemName, Qt::CaseInsensitive)) return c < 0;
-    if (const int c = x.itemId.compare(y.itemId)) return c < 0;
+    const QStringView xName = candidates_.ItemName(a.candidate), yName = candidates_.ItemName(b.candidate);
+    if (const int c = xName.compare(yName, Qt::CaseInsensitive)) return c < 0;
+    if (const int c = candidates_.ItemId(a.candidate).compare(candidates_.ItemId(b.candidate))) return c < 0;
     return a.candidate < b.candidate;
+}
+
+void SuggestIndex::Relink(const std::function<QString(QStringView itemId, const QString& source)>& codeOf) {
+    for (qsizetype i = 0; i < candidates_.size(); ++i)
+        candidates_.SetLinkedCode(i, codeOf(candidates_.ItemId(i), candidates_.Source(i)));
 }
 
 QList<Suggestion> SuggestIndex::Suggest(const QString& description, int limit) const {

@@ -3,28 +3,14 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "ranking/ItemText.h"
+#include "ranking/SuggestCandidate.h"
 #include "ranking/TermMatcher.h"
 
 namespace esoa::assist {
-
-// A hospital item that may be suggested for a PhilHealth description.
-struct SuggestCandidate {
-    QString itemId;
-    QString itemName;
-    QString genericName;    // may be empty
-    QString linkedCode;     // the code the item is already linked to, may be empty; shown, not ranked
-    QString itemDesc = {};  // inventory items' longer description, may be empty; shown, not ranked
-    QString source = {};    // where the row comes from: its exam table, whose name may say what the
-                            // row's own leaves unsaid (the modality of "Whole abdomen" in "tbcoUltraExam")
-    ItemKind kind = ItemKind::Medicine;  // how its name is read: inventory items as medicines, exam rows
-                                         // as procedures
-    // Where a link to it is filed (the link's InvOrProc, RevenueID and SectionID): kept and returned,
-    // never read.
-    QString invOrProc = {}, revenueId = {}, sectionId = {};
-};
 
 struct Suggestion {
     int candidate;  // index into the candidates the index was built from
@@ -76,21 +62,38 @@ struct Suggestion {
 // qualifier or attribute), so that two stock items of the same product do not make each other doubtful.
 //
 // Building reads the items' texts a block at a time on all cores; the index is the same whatever their
-// number. Throws only what allocation throws.
+// number. The candidates are kept compactly (CandidateStore) and may be handed over one at a time as
+// they are read, so that a whole inventory is never held twice. Throws only what allocation throws (and
+// what the feed throws).
 class SuggestIndex {
 public:
+    // Hands the candidates to `add`, in their order.
+    using Feed = std::function<void(const std::function<void(SuggestCandidate)>& add)>;
+
     // The threshold on Suggestion::confidence for `confident`, chosen on the calibration part of the
     // evaluation set (data/eval, "calibration" groups; build/esoa_suggest_eval --calibrate).
     static constexpr double kConfidentAt = 0.5;
 
     explicit SuggestIndex(QList<SuggestCandidate> candidates);
+    // The same for candidates handed over by `feed` one at a time, as they are read. `genericNames` are
+    // the generic names of the medicines the feed hands over (GenericNames of them, in any order, repeats
+    // allowed): an item without a generic of its own may name one in brackets after a brand, which is
+    // known only when every generic is.
+    static SuggestIndex Read(const QStringList& genericNames, const Feed& feed) {
+        return SuggestIndex(genericNames, feed, FeedTag{});
+    }
+    // The generic names of the medicines among `candidates`.
+    static QStringList GenericNames(const QList<SuggestCandidate>& candidates);
 
     // The best `limit` candidates, best first; equal scores in the order of item name, then item id.
     // Candidates that share no word with the description are not returned.
     QList<Suggestion> Suggest(const QString& description, int limit = 50) const;
 
-    const SuggestCandidate& candidate(int index) const { return candidates_[index]; }
+    SuggestCandidate candidate(int index) const { return candidates_.At(index); }
     qsizetype size() const { return candidates_.size(); }
+    // Sets the code each candidate's item is linked to now (shown, never ranked): `codeOf` gives it for
+    // an item id of a source (SuggestCandidate::source).
+    void Relink(const std::function<QString(QStringView itemId, const QString& source)>& codeOf);
 
     // The confidence of a first suggestion with this evidence (Suggestion), from 0 to 1: 0 with an unread
     // word, else the product of its lead (full at 0.1), its agreement (none at a disagreement of 0.05)
@@ -98,6 +101,9 @@ public:
     static double Confidence(double nameMatch, double disagreement, int unread, double margin);
 
 private:
+    struct FeedTag {};
+    SuggestIndex(const QStringList& genericNames, const Feed& feed, FeedTag);
+
     // An item's terms live in `terms_` from `begin`: words (an aside as the complement of its id), then
     // amounts, packs, forms, qualifiers and attributes, `count` of each.
     enum Part { Words, Amounts, Packs, Forms, Qualifiers, Attributes, PartCount };
@@ -158,7 +164,7 @@ private:
     static bool IsConcentration(const QString& strength);
     bool Before(const Suggestion& a, const Suggestion& b) const;
 
-    QList<SuggestCandidate> candidates_;
+    CandidateStore candidates_;
     std::vector<Item> items_;
     std::vector<int> terms_;         // all items' term ids, item after item
     std::vector<Reading> readings_;  // one per kind present

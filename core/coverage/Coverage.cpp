@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <map>
 
-#include "database/Connection.h"
 #include "core/files/Csv.h"
+#include "core/links/ItemJoin.h"
 #include "core/lookup/HospitalLists.h"
+#include "core/reference/ReferenceFile.h"
+#include "database/Connection.h"
 
 namespace esoa::assist {
 namespace {
@@ -65,61 +67,60 @@ QString Coverage::InventoryFigure() const {
 Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
     Coverage cov;
     cov.list = list;
-    const std::vector<ReferenceRow> rows = ReadReferenceRows(c, list);
-    const std::vector<LinkRow> links = ReadLinks(c, list);
-
     std::map<CodeKey, Category> categories;  // by the category
     QHash<CodeKey, CodeKey> categoryOfCode;  // the code -> its first category
-    for (const ReferenceRow& r : rows) {
+    ForEachReferenceRow(c, list, [&](const ReferenceRow& r) {
         const CodeKey code(r.code);
-        if (categoryOfCode.contains(code)) continue;
+        if (categoryOfCode.contains(code)) return;
         categoryOfCode.insert(code, CodeKey(r.values.category));
         ++group(categories, r.values.category).codes;
-    }
+    });
+
+    // The links, each with its inventory item when it is an active one. An item that is not active
+    // is not offered for mapping and so is not counted. The "INV" links filed under each inventory
+    // revenue code are counted too.
+    const ItemJoin inventory(c, ItemTable::Inventory(), QStringLiteral("I"));
+    const CodeKey inventoryLink(QStringLiteral("INV"));
     QSet<CodeKey> linkedCodes;
     std::map<CodeKey, Revenue> revenues;
-    for (const LinkRow& l : links) {
-        const CodeKey code(l.code);
-        const auto category = categoryOfCode.constFind(code);
-        if (category == categoryOfCode.cend()) {
-            ++cov.orphanLinks;
-        } else {
-            Category& cat = categories[*category];
-            ++cat.links;
-            if (!linkedCodes.contains(code)) ++cat.linkedCodes;
-            linkedCodes.insert(code);
-        }
-        const CodeKey revenue(l.revenueId);
-        auto [it, added] = revenues.try_emplace(revenue);
-        if (added) it->second.revenueId = shown(l.revenueId);
-        ++it->second.links;
-    }
+    QSet<CodeKey> linkedItems;
+    QHash<CodeKey, int> linksByRevenue;  // revenue -> "INV" links filed under it
+    c.ReadEach(QStringLiteral("SELECT L.Code,L.InvOrProc,L.RevenueID,L.ItemID,I.ItemID FROM [Build_FIle].[dbo].[") +
+                   list.linkTable() + QStringLiteral("] L WITH (NOLOCK)") +
+                   inventory.Join(QStringLiteral("L.InvOrProc = 'INV'"), QStringLiteral("I.itemstatus = 0")) +
+                   QStringLiteral(" ORDER BY L.ID"),
+               [&](const QStringList& l) {
+                   const CodeKey code(l[0]);
+                   const auto category = categoryOfCode.constFind(code);
+                   if (category == categoryOfCode.cend()) {
+                       ++cov.orphanLinks;
+                   } else {
+                       Category& cat = categories[*category];
+                       ++cat.links;
+                       if (!linkedCodes.contains(code)) ++cat.linkedCodes;
+                       linkedCodes.insert(code);
+                   }
+                   const CodeKey revenue(l[2]);
+                   auto [it, added] = revenues.try_emplace(revenue);
+                   if (added) it->second.revenueId = shown(l[2]);
+                   ++it->second.links;
+                   ++cov.total.links;
+                   if (CodeKey(l[1]) != inventoryLink) return;
+                   ++linksByRevenue[revenue];
+                   const CodeKey item(l[3]);
+                   if (!l[4].isEmpty() && CodeKey(l[4]) == item) linkedItems.insert(item);
+               });
     cov.total.name = QStringLiteral("Total");
     for (const auto& [key, cat] : categories) {
         cov.categories.push_back(cat);
         cov.total.codes += cat.codes;
         cov.total.linkedCodes += cat.linkedCodes;
     }
-    cov.total.links = int(links.size());
     for (const auto& [key, rev] : revenues) cov.revenues.push_back(rev);
 
-    // The inventory side: the active items that no "INV" link uses, and the "INV" links filed under
-    // each inventory revenue code. An item that is not active is not offered for mapping and so is
-    // not counted.
-    const ReadResult items =
-        read(c, QStringLiteral("SELECT ItemID FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"));
-    QSet<CodeKey> active;
-    for (const QStringList& r : items.rows) active.insert(CodeKey(r.value(0)));
-    cov.activeItems = int(active.size());
-    QSet<CodeKey> linkedItems;
-    QHash<CodeKey, int> linksByRevenue;  // revenue -> "INV" links filed under it
-    const CodeKey inventory(QStringLiteral("INV"));
-    for (const LinkRow& l : links) {
-        if (CodeKey(l.invOrProc) != inventory) continue;
-        ++linksByRevenue[CodeKey(l.revenueId)];
-        const CodeKey item(l.itemId);
-        if (active.contains(item)) linkedItems.insert(item);
-    }
+    // Counted in one pass over the items, as the links were read.
+    c.ReadEach(QStringLiteral("SELECT COUNT(*) FROM Inventory..tbInvMaster WITH (NOLOCK) WHERE itemstatus = 0"),
+               [&cov](const QStringList& count) { cov.activeItems = count.front().toInt(); });
     cov.unlinkedItems = cov.activeItems - int(linkedItems.size());
     const ReadResult codes = read(c, RevenueCodesStatement(true, QStringLiteral("RevenueID")));
     for (const QStringList& r : codes.rows)
@@ -128,7 +129,9 @@ Coverage Coverage::Build(Connection& c, const ReferenceList& list) {
 }
 
 void Coverage::MarkWithdrawn(Connection& connection, const QString& folder) {
-    const ChangeReport report = ChangeReport::Build(connection, list, folder);
+    // Only the withdrawn codes are counted here: the links that use them are not read.
+    const ChangeReport report = ChangeReport::Compare(list, ReadListFiles(folder, list.names),
+                                                      ReadReferenceRows(connection, list), {});
     if (!report.complete()) {
         QStringList reasons;
         for (const ChangeReport::FileRead& f : report.files) {

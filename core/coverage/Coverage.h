@@ -12,7 +12,9 @@ class Connection;
 
 namespace esoa::assist {
 
-// How far the mapping of one PhilHealth list has come, read in one go (plain SELECTs, joined here).
+// How far the mapping of one PhilHealth list has come, read in one go: the reference rows, then the
+// links joined with their inventory items (ItemJoin) and counted as they are read, and the count of
+// active inventory items; nothing else of the inventory is read.
 //
 // Codes and texts are matched as the database matches them (CodeKey). A code counts once per
 // category however often the reference table holds it; a link counts under the category of its
@@ -55,8 +57,8 @@ struct Coverage {
     // withdrawnNote; never throws for the files, throws DbError for the tables.
     void MarkWithdrawn(Connection& connection, const QString& folder);
 
-    // Reads the reference and link tables of `list`, the inventory revenue codes and the active
-    // inventory items. Throws DbError (a missing reference or link table included).
+    // Reads the reference and link tables of `list`, the inventory revenue codes and counts the
+    // active inventory items. Throws DbError (a missing reference or link table included).
     static Coverage Build(Connection& connection, const ReferenceList& list);
 
     // "Unlinked active items of the inventory: 180 of 200".

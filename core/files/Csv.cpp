@@ -10,6 +10,9 @@
 namespace esoa::csv {
 namespace {
 
+// How much a Writer gathers before handing it on.
+constexpr qsizetype kPieceCharacters = 32 * 1024;
+
 // A cell a spreadsheet would read as a formula. A signed number is a number there, not a formula.
 bool StartsFormula(const QString& field) {
     if (field.isEmpty()) return false;
@@ -49,8 +52,35 @@ QString Table::Text(Flavour flavour) const {
     return out;
 }
 
+Writer::Writer(Sink sink, Flavour flavour) : sink_(std::move(sink)), flavour_(flavour) {
+    if (flavour_ == Flavour::Spreadsheet) pending_ = QStringLiteral("\uFEFF");
+}
+
+void Writer::Add(const QStringList& record) {
+    pending_ += Record(record, flavour_);
+    if (pending_.size() >= kPieceCharacters) {
+        sink_(pending_);
+        pending_.clear();
+    }
+}
+
+void Writer::Finish() {
+    if (!pending_.isEmpty()) sink_(pending_);
+    pending_.clear();
+}
+
 void Save(const QString& path, const Table& table, Flavour flavour) {
-    SaveFile(path, table.Text(flavour).toUtf8());
+    Save(path, flavour, [&table](Writer& records) {
+        for (const QStringList& record : table.records()) records.Add(record);
+    });
+}
+
+void Save(const QString& path, Flavour flavour, const std::function<void(Writer& records)>& write) {
+    SavingFile file(path);
+    Writer records([&file](const QString& text) { file.Write(text.toUtf8()); }, flavour);
+    write(records);
+    records.Finish();
+    file.Commit();
 }
 
 std::vector<ReadRecord> Parse(const QString& input) {

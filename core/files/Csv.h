@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace esoa::csv {
@@ -33,6 +34,22 @@ private:
     std::vector<QStringList> records_;
 };
 
+// Records written as they are made, so that a long file is never held whole: they go to `sink` in
+// pieces of some thousand characters, a byte order mark first in the spreadsheet flavour; Finish()
+// hands over the rest. The bytes are those Table::Text gives for the same records.
+class Writer {
+public:
+    using Sink = std::function<void(const QString& text)>;
+    Writer(Sink sink, Flavour flavour);
+    void Add(const QStringList& record);
+    void Finish();
+
+private:
+    Sink sink_;
+    Flavour flavour_;
+    QString pending_;
+};
+
 // One record as read, with the line of the file it starts on (the first line is 1).
 struct ReadRecord {
     int line = 0;
@@ -53,5 +70,8 @@ std::vector<ReadRecord> Load(const QString& path);
 // Writes the table as UTF-8 through SaveFile: whole, or not at all with the old file left as it was.
 // Throws std::runtime_error with the cause.
 void Save(const QString& path, const Table& table, Flavour flavour);
+// The same for records written by `write` as they are made (SavingFile): an exception from `write`
+// leaves an old file as it was, and passes on.
+void Save(const QString& path, Flavour flavour, const std::function<void(Writer& records)>& write);
 
 }  // namespace esoa::csv

@@ -52,23 +52,34 @@ QString WriteFailureCause(int error) {
     return Plain(QString::fromLocal8Bit(std::strerror(error)));
 }
 
-void SaveFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
+SavingFile::SavingFile(const QString& path) : path_(path), file_(path) {
     // Unbuffered, so that a write the disk cannot take fails in write() itself. Buffered, Qt 6.4 meets
     // the failure only in the flush inside commit(), ignores it there and puts an empty or cut-off
     // file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) Fail(path, Plain(file.errorString()));
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) Fail(path_, Plain(file_.errorString()));
+}
+
+void SavingFile::Write(const QByteArray& bytes) {
     qint64 written = 0;
     while (written < bytes.size()) {
         // A short write (the disk filled up in the middle) is no failure for Qt: writing the rest
         // fails with the cause.
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) Fail(path, WriteCause(file));
+        const qint64 n = file_.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) Fail(path_, WriteCause(file_));
         written += n;
     }
-    if (!file.flush()) Fail(path, WriteCause(file));
-    SyncToDisk(path, file);
-    if (!file.commit()) Fail(path, WriteCause(file));
+}
+
+void SavingFile::Commit() {
+    if (!file_.flush()) Fail(path_, WriteCause(file_));
+    SyncToDisk(path_, file_);
+    if (!file_.commit()) Fail(path_, WriteCause(file_));
+}
+
+void SaveFile(const QString& path, const QByteArray& bytes) {
+    SavingFile file(path);
+    file.Write(bytes);
+    file.Commit();
 }
 
 void SaveTextFile(const QString& path, const QString& text) {

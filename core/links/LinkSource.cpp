@@ -18,6 +18,18 @@ ItemTable ItemTable::OtherRevenue() {
     return {names.table, names.idField, names.nameField, false};
 }
 
+QString ItemTable::Reference() const {
+    return inventory ? name : QStringLiteral("[Build_FIle].[dbo].[") + name + QLatin1Char(']');
+}
+
+QString ItemTable::statusField() const {
+    return inventory ? QStringLiteral("itemstatus") : QStringLiteral("Status");
+}
+
+bool ItemTable::IsActive(const QString& status) const {
+    return inventory ? status.trimmed() == QLatin1String("0") : CodeKey(status) == CodeKey(QStringLiteral("A"));
+}
+
 RevenueExamTables RevenueExamTables::ReadAll(Connection& connection) {
     return Read(connection, QStringLiteral("SELECT RevenueID,ExamTableName,IDFieldName,ExamFieldName FROM "
                                            "[Build_FIle].[dbo].[tbRevenues] WITH (NOLOCK)"));

@@ -18,6 +18,14 @@ struct ItemTable {
 
     static ItemTable Inventory();     // Inventory..tbInvMaster: ItemID, ItemName
     static ItemTable OtherRevenue();  // tbcoOtherRevenue: OtherRevenueID, OtherRevenue
+
+    // The table as a statement names it: "Inventory..tbInvMaster", "[Build_FIle].[dbo].[tbcoLabExam]".
+    QString Reference() const;
+    // The status column ("itemstatus" of the inventory, "Status" of an exam table) and whether a
+    // status read from it means active: 0 for the inventory, "A" for an exam table (as the database
+    // compares it).
+    QString statusField() const;
+    bool IsActive(const QString& status) const;
 };
 
 // The exam tables that tbRevenues names, by revenue. Revenues without an exam table are left out.

@@ -14,11 +14,6 @@ namespace {
 
 const QString kLocked = QStringLiteral("UPDLOCK, HOLDLOCK");
 
-QString TableReference(const ItemTable& table) {
-    return table.inventory ? table.name
-                           : QStringLiteral("[Build_FIle].[dbo].[") + table.name + QLatin1Char(']');
-}
-
 QString LinkTable(const ReferenceList& list) {
     return QStringLiteral("[Build_FIle].[dbo].[") + list.linkTable() + QLatin1Char(']');
 }
@@ -35,7 +30,7 @@ ItemTable SourceTable(Connection& connection, const LinkSource& source, const QS
 // Inside the write's transaction: the item is a row of its source, or nothing is written.
 void RequireItemInSource(Connection& connection, const QString& itemId, const ItemTable& table,
                          const LinkSource& source) {
-    const QString statement = QStringLiteral("SELECT COUNT(*) FROM ") + TableReference(table) +
+    const QString statement = QStringLiteral("SELECT COUNT(*) FROM ") + table.Reference() +
                               QStringLiteral(" WHERE ") + table.idField + QStringLiteral(" = '") +
                               sql::Escaped(itemId) + QStringLiteral("'");
     bool found = false;

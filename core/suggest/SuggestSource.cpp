@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/links/LinkSource.h"
 #include "core/lookup/HospitalLists.h"
@@ -42,9 +44,54 @@ bool isPlain(const CandidateSource& s) {
            (sql::IsPlainName(s.examTable) && sql::IsPlainName(s.idField) && sql::IsPlainName(s.nameField));
 }
 
-// The code each item already carries in the link table; a missing link table just means none.
-QHash<CodeKey, QString> linkedCodes(Connection& c, const CandidateSource& s) {
-    QHash<CodeKey, QString> linked;
+// The code each item already carries in a link table, found by the item's ID as the database matches
+// IDs (CodeKey), the last link of an item winning. An ID of printable ASCII compares by letter case and
+// trailing blanks alone, so while every linked ID is such an ID, such an item is found without making
+// its key: a whole inventory is looked up.
+class LinkedCodes {
+public:
+    void Insert(const QString& itemId, const QString& code) {
+        links_.emplace_back(itemId, code);
+        if (isPlain(itemId)) {
+            byFolded_.insert(folded(itemId), code);
+        } else {
+            allPlain_ = false;
+        }
+    }
+    bool isEmpty() const { return links_.empty(); }
+    QString Of(const QString& itemId) const {
+        if (links_.empty()) return {};
+        if (allPlain_ && isPlain(itemId)) return byFolded_.value(folded(itemId));
+        if (byKey_.isEmpty()) {
+            for (const auto& [id, code] : links_) byKey_.insert(CodeKey(id), code);
+        }
+        return byKey_.value(CodeKey(itemId));
+    }
+
+private:
+    static bool isPlain(const QString& id) {
+        return std::all_of(id.cbegin(), id.cend(),
+                           [](QChar ch) { return ch.unicode() >= 0x20 && ch.unicode() < 0x7F; });
+    }
+    static QString folded(const QString& id) {
+        // Most IDs are digits: the text itself, shared rather than copied.
+        const bool asIs = std::none_of(id.cbegin(), id.cend(), [](QChar ch) { return ch.isUpper(); }) &&
+                          !id.endsWith(QLatin1Char(' '));
+        if (asIs) return id;
+        qsizetype n = id.size();
+        while (n > 0 && id[n - 1] == QLatin1Char(' ')) --n;
+        return id.left(n).toLower();
+    }
+
+    std::vector<std::pair<QString, QString>> links_;  // item ID and code, in the order read
+    QHash<QString, QString> byFolded_;
+    mutable QHash<CodeKey, QString> byKey_;  // made when an ID is not plain
+    bool allPlain_ = true;
+};
+
+// The codes the items of `s` already carry; a missing link table just means none.
+LinkedCodes linkedCodes(Connection& c, const CandidateSource& s) {
+    LinkedCodes linked;
     if (s.linkTable.isEmpty() || !sql::IsPlainName(s.linkTable)) return linked;
     const QString where = s.inventory       ? QStringLiteral("InvOrProc = 'INV'")
                           : s.sectionPerRow ? QStringLiteral("InvOrProc = 'PROC' AND SectionID <> ''")
@@ -53,7 +100,7 @@ QHash<CodeKey, QString> linkedCodes(Connection& c, const CandidateSource& s) {
         const ReadResult links =
             read(c, QStringLiteral("SELECT ItemID, Code FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK) WHERE %2")
                         .arg(s.linkTable, where));
-        for (const QStringList& row : links.rows) linked.insert(CodeKey(row.value(0)), row.value(1));
+        for (const QStringList& row : links.rows) linked.Insert(row.value(0), row.value(1));
     } catch (const DbError& e) {
         if (e.cause() != DbError::Cause::MissingTable) throw;
     }
@@ -105,24 +152,20 @@ bool spansExamTables(const QString& table, const QString& category) {
 
 }  // namespace
 
-QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
-    ReadResult items;
-    if (s.inventory) {
-        items = read(c, ActiveInventoryStatement());
-    } else {
-        requirePlain(s);
-        const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
-        items = read(
-            c, QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s));
-    }
-    const QHash<CodeKey, QString> linked = linkedCodes(c, s);
-    QList<SuggestCandidate> candidates;
-    candidates.reserve(qsizetype(items.rows.size()));
-    for (const QStringList& row : items.rows) {
+void ReadCandidates(Connection& c, const CandidateSource& s,
+                    const std::function<void(SuggestCandidate)>& add) {
+    if (!s.inventory) requirePlain(s);
+    const LinkedCodes linked = linkedCodes(c, s);
+    const QString section = s.sectionPerRow ? QStringLiteral(", OtherSectionID") : QString();
+    const QString statement =
+        s.inventory
+            ? ActiveInventoryStatement()
+            : QStringLiteral("SELECT %1, %2%3").arg(s.idField, s.nameField, section) + procedureFrom(s);
+    c.ReadEach(statement, [&](const QStringList& row) {
         SuggestCandidate candidate{row.value(0),
                                    row.value(1),
                                    s.inventory ? row.value(3) : QString(),
-                                   linked.isEmpty() ? QString() : linked.value(CodeKey(row.value(0))),
+                                   linked.Of(row.value(0)),
                                    s.inventory ? row.value(2) : QString(),
                                    s.inventory ? QString() : s.examTable,
                                    s.inventory ? ItemKind::Medicine : ItemKind::Procedure};
@@ -131,23 +174,93 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) 
         candidate.sectionId = s.section;
         if (s.sectionPerRow && !row.value(2).isEmpty())
             candidate.revenueId = candidate.sectionId = row.value(2);
-        candidates.append(std::move(candidate));
+        add(std::move(candidate));
+    });
+}
+
+namespace {
+
+// A fingerprint of the link tables the sources show codes from (row count and largest ID).
+QString linksFingerprint(Connection& c, const QList<CandidateSource>& sources) {
+    QStringList out;
+    for (const CandidateSource& s : sources) {
+        if (s.linkTable.isEmpty() || !sql::IsPlainName(s.linkTable)) continue;
+        try {
+            out << read(c,
+                        QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
+                            .arg(s.linkTable))
+                       .rows.front()
+                       .join(QLatin1Char('/'));
+        } catch (const DbError& e) {
+            if (e.cause() != DbError::Cause::MissingTable) throw;
+            out << QString();
+        }
     }
+    return out.join(QLatin1Char('#'));
+}
+
+// The change markers of the databases holding the sources' items, or their links; empty when the
+// connection cannot tell.
+QString markers(Connection& c, const QList<CandidateSource>& sources, bool links) {
+    const bool inventory = !links && std::any_of(sources.begin(), sources.end(),
+                                                 [](const CandidateSource& s) { return s.inventory; });
+    const bool buildFile = links || std::any_of(sources.begin(), sources.end(),
+                                                [](const CandidateSource& s) { return !s.inventory; });
+    const QString a = inventory ? c.ChangeMarker(QStringLiteral("Inventory")) : QStringLiteral("-");
+    const QString b = buildFile ? c.ChangeMarker(QStringLiteral("Build_FIle")) : QStringLiteral("-");
+    return a.isEmpty() || b.isEmpty() ? QString() : a + QLatin1Char('|') + b;
+}
+
+}  // namespace
+
+QList<SuggestCandidate> ReadCandidates(Connection& c, const CandidateSource& s) {
+    QList<SuggestCandidate> candidates;
+    ReadCandidates(c, s,
+                   [&candidates](SuggestCandidate candidate) { candidates.append(std::move(candidate)); });
     return candidates;
 }
 
-QList<SuggestCandidate> ReadCandidates(Connection& c, const QList<CandidateSource>& sources) {
-    QList<SuggestCandidate> candidates;
+void ReadCandidates(Connection& c, const QList<CandidateSource>& sources,
+                    const std::function<void(SuggestCandidate)>& add) {
     for (const CandidateSource& s : sources) {
         if (!isPlain(s)) continue;
         try {
-            candidates.append(ReadCandidates(c, s));
+            ReadCandidates(c, s, add);
         } catch (const DbError& e) {
             // tbRevenues may name a table this database does not have.
             if (e.cause() != DbError::Cause::MissingTable) throw;
         }
     }
+}
+
+QList<SuggestCandidate> ReadCandidates(Connection& c, const QList<CandidateSource>& sources) {
+    QList<SuggestCandidate> candidates;
+    ReadCandidates(c, sources,
+                   [&candidates](SuggestCandidate candidate) { candidates.append(std::move(candidate)); });
     return candidates;
+}
+
+QStringList GenericNames(Connection& c, const QList<CandidateSource>& sources) {
+    QStringList names;
+    if (std::none_of(sources.begin(), sources.end(), [](const CandidateSource& s) { return s.inventory; }))
+        return names;
+    c.ReadEach(QStringLiteral("SELECT DISTINCT B.GenericID, B.GenericName FROM Inventory..tbInvMaster A WITH "
+                              "(NOLOCK) INNER JOIN Inventory..tbForGeneric B ON A.GenericID = B.GenericID "
+                              "WHERE A.itemstatus = 0"),
+               [&names](const QStringList& row) {
+                   if (!row.value(1).isEmpty()) names.append(row.value(1));
+               });
+    return names;
+}
+
+SuggestIndex ReadIndex(Connection& c, const QList<CandidateSource>& sources) {
+    return SuggestIndex::Read(GenericNames(c, sources), [&](const auto& add) {
+        if (sources.size() == 1) {
+            ReadCandidates(c, sources.front(), add);  // a single source's failure is the caller's to see
+        } else {
+            ReadCandidates(c, sources, add);
+        }
+    });
 }
 
 QString Fingerprint(Connection& c, const CandidateSource& s) {
@@ -161,19 +274,7 @@ QString Fingerprint(Connection& c, const CandidateSource& s) {
         r = read(c, QStringLiteral("SELECT COUNT(*), MAX(%1), MAX(%2)").arg(s.idField, s.nameField) +
                         procedureFrom(s));
     }
-    QString links;
-    if (!s.linkTable.isEmpty() && sql::IsPlainName(s.linkTable)) {
-        try {
-            links =
-                read(c, QStringLiteral("SELECT COUNT(*), MAX(ID) FROM [Build_FIle].[dbo].[%1] WITH (NOLOCK)")
-                            .arg(s.linkTable))
-                    .rows.front()
-                    .join(QLatin1Char('/'));
-        } catch (const DbError& e) {
-            if (e.cause() != DbError::Cause::MissingTable) throw;
-        }
-    }
-    return r.rows.empty() ? links : r.rows.front().join(QLatin1Char('/')) + QLatin1Char('|') + links;
+    return r.rows.empty() ? QString() : r.rows.front().join(QLatin1Char('/'));
 }
 
 const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource& s) {
@@ -181,21 +282,49 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource&
 }
 
 const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateSource>& sources) {
-    QStringList fingerprints;
-    for (const CandidateSource& s : sources) {
-        try {
-            fingerprints.append(isPlain(s) || sources.size() == 1 ? Fingerprint(c, s) : QString());
-        } catch (const DbError& e) {
-            if (sources.size() == 1 || e.cause() != DbError::Cause::MissingTable) throw;
-            fingerprints.append(QString());
+    const bool same = index_ && sources_ == sources;
+    const QString itemsMarker = markers(c, sources, false);
+    if (!same || itemsMarker.isEmpty() || itemsMarker != itemsMarker_) {
+        QStringList fingerprints;
+        for (const CandidateSource& s : sources) {
+            try {
+                fingerprints.append(isPlain(s) || sources.size() == 1 ? Fingerprint(c, s) : QString());
+            } catch (const DbError& e) {
+                if (sources.size() == 1 || e.cause() != DbError::Cause::MissingTable) throw;
+                fingerprints.append(QString());
+            }
         }
+        const QString fingerprint = fingerprints.join(QLatin1Char('#'));
+        if (!same || fingerprint != fingerprint_) {
+            index_.reset();
+            const QString links = linksFingerprint(c, sources);
+            const QString linksMarker = markers(c, sources, true);
+            index_ = std::make_unique<SuggestIndex>(ReadIndex(c, sources));
+            sources_ = sources;
+            fingerprint_ = fingerprint;
+            linksFingerprint_ = links;
+            itemsMarker_ = itemsMarker;
+            linksMarker_ = linksMarker;
+            return *index_;
+        }
+        itemsMarker_ = itemsMarker;
     }
-    const QString fingerprint = fingerprints.join(QLatin1Char('#'));
-    if (!index_ || sources_ != sources || fingerprint != fingerprint_) {
-        index_ = std::make_unique<SuggestIndex>(sources.size() == 1 ? ReadCandidates(c, sources.front())
-                                                                    : ReadCandidates(c, sources));
-        sources_ = sources;
-        fingerprint_ = fingerprint;
+    const QString linksMarker = markers(c, sources, true);
+    if (linksMarker.isEmpty() || linksMarker != linksMarker_) {
+        const QString links = linksFingerprint(c, sources);
+        if (links != linksFingerprint_) {
+            // Only the links changed: the codes shown beside the items are read again, the index stays.
+            QHash<QString, LinkedCodes> bySource;
+            for (const CandidateSource& s : sources) {
+                if (isPlain(s)) bySource.insert(s.inventory ? QString() : s.examTable, linkedCodes(c, s));
+            }
+            index_->Relink([&bySource](QStringView itemId, const QString& source) {
+                const auto found = bySource.constFind(source);
+                return found == bySource.cend() ? QString() : found->Of(itemId.toString());
+            });
+            linksFingerprint_ = links;
+        }
+        linksMarker_ = linksMarker;
     }
     return *index_;
 }

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "ranking/SuggestIndex.h"
@@ -37,13 +38,28 @@ QList<SuggestCandidate> ReadCandidates(Connection& connection, const CandidateSo
 // is missing from the database, or whose names are not plain names, is left out; other failures throw
 // DbError.
 QList<SuggestCandidate> ReadCandidates(Connection& connection, const QList<CandidateSource>& sources);
+// The same candidates handed to `add` one at a time as they are read (`add` must not use the
+// connection), so that they are never all held at once.
+void ReadCandidates(Connection& connection, const CandidateSource& source,
+                    const std::function<void(SuggestCandidate)>& add);
+void ReadCandidates(Connection& connection, const QList<CandidateSource>& sources,
+                    const std::function<void(SuggestCandidate)>& add);
 
-// A cheap fingerprint of a source's contents (row count and largest item id): when it changes,
-// an index built earlier is stale.
+// The generic names of the medicines the inventory among `sources` hands over (SuggestIndex::Read),
+// without reading its items: those of the generics that an active item names. Empty without the
+// inventory. Throws DbError.
+QStringList GenericNames(Connection& connection, const QList<CandidateSource>& sources);
+// An index of the candidates of `sources`, read as they are streamed (ReadCandidates).
+SuggestIndex ReadIndex(Connection& connection, const QList<CandidateSource>& sources);
+
+// A cheap fingerprint of a source's items (row count, largest item id and name): when it changes, an
+// index built earlier is stale.
 QString Fingerprint(Connection& connection, const CandidateSource& source);
 
 // Keeps one index per window: built on first use, reused while its sources and their fingerprints stay
-// the same, rebuilt when either changes.
+// the same, rebuilt when either changes. The codes the items are linked to are read again, without a
+// rebuild, when only the links changed. Where the database tells cheaply that nothing was written
+// (Connection::ChangeMarker), nothing is read at all to find the index fresh.
 class SuggestCache {
 public:
     const SuggestIndex& IndexFor(Connection& connection, const CandidateSource& source);
@@ -51,7 +67,9 @@ public:
 
 private:
     QList<CandidateSource> sources_;
-    QString fingerprint_;
+    QString itemsMarker_, linksMarker_;  // the databases' change markers when last found fresh
+    QString fingerprint_;                // of the items
+    QString linksFingerprint_;           // of the link tables
     std::unique_ptr<SuggestIndex> index_;
 };
 

@@ -13,18 +13,15 @@ QStringList LinkExport::Header() {
             QStringLiteral("CurrentItemName")};
 }
 
-csv::Table LinkExport::Csv(Connection& connection, const ReferenceList& list, int* count) {
-    const std::vector<LinkRow> links = ReadLinks(connection, list);
-    const HospitalItems items(connection, links);
-    csv::Table out;
+int LinkExport::Write(Connection& connection, const ReferenceList& list, csv::Writer& out) {
     out.Add(Header());
-    for (const LinkRow& l : links) {
-        out.Add({l.id, l.code, l.copies.category, l.copies.description, l.copies.fixedFee,
-                 l.copies.chargingUnit, l.itemId, l.itemDesc, l.invOrProc, l.revenueId, l.sectionId,
-                 l.sortOrder, items.Find(l).name});
-    }
-    if (count) *count = int(links.size());
-    return out;
+    int count = 0;
+    HospitalItems::ForEachLink(connection, list, [&](const LinkRow& l, const HospitalItems::Item& item) {
+        out.Add({l.id, l.code, l.copies.category, l.copies.description, l.copies.fixedFee, l.copies.chargingUnit,
+                 l.itemId, l.itemDesc, l.invOrProc, l.revenueId, l.sectionId, l.sortOrder, item.name});
+        ++count;
+    });
+    return count;
 }
 
 }  // namespace esoa

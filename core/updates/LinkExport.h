@@ -16,9 +16,9 @@ class Connection;
 class LinkExport {
 public:
     static QStringList Header();
-    // Reads the links and their hospital items (DbError on failure) and returns them as a CSV table;
-    // `count` receives the number of links when given.
-    static csv::Table Csv(Connection& connection, const ReferenceList& list, int* count = nullptr);
+    // Reads the links with their hospital items (HospitalItems) and writes them to `out` as they are
+    // read, header first; returns the number of links. Throws DbError.
+    static int Write(Connection& connection, const ReferenceList& list, csv::Writer& out);
 };
 
 }  // namespace esoa

@@ -34,37 +34,36 @@ QString StaleLink::ReasonText() const {
     return parts.join(QStringLiteral("; "));
 }
 
-std::vector<StaleLink> StaleLinks::Check(Connection& connection, const ReferenceList& list) {
-    const std::vector<ReferenceRow> rows = ReadReferenceRows(connection, list);
-    const std::vector<LinkRow> links = ReadLinks(connection, list);
-    QHash<CodeKey, const ReferenceRow*> byCode;
-    for (const ReferenceRow& row : rows) {
+void StaleLinks::Check(Connection& connection, const ReferenceList& list,
+                       const std::function<void(const StaleLink& link)>& onStale) {
+    QHash<CodeKey, CodeValues> byCode;
+    ForEachReferenceRow(connection, list, [&byCode](const ReferenceRow& row) {
         const CodeKey key(row.code);
-        if (!byCode.contains(key)) byCode.insert(key, &row);  // the lookup by code finds the first row
-    }
-    const HospitalItems items(connection, links);
-
-    std::vector<StaleLink> stale;
-    for (const LinkRow& link : links) {
+        if (!byCode.contains(key)) byCode.insert(key, row.values);  // the lookup by code finds the first row
+    });
+    HospitalItems::ForEachLink(connection, list, [&](const LinkRow& link, const HospitalItems::Item& item) {
         StaleLink s;
         s.link = link;
-        if (const ReferenceRow* row = byCode.value(CodeKey(link.code))) {
+        if (const auto row = byCode.constFind(CodeKey(link.code)); row != byCode.constEnd()) {
             s.hasReference = true;
-            s.reference = row->values;
-            s.differing = DifferingValues(link.copies, row->values);
+            s.reference = *row;
+            s.differing = DifferingValues(link.copies, *row);
             if (!s.differing.isEmpty()) s.reasons.push_back(StaleLink::Reason::CopiesDiffer);
         } else {
             s.reasons.push_back(StaleLink::Reason::CodeWithdrawn);
         }
-        const HospitalItems::Item item = items.Find(link);
         s.itemTable = item.table;
         s.itemName = item.name;
         s.note = item.note;
         if (item.state == HospitalItems::State::Missing) s.reasons.push_back(StaleLink::Reason::ItemMissing);
-        if (item.state == HospitalItems::State::Inactive)
-            s.reasons.push_back(StaleLink::Reason::ItemInactive);
-        if (!s.reasons.empty()) stale.push_back(std::move(s));
-    }
+        if (item.state == HospitalItems::State::Inactive) s.reasons.push_back(StaleLink::Reason::ItemInactive);
+        if (!s.reasons.empty()) onStale(s);
+    });
+}
+
+std::vector<StaleLink> StaleLinks::Check(Connection& connection, const ReferenceList& list) {
+    std::vector<StaleLink> stale;
+    Check(connection, list, [&stale](const StaleLink& s) { stale.push_back(s); });
     return stale;
 }
 
@@ -90,23 +89,36 @@ int StaleLinks::Refresh(history::Action& action, const std::vector<StaleLink>& l
     return refreshed;
 }
 
+QString StaleLinks::TextHeader(const ReferenceList& list, qsizetype count) {
+    return QStringLiteral("%1: %2 stale links.").arg(list.linkTable()).arg(count);
+}
+
+QString StaleLinks::TextLine(const StaleLink& s) {
+    return QStringLiteral("link %1: code %2, %3 item %4 \"%5\": %6")
+        .arg(s.link.id, s.link.code, s.link.invOrProc, s.link.itemId, s.link.itemDesc, s.ReasonText());
+}
+
 QString StaleLinks::Text(const ReferenceList& list, const std::vector<StaleLink>& links) {
-    QStringList out{QStringLiteral("%1: %2 stale links.").arg(list.linkTable()).arg(links.size())};
-    for (const StaleLink& s : links)
-        out << QStringLiteral("link %1: code %2, %3 item %4 \"%5\": %6")
-                   .arg(s.link.id, s.link.code, s.link.invOrProc, s.link.itemId, s.link.itemDesc,
-                        s.ReasonText());
+    QStringList out{TextHeader(list, qsizetype(links.size()))};
+    for (const StaleLink& s : links) out << TextLine(s);
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QStringList StaleLinks::CsvHeader() {
+    return {QStringLiteral("LinkID"),    QStringLiteral("Code"),      QStringLiteral("ItemID"),
+            QStringLiteral("ItemDesc"),  QStringLiteral("InvOrProc"), QStringLiteral("RevenueID"),
+            QStringLiteral("SectionID"), QStringLiteral("CurrentItemName"), QStringLiteral("Reasons")};
+}
+
+QStringList StaleLinks::CsvRecord(const StaleLink& s) {
+    return {s.link.id,        s.link.code,      s.link.itemId, s.link.itemDesc, s.link.invOrProc,
+            s.link.revenueId, s.link.sectionId, s.itemName,    s.ReasonText()};
 }
 
 csv::Table StaleLinks::Csv(const std::vector<StaleLink>& links) {
     csv::Table out;
-    out.Add({QStringLiteral("LinkID"), QStringLiteral("Code"), QStringLiteral("ItemID"),
-             QStringLiteral("ItemDesc"), QStringLiteral("InvOrProc"), QStringLiteral("RevenueID"),
-             QStringLiteral("SectionID"), QStringLiteral("CurrentItemName"), QStringLiteral("Reasons")});
-    for (const StaleLink& s : links)
-        out.Add({s.link.id, s.link.code, s.link.itemId, s.link.itemDesc, s.link.invOrProc, s.link.revenueId,
-                 s.link.sectionId, s.itemName, s.ReasonText()});
+    out.Add(CsvHeader());
+    for (const StaleLink& s : links) out.Add(CsvRecord(s));
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "core/ListData.h"
@@ -36,10 +37,14 @@ struct StaleLink {
     QString ReasonText() const;
 };
 
-// Checks every link of a list against its reference table and the hospital's items. Reads each
-// table once with a plain SELECT (DbError when one fails).
+// Checks every link of a list against its reference table and the hospital's items: the reference
+// rows are read once, the links with their items in one statement (HospitalItems). DbError when a
+// read fails.
 class StaleLinks {
 public:
+    // Hands each stale link to `onStale` as it is found, in ID order (it must not use the connection).
+    static void Check(Connection& connection, const ReferenceList& list,
+                      const std::function<void(const StaleLink& link)>& onStale);
     static std::vector<StaleLink> Check(Connection& connection, const ReferenceList& list);
 
     // Rewrites the copies (Category, Description, FixedFee, ChargingUnit) of `links` from their
@@ -48,9 +53,14 @@ public:
     // links deleted meanwhile, are skipped. Returns how many were rewritten.
     static int Refresh(history::Action& action, const std::vector<StaleLink>& links);
 
-    // The check as plain text (one link a line) and as CSV with a header line.
+    // The check as plain text (one link a line) and as CSV with a header line; each made of the
+    // pieces below, for a report written as the links are found.
     static QString Text(const ReferenceList& list, const std::vector<StaleLink>& links);
     static csv::Table Csv(const std::vector<StaleLink>& links);
+    static QString TextHeader(const ReferenceList& list, qsizetype count);  // "ESOA_ER_LINK: 2 stale links."
+    static QString TextLine(const StaleLink& link);                        // without its line break
+    static QStringList CsvHeader();
+    static QStringList CsvRecord(const StaleLink& link);
 };
 
 }  // namespace esoa

@@ -118,6 +118,14 @@ OdbcConnection::~OdbcConnection() {
 QString OdbcConnection::Target() const { return MaskedConnectionString(connectionString_); }
 
 QueryResult OdbcConnection::Run(const QString& statement, const QVariantList& params) {
+    return Execute(statement, params, nullptr);
+}
+
+QueryResult OdbcConnection::RunEach(const QString& statement, const RowSink& onRow) {
+    return Execute(statement, {}, &onRow);
+}
+
+QueryResult OdbcConnection::Execute(const QString& statement, const QVariantList& params, const RowSink* onRow) {
     QSqlDatabase db = QSqlDatabase::database(name_, false);
     if (!db.isOpen())
         throw DbError(QStringLiteral("The connection is closed."), {}, statement, DbError::Cause::Connection);
@@ -146,8 +154,14 @@ QueryResult OdbcConnection::Run(const QString& statement, const QVariantList& pa
             const QVariant value = query.value(c);
             row << (value.isNull() ? QString() : value.toString());
         }
-        result.rows.push_back(std::move(row));
+        if (onRow) {
+            (*onRow)(row);
+        } else {
+            result.rows.push_back(std::move(row));
+        }
     }
+    // A row that could not be read (the connection lost half-way) ends the rows early, not in silence.
+    if (query.lastError().isValid()) throw errorOf(query.lastError(), dialect(), statement);
     return result;
 }
 

@@ -35,8 +35,11 @@ public:
 
 protected:
     QueryResult Run(const QString& statement, const QVariantList& params) override;
+    QueryResult RunEach(const QString& statement, const RowSink& onRow) override;
 
 private:
+    // Runs a statement; each row goes to `onRow` when given, else into the result.
+    QueryResult Execute(const QString& statement, const QVariantList& params, const RowSink* onRow);
     // Ends the transaction with `end` (commit or rollback). The flag is cleared once that succeeded;
     // after a failure it tells whether the transaction is still open (StillInTransaction).
     void EndTransaction(const QString& statement, bool (QSqlDatabase::*end)());

@@ -91,9 +91,11 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
         throw DbError(QStringLiteral("The database folder %1 does not exist.").arg(QDir::toNativeSeparators(folder_)),
                       {}, {}, DbError::Cause::Storage);
     }
-    // URI file names: a file is attached read-only by its URI's parameters.
+    // URI file names: a file is attached read-only by its URI's parameters. One thread at a time
+    // uses a connection, so SQLite need not lock it for every call (a value read is one call).
     const int rc = sqlite3_open_v2(":memory:", &db_,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         Close();
@@ -103,12 +105,18 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
         sqlite3_extended_result_codes(db_, 1);
         sqlite3_busy_timeout(db_, options_.busyMilliseconds);
         sql::InstallCaseRules(db_);
+        // Counts this connection's own commits (SQLite's data_version counts only the others'); the
+        // update hook would miss a DELETE without WHERE.
+        sqlite3_commit_hook(
+            db_,
+            [](void* self) {
+                ++static_cast<SqliteConnection*>(self)->commits_;
+                return 0;
+            },
+            this);
         Attach(QStringLiteral("Build_FIle"), QLatin1String(kBuildFileDb), options_);
         Attach(QStringLiteral("Inventory"), QLatin1String(kInventoryDb), options_);
-        if (Upkept()) {
-            UpdateCollation();
-            EnsurePrivateIndexes();
-        }
+        if (Upkept()) Upkeep();
     } catch (...) {
         Close();
         throw;
@@ -149,7 +157,7 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
         }
         // A large inventory is read page by page by every search: mapped into memory, a page costs
         // no system call, and the cache keeps the index pages of the lists at hand.
-        RunSqlite(QStringLiteral("PRAGMA %1.mmap_size=%2").arg(schema).arg(kMappedBytes));
+        SetMapped(kMappedBytes, schema);
         RunSqlite(QStringLiteral("PRAGMA %1.cache_size=%2").arg(schema).arg(kCacheKibibytes));
         // A file that is not a database fails here, at its first read, rather than later.
         RunSqlite(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema));
@@ -159,6 +167,12 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
                                                 e.description()),
                       e.nativeCode(), e.statement(), e.cause());
     }
+}
+
+void SqliteConnection::SetMapped(qint64 bytes, const QString& schema) {
+    for (const QString& s : schema.isEmpty() ? QStringList{QStringLiteral("Build_FIle"), QStringLiteral("Inventory")}
+                                             : QStringList{schema})
+        RunSqlite(QStringLiteral("PRAGMA %1.mmap_size=%2").arg(s).arg(bytes));
 }
 
 bool SqliteConnection::IsReadOnly(const QString& schema) const {
@@ -182,6 +196,15 @@ void SqliteConnection::CheckStillInPlace() {
                 .arg(QDir::toNativeSeparators(FilePath(QLatin1String(schema)))),
             {}, {}, DbError::Cause::Storage);
     }
+}
+
+QString SqliteConnection::ChangeMarker(const QString& database) {
+    const bool inventory = database.compare(QLatin1String("Inventory"), Qt::CaseInsensitive) == 0;
+    const QString schema = inventory ? QStringLiteral("Inventory") : QStringLiteral("Build_FIle");
+    return RunSqlite(QStringLiteral("PRAGMA %1.data_version").arg(schema)).rows.front().front() +
+           QLatin1Char('/') +
+           RunSqlite(QStringLiteral("PRAGMA %1.schema_version").arg(schema)).rows.front().front() +
+           QLatin1Char('/') + QString::number(commits_);
 }
 
 void SqliteConnection::Fail(int rc, const QString& statement) const {
@@ -220,7 +243,8 @@ sqlite3_stmt* SqliteConnection::Prepared(const QString& sent, const QString& sta
     return stmt;
 }
 
-QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& params, const QString& statement) {
+QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& params, const QString& statement,
+                                      const RowSink* onRow) {
     sqlite3_stmt* stmt = Prepared(sent, statement);
     struct Reset {
         sqlite3_stmt* s;
@@ -251,7 +275,11 @@ QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& p
         QStringList row;
         row.reserve(columns);
         for (int c = 0; c < columns; ++c) row << cellText(stmt, c);
-        result.rows.push_back(std::move(row));
+        if (onRow) {
+            (*onRow)(row);
+        } else {
+            result.rows.push_back(std::move(row));
+        }
     }
     return result;
 }
@@ -266,6 +294,25 @@ QString SqliteConnection::Translated(const QString& statement, const sql::TableS
     if (translated_.size() >= kPreparedLimit) translated_.clear();
     translated_.insert(key, sent);
     return sent;
+}
+
+QueryResult SqliteConnection::RunEach(const QString& statement, const RowSink& onRow) {
+    const QString sent = Translated(statement);
+    // A read row by row is one pass over a large result (a report, an export): its pages go through
+    // SQLite's own cache, a bounded number of them, rather than the memory mapping, whose pages would
+    // stay in the program's memory until the files are closed.
+    struct Unmapped {
+        SqliteConnection& c;
+        explicit Unmapped(SqliteConnection& connection) : c(connection) { c.SetMapped(0); }
+        ~Unmapped() {
+            try {
+                c.SetMapped(kMappedBytes);
+            } catch (const DbError&) {
+                // Still read correctly, through the cache.
+            }
+        }
+    } unmapped(*this);
+    return Execute(sent, {}, statement, &onRow);
 }
 
 QueryResult SqliteConnection::Run(const QString& statement, const QVariantList& params) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "database/Connection.h"
+#include "database/Databases.h"
 #include "database/sqlite/InventoryNameIndex.h"
 
 struct sqlite3;
@@ -60,6 +61,8 @@ public:
         Access access = Access::Automatic;
         // Whether a file may be written, for Automatic (default: sqlite_files::MayWrite).
         std::function<bool(const QString& path)> mayWrite;
+        // Told how the upkeep of older files goes while the constructor does it (UpkeepProgress).
+        UpkeepReport upkeep;
         // An item search whose indexes leave at most `someItems` items reads only those; when the
         // text index of names leaves more than `fewItems`, it first walks the items in name order
         // for up to `walkMicroseconds`, as a text that many items hold ends early that way.
@@ -81,6 +84,9 @@ public:
     QString Target() const override { return folder_; }
     // Asks SQLite whether either file was deleted or moved since it was opened.
     void CheckStillInPlace() override;
+    // SQLite's count of the other connections' commits to the file, its schema's version and the
+    // number of this connection's own commits (to either file).
+    QString ChangeMarker(const QString& database) override;
 
     // Whether the file attached under `schema` was opened read-only.
     bool IsReadOnly(const QString& schema) const;
@@ -108,12 +114,15 @@ public:
 
 protected:
     QueryResult Run(const QString& statement, const QVariantList& params) override;
+    QueryResult RunEach(const QString& statement, const RowSink& onRow) override;
     QueryResult RunItemSearch(const QString& statement, const ItemFilters& filters) override;
 
 private:
     // The SQLite text of a T-SQL statement (with one table read from elsewhere), kept for reuse.
     QString Translated(const QString& statement, const sql::TableSource* source = nullptr);
-    QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement);
+    // Runs a prepared statement; each row goes to `onRow` when given, else into the result.
+    QueryResult Execute(const QString& sent, const QVariantList& params, const QString& statement,
+                        const RowSink* onRow = nullptr);
     std::optional<QueryResult> ExecuteWithin(int microseconds, const QString& sent, const QVariantList& params,
                                              const QString& statement);
     bool NameIndexReady();
@@ -121,12 +130,18 @@ private:
     sqlite3_stmt* Prepared(const QString& sent, const QString& statement);
     [[noreturn]] void Fail(int rc, const QString& statement) const;
     void Attach(const QString& schema, const QString& file, const Options& options);
+    // How much of a file (of both, without `schema`) is read through memory mapping.
+    void SetMapped(qint64 bytes, const QString& schema = {});
     bool Upkept() const { return options_.access != Access::Inspect; }
     bool CollationStale();
-    void UpdateCollation();
+    struct UpkeepSteps;
+    void UpdateCollation(UpkeepSteps& steps);
     struct MissingIndexes;
     MissingIndexes FindMissingIndexes();
     void EnsurePrivateIndexes();
+    void AddIndexes(const MissingIndexes& missing, UpkeepSteps& steps);
+    // What opening the files brings up to date, once, told to Options::upkeep step by step.
+    void Upkeep();
     void Close();
 
     QString folder_;
@@ -134,6 +149,8 @@ private:
     QHash<QString, sqlite3_stmt*> prepared_;
     QHash<QString, QString> translated_;
     Options options_;
+    // Write transactions this connection committed (SQLite's commit hook).
+    qint64 commits_ = 0;
     // Whether the text index of item names is complete, as of the Inventory schema version.
     int nameIndexSchema_ = -1;
     bool nameIndexReady_ = false;

@@ -1,5 +1,8 @@
 // The embedded files' upkeep: the indexes of the program's own and the text order of the indexes.
 
+#include <sqlite3.h>
+
+#include <QElapsedTimer>
 #include <QSet>
 
 #include "database/DbError.h"
@@ -31,6 +34,50 @@ struct SqliteConnection::MissingIndexes {
     QString nameColumn;
 };
 
+// The steps of an upkeep, each told to the report as it begins and then about every tenth of a second
+// while SQLite works on it (asked every few thousand steps of its engine).
+struct SqliteConnection::UpkeepSteps {
+    sqlite3* db;
+    const UpkeepReport* report = nullptr;  // none: nothing is told
+    int steps = 0;
+    int step = 0;
+    UpkeepProgress now{};
+    QElapsedTimer sinceTold{};
+
+    template <typename Work>
+    void Run(const QString& why, Work&& work) {
+        ++step;
+        if (!report || !*report) {
+            work();
+            return;
+        }
+        now = {why, step, steps};
+        Tell();
+        sqlite3_progress_handler(
+            db, 5000,
+            [](void* p) {
+                auto* self = static_cast<UpkeepSteps*>(p);
+                if (self->sinceTold.elapsed() >= 100) self->Tell();
+                return 0;
+            },
+            this);
+        struct Off {
+            sqlite3* db;
+            ~Off() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
+        } off{db};
+        work();
+    }
+
+    void Tell() noexcept {
+        try {
+            (*report)(now);
+        } catch (...) {
+            // Telling is no part of the upkeep.
+        }
+        sinceTold.restart();
+    }
+};
+
 bool SqliteConnection::CollationStale() {
     for (const char* schema : kSchemas) {
         const QString s = QLatin1String(schema);
@@ -41,15 +88,10 @@ bool SqliteConnection::CollationStale() {
     return false;
 }
 
-void SqliteConnection::UpdateCollation() {
-    // Files written under an older text order keep their indexes in that order; rebuild them once.
-    // A read-only file cannot be rebuilt; it is still read, and nothing in it is written.
-    if (!CollationStale()) return;
-    for (const char* schema : kSchemas) {
-        if (IsReadOnly(QLatin1String(schema))) return;
-    }
+void SqliteConnection::UpdateCollation(UpkeepSteps& steps) {
     try {
-        RunSqlite(QStringLiteral("REINDEX NOCASE"));
+        steps.Run(QStringLiteral("Rebuilding indexes made under an older text order"),
+                  [this] { RunSqlite(QStringLiteral("REINDEX NOCASE")); });
         for (const char* schema : kSchemas)
             RunSqlite(QStringLiteral("PRAGMA %1.user_version=%2")
                           .arg(QLatin1String(schema))
@@ -126,20 +168,54 @@ SqliteConnection::MissingIndexes SqliteConnection::FindMissingIndexes() {
     return missing;
 }
 
+void SqliteConnection::Upkeep() {
+    UpkeepSteps steps{db_, &options_.upkeep};
+    // Files written under an older text order keep their indexes in that order; rebuild them once.
+    // A read-only file cannot be rebuilt; it is still read, and nothing in it is written.
+    bool reorder = CollationStale();
+    for (const char* schema : kSchemas) reorder = reorder && !IsReadOnly(QLatin1String(schema));
+    MissingIndexes missing;
+    try {
+        missing = FindMissingIndexes();
+    } catch (const DbError&) {
+        // Unreadable now: the next opening tries again.
+    }
+    steps.steps = reorder ? 1 : 0;
+    for (const MissingIndexes::Index& index : missing.indexes)
+        steps.steps += IsReadOnly(index.schema) ? 0 : 1;
+    if (!missing.nameColumn.isEmpty() && !IsReadOnly(QStringLiteral("Inventory"))) ++steps.steps;
+    if (reorder) UpdateCollation(steps);
+    AddIndexes(missing, steps);
+}
+
 void SqliteConnection::EnsurePrivateIndexes() {
     if (!Upkept()) return;
+    UpkeepSteps quiet{db_};
     try {
-        const MissingIndexes missing = FindMissingIndexes();
+        AddIndexes(FindMissingIndexes(), quiet);
+    } catch (const DbError&) {
+        // A busy or full file keeps working without them; the next opening tries again.
+    }
+}
+
+void SqliteConnection::AddIndexes(const MissingIndexes& missing, UpkeepSteps& steps) {
+    try {
         for (const MissingIndexes::Index& index : missing.indexes) {
             if (IsReadOnly(index.schema)) continue;
             QStringList columns;
             for (const QString& c : index.columns) columns << sql::DoubleQuoted(c);
-            RunSqlite(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3(%4)")
-                          .arg(index.schema, sql::DoubleQuoted(index.name), sql::DoubleQuoted(index.table),
-                               columns.join(QLatin1Char(','))));
+            steps.Run(QStringLiteral("Adding an index on %1(%2)")
+                          .arg(index.table, index.columns.join(QStringLiteral(", "))),
+                      [&] {
+                          RunSqlite(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3(%4)")
+                                        .arg(index.schema, sql::DoubleQuoted(index.name),
+                                             sql::DoubleQuoted(index.table), columns.join(QLatin1Char(','))));
+                      });
         }
-        if (!missing.nameColumn.isEmpty() && !IsReadOnly(QStringLiteral("Inventory")))
-            EnsureNameIndex(missing.itemTable, missing.nameColumn);
+        if (!missing.nameColumn.isEmpty() && !IsReadOnly(QStringLiteral("Inventory"))) {
+            steps.Run(QStringLiteral("Building the text index of the item names"),
+                      [&] { EnsureNameIndex(missing.itemTable, missing.nameColumn); });
+        }
     } catch (const DbError&) {
         // A busy or full file keeps working without them; the next opening tries again.
     }

@@ -18,7 +18,8 @@ QSet<QString> conditionWordsAnd(const char* more) {
 }
 const QSet<QString>& selectKeywords() {
     static const QSet<QString> words =
-        conditionWordsAnd("FROM WHERE AS ON LEFT INNER OUTER JOIN ORDER BY ASC DESC GROUP HAVING DISTINCT");
+        conditionWordsAnd("FROM WHERE AS ON LEFT INNER OUTER JOIN ORDER BY ASC DESC GROUP HAVING DISTINCT CASE WHEN "
+                          "THEN ELSE END");
     return words;
 }
 const QSet<QString>& updateKeywords() {
@@ -34,9 +35,10 @@ const QSet<QString>& insertKeywords() {
     return words;
 }
 
-// The aggregates behave alike in both dialects; every other function is T-SQL's own or SQLite's.
+// The aggregates and RTRIM (blanks only, NULL for NULL) behave alike in both dialects; every other
+// function is T-SQL's own or SQLite's.
 const QSet<QString>& functions() {
-    static const QSet<QString> words = WordSet(QStringLiteral("COUNT MIN MAX SUM"));
+    static const QSet<QString> words = WordSet(QStringLiteral("COUNT MIN MAX SUM RTRIM"));
     return words;
 }
 

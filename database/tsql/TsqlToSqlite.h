@@ -9,7 +9,7 @@ namespace esoa::sql {
 // names are never touched. Throws DbError naming any construct it does not handle, so nothing is
 // ever sent half-translated.
 //
-// Handled: SELECT (TOP n, DISTINCT(col), WITH (NOLOCK), three-part and two-dot names, joins,
+// Handled: SELECT (TOP n, DISTINCT(col), WITH (NOLOCK), three-part and two-dot names, joins, CASE,
 // CAST(col AS [n]varchar(n))), INSERT INTO ... [OUTPUT INSERTED.col] VALUES, UPDATE ... SET ... WHERE, DELETE
 // FROM, DROP TABLE, ALTER TABLE ... DROP COLUMN, CREATE TABLE with the column types the reference and link
 // tables use, CREATE CLUSTERED|NONCLUSTERED INDEX.
@@ -23,7 +23,7 @@ namespace esoa::sql {
 // CHECK so that SQLite refuses the values SQL Server refuses (text too long, money or smallint not a
 // number or out of range); text columns are COLLATE NOCASE (see SqliteCaseRules.h).
 // Refused, with a description naming the construct ("The embedded database does not handle
-// 'EXEC'."): other statement kinds, ';', comments, GO, functions other than COUNT, MIN, MAX, SUM,
+// 'EXEC'."): other statement kinds, ';', comments, GO, functions other than COUNT, MIN, MAX, SUM, RTRIM,
 // other column types and table hints, subqueries, names of unknown databases.
 QString TranslateToSqlite(const QString& tsql);
 

@@ -122,6 +122,44 @@ TEST(EmbeddedInspection, ChangesNothingAndTellsWhatOpeningForRealWould) {
     EXPECT_TRUE(SqliteConnection(dir.path(), inspect).PendingUpkeep().isEmpty());
 }
 
+// Older files are brought up to date when they are first opened, each step told (so that a window or
+// the terminal can say why opening waits) with the step's number among all; a second opening has
+// nothing left to do and tells nothing.
+TEST(EmbeddedUpkeep, TellsEachStepOfTheFirstOpeningAndNothingAfter) {
+    QTemporaryDir dir;
+    MakeFiles(dir.path());
+    {
+        SqliteConnection c(dir.path(), {});
+        c.RunSqlite(QStringLiteral("PRAGMA Inventory.user_version=1"));
+        c.RunSqlite(
+            QStringLiteral("DROP INDEX Build_FIle.\"%1\"")
+                .arg(SqliteConnection::PrivateIndexName(QStringLiteral("ESOA_ER"), QStringLiteral("Code"))));
+    }
+    std::vector<UpkeepProgress> told;
+    SqliteConnection::Options options;
+    options.upkeep = [&told](const UpkeepProgress& p) { told.push_back(p); };
+    {
+        SqliteConnection first(dir.path(), options);
+        EXPECT_EQ(Codes(first), QStringList{"ER-1"});
+    }
+    ASSERT_GE(told.size(), 2u);
+    EXPECT_EQ(told.front().step, 1);
+    EXPECT_TRUE(told.front().why.contains(QLatin1String("older text order"))) << qPrintable(told.front().why);
+    EXPECT_EQ(told.back().step, 2);
+    EXPECT_TRUE(told.back().why.contains(QLatin1String("ESOA_ER(Code)"))) << qPrintable(told.back().why);
+    for (size_t i = 0; i < told.size(); ++i) {
+        EXPECT_EQ(told[i].steps, 2);
+        EXPECT_GE(told[i].step, i > 0 ? told[i - 1].step : 1);
+    }
+
+    told.clear();
+    {
+        SqliteConnection second(dir.path(), options);
+        EXPECT_TRUE(second.PendingUpkeep().isEmpty());
+    }
+    EXPECT_TRUE(told.empty()) << qPrintable(told.front().why);
+}
+
 #ifndef _WIN32  // the operating system's error numbers are POSIX ones here
 TEST(DatabaseFileFailures, SayTheCauseInPlainWordsAndNameTheFileOnce) {
     const QString path = QStringLiteral("/data/hospital/Build_FIle.sqlite");

@@ -264,7 +264,8 @@ TEST_F(ListUpdates, ExportAndReportReadBackAsCsvWithTheirAwkwardTexts) {
     QTemporaryDir dir;
     const QString path = dir.filePath("links.csv");
     int count = 0;
-    csv::Save(path, LinkExport::Csv(db.connection(), ReferenceList::Er(), &count), csv::Flavour::Exact);
+    csv::Save(path, csv::Flavour::Exact,
+              [&](csv::Writer& records) { count = LinkExport::Write(db.connection(), ReferenceList::Er(), records); });
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

@@ -11,6 +11,7 @@
 #include "core/links/LinkWrite.h"
 #include "core/suggest/SuggestSource.h"
 #include "database/Connection.h"
+#include "database/Databases.h"
 
 namespace esoa::assist {
 namespace {
@@ -124,6 +125,58 @@ TEST_F(SuggestSources, EachSuggestionIsFiledUnderItsOwnSource) {
         EXPECT_NO_THROW(SaveLink(save, {k.table, best.itemId, best.revenueId, best.itemName, best.invOrProc,
                                         k.code, best.sectionId, k.category, k.description, "1", "x"}));
     }
+}
+
+// A window's index is built once: a saved link shows beside its item without a rebuild, while an item
+// another program adds (through its own connection) is found at the next suggestion.
+TEST_F(SuggestSources, TheIndexIsKeptWhileTheItemsStayAndTheLinkedCodesFollowTheLinks) {
+    CandidateSource inventory;
+    inventory.linkTable = "ESOA_ER_LINK";
+    SuggestCache cache;
+    const SuggestIndex* first = &cache.IndexFor(*c, inventory);
+    const auto best = [&](const QString& description) {
+        const SuggestIndex& index = cache.IndexFor(*c, inventory);
+        const QList<Suggestion> found = index.Suggest(description, 1);
+        return found.isEmpty() ? SuggestCandidate{} : index.candidate(found[0].candidate);
+    };
+    const SuggestCandidate paracetamol = best("PARACETAMOL 500 mg tablet");
+    EXPECT_EQ(&cache.IndexFor(*c, inventory), first) << "nothing changed";
+    history::Action save(*c, {}, history::Kind::Save, *ReferenceList::Named(QLatin1String("ESOA_ER")));
+    SaveLink(save, {"ESOA_ER", paracetamol.itemId, "PH", paracetamol.itemName, "INV", "ERT-0002", "",
+                    "Therapeutics", "PARACETAMOL 500 mg tablet", "2.50", "per tablet"});
+    EXPECT_EQ(best("PARACETAMOL 500 mg tablet").linkedCode, "ERT-0002");
+    EXPECT_EQ(&cache.IndexFor(*c, inventory), first) << "only the links changed";
+
+    std::unique_ptr<Connection> other = OpenEmbedded(dir.path(), false);
+    other->Execute(
+        "INSERT INTO Inventory..tbInvMaster (ItemID, ItemName, itemstatus) VALUES (777777, "
+        "'Zanamivir 5 mg inhalation powder', 0)");
+    EXPECT_EQ(best("ZANAMIVIR 5 mg inhalation powder").itemId, "777777");
+}
+
+// The code shown beside an item is that of its link as the database matches item IDs: letter case,
+// trailing blanks and letter width do not count; of two links of an item, the last read shows.
+TEST_F(SuggestSources, AnItemShowsTheCodeOfItsLinkAsTheDatabaseMatchesItsId) {
+    CandidateSource inventory;
+    inventory.linkTable = "ESOA_ER_LINK";
+    const auto codes = [&] {
+        QHash<QString, QString> byItem;
+        for (const SuggestCandidate& candidate : ReadCandidates(*c, inventory))
+            if (!candidate.linkedCode.isEmpty()) byItem.insert(candidate.itemId, candidate.linkedCode);
+        return byItem;
+    };
+    const auto link = [&](const QString& itemId, const QString& code) {
+        c->Execute(QStringLiteral("INSERT INTO [Build_FIle].[dbo].[ESOA_ER_LINK] (Code, ItemID, InvOrProc, "
+                                  "RevenueID) VALUES ('%1', '%2', 'INV', 'PH')")
+                       .arg(code, itemId));
+    };
+    c->Execute("DELETE FROM [Build_FIle].[dbo].[ESOA_ER_LINK]");
+    link("1001 ", "ERT-A");
+    link("1005", "ERT-B");
+    link("1005", "ERT-C");
+    EXPECT_EQ(codes(), (QHash<QString, QString>{{"1001", "ERT-A"}, {"1005", "ERT-C"}}));
+    link(QString::fromUtf8("\uff11\uff10\uff10\uff13"), "ERT-W");  // "1003" in full-width digits
+    EXPECT_EQ(codes(), (QHash<QString, QString>{{"1001", "ERT-A"}, {"1003", "ERT-W"}, {"1005", "ERT-C"}}));
 }
 
 }  // namespace

@@ -50,6 +50,17 @@ TEST(ConnectionRead, ReadsFieldNamesRowsInOrderAndNullAsEmpty) {
     EXPECT_EQ(r.rows[0], (QStringList{"1", "", "1500.5"}));
     EXPECT_EQ(r.rows[1], (QStringList{"2", "b", ""}));
     EXPECT_EQ(r.rows[2], (QStringList{"3", "c", "12"}));
+
+    // Row by row, the same; a reader that stops ends the read, and the statement can run again.
+    std::vector<QStringList> each;
+    const QString statement = QStringLiteral("SELECT ID,Name,Fee FROM Build_FIle..t WITH (NOLOCK) ORDER BY ID");
+    EXPECT_EQ(db.connection().ReadEach(statement, [&](const QStringList& row) { each.push_back(row); }).fields, r.fields);
+    EXPECT_EQ(each, r.rows);
+    EXPECT_THROW(db.connection().ReadEach(statement, [](const QStringList&) { throw std::runtime_error("stop"); }),
+                 std::runtime_error);
+    each.clear();
+    db.connection().ReadEach(statement, [&](const QStringList& row) { each.push_back(row); });
+    EXPECT_EQ(each, r.rows);
 }
 
 TEST(ConnectionRead, EmptyResultStillNamesItsFields) {

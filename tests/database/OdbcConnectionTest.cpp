@@ -81,6 +81,10 @@ TEST_F(OdbcConnection, EmptyFeeIsNullAndNullReadsAsEmpty) {
     ASSERT_EQ(r.rows.size(), 1u);
     EXPECT_EQ(r.rows[0][4], QString());
     EXPECT_EQ(r.rows[0][5], QString());  // ChargingUnit never set
+    std::vector<QStringList> each;
+    connection_->ReadEach(QStringLiteral("SELECT * FROM [Build_FIle].[dbo].[ESOA_ER] WITH (NOLOCK)"),
+                          [&](const QStringList& row) { each.push_back(row); });
+    EXPECT_EQ(each, r.rows);
 }
 
 TEST_F(OdbcConnection, ARefusedValueIsADatabaseErrorWithTheDriversMessage) {

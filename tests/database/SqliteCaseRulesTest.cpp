@@ -163,6 +163,13 @@ TEST_F(SqliteCaseRulesTest, IndexesBuiltWithTheCollationStayConsistent) {
     EXPECT_EQ(Eval("COUNT(DISTINCT s) FROM t WHERE s IN ('x😀', 'ä b')"), "2");
 }
 
+TEST_F(SqliteCaseRulesTest, JoinsMatchKeysThatDifferOnlyByTrailingBlanks) {
+    Exec("CREATE TABLE k(s TEXT COLLATE NOCASE); CREATE TABLE l(s TEXT COLLATE NOCASE);"
+         "INSERT INTO k VALUES ('T-1'), ('t-2'); INSERT INTO l VALUES ('T-1 '), ('T-2'), ('T-3');");
+    // Without an index of k's own, SQLite makes one for the join (and would filter the lookups).
+    EXPECT_EQ(Eval("group_concat(k.s, '|') FROM l JOIN k ON k.s = l.s"), "T-1|t-2");
+}
+
 TEST(EmbeddedCaseRulesTest, TheEmbeddedConnectionComparesAsTheServerDoes) {
     test::TestDatabase db;
     db.Raw(

@@ -39,6 +39,12 @@ TEST(TsqlToSqliteTest, TranslatesTheShapesTheProgramSendsToTheseExactTexts) {
         {"ALTER TABLE BUILD_FILE..tbCoXrayExam DROP COLUMN ESOA_Code   ",
          "ALTER TABLE Build_FIle.tbCoXrayExam DROP COLUMN ESOA_Code   "},
         {"DROP TABLE [Build_FIle].[dbo].[ESOA_ITEM]", "DROP TABLE Build_FIle.[ESOA_ITEM]"},
+        {"SELECT L.ID,T1.ItemName FROM [Build_FIle].[dbo].[ESOA_ER_LINK] L WITH (NOLOCK) LEFT OUTER JOIN "
+         "Inventory..tbInvMaster T1 WITH (NOLOCK) ON T1.ItemID = CASE WHEN (L.InvOrProc = 'INV') AND "
+         "RTRIM(L.ItemID) NOT LIKE '%[^0-9]%' THEN L.ItemID ELSE NULL END ORDER BY L.ID",
+         "SELECT L.ID,T1.ItemName FROM Build_FIle.[ESOA_ER_LINK] L LEFT OUTER JOIN "
+         "Inventory.tbInvMaster T1 ON T1.ItemID = CASE WHEN (L.InvOrProc = 'INV') AND "
+         "RTRIM(L.ItemID) NOT LIKE '%[^0-9]%' THEN L.ItemID ELSE NULL END ORDER BY L.ID"},
         {"SELECT ID, Code FROM [Build_FIle].[dbo].[ESOA_ER] WITH (UPDLOCK, HOLDLOCK) WHERE ID > 7",
          "SELECT ID, Code FROM Build_FIle.[ESOA_ER] WHERE ID > 7"},
         {"SELECT * FROM [Build_FIle].[dbo].[ESOA_ER] with ( rowlock,updlock ) WHERE 1=1",

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QApplication>
+#include <QProgressDialog>
 #include <QTest>
 
 #include "database/Databases.h"
@@ -152,6 +154,43 @@ TEST(LocalComponent, OnlyMissingDatabaseFilesAreOfferedToBeCreated) {
         EXPECT_EQ(user.Connected(), std::optional<bool>(false));
         EXPECT_EQ(notices.size(), 1);
     }
+}
+
+// Files of an older version are brought up to date when the component opens them: a progress window
+// says why opening waits and how far it is, and closes when the files are open.
+TEST(LocalComponent, OlderFilesShowAProgressWindowWhileTheyAreBroughtUpToDate) {
+    QTemporaryDir dir;
+    {
+        SqliteConnection older(dir.path(), {});
+        older.RunSqlite(QStringLiteral("CREATE TABLE Build_FIle.ESOA_ER (ID INTEGER PRIMARY KEY, Code TEXT)"));
+        older.RunSqlite(QStringLiteral("PRAGMA Build_FIle.user_version=1"));
+    }
+    const auto progressWindows = [] {
+        QList<QProgressDialog*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* p = qobject_cast<QProgressDialog*>(w); p && p->isVisible()) shown << p;
+        }
+        return shown;
+    };
+    QStringList labels;
+    qputenv("ZEMORA_CONNECTION", (QStringLiteral("embedded:") + dir.path()).toUtf8());
+    LocalCurrentUser user([](const QString&) {}, {}, {}, [&](const UpkeepProgress& p) {
+        ShowUpkeepProgress(p);
+        if (p.steps == 0) return;
+        const QList<QProgressDialog*> shown = progressWindows();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown[0]->maximum(), p.steps);
+        labels << shown[0]->labelText();
+    });
+    user.showmain();
+    qunsetenv("ZEMORA_CONNECTION");
+    EXPECT_EQ(user.Connected(), std::optional<bool>(true));
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_TRUE(labels.front().contains(QLatin1String("older version"))) << qPrintable(labels.front());
+    EXPECT_TRUE(labels.front().contains(QLatin1String("Step 1 of 2: Rebuilding"))) << qPrintable(labels.front());
+    EXPECT_TRUE(labels.back().contains(QLatin1String("Step 2 of 2: Adding an index on ESOA_ER(Code)")))
+        << qPrintable(labels.back());
+    EXPECT_TRUE(progressWindows().isEmpty());
 }
 
 TEST(TypedText, ANulOrAnUnpairedSurrogateNeverReachesAStatement) {

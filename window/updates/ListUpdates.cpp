@@ -142,7 +142,8 @@ void ListUpdates::cmdExportLinks_Click() {
     int count = 0;
     {
         const BusyPointer busy(s_.messages);
-        csv::Save(path, LinkExport::Csv(s_.user.sqlconnection(), *list, &count), csv::Flavour::Spreadsheet);
+        csv::Save(path, csv::Flavour::Spreadsheet,
+                  [&](csv::Writer& records) { count = LinkExport::Write(s_.user.sqlconnection(), *list, records); });
     }
     s_.messages.Show(
         QStringLiteral("%1 links exported to %2.\nDone.").arg(count).arg(QDir::toNativeSeparators(path)));

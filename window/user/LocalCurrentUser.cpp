@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <algorithm>
 #include <QScreen>
 #include <QStandardPaths>
@@ -48,10 +49,11 @@ void SettingsWindowStore::Savewinsettings(QWidget& form) {
 
 std::unique_ptr<QSettings> LocalCurrentUser::OpenSettings() { return OpenComponentSettings(); }
 
-LocalCurrentUser::LocalCurrentUser(Notice notice, Ask ask, Connecting connecting)
+LocalCurrentUser::LocalCurrentUser(Notice notice, Ask ask, Connecting connecting, Upkeep upkeep)
     : notice_(std::move(notice)),
       ask_(std::move(ask)),
       connecting_(std::move(connecting)),
+      upkeep_(std::move(upkeep)),
       settings_(OpenSettings()),
       store_(*settings_) {}
 
@@ -68,8 +70,20 @@ std::unique_ptr<Connection> LocalCurrentUser::Open() {
             if (active && c) c(QString());
         }
     } done{connecting_, server};
+    bool upkeepShown = false;
+    const UpkeepReport upkeep = [this, &upkeepShown](const UpkeepProgress& p) {
+        upkeepShown = true;
+        if (upkeep_) upkeep_(p);
+    };
+    struct UpkeepDone {
+        const Upkeep& u;
+        const bool& shown;
+        ~UpkeepDone() {
+            if (shown && u) u({});
+        }
+    } upkeepDone{upkeep_, upkeepShown};
     try {
-        return OpenSetting(setting, ConnectionSetting::CurrentTimeouts(*settings_), notice_);
+        return OpenSetting(setting, ConnectionSetting::CurrentTimeouts(*settings_), notice_, upkeep);
     } catch (const DbError& e) {
         // A hospital's own folder is never filled with empty files behind the user's back.
         const bool missingFiles = !server && !setting.demo && e.cause() == DbError::Cause::MissingFile;
@@ -77,7 +91,7 @@ std::unique_ptr<Connection> LocalCurrentUser::Open() {
         const QString question = QStringLiteral("%1\n\nCreate empty databases in %2?")
                                      .arg(e.description(), QDir::toNativeSeparators(setting.target));
         if (!ask_ || !ask_(question)) throw;
-        return OpenEmbedded(setting.target, true);
+        return OpenEmbedded(setting.target, true, upkeep);
     }
 }
 
@@ -125,6 +139,41 @@ void ShowComponentConnecting(const QString& text) {
         window->move(screen->availableGeometry().center() - window->rect().center());
     window->show();
     // The connection is made on this thread: let the window paint before it blocks.
+    QApplication::processEvents();
+}
+
+void ShowUpkeepProgress(const UpkeepProgress& progress) {
+    static QProgressDialog* window = nullptr;
+    if (progress.steps <= 0) {
+        delete window;
+        window = nullptr;
+        return;
+    }
+    if (!window) {
+        window = new QProgressDialog;
+        window->setWindowTitle(QStringLiteral("ZEMORA"));
+        window->setCancelButton(nullptr);
+        window->setWindowModality(Qt::ApplicationModal);
+        window->setMinimumDuration(0);
+        window->setAutoClose(false);
+        window->setAutoReset(false);
+        auto* label = new QLabel;
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        window->setLabel(label);
+        window->setMinimumWidth(480);
+    }
+    window->setLabelText(
+        QStringLiteral("The database files were written by an older version of the program: they are "
+                       "brought up to date, once. This may take a minute; later openings are quick.\n\n"
+                       "Step %1 of %2: %3")
+            .arg(progress.step)
+            .arg(progress.steps)
+            .arg(progress.why));
+    window->setRange(0, progress.steps);
+    window->setValue(progress.step - 1);
+    window->show();
+    // The files are brought up to date on this thread: let the window paint between its reports.
     QApplication::processEvents();
 }
 

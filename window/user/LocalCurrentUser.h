@@ -32,7 +32,10 @@ public:
     using Ask = std::function<bool(const QString& question)>;
     // Shown while the connection is being made; called with an empty text when it is made or failed.
     using Connecting = std::function<void(const QString& text)>;
-    explicit LocalCurrentUser(Notice notice, Ask ask = {}, Connecting connecting = {});
+    // Shown while older embedded files are brought up to date (OpenEmbedded); called with no steps
+    // when the opening is over.
+    using Upkeep = std::function<void(const UpkeepProgress& progress)>;
+    explicit LocalCurrentUser(Notice notice, Ask ask = {}, Connecting connecting = {}, Upkeep upkeep = {});
     ~LocalCurrentUser() override;
 
     void showmain() override;
@@ -51,6 +54,7 @@ private:
     Notice notice_;
     Ask ask_;
     Connecting connecting_;
+    Upkeep upkeep_;
     std::unique_ptr<QSettings> settings_;
     SettingsWindowStore store_;
     std::unique_ptr<Connection> connection_;
@@ -61,5 +65,8 @@ void ShowComponentNotice(const QString& text);
 bool AskComponentQuestion(const QString& text);
 // A small window that says the component is connecting; an empty text closes it.
 void ShowComponentConnecting(const QString& text);
+// A progress window that says why opening older embedded files waits and how far it is; progress
+// without steps closes it.
+void ShowUpkeepProgress(const UpkeepProgress& progress);
 
 }  // namespace esoa
