@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTest>
 
 #include "window/reference/ReferenceImport.h"
@@ -82,6 +83,7 @@ TEST_F(EndToEnd, MapPhilHealthErItemsToLaboratoryExams) {
 
     const QByteArray shot = qgetenv("ESOA_SCREENSHOT");
     if (!shot.isEmpty()) {
+        QCoreApplication::processEvents();  // the layouts that the last texts asked for
         EXPECT_TRUE(w.form().grab().save(QString::fromLocal8Bit(shot)));
     }
 
