@@ -40,6 +40,7 @@ public:
     QStringView ItemName(qsizetype i) const;
     ItemKind Kind(qsizetype i) const { return entries_[size_t(i)].kind; }
     const QString& Source(qsizetype i) const { return values_[entries_[size_t(i)].source]; }
+    const QString& GenericName(qsizetype i) const { return values_[entries_[size_t(i)].generic]; }
     void SetLinkedCode(qsizetype i, const QString& code) { entries_[size_t(i)].linked = Shared(code); }
 
 private:

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <exception>
 #include <future>
+#include <optional>
 #include <thread>
 
 #include "ranking/MedicineVocabulary.h"
@@ -89,12 +90,14 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
 constexpr qsizetype kReadBlock = 32768;
 constexpr qsizetype kReadAlone = 2048;
 
-std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, qsizetype begin, qsizetype end,
-                                 const QSet<QString>& drugWords) {
+// The items of a block that read like no earlier item: those that do (`same` not -1) are left unread.
+std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, const std::vector<int>& same,
+                                 qsizetype begin, qsizetype end, const QSet<QString>& drugWords) {
     std::vector<ItemTerms> out(size_t(end - begin));
     const auto read = [&](qsizetype from, qsizetype to) {
         ReadCache cache{{}, {}, drugWords};
-        for (qsizetype i = from; i < to; ++i) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
+        for (qsizetype i = from; i < to; ++i)
+            if (same[size_t(i)] < 0) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
     };
     const qsizetype threads =
         end - begin < kReadAlone ? 1 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
@@ -157,39 +160,66 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
     for (const QString& usual : UsualAttributes())
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
-    // ids do not depend on the number of cores. While one block is read, the feed gathers the next.
+    // ids do not depend on the number of cores. While the feed gathers one block, the block before it is
+    // read and then added, on threads of their own.
     const QSet<QString> drugWords = DrugWords(genericNames);
-    QList<SuggestCandidate> block, reading;
-    std::future<std::vector<ItemTerms>> read;
-    const auto add = [&] {
-        if (!read.valid()) return;
-        const std::vector<ItemTerms> terms = read.get();
-        for (qsizetype k = 0; k < reading.size(); ++k) {
-            const ItemKind kind = reading[k].kind;
+    struct Block {
+        QList<SuggestCandidate> candidates;
+        std::vector<int> same;  // per candidate: the earlier item it reads like, or -1
+    };
+    Block block, reading;
+    // An inventory stocks one product under many item ids: an item with the name, generic name, kind and
+    // source of an earlier one reads like it, so its terms are taken from it rather than read again.
+    // Found by a hash of those, made sure of before the terms are taken.
+    QHash<size_t, int> firstOf;
+    int fed = 0;
+    std::optional<ReadCache> ownCache;
+    const auto add = [&](const std::vector<ItemTerms>& terms) {
+        for (qsizetype k = 0; k < reading.candidates.size(); ++k) {
+            const SuggestCandidate& c = reading.candidates[k];
             auto r = std::find_if(readings_.begin(), readings_.end(),
-                                  [kind](const Reading& x) { return x.kind == kind; });
+                                  [&c](const Reading& x) { return x.kind == c.kind; });
             if (r == readings_.end()) {
-                readings_.push_back({kind, {}, {}, {}, {}, {}, 0});
+                readings_.push_back({c.kind, {}, {}, {}, {}, {}, 0});
                 r = readings_.end() - 1;
             }
-            candidates_.Append(reading[k]);
+            const int same = reading.same[size_t(k)];
+            candidates_.Append(c);
             items_.emplace_back();
-            Add(int(items_.size() - 1), terms[size_t(k)], *r);
+            const int index = int(items_.size() - 1);
+            if (same < 0) {
+                Add(index, terms[size_t(k)], *r);
+            } else if (candidates_.ItemName(same) == c.itemName && candidates_.Kind(same) == c.kind &&
+                       candidates_.Source(same) == c.source &&
+                       candidates_.GenericName(same) == c.genericName) {
+                AddSame(index, same, *r);
+            } else {
+                if (!ownCache) ownCache.emplace(ReadCache{{}, {}, drugWords});
+                Add(index, ReadCandidate(c, *ownCache), *r);
+            }
         }
-        reading.clear();
+        reading.candidates.clear();
+        reading.same.clear();
     };
+    std::future<void> read;
     const auto next = [&] {
-        add();
-        reading.swap(block);
-        read = std::async(std::launch::async,
-                          [&] { return ReadBlock(reading, 0, reading.size(), drugWords); });
+        if (read.valid()) read.get();
+        std::swap(reading, block);
+        read = std::async(std::launch::async, [&] {
+            add(ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size(), drugWords));
+        });
     };
     feed([&](SuggestCandidate c) {
-        block.append(std::move(c));
-        if (block.size() == kReadBlock) next();
+        const size_t key = qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName);
+        const auto first = firstOf.constFind(key);
+        block.same.push_back(first == firstOf.cend() ? -1 : *first);
+        if (first == firstOf.cend()) firstOf.insert(key, fed);
+        ++fed;
+        block.candidates.append(std::move(c));
+        if (block.candidates.size() == kReadBlock) next();
     });
     next();
-    add();
+    read.get();
     for (Reading& r : readings_) {
         r.vocabulary.Finish();
         r.idf.resize(r.vocabulary.size());
@@ -300,6 +330,21 @@ void SuggestIndex::Add(int index, const ItemTerms& terms, Reading& reading) {
     item.count[Forms] = add(Forms, terms.forms);
     item.count[Qualifiers] = add(Qualifiers, terms.qualifiers);
     item.count[Attributes] = add(Attributes, terms.attributes);
+}
+
+void SuggestIndex::AddSame(int index, int same, Reading& reading) {
+    const Item earlier = items_[size_t(same)];
+    Item& item = items_[size_t(index)];
+    item.begin = quint32(terms_.size());
+    std::copy(std::begin(earlier.count), std::end(earlier.count), std::begin(item.count));
+    ++reading.items;
+    qsizetype n = 0;
+    for (const quint16 c : earlier.count) n += c;
+    for (qsizetype k = 0; k < n; ++k) {
+        const int term = terms_[earlier.begin + size_t(k)];
+        if (k < item.count[Words]) reading.postings[size_t(term >= 0 ? term : ~term)].push_back(index);
+        terms_.push_back(term);
+    }
 }
 
 const int* SuggestIndex::Begin(const Item& item, Part part) const {

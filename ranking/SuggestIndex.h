@@ -138,6 +138,8 @@ private:
     // The id of a strength, pack, form, qualifier or attribute, added when new.
     int TermId(Part part, const QString& key);
     void Add(int index, const ItemTerms& terms, Reading& reading);
+    // Adds an item whose terms are those of the earlier item `same`.
+    void AddSame(int index, int same, Reading& reading);
     // Inverse document frequency of a word that `holders` of `items` hold.
     static double Idf(size_t holders, size_t items);
     static double TextScore(double matched, double queryMass, double itemMass, ItemKind kind);

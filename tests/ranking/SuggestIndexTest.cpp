@@ -420,5 +420,41 @@ TEST(SuggestIndex, OrdersEqualScoresByNameThenIdAndKeepsTheLimit) {
     EXPECT_TRUE(SuggestIndex({}).Suggest("gauze").isEmpty());
 }
 
+// An item repeating an earlier one's name (here far apart, in different blocks of the reading) is read by
+// its own generic name, kind and source.
+TEST(SuggestIndex, ReadsARepeatedNameByItsOwnGenericAndSource) {
+    QList<SuggestCandidate> items = {
+        {"P1", "Biogesic 500mg tab", "Paracetamol", ""},
+        {"N1", "Biogesic 500mg tab", "", ""},
+        {"U1", "Whole abdomen", "", "", "", "tbcoUltraExam", ItemKind::Procedure}};
+    for (int i = 0; i < 40000; ++i) items.append({QString::number(i), "Cotton balls", "", ""});
+    items.append({{"P2", "Biogesic 500mg tab", "Paracetamol", ""},
+                  {"I2", "Biogesic 500mg tab", "Ibuprofen", ""},
+                  {"N2", "Biogesic 500mg tab", "", ""},
+                  {"X2", "Whole abdomen", "", "", "", "tbcoXrayExam", ItemKind::Procedure},
+                  {"U2", "Whole abdomen", "", "", "", "tbcoUltraExam", ItemKind::Procedure}});
+    const SuggestIndex index(items);
+    const auto suggested = [&index](const QString& query) {
+        QStringList out;
+        for (const Suggestion& s : index.Suggest(query))
+            out << index.candidate(s.candidate).itemId + QString::number(s.score, 'f', 6);
+        return out;
+    };
+    const QStringList paracetamol = suggested("PARACETAMOL 500 mg tablet");
+    ASSERT_EQ(paracetamol.size(), 2);
+    EXPECT_TRUE(paracetamol[0].startsWith("P1") && paracetamol[1].startsWith("P2"));
+    EXPECT_EQ(paracetamol[0].mid(2), paracetamol[1].mid(2));
+    const QStringList ibuprofen = suggested("IBUPROFEN 500 mg tablet");
+    ASSERT_EQ(ibuprofen.size(), 1);
+    EXPECT_TRUE(ibuprofen[0].startsWith("I2"));
+    EXPECT_EQ(suggested("Biogesic").size(), 5);
+    const QStringList ultrasound = suggested("ULTRASOUND, WHOLE ABDOMEN");
+    ASSERT_EQ(ultrasound.size(), 3);
+    EXPECT_TRUE(ultrasound[0].startsWith("U1") && ultrasound[1].startsWith("U2") &&
+                ultrasound[2].startsWith("X2"));
+    EXPECT_EQ(ultrasound[0].mid(2), ultrasound[1].mid(2));
+    EXPECT_NE(ultrasound[1].mid(2), ultrasound[2].mid(2));
+}
+
 }  // namespace
 }  // namespace esoa::assist
