@@ -57,6 +57,7 @@ SuggestCandidate CandidateStore::At(qsizetype i) const {
 }
 
 quint32 CandidateStore::Shared(const QString& value) {
+    if (value.isEmpty()) return 0;  // most of the values of most items
     const auto found = valueIds_.constFind(value);
     if (found != valueIds_.constEnd()) return *found;
     values_.push_back(value);

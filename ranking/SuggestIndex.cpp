@@ -6,7 +6,6 @@
 #include <cmath>
 #include <exception>
 #include <future>
-#include <optional>
 #include <thread>
 
 #include "ranking/MedicineVocabulary.h"
@@ -160,8 +159,8 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
     for (const QString& usual : UsualAttributes())
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
-    // ids do not depend on the number of cores. While the feed gathers one block, the block before it is
-    // read and then added, on threads of their own.
+    // ids do not depend on the number of cores. While the feed gathers one block (and keeps its
+    // candidates), the block before it is read and then added, on threads of their own.
     const QSet<QString> drugWords = DrugWords(genericNames);
     struct Block {
         QList<SuggestCandidate> candidates;
@@ -170,51 +169,49 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
     Block block, reading;
     // An inventory stocks one product under many item ids: an item with the name, generic name, kind and
     // source of an earlier one reads like it, so its terms are taken from it rather than read again.
-    // Found by a hash of those, made sure of before the terms are taken.
+    // The earlier one is found by a hash of those, and made sure of.
     QHash<size_t, int> firstOf;
-    int fed = 0;
-    std::optional<ReadCache> ownCache;
-    const auto add = [&](const std::vector<ItemTerms>& terms) {
-        for (qsizetype k = 0; k < reading.candidates.size(); ++k) {
-            const SuggestCandidate& c = reading.candidates[k];
+    const auto readsLike = [this](int earlier, const SuggestCandidate& c) {
+        return candidates_.ItemName(earlier) == c.itemName && candidates_.Kind(earlier) == c.kind &&
+               candidates_.Source(earlier) == c.source && candidates_.GenericName(earlier) == c.genericName;
+    };
+    const auto add = [&](const std::vector<ItemTerms>& terms, const Block& b) {
+        for (qsizetype k = 0; k < b.candidates.size(); ++k) {
+            const ItemKind kind = b.candidates[k].kind;
             auto r = std::find_if(readings_.begin(), readings_.end(),
-                                  [&c](const Reading& x) { return x.kind == c.kind; });
+                                  [kind](const Reading& x) { return x.kind == kind; });
             if (r == readings_.end()) {
-                readings_.push_back({c.kind, {}, {}, {}, {}, {}, 0});
+                readings_.push_back({kind, {}, {}, {}, {}, {}, 0});
                 r = readings_.end() - 1;
             }
-            const int same = reading.same[size_t(k)];
-            candidates_.Append(c);
             items_.emplace_back();
             const int index = int(items_.size() - 1);
-            if (same < 0) {
+            if (b.same[size_t(k)] < 0)
                 Add(index, terms[size_t(k)], *r);
-            } else if (candidates_.ItemName(same) == c.itemName && candidates_.Kind(same) == c.kind &&
-                       candidates_.Source(same) == c.source &&
-                       candidates_.GenericName(same) == c.genericName) {
-                AddSame(index, same, *r);
-            } else {
-                if (!ownCache) ownCache.emplace(ReadCache{{}, {}, drugWords});
-                Add(index, ReadCandidate(c, *ownCache), *r);
-            }
+            else
+                AddSame(index, b.same[size_t(k)], *r);
         }
-        reading.candidates.clear();
-        reading.same.clear();
     };
-    std::future<void> read;
+    std::future<std::vector<ItemTerms>> read;
     const auto next = [&] {
         if (read.valid()) read.get();
         std::swap(reading, block);
+        block.candidates.clear();
+        block.same.clear();
         read = std::async(std::launch::async, [&] {
-            add(ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size(), drugWords));
+            std::vector<ItemTerms> terms =
+                ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size(), drugWords);
+            add(terms, reading);
+            return terms;  // let go of on the feed's thread, which has time to spare
         });
     };
     feed([&](SuggestCandidate c) {
+        const int index = int(candidates_.size());
         const size_t key = qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName);
         const auto first = firstOf.constFind(key);
-        block.same.push_back(first == firstOf.cend() ? -1 : *first);
-        if (first == firstOf.cend()) firstOf.insert(key, fed);
-        ++fed;
+        block.same.push_back(first != firstOf.cend() && readsLike(*first, c) ? *first : -1);
+        if (first == firstOf.cend()) firstOf.insert(key, index);
+        candidates_.Append(c);
         block.candidates.append(std::move(c));
         if (block.candidates.size() == kReadBlock) next();
     });
