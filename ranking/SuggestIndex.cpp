@@ -123,6 +123,40 @@ std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, cons
     return out;
 }
 
+// Item indices by a hash of what an item is read by, for a million lookups: open addressing in one array.
+class FirstOfHash {
+public:
+    // The index stored under `hash`, or, when there is none, -1 after storing `index` under it.
+    int FindOrInsert(size_t hash, int index) {
+        if ((used_ + 1) * 2 > slots_.size()) Grow();
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot& s = slots_[i];
+            if (s.index < 0) {
+                s = {hash, index};
+                ++used_;
+                return -1;
+            }
+            if (s.hash == hash) return s.index;
+        }
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        int index = -1;
+    };
+    void Grow() {
+        std::vector<Slot> old(std::max<size_t>(1024, slots_.size() * 2));
+        old.swap(slots_);
+        used_ = 0;
+        for (const Slot& s : old)
+            if (s.index >= 0) FindOrInsert(s.hash, s.index);
+    }
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+};
+
 }  // namespace
 
 // A candidate as ranked: its score and what tells it from the others for the confidence (the query words
@@ -170,7 +204,7 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
     // An inventory stocks one product under many item ids: an item with the name, generic name, kind and
     // source of an earlier one reads like it, so its terms are taken from it rather than read again.
     // The earlier one is found by a hash of those, and made sure of.
-    QHash<size_t, int> firstOf;
+    FirstOfHash firstOf;
     const auto readsLike = [this](int earlier, const SuggestCandidate& c) {
         return candidates_.ItemName(earlier) == c.itemName && candidates_.Kind(earlier) == c.kind &&
                candidates_.Source(earlier) == c.source && candidates_.GenericName(earlier) == c.genericName;
@@ -192,25 +226,22 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
                 AddSame(index, b.same[size_t(k)], *r);
         }
     };
-    std::future<std::vector<ItemTerms>> read;
+    std::future<void> read;
     const auto next = [&] {
         if (read.valid()) read.get();
         std::swap(reading, block);
         block.candidates.clear();
         block.same.clear();
         read = std::async(std::launch::async, [&] {
-            std::vector<ItemTerms> terms =
-                ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size(), drugWords);
-            add(terms, reading);
-            return terms;  // let go of on the feed's thread, which has time to spare
+            add(ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size(), drugWords),
+                reading);
         });
     };
     feed([&](SuggestCandidate c) {
         const int index = int(candidates_.size());
-        const size_t key = qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName);
-        const auto first = firstOf.constFind(key);
-        block.same.push_back(first != firstOf.cend() && readsLike(*first, c) ? *first : -1);
-        if (first == firstOf.cend()) firstOf.insert(key, index);
+        const int first =
+            firstOf.FindOrInsert(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName), index);
+        block.same.push_back(first >= 0 && readsLike(first, c) ? first : -1);
         candidates_.Append(c);
         block.candidates.append(std::move(c));
         if (block.candidates.size() == kReadBlock) next();
