@@ -193,8 +193,8 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
     for (const QString& usual : UsualAttributes())
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
-    // ids do not depend on the number of cores. While the feed gathers one block (and keeps its
-    // candidates), the block before it is read and then added, on threads of their own.
+    // ids do not depend on the number of cores. While the feed gathers one block, the block before it is
+    // kept, read and then added, on threads of their own.
     const QSet<QString> drugWords = DrugWords(genericNames);
     struct Block {
         QList<SuggestCandidate> candidates;
@@ -227,22 +227,26 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
         }
     };
     std::future<void> read;
+    int fed = 0;
     const auto next = [&] {
         if (read.valid()) read.get();
         std::swap(reading, block);
         block.candidates.clear();
         block.same.clear();
         read = std::async(std::launch::async, [&] {
+            // Kept in order, each repeat made sure of against the item it repeats, before the reading.
+            for (qsizetype k = 0; k < reading.candidates.size(); ++k) {
+                int& same = reading.same[size_t(k)];
+                if (same >= 0 && !readsLike(same, reading.candidates[k])) same = -1;
+                candidates_.Append(reading.candidates[k]);
+            }
             add(ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size(), drugWords),
                 reading);
         });
     };
     feed([&](SuggestCandidate c) {
-        const int index = int(candidates_.size());
-        const int first =
-            firstOf.FindOrInsert(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName), index);
-        block.same.push_back(first >= 0 && readsLike(first, c) ? first : -1);
-        candidates_.Append(c);
+        block.same.push_back(
+            firstOf.FindOrInsert(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName), fed++));
         block.candidates.append(std::move(c));
         if (block.candidates.size() == kReadBlock) next();
     });
