@@ -70,11 +70,11 @@ def brand_name(rnd):
 def parse_formulary():
     drugs = []
     for line in em.FORMULARY.strip().splitlines():
-        head, *specs = [p.strip() for p in line.split("|")]
+        head, *offers = [p.strip() for p in line.split("|")]
         generic, _, salt = head.partition(";")
         presentations = []
-        for spec in specs:
-            body, _, packs = spec.partition(":")
+        for offer in offers:
+            body, _, packs = offer.partition(":")
             form, kind, *values = body.split()
             form, _, qual = form.partition("+")
             presentations.append((form, qual, kind, values, packs.split() or [None]))

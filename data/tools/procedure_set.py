@@ -138,9 +138,9 @@ def lab(t):
             s_ph, s_hosp = ex.SPECIMENS[s]
             names = []
             for test in options(hospital):
-                for spec in options(s_hosp):
+                for specimen in options(s_hosp):
                     names.append(rnd.choice(["%s, %s", "%s %s", "%s (%s)"]) %
-                                 ((test, spec) if rnd.random() < 0.5 else (spec, test)))
+                                 ((test, specimen) if rnd.random() < 0.5 else (specimen, test)))
             descriptions = []
             for sp in options(s_ph):
                 descriptions += ["%s, %s" % (ph, sp), "%s %s" % (sp, ph), "%s (%s)" % (ph, sp), "%s IN %s" % (ph, sp)]
