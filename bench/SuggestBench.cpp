@@ -10,6 +10,7 @@
 
 #include "LargeHospital.h"
 #include "core/demo/DemoDatabase.h"
+#include "core/lookup/HospitalLists.h"
 #include "core/suggest/SuggestSource.h"
 #include "database/sqlite/InventoryNameIndex.h"
 #include "database/sqlite/SqliteConnection.h"
@@ -193,5 +194,30 @@ void BM_FirstOpenOfOlderFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstOpenOfOlderFiles)->Unit(benchmark::kSecond)->Iterations(1);
 
+
+// EXPERIMENT
+void BM_XScanOnly(benchmark::State& state) {
+    LargeHospital& h = LargeHospital::Get();
+    for (auto _ : state) {
+        size_t n = 0;
+        h.connection().ReadEach(ActiveInventoryStatement(), [&n](const QStringList& row) { n += row.size(); });
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_XScanOnly)->Unit(benchmark::kMillisecond)->Iterations(2);
+void BM_XFeedOnly(benchmark::State& state) {
+    LargeHospital& h = LargeHospital::Get();
+    for (auto _ : state) {
+        size_t n = 0;
+        assist::ReadCandidates(h.connection(), inventory(), [&n](assist::SuggestCandidate c) { n += c.itemName.size(); });
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_XFeedOnly)->Unit(benchmark::kMillisecond)->Iterations(2);
+void BM_XReadIndex(benchmark::State& state) {
+    LargeHospital& h = LargeHospital::Get();
+    for (auto _ : state) benchmark::DoNotOptimize(assist::ReadIndex(h.connection(), {inventory()}).size());
+}
+BENCHMARK(BM_XReadIndex)->Unit(benchmark::kMillisecond)->Iterations(2);
 }  // namespace
 }  // namespace esoa

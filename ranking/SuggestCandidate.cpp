@@ -56,6 +56,16 @@ SuggestCandidate CandidateStore::At(qsizetype i) const {
             values_[e.section]};
 }
 
+QStringList CandidateStore::GenericNames(ItemKind kind) const {
+    std::vector<char> named(values_.size(), 0);
+    for (const Entry& e : entries_)
+        if (e.kind == kind) named[e.generic] = 1;
+    QStringList names;
+    for (size_t v = 1; v < values_.size(); ++v)
+        if (named[v]) names.append(values_[v]);
+    return names;
+}
+
 quint32 CandidateStore::Shared(const QString& value) {
     if (value.isEmpty()) return 0;  // most of the values of most items
     const auto found = valueIds_.constFind(value);

@@ -41,6 +41,8 @@ public:
     ItemKind Kind(qsizetype i) const { return entries_[size_t(i)].kind; }
     const QString& Source(qsizetype i) const { return values_[entries_[size_t(i)].source]; }
     const QString& GenericName(qsizetype i) const { return values_[entries_[size_t(i)].generic]; }
+    // The distinct generic names of the candidates of `kind`.
+    QStringList GenericNames(ItemKind kind) const;
     void SetLinkedCode(qsizetype i, const QString& code) { entries_[size_t(i)].linked = Shared(code); }
 
 private:

@@ -43,7 +43,6 @@ void AppendNew(QStringList& to, const QStringList& from) {
 struct ReadCache {
     QHash<QString, ItemTerms> generics;
     QHash<QString, QStringList> sources;  // what an exam table's name says of its rows
-    const QSet<QString>& drugWords;       // DrugWords
 };
 
 // The words that name a drug in the medicines' generic names, salts and esters apart.
@@ -55,7 +54,9 @@ QSet<QString> DrugWords(const QStringList& genericNames) {
     return words;
 }
 
-// An item's name and generic name read as one text; an exam row also by what its table says of it.
+// An item's name and generic name read as one text; an exam row also by what its table says of it. An
+// item without a generic name keeps its words in brackets aside: whether they are its generic name is
+// known once every generic name is (SuggestIndex::TakeGenericsFromBrackets).
 ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
     ItemTerms terms;
     if (c.kind == ItemKind::Procedure) {
@@ -65,7 +66,6 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
         terms = AnalyseProcedureText(c.itemName, *source);
     } else {
         terms = AnalyseItemText(c.itemName);
-        if (c.genericName.isEmpty()) TakeGenericFromBrackets(terms, cache.drugWords);
     }
     if (c.genericName.isEmpty()) return terms;
     auto cached = cache.generics.constFind(c.genericName);
@@ -91,10 +91,10 @@ constexpr qsizetype kReadAlone = 2048;
 
 // The items of a block that read like no earlier item: those that do (`same` not -1) are left unread.
 std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, const std::vector<int>& same,
-                                 qsizetype begin, qsizetype end, const QSet<QString>& drugWords) {
+                                 qsizetype begin, qsizetype end) {
     std::vector<ItemTerms> out(size_t(end - begin));
     const auto read = [&](qsizetype from, qsizetype to) {
-        ReadCache cache{{}, {}, drugWords};
+        ReadCache cache;
         for (qsizetype i = from; i < to; ++i)
             if (same[size_t(i)] < 0) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
     };
@@ -173,29 +173,20 @@ struct SuggestIndex::Scored {
     bool formSilent;
 };
 
-QStringList SuggestIndex::GenericNames(const QList<SuggestCandidate>& candidates) {
-    QStringList names;
-    for (const SuggestCandidate& c : candidates)
-        if (c.kind == ItemKind::Medicine && !c.genericName.isEmpty()) names.append(c.genericName);
-    return names;
-}
-
 SuggestIndex::SuggestIndex(QList<SuggestCandidate> candidates)
     : SuggestIndex(
-          GenericNames(candidates),
           [&candidates](const std::function<void(SuggestCandidate)>& add) {
               for (SuggestCandidate& c : candidates) add(std::move(c));
               candidates.clear();
           },
           FeedTag{}) {}
 
-SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, FeedTag) {
+SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     for (const QString& usual : UsualAttributes())
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
     // ids do not depend on the number of cores. While the feed gathers one block, the block before it is
     // kept, read and then added, on threads of their own.
-    const QSet<QString> drugWords = DrugWords(genericNames);
     struct Block {
         QList<SuggestCandidate> candidates;
         std::vector<int> same;  // per candidate: the earlier item it reads like, or -1
@@ -240,8 +231,7 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
                 if (same >= 0 && !readsLike(same, reading.candidates[k])) same = -1;
                 candidates_.Append(reading.candidates[k]);
             }
-            add(ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size(), drugWords),
-                reading);
+            add(ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size()), reading);
         });
     };
     feed([&](SuggestCandidate c) {
@@ -252,6 +242,7 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
     });
     next();
     read.get();
+    TakeGenericsFromBrackets();
     for (Reading& r : readings_) {
         r.vocabulary.Finish();
         r.idf.resize(r.vocabulary.size());
@@ -294,6 +285,24 @@ SuggestIndex::SuggestIndex(const QStringList& genericNames, const Feed& feed, Fe
                 continue;
             seen[r.spread[id]++] = anchor;
         }
+    }
+}
+
+void SuggestIndex::TakeGenericsFromBrackets() {
+    const QSet<QString> drugWords = DrugWords(candidates_.GenericNames(ItemKind::Medicine));
+    if (drugWords.isEmpty()) return;
+    const auto medicines = std::find_if(readings_.begin(), readings_.end(),
+                                        [](const Reading& r) { return r.kind == ItemKind::Medicine; });
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (candidates_.Kind(qsizetype(i)) != ItemKind::Medicine || !candidates_.GenericName(qsizetype(i)).isEmpty())
+            continue;
+        Item& item = items_[i];
+        int* w = terms_.data() + item.begin;
+        const bool generic = std::any_of(w, w + item.count[Words], [&](int term) {
+            return term < 0 && drugWords.contains(medicines->vocabulary.word(~term));
+        });
+        // The words in brackets are the generic name; the others stand aside, as beside a generic name.
+        if (generic) std::transform(w, w + item.count[Words], w, [](int term) { return ~term; });
     }
 }
 

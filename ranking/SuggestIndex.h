@@ -75,15 +75,8 @@ public:
     static constexpr double kConfidentAt = 0.5;
 
     explicit SuggestIndex(QList<SuggestCandidate> candidates);
-    // The same for candidates handed over by `feed` one at a time, as they are read. `genericNames` are
-    // the generic names of the medicines the feed hands over (GenericNames of them, in any order, repeats
-    // allowed): an item without a generic of its own may name one in brackets after a brand, which is
-    // known only when every generic is.
-    static SuggestIndex Read(const QStringList& genericNames, const Feed& feed) {
-        return SuggestIndex(genericNames, feed, FeedTag{});
-    }
-    // The generic names of the medicines among `candidates`.
-    static QStringList GenericNames(const QList<SuggestCandidate>& candidates);
+    // The same for candidates handed over by `feed` one at a time, as they are read.
+    static SuggestIndex Read(const Feed& feed) { return SuggestIndex(feed, FeedTag{}); }
 
     // The best `limit` candidates, best first; equal scores in the order of item name, then item id.
     // Candidates that share no word with the description are not returned.
@@ -102,7 +95,7 @@ public:
 
 private:
     struct FeedTag {};
-    SuggestIndex(const QStringList& genericNames, const Feed& feed, FeedTag);
+    SuggestIndex(const Feed& feed, FeedTag);
 
     // An item's terms live in `terms_` from `begin`: words (an aside as the complement of its id), then
     // amounts, packs, forms, qualifiers and attributes, `count` of each.
@@ -140,6 +133,10 @@ private:
     void Add(int index, const ItemTerms& terms, Reading& reading);
     // Adds an item whose terms are those of the earlier item `same`.
     void AddSame(int index, int same, Reading& reading);
+    // A medicine without a generic name may name one in brackets after a brand ("BRAND 500 mg tab
+    // (amoxicillin)"), known once every generic name is: when a word in brackets is a word of one, the
+    // words in brackets are its generic name and the others stand aside (TakeGenericFromBrackets).
+    void TakeGenericsFromBrackets();
     // Inverse document frequency of a word that `holders` of `items` hold.
     static double Idf(size_t holders, size_t items);
     static double TextScore(double matched, double queryMass, double itemMass, ItemKind kind);

@@ -240,21 +240,8 @@ QList<SuggestCandidate> ReadCandidates(Connection& c, const QList<CandidateSourc
     return candidates;
 }
 
-QStringList GenericNames(Connection& c, const QList<CandidateSource>& sources) {
-    QStringList names;
-    if (std::none_of(sources.begin(), sources.end(), [](const CandidateSource& s) { return s.inventory; }))
-        return names;
-    c.ReadEach(QStringLiteral("SELECT DISTINCT B.GenericID, B.GenericName FROM Inventory..tbInvMaster A WITH "
-                              "(NOLOCK) INNER JOIN Inventory..tbForGeneric B ON A.GenericID = B.GenericID "
-                              "WHERE A.itemstatus = 0"),
-               [&names](const QStringList& row) {
-                   if (!row.value(1).isEmpty()) names.append(row.value(1));
-               });
-    return names;
-}
-
 SuggestIndex ReadIndex(Connection& c, const QList<CandidateSource>& sources) {
-    return SuggestIndex::Read(GenericNames(c, sources), [&](const auto& add) {
+    return SuggestIndex::Read([&](const auto& add) {
         if (sources.size() == 1) {
             ReadCandidates(c, sources.front(), add);  // a single source's failure is the caller's to see
         } else {

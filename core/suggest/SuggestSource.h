@@ -45,10 +45,6 @@ void ReadCandidates(Connection& connection, const CandidateSource& source,
 void ReadCandidates(Connection& connection, const QList<CandidateSource>& sources,
                     const std::function<void(SuggestCandidate)>& add);
 
-// The generic names of the medicines the inventory among `sources` hands over (SuggestIndex::Read),
-// without reading its items: those of the generics that an active item names. Empty without the
-// inventory. Throws DbError.
-QStringList GenericNames(Connection& connection, const QList<CandidateSource>& sources);
 // An index of the candidates of `sources`, read as they are streamed (ReadCandidates).
 SuggestIndex ReadIndex(Connection& connection, const QList<CandidateSource>& sources);
 
