@@ -268,27 +268,40 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const CandidateSource&
     return IndexFor(c, QList<CandidateSource>{s});
 }
 
+namespace {
+
+QString itemsFingerprint(Connection& c, const QList<CandidateSource>& sources) {
+    QStringList fingerprints;
+    for (const CandidateSource& s : sources) {
+        try {
+            fingerprints.append(isPlain(s) || sources.size() == 1 ? Fingerprint(c, s) : QString());
+        } catch (const DbError& e) {
+            if (sources.size() == 1 || e.cause() != DbError::Cause::MissingTable) throw;
+            fingerprints.append(QString());
+        }
+    }
+    return fingerprints.join(QLatin1Char('#'));
+}
+
+}  // namespace
+
 const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateSource>& sources) {
     const bool same = index_ && sources_ == sources;
     const QString itemsMarker = markers(c, sources, false);
     if (!same || itemsMarker.isEmpty() || itemsMarker != itemsMarker_) {
-        QStringList fingerprints;
-        for (const CandidateSource& s : sources) {
-            try {
-                fingerprints.append(isPlain(s) || sources.size() == 1 ? Fingerprint(c, s) : QString());
-            } catch (const DbError& e) {
-                if (sources.size() == 1 || e.cause() != DbError::Cause::MissingTable) throw;
-                fingerprints.append(QString());
-            }
-        }
-        const QString fingerprint = fingerprints.join(QLatin1Char('#'));
-        if (!same || fingerprint != fingerprint_) {
+        // Where the database keeps change markers, the fingerprint of a new index is taken later (Settle):
+        // the first suggestion does not wait for it. An index whose fingerprint was never taken cannot be
+        // told fresh once the markers moved, and is read again.
+        const bool build = !same || !fingerprint_;
+        const QString fingerprint =
+            !build || itemsMarker.isEmpty() ? itemsFingerprint(c, sources) : QString();
+        if (build || fingerprint != *fingerprint_) {
             index_.reset();
             const QString links = linksFingerprint(c, sources);
             const QString linksMarker = markers(c, sources, true);
             index_ = std::make_unique<SuggestIndex>(ReadIndex(c, sources));
             sources_ = sources;
-            fingerprint_ = fingerprint;
+            fingerprint_ = itemsMarker.isEmpty() ? std::optional<QString>(fingerprint) : std::nullopt;
             linksFingerprint_ = links;
             itemsMarker_ = itemsMarker;
             linksMarker_ = linksMarker;
@@ -314,6 +327,12 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateS
         linksMarker_ = linksMarker;
     }
     return *index_;
+}
+
+void SuggestCache::Settle(Connection& c) {
+    if (!index_ || fingerprint_ || markers(c, sources_, false) != itemsMarker_) return;
+    // Nothing was written since the index was read: what the items are now is what it was read from.
+    fingerprint_ = itemsFingerprint(c, sources_);
 }
 
 bool ExamTableOfRevenue(Connection& c, const QString& revenueId, CandidateSource& s) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ranking/SuggestIndex.h"
 
@@ -55,16 +56,21 @@ QString Fingerprint(Connection& connection, const CandidateSource& source);
 // Keeps one index per window: built on first use, reused while its sources and their fingerprints stay
 // the same, rebuilt when either changes. The codes the items are linked to are read again, without a
 // rebuild, when only the links changed. Where the database tells cheaply that nothing was written
-// (Connection::ChangeMarker), nothing is read at all to find the index fresh.
+// (Connection::ChangeMarker), nothing is read at all to find the index fresh, and the fingerprint of a
+// new index is taken by Settle, once the suggestion it was read for is shown.
 class SuggestCache {
 public:
     const SuggestIndex& IndexFor(Connection& connection, const CandidateSource& source);
     const SuggestIndex& IndexFor(Connection& connection, const QList<CandidateSource>& sources);
+    // Takes the fingerprint of an index read without one, while nothing was written since: call it when
+    // the window is idle after a suggestion, so that a later write that leaves the items as they were
+    // (a saved link) does not make the next suggestion read them again. Throws DbError.
+    void Settle(Connection& connection);
 
 private:
     QList<CandidateSource> sources_;
     QString itemsMarker_, linksMarker_;  // the databases' change markers when last found fresh
-    QString fingerprint_;                // of the items
+    std::optional<QString> fingerprint_;  // of the items; none while not yet taken (Settle)
     QString linksFingerprint_;           // of the link tables
     std::unique_ptr<SuggestIndex> index_;
 };

@@ -141,6 +141,7 @@ TEST_F(SuggestSources, TheIndexIsKeptWhileTheItemsStayAndTheLinkedCodesFollowThe
     };
     const SuggestCandidate paracetamol = best("PARACETAMOL 500 mg tablet");
     EXPECT_EQ(&cache.IndexFor(*c, inventory), first) << "nothing changed";
+    cache.Settle(*c);  // as the window does once the suggestion is shown
     history::Action save(*c, {}, history::Kind::Save, *ReferenceList::Named(QLatin1String("ESOA_ER")));
     SaveLink(save, {"ESOA_ER", paracetamol.itemId, "PH", paracetamol.itemName, "INV", "ERT-0002", "",
                     "Therapeutics", "PARACETAMOL 500 mg tablet", "2.50", "per tablet"});
@@ -152,6 +153,14 @@ TEST_F(SuggestSources, TheIndexIsKeptWhileTheItemsStayAndTheLinkedCodesFollowThe
         "INSERT INTO Inventory..tbInvMaster (ItemID, ItemName, itemstatus) VALUES (777777, "
         "'Zanamivir 5 mg inhalation powder', 0)");
     EXPECT_EQ(best("ZANAMIVIR 5 mg inhalation powder").itemId, "777777");
+
+    // An index whose fingerprint was not taken yet is read again after any write, never trusted stale.
+    SuggestCache unsettled;
+    unsettled.IndexFor(*c, inventory);
+    c->Execute("UPDATE Inventory..tbInvMaster SET itemstatus = 1 WHERE ItemID = 777777");
+    const SuggestIndex& again = unsettled.IndexFor(*c, inventory);
+    const QList<Suggestion> found = again.Suggest("ZANAMIVIR 5 mg inhalation powder", 1);
+    EXPECT_TRUE(found.isEmpty() || again.candidate(found[0].candidate).itemId != "777777");
 }
 
 // The code shown beside an item is that of its link as the database matches item IDs: letter case,

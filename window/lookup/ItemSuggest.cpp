@@ -1,5 +1,7 @@
 #include "window/lookup/ItemSuggest.h"
 
+#include <QTimer>
+
 #include "database/DbError.h"
 #include "core/ListData.h"
 #include "window/screen/Screen.h"
@@ -60,6 +62,14 @@ void ItemSuggest::Fill(const assist::CandidateSource& source) {
         return;
     }
     s_.ui.Grid2->Fill(std::move(fields), std::move(rows));
+    // Once the list is shown: what tells, after a later save, that the items are still those indexed.
+    QTimer::singleShot(0, s_.ui.Grid2, [this] {
+        try {
+            cache_.Settle(s_.user.sqlconnection());
+        } catch (const std::exception&) {
+            // Not taken: the next suggestion after a write reads the items again.
+        }
+    });
 }
 
 }  // namespace esoa
