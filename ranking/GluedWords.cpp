@@ -1,6 +1,7 @@
 #include "ranking/GluedWords.h"
 
 #include <QHash>
+#include <algorithm>
 
 #include "ranking/MedicineVocabulary.h"
 
@@ -59,7 +60,14 @@ QStringList SplitQualifierForm(const QString& w) {
     return {};
 }
 
+bool HasDigit(const QString& w) {
+    return std::any_of(w.cbegin(), w.cend(), [](QChar c) { return c.isDigit(); });
+}
+
 QStringList Split(const QString& w, bool afterNumber) {
+    // No form, qualifier or unit is spelt with a digit: a word with one ("amlodipine5mg", or an item
+    // code "l100234", of which a master may hold a million) can only be a glued strength, quickly seen.
+    if (HasDigit(w)) return Known(w) ? QStringList() : SplitStrength(w);
     // Masters repeat their spellings: each distinct word is worked out once per thread.
     thread_local QHash<QString, QStringList> cache[2];
     QHash<QString, QStringList>& seen = cache[afterNumber];

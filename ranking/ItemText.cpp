@@ -102,7 +102,7 @@ qsizetype MedicineReader::ReadChain(qsizetype i) {
     while (true) {
         const Piece* p = At(i);
         if (p && p->kind == Kind::Number) {
-            Term term{p->text.toDouble(), UnitAt(i + 1), true};
+            Term term{text::NumberValue(p->text), UnitAt(i + 1), true};
             i += term.unit ? 2 : 1;
             terms.append(term);
         } else if (!terms.isEmpty() && p && p->kind == Kind::Word && medicine::FindUnit(p->text)) {

@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <vector>
 
 #include "ranking/TermMatcher.h"
 
@@ -289,7 +290,7 @@ bool Abbreviates(const QString& word, const QString& name, bool form) {
 }  // namespace
 
 QString GuessForm(const QString& word) {
-    static const std::pair<const char*, const char*> names[] = {{"tablet", "tablet"},
+    static const std::pair<const char*, const char*> spelt[] = {{"tablet", "tablet"},
                                                                 {"capsule", "capsule"},
                                                                 {"ampule", "ampule"},
                                                                 {"ampoule", "ampule"},
@@ -320,26 +321,37 @@ QString GuessForm(const QString& word) {
                                                                 {"vaginal", "q:vaginal"},
                                                                 {"concentrate", "q:concentrate"},
                                                                 {"orodispersible", "q:orodispersible"}};
+    // The table as texts, made once.
+    static const std::vector<std::pair<QString, QString>> names = [] {
+        std::vector<std::pair<QString, QString>> out;
+        for (const auto& [name, token] : spelt) out.emplace_back(QString::fromLatin1(name), QString::fromLatin1(token));
+        return out;
+    }();
     if (word.size() < 2 || !word[0].isLetter()) return {};
-    // Masters repeat their spellings: each distinct word is worked out once per thread.
+    // Masters repeat their spellings: each distinct word is worked out once per thread. A word with a
+    // digit (an item code, of which a master may hold a million) can only be a typing error of a form,
+    // quickly seen, and is not kept.
     thread_local QHash<QString, QString> guesses;
-    const auto cached = guesses.constFind(word);
-    if (cached != guesses.constEnd()) return *cached;
+    const bool keep = std::none_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
+    if (keep) {
+        const auto cached = guesses.constFind(word);
+        if (cached != guesses.constEnd()) return *cached;
+    }
     QString guess;
     int fits = 0;
-    for (const auto& [name, token] : names) {
-        const QString n = QString::fromLatin1(name);
+    for (const auto& [n, token] : names) {
         if (n[0] != word[0] || n == word) continue;
         const bool cut = word.size() >= 4 && n.size() > word.size() && n.startsWith(word);
         const int allowed = word.size() >= 6 ? 2 : n.size() >= 5 ? 1 : 0;
         const bool typo =
             word.size() >= 4 && !cut && allowed > 0 && TermMatcher::Distance(word, n, allowed) <= allowed;
-        const bool form = !QLatin1String(token).startsWith(QLatin1String("q:"));
+        const bool form = !token.startsWith(QLatin1String("q:"));
         if (!cut && !typo && !Abbreviates(word, n, form)) continue;
-        if (guess != QLatin1String(token)) ++fits;
-        guess = QString::fromLatin1(token);
+        if (guess != token) ++fits;
+        guess = token;
     }
     if (fits != 1) guess.clear();
+    if (!keep) return guess;
     if (guesses.size() > 100000) guesses.clear();
     guesses.insert(word, guess);
     return guess;

@@ -18,8 +18,14 @@ PhraseTable::PhraseTable(const std::vector<PhraseEntry>& entries, std::function<
     : word_(std::move(word)), typingErrors_(typingErrors) {
     for (const PhraseEntry& e : entries) {
         const QStringList tokens = QString::fromUtf8(e.tokens).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QList<bool> numbers;
+        for (const QString& t : tokens) {
+            bool number = false;
+            if (t[0].isDigit()) t.toDouble(&number);
+            numbers.append(number);
+        }
         for (const QString& spelling : QString::fromUtf8(e.spellings).split(QLatin1Char(';'))) {
-            Phrase phrase{{}, tokens};
+            Phrase phrase{{}, tokens, numbers};
             for (const Piece& p : Cut(Normalised(spelling)))
                 if (p.kind != Kind::Open && p.kind != Kind::Close) phrase.keys.append(Key(p));
             if (!phrase.keys.isEmpty()) byFirst_[phrase.keys.front()].append(phrase);
@@ -106,12 +112,8 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
             out.append(seen[i++]);
             continue;
         }
-        // A token that is a number ("dextrose 5 %" for "d5") is read as one; "24hour" is a word.
-        for (const QString& t : found->tokens) {
-            bool number = false;
-            if (t[0].isDigit()) t.toDouble(&number);
-            out.append({t, number ? Kind::Number : Kind::Word, seen[i].aside});
-        }
+        for (qsizetype k = 0; k < found->tokens.size(); ++k)
+            out.append({found->tokens[k], found->numbers[k] ? Kind::Number : Kind::Word, seen[i].aside});
         i += found->keys.size();
     }
     return out;

@@ -40,6 +40,7 @@ private:
     struct Phrase {
         QStringList keys;
         QStringList tokens;
+        QList<bool> numbers;  // per token: read as a number ("dextrose 5 %" for "d5"; "24hour" is a word)
     };
     QString Key(const Piece& piece) const;
     // Whether a word of a text is the word of a spelling, or one typing error away from a long one.

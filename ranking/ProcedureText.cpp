@@ -102,7 +102,7 @@ ItemTerms AnalyseProcedureText(const QString& text, const QStringList& context) 
     QStringList pending, tokens;
     for (const text::Piece& p : pieces) {
         if (p.kind == text::Kind::Number) {
-            AddWord(t, text::Number(p.text.toDouble()), false);
+            AddWord(t, text::Number(text::NumberValue(p.text)), false);
         } else if (p.kind != text::Kind::Word) {
             continue;
         } else if (p.text.startsWith(QLatin1Char('?'))) {

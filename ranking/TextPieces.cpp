@@ -12,8 +12,14 @@ QChar At(const QString& s, qsizetype i) {
 
 // "w/" and "w/o" are how masters write "with" and "without"; "w/v" and "w/w" only say how a percentage
 // was measured.
+qsizetype IndexOfWSlash(const QString& s, qsizetype from) {
+    for (qsizetype i = from; i + 1 < s.size(); ++i)
+        if (s[i] == QLatin1Char('w') && s[i + 1] == QLatin1Char('/')) return i;
+    return -1;
+}
+
 void SpellWith(QString& s) {
-    for (qsizetype i = s.indexOf(QLatin1String("w/")); i >= 0; i = s.indexOf(QLatin1String("w/"), i + 1)) {
+    for (qsizetype i = IndexOfWSlash(s, 0); i >= 0; i = IndexOfWSlash(s, i + 1)) {
         if (i > 0 && s[i - 1].isLetterOrNumber()) continue;
         const QChar next = At(s, i + 2);
         const bool closed = !At(s, i + 3).isLetter();
@@ -57,12 +63,13 @@ void JoinDottedLetters(QString& s) {
 
 QString Normalised(const QString& text) {
     QString t = text;
-    t.replace(QChar(0x00B5), QLatin1String("mc")).replace(QChar(0x03BC), QLatin1String("mc"));
     // Most masters are plain ASCII: decomposing those would only cost time.
     const bool ascii = std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii) {
-        t = t.toLower();
+        for (QChar& c : t)  // the text's own copy, lowered in place
+            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
     } else {
+        t.replace(QChar(0x00B5), QLatin1String("mc")).replace(QChar(0x03BC), QLatin1String("mc"));
         const QString decomposed = t.normalized(QString::NormalizationForm_KD);
         t.clear();
         t.reserve(decomposed.size());
@@ -138,6 +145,27 @@ QList<Piece> Cut(const QString& s) {
     }
     flush();
     return pieces;
+}
+
+double NumberValue(const QString& number) {
+    // Digits with at most one decimal point and fifteen digits in all are exact as a whole number and
+    // divide by an exact power of ten into the same double as the full conversion gives.
+    static constexpr double kTens[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    qint64 whole = 0;
+    int digits = 0, decimals = -1;
+    for (const QChar c : number) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            whole = whole * 10 + (c.unicode() - '0');
+            if (++digits > 15) return number.toDouble();
+            if (decimals >= 0) ++decimals;
+        } else if (c == QLatin1Char('.') && decimals < 0) {
+            decimals = 0;
+        } else {
+            return number.toDouble();
+        }
+    }
+    if (digits == 0) return number.toDouble();
+    return decimals > 0 ? double(whole) / kTens[decimals] : double(whole);
 }
 
 QString Number(double value) {

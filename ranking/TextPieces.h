@@ -29,6 +29,9 @@ QString Normalised(const QString& text);
 // ("film-coated", "ap-lat", "co-amoxiclav"); a possessive "'s" goes.
 QList<Piece> Cut(const QString& normalised);
 
+// The value of a number piece (as QString::toDouble gives it, 0 for a text that is not a number).
+double NumberValue(const QString& number);
+
 // A number as a short text: whole numbers without a decimal point, others with up to ten digits.
 QString Number(double value);
 
