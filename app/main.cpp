@@ -1,10 +1,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 #include "window/user/LocalCurrentUser.h"
 #include "window/Startup.h"
 #include "cli/CommandLine.h"
@@ -21,12 +17,6 @@ void SetIdentity() {
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef __GLIBC__
-    // The program makes and frees millions of small texts (a whole inventory read for suggestions), many
-    // freed on another thread than the one that made them: glibc's fast bins, consolidated again and
-    // again, cost more there than they save (a tenth of the time of a suggestion over a million items).
-    mallopt(M_MXFAST, 0);
-#endif
     // The arguments are read before any application object exists: the commands and --help must
     // answer on a machine without a display, and Qt allows one application object per process.
     QStringList arguments;

@@ -41,7 +41,7 @@ grep -qE ' \./usr/bin/esoa-mapper -> \.\./lib/esoa-mapper/esoa-mapper$' <<<"$con
 grep -qE '^\./usr/share/metainfo/[^/]+\.metainfo\.xml$' <<<"$paths" || fail "no AppStream metadata"
 
 # Found by dpkg-shlibdeps (the Qt libraries) and named by hand (the plugins Qt loads at run time).
-for dep in libqt6widgets6 libqt6sql6 libqt6sql6-odbc libsqlite3-0 libicu72 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6sql6 libqt6sql6-odbc libsqlite3-0 libicu72 libjemalloc2 qt6-qpa-plugins; do
   grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 # Only what the program loads: Qt's SQLite driver is a test's, not the program's.
