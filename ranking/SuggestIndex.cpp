@@ -5,7 +5,12 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <future>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "ranking/MedicineVocabulary.h"
@@ -85,43 +90,67 @@ ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
     return terms;
 }
 
-// Items read together on the cores; a smaller list is read on the calling thread alone.
+// Items read together on the cores, a chunk at a time; a smaller list is read on the calling thread alone.
 constexpr qsizetype kReadBlock = 32768;
 constexpr qsizetype kReadAlone = 2048;
+constexpr qsizetype kReadChunk = 512;
 
-// The items of a block that read like no earlier item: those that do (`same` not -1) are left unread.
-std::vector<ItemTerms> ReadBlock(const QList<SuggestCandidate>& candidates, const std::vector<int>& same,
-                                 qsizetype begin, qsizetype end) {
-    std::vector<ItemTerms> out(size_t(end - begin));
-    const auto read = [&](qsizetype from, qsizetype to) {
+// The reading of one block of items, shared out a chunk at a time among whichever threads offer to help:
+// its own, as many more as there are cores, and a thread that would otherwise wait for it.
+class BlockReading {
+public:
+    // The items of `candidates` that read like no earlier item (`same` -1) are read; the others are left.
+    BlockReading(const QList<SuggestCandidate>& candidates, const std::vector<int>& same)
+        : candidates_(candidates), same_(same), out_(size_t(candidates.size())) {}
+
+    // Reads chunks while any is left; whether it read one.
+    bool Help() {
         ReadCache cache;
-        for (qsizetype i = from; i < to; ++i)
-            if (same[size_t(i)] < 0) out[size_t(i - begin)] = ReadCandidate(candidates[i], cache);
-    };
-    const qsizetype threads =
-        end - begin < kReadAlone ? 1 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
-    const qsizetype share = (end - begin + threads - 1) / threads;
-    std::vector<std::thread> workers;
-    std::vector<std::exception_ptr> failures(static_cast<size_t>(threads));
-    for (qsizetype t = 1; t < threads; ++t) {
-        workers.emplace_back([&, t] {
+        bool helped = false;
+        for (qsizetype from = next_.fetch_add(kReadChunk); from < size(); from = next_.fetch_add(kReadChunk)) {
+            const qsizetype to = std::min(size(), from + kReadChunk);
             try {
-                read(begin + t * share, std::min(end, begin + (t + 1) * share));
+                for (qsizetype i = from; i < to; ++i)
+                    if (same_[size_t(i)] < 0) out_[size_t(i)] = ReadCandidate(candidates_[i], cache);
             } catch (...) {
-                failures[size_t(t)] = std::current_exception();
+                const std::lock_guard lock(mutex_);
+                if (!failure_) failure_ = std::current_exception();
             }
-        });
+            helped = true;
+            if (done_.fetch_add(to - from) + (to - from) == size()) {
+                const std::lock_guard lock(mutex_);
+                finished_.notify_all();
+            }
+        }
+        return helped;
     }
-    try {
-        read(begin, std::min(end, begin + share));
-    } catch (...) {
-        failures[0] = std::current_exception();
+
+    // Reads with the other helpers until every chunk is read; the terms by item. Rethrows what a reading
+    // threw.
+    std::vector<ItemTerms> Read() {
+        const qsizetype extra =
+            size() < kReadAlone ? 0 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8) - 1;
+        std::vector<std::thread> workers;
+        for (qsizetype t = 0; t < extra; ++t) workers.emplace_back([this] { Help(); });
+        Help();
+        for (std::thread& w : workers) w.join();
+        std::unique_lock lock(mutex_);
+        finished_.wait(lock, [this] { return done_.load() == size(); });
+        if (failure_) std::rethrow_exception(failure_);
+        return std::move(out_);
     }
-    for (std::thread& w : workers) w.join();
-    for (const std::exception_ptr& f : failures)
-        if (f) std::rethrow_exception(f);
-    return out;
-}
+
+private:
+    qsizetype size() const { return candidates_.size(); }
+
+    const QList<SuggestCandidate>& candidates_;
+    const std::vector<int>& same_;
+    std::vector<ItemTerms> out_;
+    std::atomic<qsizetype> next_{0}, done_{0};
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    std::exception_ptr failure_;
+};
 
 // Item indices by a hash of what an item is read by, for a million lookups: open addressing in one array.
 class FirstOfHash {
@@ -218,9 +247,24 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
         }
     };
     std::future<void> read;
+    // The reading under way, for the feeding thread to help with rather than wait.
+    std::mutex helping;
+    std::shared_ptr<BlockReading> underWay;
+    const auto help = [&] {
+        std::shared_ptr<BlockReading> reading;
+        {
+            const std::lock_guard lock(helping);
+            reading = underWay;
+        }
+        return reading && reading->Help();
+    };
     int fed = 0;
     const auto next = [&] {
-        if (read.valid()) read.get();
+        if (read.valid()) {
+            while (read.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                if (!help()) read.wait_for(std::chrono::milliseconds(1));
+            read.get();
+        }
         std::swap(reading, block);
         block.candidates.clear();
         block.same.clear();
@@ -231,7 +275,16 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
                 if (same >= 0 && !readsLike(same, reading.candidates[k])) same = -1;
                 candidates_.Append(reading.candidates[k]);
             }
-            add(ReadBlock(reading.candidates, reading.same, 0, reading.candidates.size()), reading);
+            auto job = std::make_shared<BlockReading>(reading.candidates, reading.same);
+            {
+                const std::lock_guard lock(helping);
+                underWay = job;
+            }
+            const auto gone = qScopeGuard([&] {
+                const std::lock_guard lock(helping);
+                underWay.reset();
+            });
+            add(job->Read(), reading);
         });
     };
     feed([&](SuggestCandidate c) {
