@@ -296,8 +296,15 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     next();
     read.get();
     TakeGenericsFromBrackets();
+    // The vocabularies' lookups are built beside the weights and spreads, which only read their words.
+    std::vector<std::future<void>> finishing;
+    const auto finished = qScopeGuard([&] {
+        for (std::future<void>& f : finishing)
+            if (f.valid()) f.wait();
+    });
+    for (Reading& r : readings_)
+        finishing.push_back(std::async(std::launch::async, [&r] { r.vocabulary.Finish(); }));
     for (Reading& r : readings_) {
-        r.vocabulary.Finish();
         r.idf.resize(r.vocabulary.size());
         r.known.assign(r.vocabulary.size(), 0);
         if (r.kind == ItemKind::Procedure)
@@ -339,6 +346,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
             seen[r.spread[id]++] = anchor;
         }
     }
+    for (std::future<void>& f : finishing) f.get();
 }
 
 void SuggestIndex::TakeGenericsFromBrackets() {

@@ -1,6 +1,7 @@
 #include "ranking/TermMatcher.h"
 
 #include <algorithm>
+#include <future>
 
 namespace esoa::assist {
 namespace {
@@ -42,13 +43,34 @@ std::vector<quint64> TermMatcher::Trigrams(const QString& word) {
 }
 
 void TermMatcher::Finish() {
+    // The trigrams on a thread of their own, beside the sort.
+    auto trigrams = std::async(std::launch::async, [this] {
+        trigrams_.clear();
+        for (int i = 0; i < int(words_.size()); ++i)
+            if (Allowed(words_[i].size()) > 0)
+                for (const quint64 t : Trigrams(words_[i])) trigrams_[t].push_back(i);
+    });
+    // Sorted by their first eight letters, packed in two numbers that compare as the letters do, and by
+    // the whole word only where those are the same.
+    struct Key {
+        quint64 head, next;
+        int id;
+    };
+    const auto pack = [](const QString& w, qsizetype from) {
+        quint64 k = 0;
+        for (qsizetype i = from; i < from + 4; ++i) k = k << 16 | (i < w.size() ? w[i].unicode() : 0);
+        return k;
+    };
+    std::vector<Key> keys(words_.size());
+    for (int i = 0; i < int(words_.size()); ++i) keys[size_t(i)] = {pack(words_[i], 0), pack(words_[i], 4), i};
+    std::sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
+        if (a.head != b.head) return a.head < b.head;
+        if (a.next != b.next) return a.next < b.next;
+        return words_[a.id] < words_[b.id];
+    });
     sorted_.resize(words_.size());
-    for (int i = 0; i < int(words_.size()); ++i) sorted_[i] = i;
-    std::sort(sorted_.begin(), sorted_.end(), [this](int a, int b) { return words_[a] < words_[b]; });
-    trigrams_.clear();
-    for (int i = 0; i < int(words_.size()); ++i)
-        if (Allowed(words_[i].size()) > 0)
-            for (const quint64 t : Trigrams(words_[i])) trigrams_[t].push_back(i);
+    for (size_t i = 0; i < keys.size(); ++i) sorted_[i] = keys[i].id;
+    trigrams.get();
 }
 
 int TermMatcher::Distance(const QString& a, const QString& b, int limit) {
