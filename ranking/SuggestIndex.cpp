@@ -152,14 +152,29 @@ private:
     std::exception_ptr failure_;
 };
 
-// Item indices by a hash of what an item is read by, for a million lookups: open addressing in one array.
+// Item indices by a hash of what an item is read by, for a million lookups: open addressing in one array,
+// looked up a block at a time with the slots fetched ahead, since nearly every lookup misses the
+// processor's caches.
 class FirstOfHash {
 public:
-    // The index stored under `hash`, or, when there is none, -1 after storing `index` under it.
+    // Per hash, the index stored under it, or, when there is none, -1 after storing `first` + its position.
+    void FindOrInsert(const std::vector<size_t>& hashes, int first, std::vector<int>& found) {
+        Reserve(used_ + hashes.size());
+        constexpr size_t kAhead = 8;
+        found.resize(hashes.size());
+        for (size_t k = 0; k < hashes.size(); ++k) {
+            if (k + kAhead < hashes.size()) __builtin_prefetch(&slots_[hashes[k + kAhead] & mask_]);
+            found[k] = FindOrInsert(hashes[k], first + int(k));
+        }
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        int index = -1;
+    };
     int FindOrInsert(size_t hash, int index) {
-        if ((used_ + 1) * 2 > slots_.size()) Grow();
-        const size_t mask = slots_.size() - 1;
-        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        for (size_t i = hash & mask_;; i = (i + 1) & mask_) {
             Slot& s = slots_[i];
             if (s.index < 0) {
                 s = {hash, index};
@@ -169,20 +184,22 @@ public:
             if (s.hash == hash) return s.index;
         }
     }
-
-private:
-    struct Slot {
-        size_t hash = 0;
-        int index = -1;
-    };
-    void Grow() {
-        std::vector<Slot> old(std::max<size_t>(1024, slots_.size() * 2));
+    // Room for `count` with the slots at most half full, growing four times over so that few are placed
+    // again.
+    void Reserve(size_t count) {
+        if (count * 2 <= slots_.size()) return;
+        size_t size = std::max<size_t>(1024, slots_.size());
+        while (count * 2 > size) size *= 4;
+        std::vector<Slot> old(size);
         old.swap(slots_);
+        mask_ = slots_.size() - 1;
         used_ = 0;
         for (const Slot& s : old)
             if (s.index >= 0) FindOrInsert(s.hash, s.index);
     }
+
     std::vector<Slot> slots_;
+    size_t mask_ = 0;
     size_t used_ = 0;
 };
 
@@ -218,7 +235,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     // kept, read and then added, on threads of their own.
     struct Block {
         QList<SuggestCandidate> candidates;
-        std::vector<int> same;  // per candidate: the earlier item it reads like, or -1
+        std::vector<int> same;  // per candidate: the earlier item it reads like, or -1 (found when kept)
     };
     Block block, reading;
     // An inventory stocks one product under many item ids: an item with the name, generic name, kind and
@@ -258,7 +275,6 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
         }
         return reading && reading->Help();
     };
-    int fed = 0;
     const auto next = [&] {
         if (read.valid()) {
             while (read.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
@@ -269,7 +285,13 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
         block.candidates.clear();
         block.same.clear();
         read = std::async(std::launch::async, [&] {
-            // Kept in order, each repeat made sure of against the item it repeats, before the reading.
+            // Kept in order, each repeat found and made sure of against the item it repeats, before the
+            // reading.
+            std::vector<size_t> hashes;
+            hashes.reserve(size_t(reading.candidates.size()));
+            for (const SuggestCandidate& c : std::as_const(reading.candidates))
+                hashes.push_back(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName));
+            firstOf.FindOrInsert(hashes, int(candidates_.size()), reading.same);
             for (qsizetype k = 0; k < reading.candidates.size(); ++k) {
                 int& same = reading.same[size_t(k)];
                 if (same >= 0 && !readsLike(same, reading.candidates[k])) same = -1;
@@ -288,8 +310,6 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
         });
     };
     feed([&](SuggestCandidate c) {
-        block.same.push_back(
-            firstOf.FindOrInsert(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName), fed++));
         block.candidates.append(std::move(c));
         if (block.candidates.size() == kReadBlock) next();
     });
