@@ -268,17 +268,20 @@ QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& p
         result.fields << QString::fromUtf8(sqlite3_column_name(stmt, c));
         result.kinds.push_back(kindOf(sqlite3_column_decltype(stmt, c)));
     }
+    QStringList row;  // handed to onRow row after row: its room is kept unless onRow keeps the row
     for (;;) {
         const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_DONE) break;
         if (rc != SQLITE_ROW) Fail(rc, statement);
-        QStringList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c) row << cellText(stmt, c);
         if (onRow) {
+            row.resize(columns);
+            for (int c = 0; c < columns; ++c) row[c] = cellText(stmt, c);
             (*onRow)(row);
         } else {
-            result.rows.push_back(std::move(row));
+            QStringList kept;
+            kept.reserve(columns);
+            for (int c = 0; c < columns; ++c) kept << cellText(stmt, c);
+            result.rows.push_back(std::move(kept));
         }
     }
     return result;
