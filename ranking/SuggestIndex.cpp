@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 #include <exception>
 #include <atomic>
 #include <chrono>
@@ -237,7 +238,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
         QList<SuggestCandidate> candidates;
         std::vector<int> same;  // per candidate: the earlier item it reads like, or -1 (found when kept)
     };
-    Block block, reading;
+    Block block;
     // An inventory stocks one product under many item ids: an item with the name, generic name, kind and
     // source of an earlier one reads like it, so its terms are taken from it rather than read again.
     // The earlier one is found by a hash of those, and made sure of.
@@ -263,58 +264,74 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
                 AddSame(index, b.same[size_t(k)], *r);
         }
     };
-    std::future<void> read;
-    // The reading under way, for the feeding thread to help with rather than wait.
+    // A block goes through three steps: kept in order, each repeat found and made sure of against the item
+    // it repeats (after the block before it was kept); read, a chunk at a time by any thread free; added
+    // (after the block before it was added). So one block is added while the next is read and a third is
+    // fed. The feeding thread, rather than wait for a block, helps with the reading under way.
     std::mutex helping;
     std::shared_ptr<BlockReading> underWay;
-    const auto help = [&] {
-        std::shared_ptr<BlockReading> reading;
-        {
-            const std::lock_guard lock(helping);
-            reading = underWay;
-        }
-        return reading && reading->Help();
-    };
-    const auto next = [&] {
-        if (read.valid()) {
-            while (read.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-                if (!help()) read.wait_for(std::chrono::milliseconds(1));
-            read.get();
-        }
-        std::swap(reading, block);
-        block.candidates.clear();
-        block.same.clear();
-        read = std::async(std::launch::async, [&] {
-            // Kept in order, each repeat found and made sure of against the item it repeats, before the
-            // reading.
-            std::vector<size_t> hashes;
-            hashes.reserve(size_t(reading.candidates.size()));
-            for (const SuggestCandidate& c : std::as_const(reading.candidates))
-                hashes.push_back(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName));
-            firstOf.FindOrInsert(hashes, int(candidates_.size()), reading.same);
-            for (qsizetype k = 0; k < reading.candidates.size(); ++k) {
-                int& same = reading.same[size_t(k)];
-                if (same >= 0 && !readsLike(same, reading.candidates[k])) same = -1;
-                candidates_.Append(reading.candidates[k]);
-            }
-            auto job = std::make_shared<BlockReading>(reading.candidates, reading.same);
+    const auto waitFor = [&](const std::shared_future<void>& step) {
+        while (step.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            std::shared_ptr<BlockReading> reading;
             {
                 const std::lock_guard lock(helping);
-                underWay = job;
+                reading = underWay;
             }
-            const auto gone = qScopeGuard([&] {
-                const std::lock_guard lock(helping);
-                underWay.reset();
-            });
-            add(job->Read(), reading);
-        });
+            if (!reading || !reading->Help()) step.wait_for(std::chrono::milliseconds(1));
+        }
+        step.get();
+    };
+    std::deque<std::shared_future<void>> inFlight;  // oldest first; destroyed (joined) before what they use
+    std::shared_future<void> lastKept, lastDone;
+    const auto next = [&] {
+        for (; inFlight.size() >= 2; inFlight.pop_front()) waitFor(inFlight.front());
+        auto b = std::make_shared<Block>(std::move(block));
+        block = Block{};
+        auto kept = std::make_shared<std::promise<void>>();
+        std::shared_future<void> keptBefore = lastKept, doneBefore = lastDone;
+        lastKept = kept->get_future().share();
+        lastDone = std::async(std::launch::async, [&, b, kept, keptBefore, doneBefore]() mutable {
+                       try {
+                           if (keptBefore.valid()) keptBefore.get();
+                           std::vector<size_t> hashes;
+                           hashes.reserve(size_t(b->candidates.size()));
+                           for (const SuggestCandidate& c : std::as_const(b->candidates))
+                               hashes.push_back(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName));
+                           firstOf.FindOrInsert(hashes, int(candidates_.size()), b->same);
+                           for (qsizetype k = 0; k < b->candidates.size(); ++k) {
+                               int& same = b->same[size_t(k)];
+                               if (same >= 0 && !readsLike(same, b->candidates[k])) same = -1;
+                               candidates_.Append(b->candidates[k]);
+                           }
+                       } catch (...) {
+                           kept->set_exception(std::current_exception());
+                           throw;
+                       }
+                       kept->set_value();
+                       auto job = std::make_shared<BlockReading>(b->candidates, b->same);
+                       {
+                           const std::lock_guard lock(helping);
+                           underWay = job;
+                       }
+                       const auto gone = qScopeGuard([&] {
+                           const std::lock_guard lock(helping);
+                           if (underWay == job) underWay.reset();
+                       });
+                       const std::vector<ItemTerms> terms = job->Read();
+                       if (doneBefore.valid()) doneBefore.get();
+                       add(terms, *b);
+                       // A finished step keeps neither its block nor the steps before it.
+                       b.reset();
+                       keptBefore = doneBefore = {};
+                   }).share();
+        inFlight.push_back(lastDone);
     };
     feed([&](SuggestCandidate c) {
         block.candidates.append(std::move(c));
         if (block.candidates.size() == kReadBlock) next();
     });
     next();
-    read.get();
+    for (; !inFlight.empty(); inFlight.pop_front()) waitFor(inFlight.front());
     TakeGenericsFromBrackets();
     // The vocabularies' lookups are built beside the weights and spreads, which only read their words.
     std::vector<std::future<void>> finishing;
