@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "ranking/ItemText.h"
 #include "ranking/ProcedureText.h"
 #include "ranking/SuggestIndex.h"
@@ -454,6 +456,38 @@ TEST(SuggestIndex, ReadsARepeatedNameByItsOwnGenericAndSource) {
                 ultrasound[2].startsWith("X2"));
     EXPECT_EQ(ultrasound[0].mid(2), ultrasound[1].mid(2));
     EXPECT_NE(ultrasound[1].mid(2), ultrasound[2].mid(2));
+}
+
+
+// A brand without a generic of its own that names one in brackets reads as that generic, whether the
+// generic's own item comes before it or blocks after it; a failing feed throws what it threw.
+TEST(SuggestIndex, ReadsAGenericInBracketsWhereverItsItemComesAndPassesOnAFeedsFailure) {
+    const SuggestCandidate brand{"Z1", "Zolexa 20mg cap (omeprazole)", "", ""};
+    const SuggestCandidate generic{"O9", "Omeprazole 40mg cap", "Omeprazole", ""};
+    const auto answers = [](QList<SuggestCandidate> items) {
+        const SuggestIndex index(items);
+        QStringList out;
+        for (const char* query : {"OMEPRAZOLE 20 mg capsule", "ZOLEXA 20 mg capsule"})
+            for (const Suggestion& s : index.Suggest(query))
+                out << QStringLiteral("%1 %2 %3 %4")
+                           .arg(index.candidate(s.candidate).itemId)
+                           .arg(s.score, 0, 'f', 6)
+                           .arg(s.nameMatch, 0, 'f', 6)
+                           .arg(s.confidence, 0, 'f', 6);
+        return out;
+    };
+    QList<SuggestCandidate> filler;
+    for (int i = 0; i < 70000; ++i) filler.append({QString::number(i), "Cotton balls", "", ""});
+    const QStringList before = answers(QList<SuggestCandidate>{generic, brand} + filler);
+    EXPECT_EQ(answers(QList<SuggestCandidate>{brand} + filler + QList<SuggestCandidate>{generic}), before);
+    QList<SuggestCandidate> unnamed = QList<SuggestCandidate>{{"O9", "Omeprazole 40mg cap", "", ""}, brand};
+    EXPECT_NE(answers(unnamed + filler), before) << "the brackets read as a generic only beside one";
+
+    const auto failing = [&](const std::function<void(SuggestCandidate)>& add) {
+        for (const SuggestCandidate& c : filler) add(c);
+        throw std::runtime_error("the database went away");
+    };
+    EXPECT_THROW(SuggestIndex::Read(failing), std::runtime_error);
 }
 
 }  // namespace
