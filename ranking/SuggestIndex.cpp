@@ -253,7 +253,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
             auto r = std::find_if(readings_.begin(), readings_.end(),
                                   [kind](const Reading& x) { return x.kind == kind; });
             if (r == readings_.end()) {
-                readings_.push_back({kind, {}, {}, {}, {}, {}, 0});
+                readings_.push_back({kind, {}, {}, {}, {}, {}, {}, 0});
                 r = readings_.end() - 1;
             }
             items_.emplace_back();
@@ -333,6 +333,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     next();
     for (; !inFlight.empty(); inFlight.pop_front()) waitFor(inFlight.front());
     TakeGenericsFromBrackets();
+    Post();
     // The vocabularies' lookups are built beside the weights and spreads, which only read their words.
     std::vector<std::future<void>> finishing;
     const auto finished = qScopeGuard([&] {
@@ -349,7 +350,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
                 r.known[t] = procedure::IsKnownTerm(r.vocabulary.word(t));
         for (int t = 0; t < int(r.idf.size()); ++t) {
             const bool salt = r.kind == ItemKind::Medicine && medicine::IsSaltOrEster(r.vocabulary.word(t));
-            r.idf[t] = float(Idf(r.postings[t].size(), r.items) * (salt ? kSaltWeight : 1.0));
+            r.idf[t] = float(Idf(r.Holders(t), r.items) * (salt ? kSaltWeight : 1.0));
         }
     }
     // Per word, up to kModifierSpread different products it occurs with, a product known by the rarest
@@ -386,6 +387,36 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     for (std::future<void>& f : finishing) f.get();
 }
 
+void SuggestIndex::Post() {
+    std::vector<int> readingOf(items_.size());
+    for (size_t i = 0; i < items_.size(); ++i) {
+        const ItemKind kind = candidates_.Kind(qsizetype(i));
+        readingOf[i] = int(std::find_if(readings_.begin(), readings_.end(),
+                                        [kind](const Reading& x) { return x.kind == kind; }) -
+                           readings_.begin());
+    }
+    // Counted, then placed: each word's items in their order.
+    for (Reading& r : readings_) r.postingStart.assign(size_t(r.vocabulary.size()) + 1, 0);
+    const auto words = [this](size_t i, const auto& each) {
+        const int* w = Begin(items_[i], Words);
+        for (int k = 0; k < items_[i].count[Words]; ++k) each(w[k] >= 0 ? w[k] : ~w[k]);
+    };
+    for (size_t i = 0; i < items_.size(); ++i)
+        words(i, [&](int id) { ++readings_[size_t(readingOf[i])].postingStart[size_t(id) + 1]; });
+    std::vector<std::vector<quint32>> next(readings_.size());
+    for (size_t r = 0; r < readings_.size(); ++r) {
+        std::vector<quint32>& start = readings_[r].postingStart;
+        for (size_t t = 1; t < start.size(); ++t) start[t] += start[t - 1];
+        readings_[r].posted.resize(start.back());
+        next[r].assign(start.begin(), start.end() - 1);
+    }
+    for (size_t i = 0; i < items_.size(); ++i) {
+        Reading& r = readings_[size_t(readingOf[i])];
+        std::vector<quint32>& at = next[size_t(readingOf[i])];
+        words(i, [&](int id) { r.posted[at[size_t(id)]++] = int(i); });
+    }
+}
+
 void SuggestIndex::TakeGenericsFromBrackets() {
     const QSet<QString> drugWords = DrugWords(candidates_.GenericNames(ItemKind::Medicine));
     if (drugWords.isEmpty()) return;
@@ -409,7 +440,7 @@ double SuggestIndex::WordWeight(int term, const Reading& r, bool discountStray) 
     // In an exam name, a word no other row has and no reading knows is most likely a typing error or a
     // remark: for the ranking it counts as little as an aside.
     const bool stray =
-        discountStray && r.kind == ItemKind::Procedure && r.postings[id].size() == 1 && !r.known[id];
+        discountStray && r.kind == ItemKind::Procedure && r.Holders(id) == 1 && !r.known[id];
     return term >= 0 && !stray ? r.idf[id] : r.idf[id] * kAsideWeight;
 }
 
@@ -454,8 +485,6 @@ void SuggestIndex::Add(int index, const ItemTerms& terms, Reading& reading) {
     const QStringList words = terms.words.mid(0, kMaxTerms);
     for (const QString& w : words) {
         const int id = reading.vocabulary.Add(w);
-        if (size_t(id) >= reading.postings.size()) reading.postings.resize(id + 1);
-        reading.postings[id].push_back(index);
         terms_.push_back(terms.asides.contains(w) ? ~id : id);  // an aside kept as its complement
     }
     const auto add = [this](Part part, const QStringList& list) {
@@ -479,11 +508,7 @@ void SuggestIndex::AddSame(int index, int same, Reading& reading) {
     ++reading.items;
     qsizetype n = 0;
     for (const quint16 c : earlier.count) n += c;
-    for (qsizetype k = 0; k < n; ++k) {
-        const int term = terms_[earlier.begin + size_t(k)];
-        if (k < item.count[Words]) reading.postings[size_t(term >= 0 ? term : ~term)].push_back(index);
-        terms_.push_back(term);
-    }
+    for (qsizetype k = 0; k < n; ++k) terms_.push_back(terms_[earlier.begin + size_t(k)]);
 }
 
 const int* SuggestIndex::Begin(const Item& item, Part part) const {
@@ -586,7 +611,7 @@ void SuggestIndex::Rank(int r, const QString& description, std::vector<Scored>& 
             // A misspelt word that only a few items hold weighs more than the word meant: it may stand in
             // for that word, never outweigh it.
             const float gain = float(w.weight * std::min<double>(w.weight, reading.idf[m.term]) * closeness);
-            for (const int i : reading.postings[m.term]) {
+            for (const int i : reading.Postings(m.term)) {
                 if (lastWord[i] == q) continue;
                 if (lastWord[i] == -1) touched.push_back(i);
                 lastWord[i] = q;

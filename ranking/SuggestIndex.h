@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "ranking/ItemText.h"
@@ -109,11 +110,19 @@ private:
     struct Reading {
         ItemKind kind;
         TermMatcher vocabulary;
-        std::vector<std::vector<int>> postings;  // by vocabulary id: items holding the word
+        // The items holding each word, word after word: those of vocabulary id t from postingStart[t] to
+        // postingStart[t + 1].
+        std::vector<quint32> postingStart;
+        std::vector<int> posted;
         std::vector<float> idf;
         std::vector<quint8> spread;  // by vocabulary id: different products it occurs with, up to 3
         std::vector<char> known;     // by vocabulary id: a word the procedure reading spells out to
         size_t items = 0;
+
+        size_t Holders(int term) const { return postingStart[size_t(term) + 1] - postingStart[size_t(term)]; }
+        std::span<const int> Postings(int term) const {
+            return {posted.data() + postingStart[size_t(term)], Holders(term)};
+        }
     };
     struct Scored;
     // A description's terms as the ids of this index (-1 for one no item has).
@@ -133,6 +142,8 @@ private:
     void Add(int index, const ItemTerms& terms, Reading& reading);
     // Adds an item whose terms are those of the earlier item `same`.
     void AddSame(int index, int same, Reading& reading);
+    // Lists, once every item is added, the items holding each word.
+    void Post();
     // A medicine without a generic name may name one in brackets after a brand ("BRAND 500 mg tab
     // (amoxicillin)"), known once every generic name is: when a word in brackets is a word of one, the
     // words in brackets are its generic name and the others stand aside (TakeGenericFromBrackets).
