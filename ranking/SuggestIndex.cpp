@@ -185,12 +185,11 @@ private:
             if (s.hash == hash) return s.index;
         }
     }
-    // Room for `count` with the slots at most half full, growing four times over so that few are placed
-    // again.
+    // Room for `count` with the slots at most half full.
     void Reserve(size_t count) {
         if (count * 2 <= slots_.size()) return;
         size_t size = std::max<size_t>(1024, slots_.size());
-        while (count * 2 > size) size *= 4;
+        while (count * 2 > size) size *= 2;
         std::vector<Slot> old(size);
         old.swap(slots_);
         mask_ = slots_.size() - 1;
@@ -332,6 +331,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     });
     next();
     for (; !inFlight.empty(); inFlight.pop_front()) waitFor(inFlight.front());
+    firstOf = FirstOfHash();  // its room is wanted for what comes
     TakeGenericsFromBrackets();
     Post();
     // The vocabularies' lookups are built beside the weights and spreads, which only read their words.
