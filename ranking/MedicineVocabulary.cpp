@@ -332,7 +332,10 @@ QString GuessForm(const QString& word) {
     // digit (an item code, of which a master may hold a million) can only be a typing error of a form,
     // quickly seen, and is not kept.
     thread_local QHash<QString, QString> guesses;
-    const bool keep = std::none_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
+    const auto digits = std::count_if(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
+    // No form's name has a digit: each is a typing error, and more than two are too many for any.
+    if (digits > 2) return {};
+    const bool keep = digits == 0;
     if (keep) {
         const auto cached = guesses.constFind(word);
         if (cached != guesses.constEnd()) return *cached;

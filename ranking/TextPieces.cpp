@@ -83,11 +83,14 @@ QString Normalised(const QString& text) {
 
 QList<Piece> Cut(const QString& s) {
     QList<Piece> pieces;
+    pieces.reserve(8);
+    // The piece being gathered, in a buffer of its own that each piece leaves with an exact copy.
     QString cur;
+    cur.reserve(s.size() + 2);
     Kind curKind = Kind::Word;
     const auto flush = [&] {
-        if (!cur.isEmpty()) pieces.append({cur, curKind});
-        cur.clear();
+        if (!cur.isEmpty()) pieces.append({QString(cur.constData(), cur.size()), curKind});
+        cur.truncate(0);
     };
     // Letters of the current word, so that a hyphen knows how long its left side is.
     qsizetype wordStart = 0;
@@ -108,7 +111,7 @@ QList<Piece> Cut(const QString& s) {
             cur.append(c);
         } else if (c == '.' && cur.isEmpty() && At(s, i + 1).isDigit() && !At(s, i - 1).isLetterOrNumber()) {
             curKind = Kind::Number;  // ".5 mg" is 0.5 mg
-            cur = QStringLiteral("0.");
+            cur.append(QLatin1String("0."));
         } else if (c == '.' && curKind == Kind::Word && !cur.isEmpty() && cur.back().isDigit() &&
                    At(s, i + 1).isDigit()) {
             cur.append(c);  // a strength glued to a name keeps its decimals ("amlodipine2.5mg")
