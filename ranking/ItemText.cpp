@@ -44,7 +44,7 @@ struct Concentration {
 // and words around them.
 class MedicineReader {
 public:
-    explicit MedicineReader(const QList<Piece>& pieces) : p_(pieces) {}
+    explicit MedicineReader(const QList<Piece>& pieces) : p_(pieces) { t_.words.reserve(pieces.size()); }
 
     ItemTerms Read();
 

@@ -109,7 +109,7 @@ QList<Piece> PhraseTable::Apply(const QList<Piece>& pieces) const {
             }
         }
         if (!found) {
-            out.append(seen[i++]);
+            out.append(std::move(seen[i++]));
             continue;
         }
         for (qsizetype k = 0; k < found->tokens.size(); ++k)
