@@ -206,6 +206,5 @@ void BM_FirstOpenOfOlderFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstOpenOfOlderFiles)->Unit(benchmark::kSecond)->Iterations(1);
 
-
 }  // namespace
 }  // namespace esoa
