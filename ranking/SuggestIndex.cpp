@@ -101,8 +101,9 @@ constexpr qsizetype kReadChunk = 512;
 class BlockReading {
 public:
     // The items of `candidates` that read like no earlier item (`same` -1) are read; the others are left.
+    // The block must outlive Read(); a helper that comes later finds every chunk taken and leaves it be.
     BlockReading(const QList<SuggestCandidate>& candidates, const std::vector<int>& same)
-        : candidates_(candidates), same_(same), out_(size_t(candidates.size())) {}
+        : candidates_(candidates), same_(same), size_(candidates.size()), out_(size_t(size_)) {}
 
     // Reads chunks while any is left; whether it read one.
     bool Help() {
@@ -142,10 +143,11 @@ public:
     }
 
 private:
-    qsizetype size() const { return candidates_.size(); }
+    qsizetype size() const { return size_; }
 
     const QList<SuggestCandidate>& candidates_;
     const std::vector<int>& same_;
+    const qsizetype size_;
     std::vector<ItemTerms> out_;
     std::atomic<qsizetype> next_{0}, done_{0};
     std::mutex mutex_;

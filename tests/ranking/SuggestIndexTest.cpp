@@ -490,5 +490,21 @@ TEST(SuggestIndex, ReadsAGenericInBracketsWhereverItsItemComesAndPassesOnAFeedsF
     EXPECT_THROW(SuggestIndex::Read(failing), std::runtime_error);
 }
 
+
+// Building from a feed of many blocks, again and again: the blocks are read, added and let go of on
+// several threads while the feed goes on, and each index comes out whole.
+TEST(SuggestIndex, BuildsWholeFromAFeedOfManyBlocksEveryTime) {
+    for (int build = 0; build < 12; ++build) {
+        const SuggestIndex index = SuggestIndex::Read([build](const std::function<void(SuggestCandidate)>& add) {
+            for (int i = 0; i < 200000; ++i)
+                add({QString::number(i), QStringLiteral("Gauze %1 pad").arg((i + build) % 5000), "", ""});
+        });
+        ASSERT_EQ(index.size(), 200000);
+        const QList<Suggestion> found = index.Suggest("GAUZE 42 pad", 3);
+        ASSERT_FALSE(found.isEmpty());
+        EXPECT_EQ(index.candidate(found[0].candidate).itemName, "Gauze 42 pad");
+    }
+}
+
 }  // namespace
 }  // namespace esoa::assist
