@@ -233,8 +233,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     for (const QString& usual : UsualAttributes())
         usual_.push_back(usual.isEmpty() ? -1 : TermId(Attributes, usual));
     // Items are read a block at a time on every core, then added in order, so that the vocabulary and its
-    // ids do not depend on the number of cores. While the feed gathers one block, the block before it is
-    // kept, read and then added, on threads of their own.
+    // ids do not depend on the number of cores or on which thread read what.
     struct Block {
         QList<SuggestCandidate> candidates;
         std::vector<int> same;  // per candidate: the earlier item it reads like, or -1 (found when kept)
