@@ -3,19 +3,17 @@
 #include <QScopeGuard>
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <deque>
 #include <exception>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <future>
 #include <memory>
 #include <mutex>
-#include <thread>
 
+#include "ranking/BlockReading.h"
+#include "ranking/FirstOfHash.h"
 #include "ranking/MedicineVocabulary.h"
-#include "ranking/ProcedureText.h"
 #include "ranking/ProcedureVocabulary.h"
 
 namespace esoa::assist {
@@ -40,17 +38,6 @@ constexpr double kAsideWeight = 0.3;
 // Names are short; a pathological one keeps its first terms of each part.
 constexpr qsizetype kMaxTerms = 1000;
 
-void AppendNew(QStringList& to, const QStringList& from) {
-    for (const QString& s : from)
-        if (!to.contains(s)) to.append(s);
-}
-
-// What many items share, read once per block of items.
-struct ReadCache {
-    QHash<QString, ItemTerms> generics;
-    QHash<QString, QStringList> sources;  // what an exam table's name says of its rows
-};
-
 // The words that name a drug in the medicines' generic names, salts and esters apart.
 QSet<QString> DrugWords(const QStringList& genericNames) {
     QSet<QString> words;
@@ -59,151 +46,6 @@ QSet<QString> DrugWords(const QStringList& genericNames) {
             if (!medicine::IsSaltOrEster(w)) words.insert(w);
     return words;
 }
-
-// An item's name and generic name read as one text; an exam row also by what its table says of it. An
-// item without a generic name keeps its words in brackets aside: whether they are its generic name is
-// known once every generic name is (SuggestIndex::TakeGenericsFromBrackets).
-ItemTerms ReadCandidate(const SuggestCandidate& c, ReadCache& cache) {
-    ItemTerms terms;
-    if (c.kind == ItemKind::Procedure) {
-        auto source = cache.sources.constFind(c.source);
-        if (source == cache.sources.constEnd())
-            source = cache.sources.insert(c.source, SourceAttributes(c.source));
-        terms = AnalyseProcedureText(c.itemName, *source);
-    } else {
-        terms = AnalyseItemText(c.itemName);
-    }
-    if (c.genericName.isEmpty()) return terms;
-    auto cached = cache.generics.constFind(c.genericName);
-    if (cached == cache.generics.constEnd())
-        cached = cache.generics.insert(c.genericName, AnalyseText(c.genericName, c.kind));
-    const ItemTerms& generic = *cached;
-    // Beside a generic name, the other words of the item name are a brand, a maker or packing.
-    for (const QString& w : terms.words)
-        if (!generic.words.contains(w) && !terms.asides.contains(w)) terms.asides.append(w);
-    for (const QString& w : generic.words) terms.asides.removeOne(w);
-    AppendNew(terms.words, generic.words);
-    AppendNew(terms.strengths, generic.strengths);
-    AppendNew(terms.packs, generic.packs);
-    AppendNew(terms.forms, generic.forms);
-    AppendNew(terms.qualifiers, generic.qualifiers);
-    AppendNew(terms.attributes, generic.attributes);
-    return terms;
-}
-
-// Items read together on the cores, a chunk at a time; a smaller list is read on the calling thread alone.
-constexpr qsizetype kReadBlock = 32768;
-constexpr qsizetype kReadAlone = 2048;
-constexpr qsizetype kReadChunk = 512;
-
-// The reading of one block of items, shared out a chunk at a time among whichever threads offer to help:
-// its own, as many more as there are cores, and a thread that would otherwise wait for it.
-class BlockReading {
-public:
-    // The items of `candidates` that read like no earlier item (`same` -1) are read; the others are left.
-    // The block must outlive Read(); a helper that comes later finds every chunk taken and leaves it be.
-    BlockReading(const QList<SuggestCandidate>& candidates, const std::vector<int>& same)
-        : candidates_(candidates), same_(same), size_(candidates.size()), out_(size_t(size_)) {}
-
-    // Reads chunks while any is left; whether it read one.
-    bool Help() {
-        ReadCache cache;
-        bool helped = false;
-        for (qsizetype from = next_.fetch_add(kReadChunk); from < size(); from = next_.fetch_add(kReadChunk)) {
-            const qsizetype to = std::min(size(), from + kReadChunk);
-            try {
-                for (qsizetype i = from; i < to; ++i)
-                    if (same_[size_t(i)] < 0) out_[size_t(i)] = ReadCandidate(candidates_[i], cache);
-            } catch (...) {
-                const std::lock_guard lock(mutex_);
-                if (!failure_) failure_ = std::current_exception();
-            }
-            helped = true;
-            if (done_.fetch_add(to - from) + (to - from) == size()) {
-                const std::lock_guard lock(mutex_);
-                finished_.notify_all();
-            }
-        }
-        return helped;
-    }
-
-    // Reads with the other helpers until every chunk is read; the terms by item. Rethrows what a reading
-    // threw.
-    std::vector<ItemTerms> Read() {
-        const qsizetype extra =
-            size() < kReadAlone ? 0 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8) - 1;
-        std::vector<std::thread> workers;
-        for (qsizetype t = 0; t < extra; ++t) workers.emplace_back([this] { Help(); });
-        Help();
-        for (std::thread& w : workers) w.join();
-        std::unique_lock lock(mutex_);
-        finished_.wait(lock, [this] { return done_.load() == size(); });
-        if (failure_) std::rethrow_exception(failure_);
-        return std::move(out_);
-    }
-
-private:
-    qsizetype size() const { return size_; }
-
-    const QList<SuggestCandidate>& candidates_;
-    const std::vector<int>& same_;
-    const qsizetype size_;
-    std::vector<ItemTerms> out_;
-    std::atomic<qsizetype> next_{0}, done_{0};
-    std::mutex mutex_;
-    std::condition_variable finished_;
-    std::exception_ptr failure_;
-};
-
-// Item indices by a hash of what an item is read by, for a million lookups: open addressing in one array,
-// looked up a block at a time with the slots fetched ahead, since nearly every lookup misses the
-// processor's caches.
-class FirstOfHash {
-public:
-    // Per hash, the index stored under it, or, when there is none, -1 after storing `first` + its position.
-    void FindOrInsert(const std::vector<size_t>& hashes, int first, std::vector<int>& found) {
-        Reserve(used_ + hashes.size());
-        constexpr size_t kAhead = 8;
-        found.resize(hashes.size());
-        for (size_t k = 0; k < hashes.size(); ++k) {
-            if (k + kAhead < hashes.size()) __builtin_prefetch(&slots_[hashes[k + kAhead] & mask_]);
-            found[k] = FindOrInsert(hashes[k], first + int(k));
-        }
-    }
-
-private:
-    struct Slot {
-        size_t hash = 0;
-        int index = -1;
-    };
-    int FindOrInsert(size_t hash, int index) {
-        for (size_t i = hash & mask_;; i = (i + 1) & mask_) {
-            Slot& s = slots_[i];
-            if (s.index < 0) {
-                s = {hash, index};
-                ++used_;
-                return -1;
-            }
-            if (s.hash == hash) return s.index;
-        }
-    }
-    // Room for `count` with the slots at most half full.
-    void Reserve(size_t count) {
-        if (count * 2 <= slots_.size()) return;
-        size_t size = std::max<size_t>(1024, slots_.size());
-        while (count * 2 > size) size *= 2;
-        std::vector<Slot> old(size);
-        old.swap(slots_);
-        mask_ = slots_.size() - 1;
-        used_ = 0;
-        for (const Slot& s : old)
-            if (s.index >= 0) FindOrInsert(s.hash, s.index);
-    }
-
-    std::vector<Slot> slots_;
-    size_t mask_ = 0;
-    size_t used_ = 0;
-};
 
 }  // namespace
 
