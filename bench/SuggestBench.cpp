@@ -125,7 +125,8 @@ void BM_SuggestLargeReadFloor(benchmark::State& state) {
     LargeHospital& h = LargeHospital::Get();
     for (auto _ : state) {
         size_t n = 0;
-        h.connection().ReadEach(ActiveInventoryStatement(), [&n](const QStringList& row) { n += size_t(row.size()); });
+        h.connection().ReadEach(ActiveInventoryStatement(),
+                                [&n](const QStringList& row) { n += size_t(row.size()); });
         benchmark::DoNotOptimize(n);
     }
 }

@@ -324,7 +324,8 @@ QString GuessForm(const QString& word) {
     // The table as texts, made once.
     static const std::vector<std::pair<QString, QString>> names = [] {
         std::vector<std::pair<QString, QString>> out;
-        for (const auto& [name, token] : spelt) out.emplace_back(QString::fromLatin1(name), QString::fromLatin1(token));
+        for (const auto& [name, token] : spelt)
+            out.emplace_back(QString::fromLatin1(name), QString::fromLatin1(token));
         return out;
     }();
     if (word.size() < 2 || !word[0].isLetter()) return {};

@@ -23,12 +23,12 @@ void CandidateStore::Append(const SuggestCandidate& c) {
     block += c.itemId;
     block += c.itemName;
     block += c.itemDesc;
-    e.generic = Shared(c.genericName);
-    e.linked = Shared(c.linkedCode);
-    e.source = Shared(c.source);
-    e.invOrProc = Shared(c.invOrProc);
-    e.revenue = Shared(c.revenueId);
-    e.section = Shared(c.sectionId);
+    e.generic = Shared(c.genericName, GenericField);
+    e.linked = Shared(c.linkedCode, LinkedField);
+    e.source = Shared(c.source, SourceField);
+    e.invOrProc = Shared(c.invOrProc, InvOrProcField);
+    e.revenue = Shared(c.revenueId, RevenueField);
+    e.section = Shared(c.sectionId, SectionField);
     e.kind = c.kind;
     entries_.push_back(e);
 }
@@ -66,12 +66,16 @@ QStringList CandidateStore::GenericNames(ItemKind kind) const {
     return names;
 }
 
-quint32 CandidateStore::Shared(const QString& value) {
+quint32 CandidateStore::Shared(const QString& value, Field field) {
     if (value.isEmpty()) return 0;  // most of the values of most items
+    // A value made once and handed to every item ("INV", "PH") shares its text with the field's last one.
+    auto& [last, lastId] = last_[field];
+    if (value.constData() == last.constData() && value.size() == last.size()) return lastId;
     const auto found = valueIds_.constFind(value);
-    if (found != valueIds_.constEnd()) return *found;
+    last = value;
+    if (found != valueIds_.constEnd()) return lastId = *found;
     values_.push_back(value);
-    return *valueIds_.insert(value, quint32(values_.size() - 1));
+    return lastId = *valueIds_.insert(value, quint32(values_.size() - 1));
 }
 
 }  // namespace esoa::assist

@@ -43,7 +43,9 @@ public:
     const QString& GenericName(qsizetype i) const { return values_[entries_[size_t(i)].generic]; }
     // The distinct generic names of the candidates of `kind`.
     QStringList GenericNames(ItemKind kind) const;
-    void SetLinkedCode(qsizetype i, const QString& code) { entries_[size_t(i)].linked = Shared(code); }
+    void SetLinkedCode(qsizetype i, const QString& code) {
+        entries_[size_t(i)].linked = Shared(code, LinkedField);
+    }
 
 private:
     struct Entry {
@@ -52,13 +54,23 @@ private:
         quint32 generic = 0, linked = 0, source = 0, invOrProc = 0, revenue = 0, section = 0;
         ItemKind kind = ItemKind::Medicine;
     };
+    enum Field {
+        GenericField,
+        LinkedField,
+        SourceField,
+        InvOrProcField,
+        RevenueField,
+        SectionField,
+        FieldCount
+    };
     QStringView Text(const Entry& e, qsizetype from, qsizetype length) const;
-    quint32 Shared(const QString& value);
+    quint32 Shared(const QString& value, Field field);
 
     std::vector<QString> blocks_;  // each filled up to the size it was made with, never moved
     std::vector<Entry> entries_;
     std::vector<QString> values_{QString()};
     QHash<QString, quint32> valueIds_{{QString(), 0}};
+    std::pair<QString, quint32> last_[FieldCount];  // per field, the last value looked up and its id
 };
 
 }  // namespace esoa::assist

@@ -132,40 +132,41 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
         auto kept = std::make_shared<std::promise<void>>();
         std::shared_future<void> keptBefore = lastKept, doneBefore = lastDone;
         lastKept = kept->get_future().share();
-        lastDone = std::async(std::launch::async, [&, b, kept, keptBefore, doneBefore]() mutable {
-                       try {
-                           if (keptBefore.valid()) keptBefore.get();
-                           std::vector<size_t> hashes;
-                           hashes.reserve(size_t(b->candidates.size()));
-                           for (const SuggestCandidate& c : std::as_const(b->candidates))
-                               hashes.push_back(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName));
-                           firstOf.FindOrInsert(hashes, int(candidates_.size()), b->same);
-                           for (qsizetype k = 0; k < b->candidates.size(); ++k) {
-                               int& same = b->same[size_t(k)];
-                               if (same >= 0 && !readsLike(same, b->candidates[k])) same = -1;
-                               candidates_.Append(b->candidates[k]);
-                           }
-                       } catch (...) {
-                           kept->set_exception(std::current_exception());
-                           throw;
-                       }
-                       kept->set_value();
-                       auto job = std::make_shared<BlockReading>(b->candidates, b->same);
-                       {
-                           const std::lock_guard lock(helping);
-                           underWay = job;
-                       }
-                       const auto gone = qScopeGuard([&] {
-                           const std::lock_guard lock(helping);
-                           if (underWay == job) underWay.reset();
-                       });
-                       const std::vector<ItemTerms> terms = job->Read();
-                       if (doneBefore.valid()) doneBefore.get();
-                       add(terms, *b);
-                       // A finished step keeps neither its block nor the steps before it.
-                       b.reset();
-                       keptBefore = doneBefore = {};
-                   }).share();
+        lastDone =
+            std::async(std::launch::async, [&, b, kept, keptBefore, doneBefore]() mutable {
+                try {
+                    if (keptBefore.valid()) keptBefore.get();
+                    std::vector<size_t> hashes;
+                    hashes.reserve(size_t(b->candidates.size()));
+                    for (const SuggestCandidate& c : std::as_const(b->candidates))
+                        hashes.push_back(qHashMulti(0, int(c.kind), c.source, c.itemName, c.genericName));
+                    firstOf.FindOrInsert(hashes, int(candidates_.size()), b->same);
+                    for (qsizetype k = 0; k < b->candidates.size(); ++k) {
+                        int& same = b->same[size_t(k)];
+                        if (same >= 0 && !readsLike(same, b->candidates[k])) same = -1;
+                        candidates_.Append(b->candidates[k]);
+                    }
+                } catch (...) {
+                    kept->set_exception(std::current_exception());
+                    throw;
+                }
+                kept->set_value();
+                auto job = std::make_shared<BlockReading>(b->candidates, b->same);
+                {
+                    const std::lock_guard lock(helping);
+                    underWay = job;
+                }
+                const auto gone = qScopeGuard([&] {
+                    const std::lock_guard lock(helping);
+                    if (underWay == job) underWay.reset();
+                });
+                const std::vector<ItemTerms> terms = job->Read();
+                if (doneBefore.valid()) doneBefore.get();
+                add(terms, *b);
+                // A finished step keeps neither its block nor the steps before it.
+                b.reset();
+                keptBefore = doneBefore = {};
+            }).share();
         inFlight.push_back(lastDone);
     };
     feed([&](SuggestCandidate c) {
@@ -266,7 +267,8 @@ void SuggestIndex::TakeGenericsFromBrackets() {
     const auto medicines = std::find_if(readings_.begin(), readings_.end(),
                                         [](const Reading& r) { return r.kind == ItemKind::Medicine; });
     for (size_t i = 0; i < items_.size(); ++i) {
-        if (candidates_.Kind(qsizetype(i)) != ItemKind::Medicine || !candidates_.GenericName(qsizetype(i)).isEmpty())
+        if (candidates_.Kind(qsizetype(i)) != ItemKind::Medicine ||
+            !candidates_.GenericName(qsizetype(i)).isEmpty())
             continue;
         Item& item = items_[i];
         int* w = terms_.data() + item.begin;
@@ -282,8 +284,7 @@ double SuggestIndex::WordWeight(int term, const Reading& r, bool discountStray) 
     const int id = term >= 0 ? term : ~term;
     // In an exam name, a word no other row has and no reading knows is most likely a typing error or a
     // remark: for the ranking it counts as little as an aside.
-    const bool stray =
-        discountStray && r.kind == ItemKind::Procedure && r.Holders(id) == 1 && !r.known[id];
+    const bool stray = discountStray && r.kind == ItemKind::Procedure && r.Holders(id) == 1 && !r.known[id];
     return term >= 0 && !stray ? r.idf[id] : r.idf[id] * kAsideWeight;
 }
 

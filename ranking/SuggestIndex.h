@@ -63,9 +63,9 @@ struct Suggestion {
 // qualifier or attribute), so that two stock items of the same product do not make each other doubtful.
 //
 // Building reads the items' texts a block at a time on all cores; the index is the same whatever their
-// number. An item that repeats an earlier one's name, generic name, kind and source is not read again. The candidates are kept compactly (CandidateStore) and may be handed over one at a time as
-// they are read, so that a whole inventory is never held twice. Throws only what allocation throws (and
-// what the feed throws).
+// number. An item that repeats an earlier one's name, generic name, kind and source is not read again. The
+// candidates are kept compactly (CandidateStore) and may be handed over one at a time as they are read, so
+// that a whole inventory is never held twice. Throws only what allocation throws (and what the feed throws).
 class SuggestIndex {
 public:
     // Hands the candidates to `add`, in their order.

@@ -62,7 +62,8 @@ void TermMatcher::Finish() {
         return k;
     };
     std::vector<Key> keys(words_.size());
-    for (int i = 0; i < int(words_.size()); ++i) keys[size_t(i)] = {pack(words_[i], 0), pack(words_[i], 4), i};
+    for (int i = 0; i < int(words_.size()); ++i)
+        keys[size_t(i)] = {pack(words_[i], 0), pack(words_[i], 4), i};
     std::sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
         if (a.head != b.head) return a.head < b.head;
         if (a.next != b.next) return a.next < b.next;

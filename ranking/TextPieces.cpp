@@ -153,7 +153,8 @@ QList<Piece> Cut(const QString& s) {
 double NumberValue(const QString& number) {
     // Digits with at most one decimal point and fifteen digits in all are exact as a whole number and
     // divide by an exact power of ten into the same double as the full conversion gives.
-    static constexpr double kTens[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kTens[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     qint64 whole = 0;
     int digits = 0, decimals = -1;
     for (const QChar c : number) {

@@ -53,7 +53,9 @@ public:
     void Insert(const QString& itemId, const QString& code) {
         links_.emplace_back(itemId, code);
         if (isPlain(itemId)) {
-            byFolded_.insert(folded(itemId), code);
+            const QString key = folded(itemId);
+            byFolded_.insert(key, code);
+            Mark(qHash(key));
         } else {
             allPlain_ = false;
         }
@@ -61,7 +63,12 @@ public:
     bool isEmpty() const { return links_.empty(); }
     QString Of(const QString& itemId) const {
         if (links_.empty()) return {};
-        if (allPlain_ && isPlain(itemId)) return byFolded_.value(folded(itemId));
+        if (allPlain_ && isPlain(itemId)) {
+            // Most items of an inventory have no link: a bit of their hash tells so without a lookup.
+            const QString key = folded(itemId);
+            const size_t hash = qHash(key);
+            return Marked(hash) ? byFolded_.value(key) : QString();
+        }
         if (byKey_.isEmpty()) {
             for (const auto& [id, code] : links_) byKey_.insert(CodeKey(id), code);
         }
@@ -83,8 +90,19 @@ private:
         return id.left(n).toLower();
     }
 
+    void Mark(size_t hash) {
+        if (marks_.empty()) marks_.assign(kMarkWords, 0);
+        marks_[(hash >> 6) & (kMarkWords - 1)] |= quint64(1) << (hash & 63);
+    }
+    bool Marked(size_t hash) const {
+        return !marks_.empty() && (marks_[(hash >> 6) & (kMarkWords - 1)] >> (hash & 63) & 1);
+    }
+
+    static constexpr size_t kMarkWords = size_t(1) << 15;  // 2 million bits
+
     std::vector<std::pair<QString, QString>> links_;  // item ID and code, in the order read
     QHash<QString, QString> byFolded_;
+    std::vector<quint64> marks_;             // by a hash of the folded ID: set for every linked one
     mutable QHash<CodeKey, QString> byKey_;  // made when an ID is not plain
     bool allPlain_ = true;
 };

@@ -69,9 +69,9 @@ public:
 
 private:
     QList<CandidateSource> sources_;
-    QString itemsMarker_, linksMarker_;  // the databases' change markers when last found fresh
+    QString itemsMarker_, linksMarker_;   // the databases' change markers when last found fresh
     std::optional<QString> fingerprint_;  // of the items; none while not yet taken (Settle)
-    QString linksFingerprint_;           // of the link tables
+    QString linksFingerprint_;            // of the link tables
     std::unique_ptr<SuggestIndex> index_;
 };
 

@@ -84,18 +84,20 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
     : Connection(Dialect::Sqlite), folder_(QDir(folder).absolutePath()), options_(std::move(options)) {
     const bool mayCreate = options_.createMissing && options_.access == Access::Automatic;
     if (mayCreate && !QDir().mkpath(folder_)) {
-        throw DbError(QStringLiteral("Cannot create the database folder %1.").arg(QDir::toNativeSeparators(folder_)),
-                      {}, {}, DbError::Cause::Storage);
+        throw DbError(
+            QStringLiteral("Cannot create the database folder %1.").arg(QDir::toNativeSeparators(folder_)),
+            {}, {}, DbError::Cause::Storage);
     }
     if (!QFileInfo(folder_).isDir()) {
-        throw DbError(QStringLiteral("The database folder %1 does not exist.").arg(QDir::toNativeSeparators(folder_)),
-                      {}, {}, DbError::Cause::Storage);
+        throw DbError(
+            QStringLiteral("The database folder %1 does not exist.").arg(QDir::toNativeSeparators(folder_)),
+            {}, {}, DbError::Cause::Storage);
     }
     // URI file names: a file is attached read-only by its URI's parameters. One thread at a time
     // uses a connection, so SQLite need not lock it for every call (a value read is one call).
-    const int rc = sqlite3_open_v2(":memory:", &db_,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                                   nullptr);
+    const int rc = sqlite3_open_v2(
+        ":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+        nullptr);
     if (rc != SQLITE_OK) {
         const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         Close();
@@ -123,7 +125,9 @@ SqliteConnection::SqliteConnection(const QString& folder, Options options)
     }
 }
 
-SqliteConnection::~SqliteConnection() { Close(); }
+SqliteConnection::~SqliteConnection() {
+    Close();
+}
 
 void SqliteConnection::Close() {
     for (sqlite3_stmt* stmt : std::as_const(prepared_)) sqlite3_finalize(stmt);
@@ -170,8 +174,9 @@ void SqliteConnection::Attach(const QString& schema, const QString& file, const 
 }
 
 void SqliteConnection::SetMapped(qint64 bytes, const QString& schema) {
-    for (const QString& s : schema.isEmpty() ? QStringList{QStringLiteral("Build_FIle"), QStringLiteral("Inventory")}
-                                             : QStringList{schema})
+    for (const QString& s : schema.isEmpty()
+                                ? QStringList{QStringLiteral("Build_FIle"), QStringLiteral("Inventory")}
+                                : QStringList{schema})
         RunSqlite(QStringLiteral("PRAGMA %1.mmap_size=%2").arg(s).arg(bytes));
 }
 
@@ -216,7 +221,8 @@ void SqliteConnection::Fail(int rc, const QString& statement) const {
         // SQLite's words name neither the file nor the folder, nor say what the user can do.
         static const QRegularExpression inventory(QStringLiteral("\\binventory\\b"),
                                                   QRegularExpression::CaseInsensitiveOption);
-        const QString schema = statement.contains(inventory) ? QStringLiteral("Inventory") : QStringLiteral("Build_FIle");
+        const QString schema =
+            statement.contains(inventory) ? QStringLiteral("Inventory") : QStringLiteral("Build_FIle");
         text = sqlite_files::FailureText(FilePath(schema), rc, sqlite3_system_errno(db_), message);
     }
     throw DbError(text, QString::number(rc), statement, cause);
@@ -231,7 +237,8 @@ sqlite3_stmt* SqliteConnection::Prepared(const QString& sent, const QString& sta
     const QByteArray utf8 = sent.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    const int rc = sqlite3_prepare_v3(db_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
+    const int rc =
+        sqlite3_prepare_v3(db_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
     if (rc != SQLITE_OK) Fail(rc, statement);
     if (!stmt) throw DbError(QStringLiteral("An empty statement."), {}, statement, DbError::Cause::Statement);
     if (tail && *tail && !QByteArray(tail).trimmed().isEmpty()) {
@@ -243,8 +250,8 @@ sqlite3_stmt* SqliteConnection::Prepared(const QString& sent, const QString& sta
     return stmt;
 }
 
-QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& params, const QString& statement,
-                                      const RowSink* onRow) {
+QueryResult SqliteConnection::Execute(const QString& sent, const QVariantList& params,
+                                      const QString& statement, const RowSink* onRow) {
     sqlite3_stmt* stmt = Prepared(sent, statement);
     struct Reset {
         sqlite3_stmt* s;
@@ -374,7 +381,8 @@ QueryResult SqliteConnection::RunItemSearch(const QString& statement, const Item
 }
 
 std::optional<QueryResult> SqliteConnection::ExecuteWithin(int microseconds, const QString& sent,
-                                                           const QVariantList& params, const QString& statement) {
+                                                           const QVariantList& params,
+                                                           const QString& statement) {
     struct Budget {
         QElapsedTimer clock;
         qint64 nanoseconds;
@@ -439,6 +447,8 @@ void SqliteConnection::Rollback() {
     SendBound(QStringLiteral("ROLLBACK TRANSACTION"), [this] { RunSqlite(QStringLiteral("ROLLBACK")); });
 }
 
-bool SqliteConnection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
+bool SqliteConnection::inTransaction() const {
+    return db_ && !sqlite3_get_autocommit(db_);
+}
 
 }  // namespace esoa

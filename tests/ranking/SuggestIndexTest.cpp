@@ -458,7 +458,6 @@ TEST(SuggestIndex, ReadsARepeatedNameByItsOwnGenericAndSource) {
     EXPECT_NE(ultrasound[1].mid(2), ultrasound[2].mid(2));
 }
 
-
 // A brand without a generic of its own that names one in brackets reads as that generic, whether the
 // generic's own item comes before it or blocks after it; a failing feed throws what it threw.
 TEST(SuggestIndex, ReadsAGenericInBracketsWhereverItsItemComesAndPassesOnAFeedsFailure) {
@@ -490,15 +489,15 @@ TEST(SuggestIndex, ReadsAGenericInBracketsWhereverItsItemComesAndPassesOnAFeedsF
     EXPECT_THROW(SuggestIndex::Read(failing), std::runtime_error);
 }
 
-
 // Building from a feed of many blocks, again and again: the blocks are read, added and let go of on
 // several threads while the feed goes on, and each index comes out whole.
 TEST(SuggestIndex, BuildsWholeFromAFeedOfManyBlocksEveryTime) {
     for (int build = 0; build < 12; ++build) {
-        const SuggestIndex index = SuggestIndex::Read([build](const std::function<void(SuggestCandidate)>& add) {
-            for (int i = 0; i < 200000; ++i)
-                add({QString::number(i), QStringLiteral("Gauze %1 pad").arg((i + build) % 5000), "", ""});
-        });
+        const SuggestIndex index =
+            SuggestIndex::Read([build](const std::function<void(SuggestCandidate)>& add) {
+                for (int i = 0; i < 200000; ++i)
+                    add({QString::number(i), QStringLiteral("Gauze %1 pad").arg((i + build) % 5000), "", ""});
+            });
         ASSERT_EQ(index.size(), 200000);
         const QList<Suggestion> found = index.Suggest("GAUZE 42 pad", 3);
         ASSERT_FALSE(found.isEmpty());

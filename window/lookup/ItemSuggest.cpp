@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "database/DbError.h"
 #include "core/ListData.h"
+#include "database/DbError.h"
 #include "window/screen/Screen.h"
 
 namespace esoa {
@@ -43,9 +43,10 @@ void ItemSuggest::cmdSuggest_Click() {
 
 void ItemSuggest::Fill(const assist::CandidateSource& source) {
     const QString description = s_.ui.txtESOADesc->text();
-    QStringList fields = source.inventory ? QStringList{QStringLiteral("ItemID"), QStringLiteral("ItemName"),
-                                                        QStringLiteral("ItemDesc"), QStringLiteral("GenericName")}
-                                          : QStringList{source.idField, source.nameField};
+    QStringList fields = source.inventory
+                             ? QStringList{QStringLiteral("ItemID"), QStringLiteral("ItemName"),
+                                           QStringLiteral("ItemDesc"), QStringLiteral("GenericName")}
+                             : QStringList{source.idField, source.nameField};
     fields << QStringLiteral("LinkedCode");
     std::vector<QStringList> rows;
     try {
@@ -53,8 +54,9 @@ void ItemSuggest::Fill(const assist::CandidateSource& source) {
         const assist::SuggestIndex& index = cache_.IndexFor(s_.user.sqlconnection(), source);
         for (const assist::Suggestion& suggestion : index.Suggest(description, 50)) {
             const assist::SuggestCandidate& c = index.candidate(suggestion.candidate);
-            rows.push_back(source.inventory ? QStringList{c.itemId, c.itemName, c.itemDesc, c.genericName, c.linkedCode}
-                                            : QStringList{c.itemId, c.itemName, c.linkedCode});
+            rows.push_back(source.inventory
+                               ? QStringList{c.itemId, c.itemName, c.itemDesc, c.genericName, c.linkedCode}
+                               : QStringList{c.itemId, c.itemName, c.linkedCode});
         }
     } catch (const std::exception& e) {
         // As a failed search: the error alone, and the list stays blank.
