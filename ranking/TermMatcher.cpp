@@ -22,12 +22,36 @@ constexpr int kMaxPrefixMatches = 16;
 
 }  // namespace
 
+int TermMatcher::Find(const QString& word, size_t hash) const {
+    if (slots_.empty()) return -1;
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& s = slots_[i];
+        if (s.id < 0) return -1;
+        if (s.hash == hash && words_[s.id] == word) return s.id;
+    }
+}
+
+void TermMatcher::Place(size_t hash, int id) {
+    const size_t mask = slots_.size() - 1;
+    size_t i = hash & mask;
+    while (slots_[i].id >= 0) i = (i + 1) & mask;
+    slots_[i] = {hash, id};
+}
+
 int TermMatcher::Add(const QString& word) {
-    const auto it = ids_.constFind(word);
-    if (it != ids_.constEnd()) return *it;
+    const size_t hash = qHash(word, kSeed);
+    const int found = Find(word, hash);
+    if (found >= 0) return found;
     const int id = int(words_.size());
     words_.append(word);
-    ids_.insert(word, id);
+    if (size_t(words_.size()) * 2 > slots_.size()) {
+        std::vector<Slot> old(std::max<size_t>(64, slots_.size() * 2));
+        old.swap(slots_);
+        for (const Slot& s : old)
+            if (s.id >= 0) Place(s.hash, s.id);
+    }
+    Place(hash, id);
     return id;
 }
 

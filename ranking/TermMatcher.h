@@ -24,7 +24,7 @@ public:
     // Builds the lookup structures; call once after the last Add.
     void Finish();
 
-    int Find(const QString& word) const { return ids_.value(word, -1); }
+    int Find(const QString& word) const { return Find(word, qHash(word, kSeed)); }
     qsizetype size() const { return words_.size(); }
     const QString& word(int id) const { return words_[id]; }
 
@@ -37,8 +37,20 @@ public:
 private:
     static std::vector<quint64> Trigrams(const QString& word);
 
+    // The id of the word whose hash is `hash`, or -1.
+    int Find(const QString& word, size_t hash) const;
+    void Place(size_t hash, int id);
+
+    static constexpr size_t kSeed = 0x5eed;
+
     QList<QString> words_;
-    QHash<QString, int> ids_;
+    // Ids by the words' hashes: open addressing in one array of hashes and ids, kept at most half full, so
+    // that a vocabulary of a million words grows without its texts being hashed or moved again.
+    struct Slot {
+        size_t hash = 0;
+        int id = -1;
+    };
+    std::vector<Slot> slots_;
     std::vector<int> sorted_;                                 // ids in word order, for prefixes
     std::unordered_map<quint64, std::vector<int>> trigrams_;  // trigram -> ids holding it
 };
