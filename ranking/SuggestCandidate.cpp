@@ -1,5 +1,7 @@
 #include "ranking/SuggestCandidate.h"
 
+#include <algorithm>
+
 namespace esoa::assist {
 namespace {
 
@@ -9,20 +11,46 @@ constexpr qsizetype kBlockCharacters = qsizetype(1) << 20;
 
 void CandidateStore::Append(const SuggestCandidate& c) {
     const qsizetype length = c.itemId.size() + c.itemName.size() + c.itemDesc.size();
-    if (blocks_.empty() || blocks_.back().size() + length > blocks_.back().capacity()) {
-        blocks_.emplace_back();
-        blocks_.back().reserve(std::max(kBlockCharacters, length));
-    }
-    QString& block = blocks_.back();
     Entry e;
-    e.block = quint32(blocks_.size() - 1);
-    e.at = quint32(block.size());
+    if (narrow_.empty() || narrow_.back().size() + length > narrow_.back().capacity()) {
+        narrow_.emplace_back();
+        narrow_.back().reserve(std::max(kBlockCharacters, length));
+    }
+    // Copied as Latin-1 while every character is one; taken back, and kept as UTF-16, at the first
+    // that is not.
+    QByteArray& narrow = narrow_.back();
+    const qsizetype at = narrow.size();
+    narrow.resize(at + length);
+    char* out = narrow.data() + at;
+    for (const QString* text : {&c.itemId, &c.itemName, &c.itemDesc}) {
+        for (const QChar ch : *text) {
+            if (ch.unicode() >= 0x100) {
+                e.wide = true;
+                break;
+            }
+            *out++ = char(ch.unicode());
+        }
+        if (e.wide) break;
+    }
+    if (!e.wide) {
+        e.block = quint32(narrow_.size() - 1);
+        e.at = quint32(at);
+    } else {
+        narrow.resize(at);
+        if (wide_.empty() || wide_.back().size() + length > wide_.back().capacity()) {
+            wide_.emplace_back();
+            wide_.back().reserve(std::max(kBlockCharacters, length));
+        }
+        QString& block = wide_.back();
+        e.block = quint32(wide_.size() - 1);
+        e.at = quint32(block.size());
+        block += c.itemId;
+        block += c.itemName;
+        block += c.itemDesc;
+    }
     e.idLength = quint32(c.itemId.size());
     e.nameLength = quint32(c.itemName.size());
     e.descLength = quint32(c.itemDesc.size());
-    block += c.itemId;
-    block += c.itemName;
-    block += c.itemDesc;
     e.generic = Shared(c.genericName, GenericField);
     e.linked = Shared(c.linkedCode, LinkedField);
     e.source = Shared(c.source, SourceField);
@@ -33,11 +61,13 @@ void CandidateStore::Append(const SuggestCandidate& c) {
     entries_.push_back(e);
 }
 
-QStringView CandidateStore::Text(const Entry& e, qsizetype from, qsizetype length) const {
-    return QStringView(blocks_[e.block]).mid(qsizetype(e.at) + from, length);
+QAnyStringView CandidateStore::Text(const Entry& e, qsizetype from, qsizetype length) const {
+    const qsizetype at = qsizetype(e.at) + from;
+    if (e.wide) return QStringView(wide_[e.block]).mid(at, length);
+    return QLatin1StringView(narrow_[e.block].constData() + at, length);
 }
 
-QStringView CandidateStore::ItemName(qsizetype i) const {
+QAnyStringView CandidateStore::ItemName(qsizetype i) const {
     const Entry& e = entries_[size_t(i)];
     return Text(e, e.idLength, e.nameLength);
 }

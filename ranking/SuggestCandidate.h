@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QAnyStringView>
+#include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <QStringView>
 #include <vector>
 
 #include "ranking/ItemText.h"
@@ -34,10 +35,10 @@ public:
     qsizetype size() const { return qsizetype(entries_.size()); }
 
     SuggestCandidate At(qsizetype i) const;
-    QStringView ItemId(qsizetype i) const {
+    QAnyStringView ItemId(qsizetype i) const {
         return Text(entries_[size_t(i)], 0, entries_[size_t(i)].idLength);
     }
-    QStringView ItemName(qsizetype i) const;
+    QAnyStringView ItemName(qsizetype i) const;
     ItemKind Kind(qsizetype i) const { return entries_[size_t(i)].kind; }
     const QString& Source(qsizetype i) const { return values_[entries_[size_t(i)].source]; }
     const QString& GenericName(qsizetype i) const { return values_[entries_[size_t(i)].generic]; }
@@ -53,6 +54,7 @@ private:
         quint32 idLength = 0, nameLength = 0, descLength = 0;
         quint32 generic = 0, linked = 0, source = 0, invOrProc = 0, revenue = 0, section = 0;
         ItemKind kind = ItemKind::Medicine;
+        bool wide = false;  // its texts in a block of UTF-16, else of Latin-1
     };
     enum Field {
         GenericField,
@@ -63,10 +65,13 @@ private:
         SectionField,
         FieldCount
     };
-    QStringView Text(const Entry& e, qsizetype from, qsizetype length) const;
+    QAnyStringView Text(const Entry& e, qsizetype from, qsizetype length) const;
     quint32 Shared(const QString& value, Field field);
 
-    std::vector<QString> blocks_;  // each filled up to the size it was made with, never moved
+    // Blocks of texts, each filled up to the size it was made with: Latin-1 where every character of an
+    // item's texts is one, which most are, else UTF-16.
+    std::vector<QByteArray> narrow_;
+    std::vector<QString> wide_;
     std::vector<Entry> entries_;
     std::vector<QString> values_{QString()};
     QHash<QString, quint32> valueIds_{{QString(), 0}};

@@ -516,13 +516,16 @@ bool SuggestIndex::Unplaced(int index, const Reading& r, const std::vector<int>&
 
 bool SuggestIndex::Before(const Suggestion& a, const Suggestion& b) const {
     if (a.score != b.score) return a.score > b.score;
-    const QStringView xName = candidates_.ItemName(a.candidate), yName = candidates_.ItemName(b.candidate);
-    if (const int c = xName.compare(yName, Qt::CaseInsensitive)) return c < 0;
-    if (const int c = candidates_.ItemId(a.candidate).compare(candidates_.ItemId(b.candidate))) return c < 0;
+    const QAnyStringView xName = candidates_.ItemName(a.candidate), yName = candidates_.ItemName(b.candidate);
+    if (const int c = QAnyStringView::compare(xName, yName, Qt::CaseInsensitive)) return c < 0;
+    if (const int c =
+            QAnyStringView::compare(candidates_.ItemId(a.candidate), candidates_.ItemId(b.candidate)))
+        return c < 0;
     return a.candidate < b.candidate;
 }
 
-void SuggestIndex::Relink(const std::function<QString(QStringView itemId, const QString& source)>& codeOf) {
+void SuggestIndex::Relink(
+    const std::function<QString(QAnyStringView itemId, const QString& source)>& codeOf) {
     for (qsizetype i = 0; i < candidates_.size(); ++i)
         candidates_.SetLinkedCode(i, codeOf(candidates_.ItemId(i), candidates_.Source(i)));
 }

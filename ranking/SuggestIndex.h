@@ -87,7 +87,7 @@ public:
     qsizetype size() const { return candidates_.size(); }
     // Sets the code each candidate's item is linked to now (shown, never ranked): `codeOf` gives it for
     // an item id of a source (SuggestCandidate::source).
-    void Relink(const std::function<QString(QStringView itemId, const QString& source)>& codeOf);
+    void Relink(const std::function<QString(QAnyStringView itemId, const QString& source)>& codeOf);
 
     // The confidence of a first suggestion with this evidence (Suggestion), from 0 to 1: 0 with an unread
     // word, else the product of its lead (full at 0.1), its agreement (none at a disagreement of 0.05)

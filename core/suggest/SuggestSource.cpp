@@ -336,7 +336,7 @@ const SuggestIndex& SuggestCache::IndexFor(Connection& c, const QList<CandidateS
             for (const CandidateSource& s : sources) {
                 if (isPlain(s)) bySource.insert(s.inventory ? QString() : s.examTable, linkedCodes(c, s));
             }
-            index_->Relink([&bySource](QStringView itemId, const QString& source) {
+            index_->Relink([&bySource](QAnyStringView itemId, const QString& source) {
                 const auto found = bySource.constFind(source);
                 return found == bySource.cend() ? QString() : found->Of(itemId.toString());
             });

@@ -408,14 +408,20 @@ TEST(SuggestIndex, IsConfidentOnlyOfAClearFullAgreement) {
 }
 
 TEST(SuggestIndex, OrdersEqualScoresByNameThenIdAndKeepsTheLimit) {
+    // Texts beyond Latin-1 (Ω) are kept as they are beside the others, and compare the same way.
     const SuggestIndex index({{"B2", "Gauze Pad", "", ""},
+                              {"Ω9", "GAUZE PAD", "", "", "Ωmega pack"},
                               {"A1", "gauze pad", "", ""},
+                              {"À0", "Gauze Pad", "", ""},
                               {"C3", "Gauze Pad", "", ""},
                               {"D4", "Gauze Roll", "", ""},
                               {"E5", "Cotton Balls", "", ""}});
     QStringList ids;
     for (const Suggestion& s : index.Suggest("GAUZE pad")) ids << index.candidate(s.candidate).itemId;
-    EXPECT_EQ(ids, (QStringList{"A1", "B2", "C3", "D4"}));  // no shared word: cotton balls not suggested
+    // No shared word: cotton balls not suggested.
+    EXPECT_EQ(ids, (QStringList{"A1", "B2", "C3", "À0", "Ω9", "D4"}));
+    EXPECT_EQ(index.candidate(1).itemDesc, "Ωmega pack");
+    EXPECT_EQ(index.candidate(3).itemId, "À0");
     EXPECT_EQ(index.Suggest("gauze", 2).size(), 2);
     EXPECT_TRUE(index.Suggest("").isEmpty());
     EXPECT_TRUE(index.Suggest(", / -").isEmpty());
