@@ -89,6 +89,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
         return candidates_.ItemName(earlier) == c.itemName && candidates_.Kind(earlier) == c.kind &&
                candidates_.Source(earlier) == c.source && candidates_.GenericName(earlier) == c.genericName;
     };
+    std::vector<quint8> readingOf;  // per item: the reading of its kind
     const auto add = [&](const std::vector<ItemTerms>& terms, const Block& b) {
         for (qsizetype k = 0; k < b.candidates.size(); ++k) {
             const ItemKind kind = b.candidates[k].kind;
@@ -99,6 +100,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
                 r = readings_.end() - 1;
             }
             items_.emplace_back();
+            readingOf.push_back(quint8(r - readings_.begin()));
             const int index = int(items_.size() - 1);
             if (b.same[size_t(k)] < 0)
                 Add(index, terms[size_t(k)], *r);
@@ -177,7 +179,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     for (; !inFlight.empty(); inFlight.pop_front()) waitFor(inFlight.front());
     firstOf = FirstOfHash();  // its room is wanted for what comes
     TakeGenericsFromBrackets();
-    Post();
+    Post(readingOf);
     // The vocabularies' lookups are built beside the weights and spreads, which only read their words.
     std::vector<std::future<void>> finishing;
     const auto finished = qScopeGuard([&] {
@@ -206,10 +208,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     }
     for (size_t i = 0; i < items_.size(); ++i) {
         Item& item = items_[i];
-        const ItemKind kind = candidates_.Kind(qsizetype(i));
-        const size_t ri = size_t(std::find_if(readings_.begin(), readings_.end(),
-                                              [kind](const Reading& x) { return x.kind == kind; }) -
-                                 readings_.begin());
+        const size_t ri = readingOf[i];
         Reading& r = readings_[ri];
         const int* w = Begin(item, Words);
         int anchor = -1;
@@ -231,14 +230,7 @@ SuggestIndex::SuggestIndex(const Feed& feed, FeedTag) {
     for (std::future<void>& f : finishing) f.get();
 }
 
-void SuggestIndex::Post() {
-    std::vector<int> readingOf(items_.size());
-    for (size_t i = 0; i < items_.size(); ++i) {
-        const ItemKind kind = candidates_.Kind(qsizetype(i));
-        readingOf[i] = int(std::find_if(readings_.begin(), readings_.end(),
-                                        [kind](const Reading& x) { return x.kind == kind; }) -
-                           readings_.begin());
-    }
+void SuggestIndex::Post(const std::vector<quint8>& readingOf) {
     // Counted, then placed: each word's items in their order.
     for (Reading& r : readings_) r.postingStart.assign(size_t(r.vocabulary.size()) + 1, 0);
     const auto words = [this](size_t i, const auto& each) {

@@ -142,8 +142,8 @@ private:
     void Add(int index, const ItemTerms& terms, Reading& reading);
     // Adds an item whose terms are those of the earlier item `same`.
     void AddSame(int index, int same, Reading& reading);
-    // Lists, once every item is added, the items holding each word.
-    void Post();
+    // Lists, once every item is added, the items holding each word; `readingOf` gives each item's reading.
+    void Post(const std::vector<quint8>& readingOf);
     // A medicine without a generic name may name one in brackets after a brand ("BRAND 500 mg tab
     // (amoxicillin)"), known once every generic name is: when a word in brackets is a word of one, the
     // words in brackets are its generic name and the others stand aside (TakeGenericFromBrackets).
